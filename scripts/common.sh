@@ -1,0 +1,39 @@
+# Shared by run.sh, test.sh and bench.sh: installs what is missing and builds.
+
+# Debian packages the build, the tests and the benchmarks need.
+VARNHOLT_PACKAGES=(
+    g++ cmake ninja-build
+    libgtest-dev libgmock-dev libbenchmark-dev
+    clang-format
+)
+
+# Installs the packages that are not installed yet (apt-get, non-interactive).
+install_missing_packages() {
+    local missing=()
+    local package
+    for package in "${VARNHOLT_PACKAGES[@]}"; do
+        if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
+            missing+=("$package")
+        fi
+    done
+    if ((${#missing[@]} == 0)); then
+        return
+    fi
+    echo "Installing missing packages: ${missing[*]}"
+    local sudo=()
+    if [[ $(id -u) -ne 0 ]]; then
+        sudo=(sudo)
+    fi
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -q
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends \
+        "${missing[@]}"
+}
+
+# configure_and_build DIR [CMAKE OPTIONS...]: configures DIR (incrementally when it
+# already exists) and builds it.
+configure_and_build() {
+    local directory=$1
+    shift
+    cmake -S . -B "$directory" -G Ninja "$@" >/dev/null
+    cmake --build "$directory" --parallel "$(nproc)"
+}

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <iosfwd>
+#include <span>
+#include <string>
+
+namespace vh::cli {
+
+// Each command reads its options and writes its report to `out`; bad input
+// throws CliError.
+void runPlaysCommand(std::span<const std::string> arguments, std::ostream& out);
+void runSelfplayCommand(std::span<const std::string> arguments, std::ostream& out);
+
+} // namespace vh::cli
