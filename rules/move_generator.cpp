@@ -1,5 +1,6 @@
 #include "rules/move_generator.h"
 
+#include <bit>
 #include <cstdio>
 #include <cstring>
 #include <utility>
@@ -12,11 +13,39 @@ namespace {
 struct Enumeration {
     PlayList& list;
     BoardPosition& position;
-    const DiceUsed& used;
-    int firstDie;
-    int secondDie;
     int target;
+    // The die each move of the play uses, by depth; 0 where no slot is left.
+    std::array<int, kMaxMovesPerPlay> dieAtDepth;
+    // Bit p set: point p holds checkers of the side to move. Kept up to date
+    // as moves are made and taken back, so a node visits only those points.
+    std::uint32_t heldPoints;
+    // Bit p set: the other side holds point p with two or more checkers. The
+    // mover can only hit single checkers, so this stays fixed for the pass.
+    std::uint32_t closedPoints;
 };
+
+std::uint32_t pointsHeldBy(const BoardPosition& position, int side, int minimumCount) {
+    std::uint32_t points = 0;
+    for (int point = 0; point < kPointCount; ++point) {
+        if (position[point].owner == side && position[point].count >= minimumCount) {
+            points |= 1u << point;
+        }
+    }
+    return points;
+}
+
+// The die of the depth-th available slot: slot 0 carries the first die, slots
+// 1-3 the second.
+std::array<int, kMaxMovesPerPlay> diceByDepth(const DiceUsed& used, int firstDie, int secondDie) {
+    std::array<int, kMaxMovesPerPlay> dice{};
+    std::size_t depth = 0;
+    for (std::size_t slot = 0; slot < used.size(); ++slot) {
+        if (used[slot] == 0) {
+            dice[depth++] = slot == 0 ? firstDie : secondDie;
+        }
+    }
+    return dice;
+}
 
 void markTooManyTurns() {
     if (std::FILE* file = std::fopen("Too many turns.txt", "w")) {
@@ -33,82 +62,95 @@ void record(PlayList& list, int moveCount) {
     ++list.count;
 }
 
-// The depth-th available die slot, or -1 when fewer are left.
-int availableSlot(const DiceUsed& used, int depth) {
-    for (int slot = 0; slot < 4; ++slot) {
-        if (used[static_cast<std::size_t>(slot)] == 0) {
-            if (depth == 0) {
-                return slot;
-            }
-            --depth;
-        }
-    }
-    return -1;
+bool holds(const BoardEntry& entry, int side) {
+    return entry.owner == side && entry.count >= 1;
 }
 
+// What a node knows about bearing off; worked out on first use, since every
+// move tried from the node sees the same position.
 template <int Side>
-bool allHome(const BoardPosition& position) {
-    constexpr int first = Side == 0 ? 6 : 0;
-    constexpr int last = Side == 0 ? 23 : 17;
-    for (int point = first; point <= last; ++point) {
-        if (position[point].owner == Side && position[point].count >= 1) {
-            return false;
-        }
-    }
-    return true;
-}
+class BearOffRule {
+public:
+    explicit BearOffRule(const BoardPosition& position) : position_(position) {}
 
-// Bearing off from `point` with die `die`: everything must be home, and the
-// die must fit exactly or the checker must be the farthest one from the tray.
-template <int Side>
-bool mayBearOff(const BoardPosition& position, int point, int die) {
-    if (!allHome<Side>(position)) {
-        return false;
-    }
-    if constexpr (Side == 0) {
-        if (point == die - 1) {
-            return true;
+    // Bearing off from `point` with `die`: everything must be home, and the
+    // die must fit exactly or the checker must be the farthest from the tray.
+    bool allows(int point, int die) {
+        if (farthestPoint_ == kUnknown) {
+            farthestPoint_ = findFarthestPoint();
         }
-        if (die - 1 < point) {
+        if (farthestPoint_ == kNotAllHome) {
             return false;
         }
-        for (int higher = point + 1; higher <= 5; ++higher) {
-            if (position[higher].owner == Side && position[higher].count >= 1) {
-                return false;
-            }
-        }
-        return true;
-    } else {
-        if (point == 24 - die) {
-            return true;
-        }
-        if (24 - die > point) {
-            return false;
-        }
-        for (int lower = 18; lower < point; ++lower) {
-            if (position[lower].owner == Side && position[lower].count >= 1) {
-                return false;
-            }
-        }
-        return true;
+        const int distance = Side == 0 ? point + 1 : kPointCount - point;
+        return distance == die || (distance < die && point == farthestPoint_);
     }
-}
+
+private:
+    static constexpr int kUnknown = -2;
+    static constexpr int kNotAllHome = -1;
+
+    int findFarthestPoint() const {
+        constexpr int outsideFirst = Side == 0 ? 6 : 0;
+        constexpr int outsideLast = Side == 0 ? 23 : 17;
+        for (int point = outsideFirst; point <= outsideLast; ++point) {
+            if (holds(position_[point], Side)) {
+                return kNotAllHome;
+            }
+        }
+        if constexpr (Side == 0) {
+            for (int point = 5; point >= 0; --point) {
+                if (holds(position_[point], Side)) {
+                    return point;
+                }
+            }
+        } else {
+            for (int point = 18; point <= 23; ++point) {
+                if (holds(position_[point], Side)) {
+                    return point;
+                }
+            }
+        }
+        return kNotAllHome;
+    }
+
+    const BoardPosition& position_;
+    int farthestPoint_ = kUnknown;
+};
 
 template <int Side>
 void enumerate(Enumeration& run, int depth);
 
-// Writes the move into the play being built, plays it on the working
-// position, goes one level deeper and takes it back.
+// Writes the move into the play being built and goes one level deeper with
+// it played on the working position. When that level would only record the
+// play, the play is recorded here without moving the checker.
 template <int Side>
 void tryMove(Enumeration& run, int depth, int die, int from, int to, bool hit) {
     const CheckerMove move{static_cast<std::uint32_t>(die), static_cast<std::uint32_t>(from),
                            static_cast<std::uint32_t>(to), static_cast<std::uint8_t>(hit ? 1 : 0)};
-    Play& built = run.list.plays[static_cast<std::size_t>(run.list.count)];
+    PlayList& list = run.list;
+    Play& built = list.plays[static_cast<std::size_t>(list.count)];
     built.moves[static_cast<std::size_t>(depth)] = move;
     built.count = depth + 1;
+    if (depth + 1 == run.target) {
+        if (list.count >= PlayList::kMaxStoredPlays) {
+            markTooManyTurns();
+            return;
+        }
+        record(list, depth + 1);
+        return;
+    }
+    const std::uint32_t heldBefore = run.heldPoints;
     applyMove(move, run.position);
+    if (from < kPointCount && run.position[from].count == 0) {
+        run.heldPoints &= ~(1u << from);
+    }
+    if (to < kPointCount) {
+        run.heldPoints |= 1u << to;
+    }
     enumerate<Side>(run, depth + 1);
     takeBackMove(move, run.position);
+    run.heldPoints = heldBefore;
 }
 
 template <int Side>
@@ -126,12 +168,11 @@ void enumerate(Enumeration& run, int depth) {
         record(list, depth);
         return;
     }
-    const int slot = availableSlot(run.used, depth);
-    if (slot < 0) {
+    const int die = run.dieAtDepth[static_cast<std::size_t>(depth)];
+    if (die == 0) {
         record(list, depth);
         return;
     }
-    const int die = slot == 0 ? run.firstDie : run.secondDie;
     BoardPosition& position = run.position;
 
     if (position[bar].count >= 1) {
@@ -144,34 +185,36 @@ void enumerate(Enumeration& run, int depth) {
         return;
     }
 
-    for (int point = 0; point < kPointCount; ++point) {
-        const BoardEntry& from = position[point];
-        if (from.owner != Side || from.count < 1) {
-            continue;
-        }
+    BearOffRule<Side> bearOff(position);
+    // Lowest point first: the order the list promises.
+    for (std::uint32_t points = run.heldPoints; points != 0; points &= points - 1) {
+        const int point = std::countr_zero(points);
         const int to = Side == 0 ? point - die : point + die;
         if (to < 0 || to >= kPointCount) {
-            if (mayBearOff<Side>(position, point, die)) {
+            if (bearOff.allows(point, die)) {
                 tryMove<Side>(run, depth, die, point, tray, false);
             }
             continue;
         }
-        const BoardEntry& target = position[to];
-        if (target.owner == other && target.count >= 2) {
+        if ((run.closedPoints >> to) & 1u) {
             continue;
         }
+        const BoardEntry& target = position[to];
         tryMove<Side>(run, depth, die, point, to, target.owner != Side && target.count >= 1);
     }
 }
 
 template <int Side>
 void generateForSide(PlayList& list, BoardPosition& position, int die1, int die2, DiceUsed& used) {
+    const std::uint32_t held = pointsHeldBy(position, Side, 1);
+    const std::uint32_t closed = pointsHeldBy(position, 1 - Side, 2);
     // Both orders of the dice for plays of `target` moves.
     const auto enumerateBothOrders = [&](int target) {
-        Enumeration firstOrder{list, position, used, die1, die2, target};
+        Enumeration firstOrder{list, position, target, diceByDepth(used, die1, die2), held, closed};
         enumerate<Side>(firstOrder, 0);
         std::swap(used[0], used[1]);
-        Enumeration secondOrder{list, position, used, die2, die1, target};
+        Enumeration secondOrder{list, position, target, diceByDepth(used, die2, die1),
+                                held, closed};
         enumerate<Side>(secondOrder, 0);
         std::swap(used[0], used[1]);
     };
