@@ -53,7 +53,8 @@ void runStatsCommand(std::span<const std::string> arguments, std::ostream& out) 
         << padLeft("cash", 12) << padLeft("time", 12) << '\n';
     for (int index = 0; index < store.count(); ++index) {
         const PlayerRecord& record = *store.playerAt(index);
-        out << padRight(utf8FromWindows1252(record.name), 32)
+        // Padded before conversion: one byte is one character in the file's code page.
+        out << utf8FromWindows1252(padRight(record.name, 32))
             << padLeft(std::to_string(record.gamesPlayed), 7)
             << padLeft(std::to_string(record.gamesWon), 7)
             << padLeft(std::to_string(record.gamesLost), 7)
