@@ -92,7 +92,10 @@ bool PlayerStore::keepDamagedFile(std::optional<std::filesystem::path>& kept, st
 
 bool PlayerStore::savePlayers() {
     const std::filesystem::path path = file();
-    const std::vector<PlayerRecord> ordered(records_.begin(), records_.end());
+    std::vector<const PlayerRecord*> ordered;
+    for (const PlayerRecord& record : records_) {
+        ordered.push_back(&record);
+    }
     const std::vector<std::byte> bytes = encodeStats(ordered);
     std::string error;
 

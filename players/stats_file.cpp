@@ -55,9 +55,19 @@ std::string countText(std::int32_t count) {
 } // namespace
 
 std::vector<std::byte> encodeStats(std::span<const PlayerRecord> records) {
+    std::vector<const PlayerRecord*> pointers;
+    pointers.reserve(records.size());
+    for (const PlayerRecord& record : records) {
+        pointers.push_back(&record);
+    }
+    return encodeStats(pointers);
+}
+
+std::vector<std::byte> encodeStats(std::span<const PlayerRecord* const> records) {
     BinaryWriter out;
     out.writeInt32(static_cast<std::int32_t>(records.size()));
-    for (const PlayerRecord& record : records) {
+    for (const PlayerRecord* each : records) {
+        const PlayerRecord& record = *each;
         out.writeText(record.name, kPlayerNameSize);
         out.writeText(record.description, kPlayerDescriptionSize);
         out.writeInt32(record.age);

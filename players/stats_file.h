@@ -14,6 +14,7 @@ inline constexpr std::size_t kGameBlockSize = 132;
 
 // Data/Stats.dat: the player count, then each player's block followed by its
 // games, newest first. The cash written is the record's; reading ignores it.
+std::vector<std::byte> encodeStats(std::span<const PlayerRecord* const> records);
 std::vector<std::byte> encodeStats(std::span<const PlayerRecord> records);
 
 struct DecodedStats {
