@@ -1,5 +1,6 @@
 #include "tools/varnholt-cli/cli.h"
 
+#include "platform/message_box.h"
 #include "tools/varnholt-cli/cli_error.h"
 #include "tools/varnholt-cli/commands.h"
 
@@ -20,6 +21,12 @@ Commands:
   selfplay --games N [--seed X] [--delay-ms MS]
       Play whole games between two random players; with one game the board
       is shown after every turn.
+  stats [--file PATH]
+      List every player of the player file (default Data/Stats.dat) with
+      games, won, lost, cash and total playing time.
+  settings [--file PATH]
+      List every field of the settings file (default Data/Settings.dat) as
+      "name value"; texts are quoted.
 
 Position P: 28 integers separated by spaces or commas: points 0..23 (n > 0
 is n checkers of side 0, -n is n checkers of side 1), the bar of side 0, the
@@ -37,6 +44,9 @@ int runCli(std::span<const std::string> arguments, std::ostream& out, std::ostre
     }
     const std::string& command = arguments.front();
     const auto options = arguments.subspan(1);
+    // Messages of the program's core become lines on the error stream.
+    HeadlessMessageBoxes messages(err);
+    const ScopedMessageBoxes installed(messages);
     try {
         if (command == "--help" || command == "-h" || command == "help") {
             out << kUsage;
@@ -44,6 +54,10 @@ int runCli(std::span<const std::string> arguments, std::ostream& out, std::ostre
             runPlaysCommand(options, out);
         } else if (command == "selfplay") {
             runSelfplayCommand(options, out);
+        } else if (command == "stats") {
+            runStatsCommand(options, out);
+        } else if (command == "settings") {
+            runSettingsCommand(options, out, err);
         } else {
             throw CliError("unknown command '" + command + "' (try --help)");
         }

@@ -10,5 +10,9 @@ namespace vh::cli {
 // throws CliError.
 void runPlaysCommand(std::span<const std::string> arguments, std::ostream& out);
 void runSelfplayCommand(std::span<const std::string> arguments, std::ostream& out);
+void runStatsCommand(std::span<const std::string> arguments, std::ostream& out);
+// Notes that do not stop the command go to `err`.
+void runSettingsCommand(std::span<const std::string> arguments, std::ostream& out,
+                        std::ostream& err);
 
 } // namespace vh::cli

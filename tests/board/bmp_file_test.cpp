@@ -1,0 +1,161 @@
+#include "board/bmp_file.h"
+#include "tests/board/bmp_builder.h"
+#include "tests/support/temp_directory.h"
+
+#include <gtest/gtest.h>
+
+namespace vh {
+namespace {
+
+TEST(BmpFile, ReadsEveryUncompressedDepthBothRowOrdersAndHeaders) {
+    for (const test::BmpSpec& spec : test::sampleSpecs()) {
+        SCOPED_TRACE(std::to_string(spec.bitsPerPixel) + " bits, header " +
+                     std::to_string(spec.headerSize) + (spec.topDown ? ", top-down" : ""));
+        std::string reason;
+        const auto picture = decodeBmp(test::buildBmp(spec), &reason);
+        ASSERT_TRUE(picture) << reason;
+        EXPECT_EQ(picture->bitsPerPixel, spec.bitsPerPixel);
+        EXPECT_EQ(picture->image, test::expectedImage(spec));
+    }
+}
+
+TEST(BmpFile, TopDownAndBottomUpFilesOfOnePictureReadAlike) {
+    test::BmpSpec spec = test::sampleSpecs()[3];
+    const auto bottomUp = decodeBmp(test::buildBmp(spec));
+    spec.topDown = true;
+    const auto topDown = decodeBmp(test::buildBmp(spec));
+    ASSERT_TRUE(bottomUp && topDown);
+    EXPECT_EQ(bottomUp->image, topDown->image);
+    EXPECT_NE(test::buildBmp(spec), test::buildBmp(test::sampleSpecs()[3]));
+}
+
+TEST(BmpFile, ToleratesAMissingPadOnTheLastRowAndAShortColourTable) {
+    test::BmpSpec spec = test::sampleSpecs()[3]; // 5 pixels of 24 bits: one pad byte a row
+    spec.dropLastRowPadding = true;
+    const auto picture = decodeBmp(test::buildBmp(spec));
+    ASSERT_TRUE(picture);
+    EXPECT_EQ(picture->image, test::expectedImage(spec));
+
+    test::BmpSpec shortTable = test::sampleSpecs()[2]; // 8 bits
+    shortTable.palette.resize(4);
+    shortTable.values.assign(shortTable.values.size(), 2);
+    shortTable.values[0] = 200; // past the table
+    const auto partial = decodeBmp(test::buildBmp(shortTable));
+    ASSERT_TRUE(partial);
+    EXPECT_EQ(partial->image.at(0, 0), kBlack);
+    EXPECT_EQ(partial->image.at(1, 0), shortTable.palette[2]);
+}
+
+TEST(BmpFile, RefusesWhatItCannotShowWithAReason) {
+    const test::BmpSpec good = test::sampleSpecs()[3];
+    const auto variant = [&](auto change) {
+        test::BmpSpec spec = good;
+        change(spec);
+        return test::buildBmp(spec);
+    };
+    std::vector<std::byte> cutPixels = test::buildBmp(good);
+    cutPixels.resize(cutPixels.size() - 4);
+    std::vector<std::byte> wrongMagic = test::buildBmp(good);
+    std::vector<std::byte> cutHeader = test::buildBmp(good);
+    cutHeader.resize(30);
+    wrongMagic[0] = std::byte{'P'};
+
+    const struct {
+        const char* name;
+        std::vector<std::byte> bytes;
+        std::string reason;
+    } cases[] = {
+        {"empty", {}, "not a .bmp file"},
+        {"not a bmp", wrongMagic, "not a .bmp file"},
+        {"header cut", cutHeader, "the picture header is cut short"},
+        {"16 bits", variant([](test::BmpSpec& s) {
+             s.bitsPerPixel = 16;
+             s.values.assign(s.values.size(), 0);
+         }),
+         "16-bit pictures are not supported"},
+        {"run-length", variant([](test::BmpSpec& s) { s.compression = 1; }),
+         "compressed pictures are not supported"},
+        {"jpeg inside", variant([](test::BmpSpec& s) { s.compression = 4; }),
+         "compressed pictures are not supported"},
+        {"two planes", variant([](test::BmpSpec& s) { s.planes = 2; }), "the picture has 2 planes"},
+        {"24-bit masks", variant([](test::BmpSpec& s) {
+             s.compression = 3;
+             s.masks = {0xFF0000, 0xFF00, 0xFF};
+         }),
+         "colour masks are supported for 32-bit pictures only"},
+        {"unknown header", variant([](test::BmpSpec& s) { s.headerSize = 64; }),
+         "unknown picture header of 64 bytes"},
+        {"pixels cut", cutPixels, "the pixels are cut short"},
+        {"no width", variant([](test::BmpSpec& s) {
+             s.width = 0;
+             s.values.clear();
+         }),
+         "the picture has no pixels"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::string reason;
+        EXPECT_FALSE(decodeBmp(c.bytes, &reason));
+        EXPECT_EQ(reason, c.reason);
+    }
+}
+
+TEST(BmpFile, RefusesPicturesLargerThanItsLimitBeforeAllocating) {
+    test::BmpSpec spec;
+    spec.width = kMaxBmpSide + 1;
+    spec.height = 1;
+    spec.bitsPerPixel = 1;
+    spec.palette = {kBlack, kWhite};
+    spec.values.assign(static_cast<std::size_t>(spec.width), 1);
+    std::string reason;
+    EXPECT_FALSE(decodeBmp(test::buildBmp(spec), &reason));
+    EXPECT_NE(reason.find("larger than"), std::string::npos) << reason;
+
+    // Headers promising a big picture over a few bytes of pixels.
+    std::vector<std::byte> small = test::buildBmp(test::sampleSpecs()[3]);
+    small[18] = std::byte{0x00};
+    small[19] = std::byte{0x10}; // width 4096
+    small[22] = std::byte{0x00};
+    small[23] = std::byte{0x10}; // height 4096
+    EXPECT_FALSE(decodeBmp(small, &reason));
+    EXPECT_EQ(reason, "the pixels are cut short");
+}
+
+TEST(BmpFile, WritesA24BitFileByteForByte) {
+    PixelImage image(2, 2);
+    image.at(0, 0) = {255, 0, 0};
+    image.at(1, 0) = {0, 255, 0};
+    image.at(0, 1) = {0, 0, 255};
+    image.at(1, 1) = {1, 2, 3};
+    const std::vector<std::byte> expected = test::bytesOf(std::string_view(
+        "BM\x46\0\0\0\0\0\0\0\x36\0\0\0"             // file header: 70 bytes, pixels at 54
+        "\x28\0\0\0\x02\0\0\0\x02\0\0\0\x01\0\x18\0" // 40-byte header, 2 x 2, 24 bits
+        "\0\0\0\0\x10\0\0\0\x13\x0b\0\0\x13\x0b\0\0\0\0\0\0\0\0\0\0"
+        "\xff\0\0\x03\x02\x01\0\0" // bottom row first, blue green red
+        "\0\0\xff\0\xff\0\0\0",
+        70));
+    EXPECT_EQ(encodeBmp(image), expected);
+}
+
+TEST(BmpFile, WhatItWritesReadsBack) {
+    const test::TempDirectory folder("bmp");
+    PixelImage image(7, 3);
+    for (int y = 0; y < 3; ++y) {
+        for (int x = 0; x < 7; ++x) {
+            image.at(x, y) = {static_cast<std::uint8_t>(x * 30), static_cast<std::uint8_t>(y * 80),
+                              static_cast<std::uint8_t>(x + y)};
+        }
+    }
+    ASSERT_TRUE(saveBmpFile(folder / "round.bmp", image));
+    const auto loaded = loadBmpFile(folder / "round.bmp");
+    ASSERT_TRUE(loaded);
+    EXPECT_EQ(loaded->image, image);
+    EXPECT_EQ(loaded->bitsPerPixel, 24);
+
+    std::string reason;
+    EXPECT_FALSE(loadBmpFile(folder / "missing.bmp", &reason));
+    EXPECT_EQ(reason, "No such file or directory");
+}
+
+} // namespace
+} // namespace vh

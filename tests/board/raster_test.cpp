@@ -1,0 +1,146 @@
+#include "board/raster.h"
+
+#include <gtest/gtest.h>
+#include <limits>
+
+namespace vh {
+namespace {
+
+// A picture whose every pixel tells where it came from.
+PixelImage numbered(int width, int height) {
+    PixelImage image(width, height);
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            image.at(x, y) = {static_cast<std::uint8_t>(x), static_cast<std::uint8_t>(y), 200};
+        }
+    }
+    return image;
+}
+
+constexpr Rgb kGrey{90, 90, 90};
+
+TEST(Raster, BlockTransfersAreClippedToBothPictures) {
+    const PixelImage source = numbered(4, 3);
+    const struct {
+        const char* name;
+        int destX, destY, width, height, sourceX, sourceY;
+    } cases[] = {
+        {"inside", 1, 1, 4, 3, 0, 0},
+        {"off the left and top", -2, -1, 4, 3, 0, 0},
+        {"off the right and bottom", 8, 6, 4, 3, 0, 0},
+        {"source part", 0, 0, 2, 2, 2, 1},
+        {"source reaching past its picture", 3, 3, 10, 10, 1, 1},
+        {"source before its picture", 3, 3, 4, 4, -2, -2},
+        {"nothing", 0, 0, 0, 5, 0, 0},
+        {"negative size", 0, 0, -3, 2, 0, 0},
+        {"wild", std::numeric_limits<int>::max(), std::numeric_limits<int>::min(),
+         std::numeric_limits<int>::max(), std::numeric_limits<int>::max(),
+         std::numeric_limits<int>::min(), std::numeric_limits<int>::max()},
+        {"wild source", 0, 0, std::numeric_limits<int>::max(), std::numeric_limits<int>::max(),
+         std::numeric_limits<int>::min(), std::numeric_limits<int>::min()},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        PixelImage dest(10, 8, kGrey);
+        transferBlock(dest, c.destX, c.destY, c.width, c.height, source, c.sourceX, c.sourceY,
+                      RasterOp::SourceCopy);
+        // Against the definition, pixel by pixel, in 64-bit arithmetic.
+        for (int y = 0; y < dest.height(); ++y) {
+            for (int x = 0; x < dest.width(); ++x) {
+                const std::int64_t dx = std::int64_t{x} - c.destX;
+                const std::int64_t dy = std::int64_t{y} - c.destY;
+                const std::int64_t sx = c.sourceX + dx;
+                const std::int64_t sy = c.sourceY + dy;
+                const bool copied = dx >= 0 && dy >= 0 && dx < c.width && dy < c.height &&
+                                    source.contains(static_cast<int>(sx), static_cast<int>(sy)) &&
+                                    sx == static_cast<int>(sx) && sy == static_cast<int>(sy);
+                const Rgb expected =
+                    copied ? source.at(static_cast<int>(sx), static_cast<int>(sy)) : kGrey;
+                ASSERT_EQ(dest.at(x, y), expected) << "at " << x << "," << y;
+            }
+        }
+    }
+}
+
+TEST(Raster, OperationsCombineChannelByChannel) {
+    const PixelImage source(1, 1, {0xF0, 0x0F, 0x55});
+    const struct {
+        RasterOp op;
+        Rgb expected;
+    } cases[] = {
+        {RasterOp::SourceCopy, {0xF0, 0x0F, 0x55}},
+        {RasterOp::SourcePaint, {0xF3, 0x3F, 0x77}},
+        {RasterOp::AndNotSource, {0x03, 0x30, 0x22}},
+    };
+    for (const auto& c : cases) {
+        PixelImage dest(1, 1, {0x33, 0x33, 0x33});
+        dest.at(0, 0).blue = 0x66;
+        transferBlock(dest, 0, 0, 1, 1, source, 0, 0, c.op);
+        EXPECT_EQ(dest.at(0, 0), c.expected) << static_cast<int>(c.op);
+    }
+}
+
+TEST(Raster, StretchingDoublesHalvesAndClips) {
+    const PixelImage source = numbered(4, 2);
+
+    PixelImage doubled(8, 4, kGrey);
+    transferStretched(doubled, 0, 0, 8, 4, source, 0, 0, 4, 2, RasterOp::SourceCopy);
+    for (int y = 0; y < 4; ++y) {
+        for (int x = 0; x < 8; ++x) {
+            ASSERT_EQ(doubled.at(x, y), source.at(x / 2, y / 2)) << x << "," << y;
+        }
+    }
+
+    PixelImage halved(2, 1, kGrey);
+    transferStretched(halved, 0, 0, 2, 1, source, 0, 0, 4, 2, RasterOp::SourceCopy);
+    EXPECT_EQ(halved.at(0, 0), source.at(1, 1));
+    EXPECT_EQ(halved.at(1, 0), source.at(3, 1));
+
+    // A stretch hanging over the edges draws the same pixels as an uncut one.
+    PixelImage big(12, 8, kGrey);
+    transferStretched(big, 0, 0, 12, 8, source, 0, 0, 4, 2, RasterOp::SourceCopy);
+    PixelImage cut(5, 5, kGrey);
+    transferStretched(cut, -4, -2, 12, 8, source, 0, 0, 4, 2, RasterOp::SourceCopy);
+    for (int y = 0; y < 5; ++y) {
+        for (int x = 0; x < 5; ++x) {
+            ASSERT_EQ(cut.at(x, y), big.at(x + 4, y + 2)) << x << "," << y;
+        }
+    }
+
+    // A source rectangle partly outside its picture leaves those pixels alone.
+    PixelImage partly(4, 1, kGrey);
+    transferStretched(partly, 0, 0, 4, 1, source, 2, 0, 4, 1, RasterOp::SourceCopy);
+    EXPECT_EQ(partly.at(0, 0), source.at(2, 0));
+    EXPECT_EQ(partly.at(1, 0), source.at(3, 0));
+    EXPECT_EQ(partly.at(2, 0), kGrey);
+    EXPECT_EQ(partly.at(3, 0), kGrey);
+}
+
+TEST(Raster, StretchingWithEmptyOrWildRectanglesIsHarmless) {
+    const PixelImage source = numbered(3, 3);
+    constexpr int kMax = std::numeric_limits<int>::max();
+    constexpr int kMin = std::numeric_limits<int>::min();
+    const int rectangles[][8] = {
+        {0, 0, 0, 4, 0, 0, 3, 3},
+        {0, 0, 4, 4, 0, 0, 0, 3},
+        {0, 0, -4, 4, 0, 0, 3, 3},
+        {kMin, kMin, kMax, kMax, 0, 0, 3, 3},
+        {0, 0, 4, 4, kMin, kMax, kMax, kMax},
+        {kMax, kMax, kMax, kMax, 0, 0, 1, 1},
+    };
+    for (const auto& r : rectangles) {
+        PixelImage dest(4, 4, kGrey);
+        transferStretched(dest, r[0], r[1], r[2], r[3], source, r[4], r[5], r[6], r[7],
+                          RasterOp::SourceCopy);
+        PixelImage empty;
+        transferStretched(empty, r[0], r[1], r[2], r[3], source, r[4], r[5], r[6], r[7],
+                          RasterOp::SourcePaint);
+        EXPECT_TRUE(empty.empty());
+    }
+    PixelImage dest(4, 4, kGrey);
+    transferStretched(dest, 0, 0, 4, 4, PixelImage(), 0, 0, 3, 3, RasterOp::SourceCopy);
+    EXPECT_EQ(dest, PixelImage(4, 4, kGrey));
+}
+
+} // namespace
+} // namespace vh

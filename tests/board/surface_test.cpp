@@ -1,0 +1,186 @@
+#include "board/bmp_file.h"
+#include "board/surface.h"
+#include "board/transparent_surface.h"
+#include "platform/message_box.h"
+#include "tests/support/temp_directory.h"
+
+#include <gtest/gtest.h>
+
+namespace vh {
+namespace {
+
+constexpr Rgb kBackground{20, 120, 40};
+constexpr Rgb kRed{220, 30, 30};
+
+class SurfaceTest : public testing::Test {
+protected:
+    SurfaceTest() : folder_("surface"), installed_(boxes_) {}
+
+    std::filesystem::path writePicture(const char* name, const PixelImage& image) {
+        const std::filesystem::path path = folder_ / name;
+        EXPECT_TRUE(saveBmpFile(path, image));
+        return path;
+    }
+
+    test::TempDirectory folder_;
+    RecordingMessageBoxes boxes_;
+    ScopedMessageBoxes installed_;
+};
+
+// A red disc of radius 4 in a 10 x 10 picture, black outside, and its mask.
+PixelImage disc(Rgb inside, Rgb outside) {
+    PixelImage image(10, 10, outside);
+    for (int y = 0; y < 10; ++y) {
+        for (int x = 0; x < 10; ++x) {
+            if ((x - 5) * (x - 5) + (y - 5) * (y - 5) <= 16) {
+                image.at(x, y) = inside;
+            }
+        }
+    }
+    return image;
+}
+
+TEST_F(SurfaceTest, AMissingPictureGivesOneBoxAndDrawsNothing) {
+    CSurface surface;
+    EXPECT_FALSE(surface.isLoaded());
+    const std::filesystem::path path = folder_ / "Graphics/Board.bmp";
+    surface.Load(path);
+    ASSERT_EQ(boxes_.shown().size(), 1u);
+    EXPECT_EQ(boxes_.shown()[0],
+              (Message{"Varnholt Backgammon", path.string() + " could not be loaded!",
+                       MessageButtons::Ok}));
+    EXPECT_TRUE(surface.isLoaded());
+    EXPECT_EQ(surface.width(), 0);
+    EXPECT_EQ(surface.height(), 0);
+
+    PixelImage screen(20, 20, kBackground);
+    surface.Draw(screen, 3, 3);
+    surface.DrawPart(screen, 0, 0, 10, 10, 0, 0);
+    surface.DrawStretched(screen, 0, 0, 20, 20, 0, 0, 5, 5);
+    EXPECT_EQ(screen, PixelImage(20, 20, kBackground));
+}
+
+TEST_F(SurfaceTest, APictureItCannotReadIsReportedLikeAMissingOne) {
+    folder_.write("Graphics/broken.bmp", "BM this is not a picture");
+    CSurface surface;
+    surface.Load(folder_ / "Graphics/broken.bmp");
+    EXPECT_EQ(boxes_.texts(), std::vector<std::string>{(folder_ / "Graphics/broken.bmp").string() +
+                                                       " could not be loaded!"});
+}
+
+TEST_F(SurfaceTest, LoadsDrawsAndReplacesPictures) {
+    const std::filesystem::path first = writePicture("first.bmp", disc(kRed, kBlack));
+    const std::filesystem::path second = writePicture("second.bmp", PixelImage(3, 2, kWhite));
+    CSurface surface;
+    surface.Load(first);
+    EXPECT_EQ(surface.width(), 10);
+    EXPECT_EQ(surface.bitsPerPixel(), 24);
+
+    PixelImage screen(30, 30, kBackground);
+    surface.Draw(screen, 5, 6);
+    EXPECT_EQ(screen.at(10, 11), kRed);
+    EXPECT_EQ(screen.at(5, 6), kBlack) << "a plain draw copies the black corner too";
+    EXPECT_EQ(screen.at(4, 6), kBackground);
+    EXPECT_EQ(screen.at(15, 16), kBackground);
+
+    surface.Load(second);
+    EXPECT_EQ(surface.width(), 3);
+    EXPECT_EQ(surface.height(), 2);
+    EXPECT_EQ(surface.picture(), PixelImage(3, 2, kWhite));
+    EXPECT_TRUE(boxes_.shown().empty());
+
+    surface.Release();
+    EXPECT_FALSE(surface.isLoaded());
+    EXPECT_EQ(surface.width(), 0);
+    surface.Release();
+}
+
+TEST_F(SurfaceTest, PartAndStretchedDrawsTakeTheirRectangles) {
+    CSurface surface;
+    surface.Create(4, 4);
+    EXPECT_TRUE(surface.isLoaded());
+    EXPECT_EQ(surface.picture(), PixelImage(4, 4, kBlack));
+    PixelImage& inside = surface.OpenContext();
+    inside.at(2, 1) = kRed;
+
+    PixelImage screen(8, 8, kBackground);
+    surface.DrawPart(screen, 2, 1, 1, 1, 6, 7);
+    EXPECT_EQ(screen.at(6, 7), kRed);
+    EXPECT_EQ(screen.at(5, 7), kBackground);
+
+    PixelImage stretched(8, 8, kBackground);
+    surface.DrawStretched(stretched, 0, 0, 8, 8, 2, 1, 1, 1);
+    EXPECT_EQ(stretched, PixelImage(8, 8, kRed));
+}
+
+TEST_F(SurfaceTest, AMaskedDrawLeavesTheBackgroundWhereTheMaskIsBlack) {
+    const auto picture = writePicture("stone.bmp", disc(kRed, kBlack));
+    const auto mask = writePicture("stonemask.bmp", disc(kWhite, kBlack));
+    CTransparentSurface stone;
+    stone.Load(picture, mask);
+    EXPECT_TRUE(boxes_.shown().empty());
+    EXPECT_TRUE(stone.isLoaded());
+
+    // Over a background with every colour bit set somewhere.
+    PixelImage screen(16, 16, kBackground);
+    screen.at(4, 4) = kWhite;
+    screen.at(12, 12) = kWhite;
+    const PixelImage before = screen;
+    stone.Draw(screen, 3, 3);
+    const PixelImage discPixels = disc(kRed, kBlack);
+    for (int y = 0; y < 16; ++y) {
+        for (int x = 0; x < 16; ++x) {
+            const bool onStone =
+                x >= 3 && y >= 3 && x < 13 && y < 13 && discPixels.at(x - 3, y - 3) == kRed;
+            ASSERT_EQ(screen.at(x, y), onStone ? kRed : before.at(x, y)) << x << "," << y;
+        }
+    }
+
+    // Stretched to twice the size: the background still shows at the corners.
+    PixelImage large(20, 20, kBackground);
+    stone.DrawStretched(large, 0, 0, 20, 20, 0, 0, 10, 10);
+    EXPECT_EQ(large.at(0, 0), kBackground);
+    EXPECT_EQ(large.at(10, 10), kRed);
+    EXPECT_EQ(large.at(19, 0), kBackground);
+}
+
+TEST_F(SurfaceTest, AMissingPairGivesTwoBoxesPictureFirstAndNoSizeBox) {
+    CTransparentSurface stone;
+    stone.Load(folder_ / "Graphics/Stone.bmp", folder_ / "Graphics/StoneMask.bmp");
+    const std::string picture = (folder_ / "Graphics/Stone.bmp").string();
+    const std::string mask = (folder_ / "Graphics/StoneMask.bmp").string();
+    EXPECT_EQ(boxes_.texts(),
+              (std::vector<std::string>{picture + " could not be loaded! (CTransparentSurface)",
+                                        mask + " could not be loaded! (CTransparentSurface)"}));
+    EXPECT_TRUE(stone.isLoaded());
+    PixelImage screen(5, 5, kBackground);
+    stone.Draw(screen, 0, 0);
+    EXPECT_EQ(screen, PixelImage(5, 5, kBackground));
+}
+
+TEST_F(SurfaceTest, PictureAndMaskOfDifferentSizesAreReportedOnceAndStillDrawn) {
+    const auto picture = writePicture("cube.bmp", PixelImage(50, 50, kRed));
+    const auto mask = writePicture("cubemask.bmp", PixelImage(50, 49, kWhite));
+    CTransparentSurface cube;
+    cube.Load(picture, mask);
+    EXPECT_EQ(boxes_.texts(),
+              std::vector<std::string>{picture.string() +
+                                       " image and mask not the same size! (CTransparentSurface)"});
+    PixelImage screen(60, 60, kBackground);
+    cube.Draw(screen, 0, 0);
+    EXPECT_EQ(screen.at(10, 10), kRed);
+    // The mask has no last row, so the picture's is ORed over the background there.
+    EXPECT_EQ(screen.at(10, 49), (Rgb{220 | 20, 30 | 120, 30 | 40}));
+    EXPECT_EQ(screen.at(55, 55), kBackground);
+
+    boxes_.clear();
+    CTransparentSurface half;
+    half.Load(picture, folder_ / "nomask.bmp");
+    EXPECT_EQ(boxes_.texts(),
+              (std::vector<std::string>{
+                  (folder_ / "nomask.bmp").string() + " could not be loaded! (CTransparentSurface)",
+                  picture.string() + " image and mask not the same size! (CTransparentSurface)"}));
+}
+
+} // namespace
+} // namespace vh

@@ -1,0 +1,128 @@
+#include "platform/binary_io.h"
+
+#include <array>
+#include <gtest/gtest.h>
+#include <limits>
+
+namespace vh {
+namespace {
+
+std::vector<std::byte> bytes(std::initializer_list<int> values) {
+    std::vector<std::byte> out;
+    for (const int value : values) {
+        out.push_back(static_cast<std::byte>(value));
+    }
+    return out;
+}
+
+TEST(BinaryWriter, WritesLittleEndianValuesAndWholeTextFields) {
+    BinaryWriter out;
+    out.writeUInt8(0xAB);
+    out.writeUInt16(0x1234);
+    out.writeUInt32(0xDEADBEEF);
+    out.writeInt32(-2);
+    out.writeText("Hi", 5);
+    out.writeText("", 2);
+    EXPECT_EQ(out.bytes(), bytes({0xAB, 0x34, 0x12, 0xEF, 0xBE, 0xAD, 0xDE, 0xFE, 0xFF, 0xFF, 0xFF,
+                                  'H', 'i', 0, 0, 0, 0, 0}));
+}
+
+TEST(BinaryWriter, CutsTextsToOneByteLessThanTheFieldAndAtANul) {
+    const struct {
+        std::string text;
+        std::size_t field;
+        std::string fitted;
+        std::vector<std::byte> written;
+    } cases[] = {
+        {"abcd", 4, "abc", bytes({'a', 'b', 'c', 0})},
+        {"abc", 4, "abc", bytes({'a', 'b', 'c', 0})},
+        {std::string("a\0bc", 4), 4, "a", bytes({'a', 0, 0, 0})},
+        {"abc", 1, "", bytes({0})},
+        {"abc", 0, "", {}},
+        {"\xe9t\xe9", 3, "\xe9t", bytes({0xE9, 't', 0})},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text + " in " + std::to_string(c.field));
+        BinaryWriter out;
+        out.writeText(c.text, c.field);
+        EXPECT_EQ(out.bytes(), c.written);
+        EXPECT_EQ(fitText(c.text, c.field), c.fitted);
+    }
+}
+
+TEST(BinaryReader, ReadsWhatTheWriterWrote) {
+    BinaryWriter out;
+    out.writeUInt8(7);
+    out.writeUInt16(65535);
+    out.writeUInt32(4000000000u);
+    out.writeInt32(std::numeric_limits<std::int32_t>::min());
+    out.writeText("Anonymous", 32);
+    BinaryReader in(out.bytes());
+    std::uint8_t a = 0;
+    std::uint16_t b = 0;
+    std::uint32_t c = 0;
+    std::int32_t d = 0;
+    std::string text;
+    ASSERT_TRUE(in.readUInt8(a) && in.readUInt16(b) && in.readUInt32(c) && in.readInt32(d) &&
+                in.readText(text, 32));
+    EXPECT_EQ(a, 7);
+    EXPECT_EQ(b, 65535);
+    EXPECT_EQ(c, 4000000000u);
+    EXPECT_EQ(d, std::numeric_limits<std::int32_t>::min());
+    EXPECT_EQ(text, "Anonymous");
+    EXPECT_EQ(in.remaining(), 0u);
+    EXPECT_FALSE(in.failed());
+}
+
+TEST(BinaryReader, AFieldWithoutNulIsCutAndNothingIsReadPastIt) {
+    const auto data = bytes({'a', 'b', 'c', 'd', 'e', 'f', 0, 0});
+    BinaryReader in(data);
+    std::string first;
+    std::string second;
+    ASSERT_TRUE(in.readText(first, 4));
+    ASSERT_TRUE(in.readText(second, 4));
+    EXPECT_EQ(first, "abc");
+    EXPECT_EQ(second, "ef");
+}
+
+TEST(BinaryReader, AShortReadLeavesItsTargetAndFailsEveryLaterRead) {
+    const auto data = bytes({1, 2, 3, 4, 5, 6});
+    BinaryReader in(data);
+    std::int32_t first = 0;
+    ASSERT_TRUE(in.readInt32(first));
+    EXPECT_EQ(first, 0x04030201);
+
+    std::int32_t value = 99;
+    EXPECT_FALSE(in.readInt32(value));
+    EXPECT_EQ(value, 99);
+    EXPECT_TRUE(in.failed());
+    std::uint8_t small = 42;
+    EXPECT_FALSE(in.readUInt8(small)) << "two bytes are left, but the reader has failed";
+    EXPECT_EQ(small, 42);
+    std::string text = "kept";
+    EXPECT_FALSE(in.readText(text, 1));
+    EXPECT_EQ(text, "kept");
+    EXPECT_FALSE(in.skip(0));
+}
+
+TEST(BinaryReader, SkipAndSeekStayInsideTheBytes) {
+    const auto data = bytes({1, 2, 3, 4});
+    BinaryReader in(data);
+    EXPECT_TRUE(in.skip(4));
+    EXPECT_TRUE(in.seek(4));
+    EXPECT_TRUE(in.seek(1));
+    std::uint8_t value = 0;
+    EXPECT_TRUE(in.readUInt8(value));
+    EXPECT_EQ(value, 2);
+    EXPECT_FALSE(in.seek(5));
+    EXPECT_TRUE(in.failed());
+
+    BinaryReader huge(data);
+    EXPECT_FALSE(huge.skip(std::numeric_limits<std::size_t>::max()));
+    std::array<std::byte, 8> out{};
+    BinaryReader shortRead(data);
+    EXPECT_FALSE(shortRead.readBytes(out));
+}
+
+} // namespace
+} // namespace vh

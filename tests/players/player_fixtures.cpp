@@ -1,0 +1,50 @@
+#include "tests/players/player_fixtures.h"
+
+namespace vh::test {
+
+GameResult makeGame(const std::string& side0, const std::string& side1, int loser,
+                    std::int32_t stake) {
+    GameResult game;
+    game.names = {side0, side1};
+    game.bet = {stake, stake};
+    game.stoneColour = {1, 2};
+    game.lost = {loser == 0 ? 1 : 0, loser == 1 ? 1 : 0};
+    game.money = {loser == 0 ? -stake : stake, loser == 1 ? -stake : stake};
+    return onDate(game, 2024, 5, 17, 36000000, 600000);
+}
+
+GameResult onDate(GameResult game, int year, int month, int day, std::uint32_t startTime,
+                  std::uint32_t duration) {
+    game.year = year;
+    game.month = month;
+    game.day = day;
+    game.startTime = startTime;
+    game.endTime = startTime + duration;
+    game.duration = static_cast<std::int32_t>(duration);
+    return game;
+}
+
+HandBytes& HandBytes::int32(std::int64_t value) {
+    const auto raw = static_cast<std::uint32_t>(value);
+    for (int shift = 0; shift < 32; shift += 8) {
+        bytes_.push_back(static_cast<std::byte>((raw >> shift) & 0xFF));
+    }
+    return *this;
+}
+
+HandBytes& HandBytes::text(const std::string& text, std::size_t size) {
+    for (std::size_t index = 0; index < size; ++index) {
+        bytes_.push_back(static_cast<std::byte>(index < text.size() ? text[index] : 0));
+    }
+    return *this;
+}
+
+HandBytes& HandBytes::game(const GameResult& g) {
+    text(g.names[0], 32).text(g.names[1], 32);
+    int32(g.isComputer[0]).int32(g.isComputer[1]).int32(g.bet[0]).int32(g.bet[1]);
+    int32(g.stoneColour[0]).int32(g.stoneColour[1]).int32(g.lost[0]).int32(g.lost[1]);
+    int32(g.money[0]).int32(g.money[1]).int32(g.resultKind).int32(g.cubeValue);
+    return int32(g.day).int32(g.month).int32(g.year).int32(g.startTime).int32(g.endTime);
+}
+
+} // namespace vh::test

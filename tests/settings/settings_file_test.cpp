@@ -1,0 +1,246 @@
+#include "settings/settings_file.h"
+#include "tests/support/temp_directory.h"
+
+#include <gtest/gtest.h>
+
+namespace vh {
+namespace {
+
+// Bytes written out by hand, without the program's writer.
+class HandBytes {
+public:
+    HandBytes& int32(std::int32_t value) {
+        const auto raw = static_cast<std::uint32_t>(value);
+        for (int shift = 0; shift < 32; shift += 8) {
+            bytes_.push_back(static_cast<std::byte>((raw >> shift) & 0xFF));
+        }
+        return *this;
+    }
+    HandBytes& text(const std::string& text, std::size_t size) {
+        for (std::size_t index = 0; index < size; ++index) {
+            bytes_.push_back(static_cast<std::byte>(index < text.size() ? text[index] : 0));
+        }
+        return *this;
+    }
+    const std::vector<std::byte>& bytes() const { return bytes_; }
+
+private:
+    std::vector<std::byte> bytes_;
+};
+
+GameSettings everyFieldChanged() {
+    GameSettings s;
+    s.reservedFirst = -7;
+    s.playerIsComputer = {1, 0};
+    s.playerName = {"The Lighthouse Keeper", "J\xF6rg"};
+    s.useTimer = 1;
+    s.initialMinutes = 15;
+    s.initialSeconds = 30;
+    s.perMoveMinutes = 1;
+    s.perMoveSeconds = 5;
+    s.mouseInputMode = 2;
+    s.showMovesOnHover = 1;
+    s.completeAnimation = 0;
+    s.animationSpeed = 200;
+    s.muteSounds = 1;
+    s.wallpaperMode = 2;
+    s.bgRed = 1;
+    s.bgGreen = 2;
+    s.bgBlue = 3;
+    s.wallpaperPath = "/home/player/Pictures/sea.bmp";
+    s.stretchWallpaper = 1;
+    s.statisticsPlayer = "Anonymous";
+    s.reservedText = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 255};
+    s.startedFlag = 0;
+    s.pipColourA = 4;
+    s.pipColourB = 5;
+    s.stoneColourA = 3;
+    s.stoneColourB = 2;
+    s.boardWood = 1;
+    s.boardMarble = 4;
+    s.showPipNumbers = 0;
+    s.matchBet = 250;
+    return s;
+}
+
+TEST(SettingsFile, WithoutAFileEveryFieldHasItsDefault) {
+    const test::TempDirectory folder("settings");
+    GameSettings s = everyFieldChanged();
+    loadSettings(s);
+    EXPECT_EQ(s.playerIsComputer, (std::array<std::int32_t, 2>{0, 0}));
+    EXPECT_EQ(s.playerName, (std::array<std::string, 2>{"", ""}));
+    EXPECT_EQ(s.useTimer, 0);
+    EXPECT_EQ(s.matchBet, 1);
+    EXPECT_EQ(s.completeAnimation, 1);
+    EXPECT_EQ(s.animationSpeed, 1);
+    EXPECT_EQ(s.muteSounds, 0);
+    EXPECT_EQ(s.wallpaperMode, 0);
+    EXPECT_EQ(s.bgRed, 16);
+    EXPECT_EQ(s.bgGreen, 11);
+    EXPECT_EQ(s.bgBlue, 218);
+    EXPECT_EQ(s.stretchWallpaper, 0);
+    EXPECT_EQ(s.showPipNumbers, 1);
+    EXPECT_EQ(s.showMovesOnHover, 0);
+    EXPECT_EQ(s.stoneColourA, 1);
+    EXPECT_EQ(s.stoneColourB, 2);
+    EXPECT_EQ(s.boardWood, 1);
+    EXPECT_EQ(s.boardMarble, 2);
+    EXPECT_EQ(s.pipColourA, 0);
+    EXPECT_EQ(s.pipColourB, 16777215);
+    EXPECT_EQ(s.startedFlag, 1);
+    EXPECT_EQ(s.wallpaperPath, "");
+    EXPECT_EQ(s.reservedText, (std::array<std::uint8_t, 14>{}));
+    EXPECT_FALSE(std::filesystem::exists(folder / "Data/Settings.dat"));
+}
+
+TEST(SettingsFile, DefaultsAreWrittenByteForByte) {
+    HandBytes expected;
+    expected.int32(0).int32(0).int32(0).text("", 32).text("", 32);
+    for (const int value : {0, 0, 0, 0, 0, 0, 0, 1, 1, 0, 0, 16, 11, 218}) {
+        expected.int32(value);
+    }
+    expected.text("", 4096).int32(0).text("", 32).text("", 14);
+    for (const int value : {1, 0, 0xFFFFFF, 1, 2, 1, 2, 1, 1}) {
+        expected.int32(value);
+    }
+    ASSERT_EQ(expected.bytes().size(), kSettingsFileSize);
+
+    const test::TempDirectory folder("settings");
+    ASSERT_TRUE(saveSettings(GameSettings{}));
+    EXPECT_EQ(test::readBytes(folder / "Data/Settings.dat"), expected.bytes());
+}
+
+TEST(SettingsFile, EveryFieldSurvivesSaveAndLoad) {
+    const test::TempDirectory folder("settings");
+    const GameSettings saved = everyFieldChanged();
+    ASSERT_TRUE(saveSettings(saved));
+    EXPECT_EQ(std::filesystem::file_size(folder / "Data/Settings.dat"), kSettingsFileSize);
+    GameSettings loaded;
+    loadSettings(loaded);
+    EXPECT_EQ(loaded, saved);
+
+    // The text fields sit where the file's layout puts them.
+    const std::vector<std::byte> bytes = test::readBytes(folder / "Data/Settings.dat");
+    EXPECT_EQ(bytes[12], std::byte{'T'});
+    EXPECT_EQ(bytes[44], std::byte{'J'});
+    EXPECT_EQ(bytes[45], std::byte{0xF6});
+    EXPECT_EQ(bytes[76 + 56], std::byte{'/'});
+    EXPECT_EQ(bytes[76 + 56 + 4096 + 4], std::byte{'A'});
+    EXPECT_EQ(bytes[4264], std::byte{1}) << "reservedText starts after statisticsPlayer";
+}
+
+TEST(SettingsFile, TextsLongerThanTheirFieldsAreCutOnSave) {
+    const test::TempDirectory folder("settings");
+    GameSettings s;
+    s.playerName[0] = std::string(40, 'x');
+    s.wallpaperPath = std::string(5000, 'w');
+    ASSERT_TRUE(saveSettings(s));
+    EXPECT_EQ(std::filesystem::file_size(folder / "Data/Settings.dat"), kSettingsFileSize);
+    GameSettings loaded;
+    loadSettings(loaded);
+    EXPECT_EQ(loaded.playerName[0], std::string(31, 'x'));
+    EXPECT_EQ(loaded.wallpaperPath, std::string(4095, 'w'));
+}
+
+TEST(SettingsFile, AShortFileKeepsTheFieldsItHoldsWhole) {
+    const std::vector<std::byte> full = encodeSettings(everyFieldChanged());
+    const GameSettings changed = everyFieldChanged();
+    const GameSettings defaults;
+    const struct {
+        std::size_t length;
+        int fieldsRead;
+    } cases[] = {
+        {0, 0},           {3, 0},     {4, 1},    {12, 3},
+        {43, 3},          {44, 4},    {132, 19}, // cut after bgBlue
+        {132 + 4095, 19},                        // inside the wallpaper path
+        {4314 - 1, 31},   {4314, 32},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.length);
+        GameSettings s = changed;
+        EXPECT_EQ(decodeSettings(std::span(full).first(c.length), s), c.fieldsRead);
+        // The first fieldsRead fields come from the file, the rest are defaults:
+        // the same as a whole file spliced from the two at that field's end.
+        const std::vector<std::byte> expectedBytes = [&] {
+            std::vector<std::byte> bytes = encodeSettings(defaults);
+            const std::vector<std::byte> fileBytes = encodeSettings(changed);
+            std::size_t boundary = 0;
+            const std::size_t sizes[] = {4, 4, 4, 32,   32, 4,  4,  4, 4, 4, 4, 4, 4, 4, 4, 4,
+                                         4, 4, 4, 4096, 4,  32, 14, 4, 4, 4, 4, 4, 4, 4, 4, 4};
+            for (int field = 0; field < c.fieldsRead; ++field) {
+                boundary += sizes[field];
+            }
+            std::copy(fileBytes.begin(), fileBytes.begin() + static_cast<std::ptrdiff_t>(boundary),
+                      bytes.begin());
+            return bytes;
+        }();
+        GameSettings reference;
+        decodeSettings(expectedBytes, reference);
+        EXPECT_EQ(s, reference);
+        if (c.length == 132) {
+            EXPECT_EQ(s.bgBlue, 3);
+            EXPECT_EQ(s.wallpaperPath, "");
+            EXPECT_EQ(s.matchBet, 1);
+        }
+    }
+}
+
+TEST(SettingsFile, AFileWithoutNulsInItsTextsReadsThemCut) {
+    std::vector<std::byte> bytes = encodeSettings(GameSettings{});
+    std::fill(bytes.begin() + 12, bytes.begin() + 76, std::byte{'n'});
+    GameSettings s;
+    EXPECT_EQ(decodeSettings(bytes, s), kSettingsFieldCount);
+    EXPECT_EQ(s.playerName[0], std::string(31, 'n'));
+    EXPECT_EQ(s.playerName[1], std::string(31, 'n'));
+    EXPECT_EQ(s.useTimer, 0) << "nothing after the fields changed";
+    EXPECT_EQ(s.bgRed, 16);
+}
+
+TEST(SettingsFile, PagesThatReloadBeforeSavingKeepEachOthersChanges) {
+    const test::TempDirectory folder("settings");
+    GameSettings playerPage;
+    GameSettings timerPage;
+    loadSettings(playerPage);
+    loadSettings(timerPage);
+
+    loadSettings(playerPage);
+    playerPage.playerName[1] = "Priya Nair";
+    playerPage.playerIsComputer[1] = 1;
+    playerPage.matchBet = 20;
+    ASSERT_TRUE(saveSettings(playerPage));
+
+    loadSettings(timerPage);
+    timerPage.useTimer = 1;
+    timerPage.initialMinutes = 10;
+    ASSERT_TRUE(saveSettings(timerPage));
+
+    GameSettings both;
+    loadSettings(both);
+    EXPECT_EQ(both.playerName[1], "Priya Nair");
+    EXPECT_EQ(both.matchBet, 20);
+    EXPECT_EQ(both.useTimer, 1);
+    EXPECT_EQ(both.initialMinutes, 10);
+}
+
+TEST(SettingsFile, AFailedSaveLeavesTheOldFileAndSaysWhy) {
+    const test::TempDirectory folder("settings");
+    ASSERT_TRUE(saveSettings(everyFieldChanged()));
+    const std::vector<std::byte> before = test::readBytes(folder / "Data/Settings.dat");
+
+    // A folder where the file should go cannot be replaced.
+    const std::filesystem::path blocked = folder / "Blocked/Settings.dat";
+    std::filesystem::create_directories(blocked);
+    std::string error;
+    EXPECT_FALSE(saveSettingsFile(blocked, GameSettings{}, &error));
+    EXPECT_FALSE(error.empty());
+    EXPECT_EQ(test::readBytes(folder / "Data/Settings.dat"), before);
+
+    GameSettings loaded;
+    const SettingsLoad load = loadSettingsFile(blocked, loaded);
+    EXPECT_FALSE(load.fileRead);
+    EXPECT_EQ(load.error, "not a regular file");
+    EXPECT_EQ(loaded, GameSettings{});
+}
+
+} // namespace
+} // namespace vh
