@@ -2,5 +2,9 @@
 # Formats every C++ source of the project in place with the project's .clang-format.
 set -euo pipefail
 cd "$(dirname "$0")"
-find platform rules settings board players ai match app tools assets tests bench \
-    \( -name '*.h' -o -name '*.cpp' \) -print0 2>/dev/null | xargs -0 -r clang-format -i --style=file
+folders=()
+for folder in platform rules settings board players ai match app tools assets tests bench; do
+    [[ -d $folder ]] && folders+=("$folder")
+done
+find "${folders[@]}" \( -name '*.h' -o -name '*.cpp' \) -print0 |
+    xargs -0 -r clang-format -i --style=file
