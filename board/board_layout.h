@@ -1,0 +1,60 @@
+#pragma once
+
+#include "board/geometry.h"
+
+#include <optional>
+
+namespace vh {
+
+// Room left of the board for the two player panels.
+inline constexpr int kPanelRoomWidth = 175;
+
+// Where the board goes in the window's board area (below the toolbar, above
+// the status bar): 175 pixels in from the left, 15 from the right, 7:10 high,
+// shrunk to fit the height and centred vertically.
+Rect boardRectangle(int clientWidth, int availableHeight);
+
+// The board's geometry for a board of width x height pixels:
+//   frame | left half (6 points) | bar | right half (6 points) | frame | tray | frame
+struct BoardLayout {
+    int width = 0;       // W
+    int height = 0;      // H
+    int frame = 0;       // F
+    int point = 0;       // P, also the bar and tray width
+    int pointHeight = 0; // length of a point's triangle
+    int checker = 0;     // D, a checker's size
+    int trayChecker = 0; // V, the height of one borne-off checker
+    int upperEnd = 0;    // mU: where the upper locations end
+    int lowerStart = 0;  // mL: where the lower locations begin
+
+    int bar() const { return point; }
+    int tray() const { return point; }
+    int half() const { return 6 * point; }
+    int rightHalfLeft() const { return frame + half() + bar(); }
+    int trayLeft() const { return 2 * frame + 12 * point + bar(); }
+    // The gap between a checker and the sides of its point.
+    int margin() const { return (point - checker) / 2; }
+};
+
+// The layout of a width x height board, or nothing when the board is too
+// small to hold a checker (the caller keeps its previous layout).
+std::optional<BoardLayout> computeLayout(int width, int height);
+
+// The smallest board the layout is drawn for, and the window size that gives it.
+inline constexpr int kMinimumBoardWidth = 300;
+inline constexpr int kMinimumClientWidth = kPanelRoomWidth + kMinimumBoardWidth + 15;
+
+// The area of a location (0-23 points, 24/25 bars, 26/27 trays) in board
+// coordinates, used for hit-testing and tray fills; empty for other indices.
+Rect locationRect(const BoardLayout& layout, int location);
+
+// The j-th checker (from 0) of a location's stack, D x D. Stacks lie in three
+// layers: five from the frame, four offset by half a checker, then again
+// from the frame. Borne-off checkers stack V apart in the trays.
+Rect slotRect(const BoardLayout& layout, int location, int index);
+
+// True for locations drawn from the top edge: points 12-23, side 0's bar,
+// side 1's tray.
+bool isUpperLocation(int location);
+
+} // namespace vh

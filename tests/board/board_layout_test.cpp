@@ -1,0 +1,141 @@
+#include "board/board_layout.h"
+#include "rules/board_position.h"
+
+#include <gtest/gtest.h>
+
+namespace vh {
+namespace {
+
+TEST(BoardRectangle, FollowsTheWidthOrShrinksToTheHeight) {
+    struct Case {
+        const char* name;
+        int clientWidth;
+        int availableHeight;
+        Rect expected;
+    };
+    const Case cases[] = {
+        {"800 wide, room to spare", 800, 600, {175, 87, 785, 513}},
+        {"800 wide, exactly the height", 800, 426, {175, 0, 785, 426}},
+        {"too little height", 800, 400, {175, 0, 746, 399}},
+        {"1000-pixel board is 699 high", 1190, 1000, {175, 150, 1175, 849}},
+        {"full HD window", 1920, 1000, {175, 0, 1603, 999}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(boardRectangle(c.clientWidth, c.availableHeight), c.expected);
+    }
+}
+
+TEST(BoardLayout, ValuesFollowTheFormulas) {
+    struct Case {
+        int width;
+        int height;
+        int frame, point, pointHeight, checker, trayChecker, upperEnd, lowerStart;
+    };
+    const Case cases[] = {
+        {610, 426, 15, 40, 170, 36, 10, 213, 213},  {571, 399, 14, 37, 159, 33, 10, 199, 200},
+        {1000, 699, 25, 66, 279, 62, 17, 349, 350}, {1428, 999, 35, 94, 399, 90, 24, 499, 500},
+        {333, 233, 8, 22, 93, 18, 6, 116, 117},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.width) + "x" + std::to_string(c.height));
+        const auto layout = computeLayout(c.width, c.height);
+        ASSERT_TRUE(layout.has_value());
+        EXPECT_EQ(layout->frame, c.frame);
+        EXPECT_EQ(layout->point, c.point);
+        EXPECT_EQ(layout->pointHeight, c.pointHeight);
+        EXPECT_EQ(layout->checker, c.checker);
+        EXPECT_EQ(layout->trayChecker, c.trayChecker);
+        EXPECT_EQ(layout->upperEnd, c.upperEnd);
+        EXPECT_EQ(layout->lowerStart, c.lowerStart);
+        EXPECT_LE(3 * layout->frame + 14 * layout->point, c.width);
+    }
+}
+
+TEST(BoardLayout, TooSmallABoardHasNoLayout) {
+    EXPECT_FALSE(computeLayout(60, 42).has_value());
+    EXPECT_FALSE(computeLayout(0, 0).has_value());
+    EXPECT_FALSE(computeLayout(-100, -70).has_value());
+    EXPECT_TRUE(computeLayout(kMinimumBoardWidth, scaled(kMinimumBoardWidth, 0.7f)).has_value());
+    EXPECT_EQ(boardRectangle(kMinimumClientWidth, 1000).width(), kMinimumBoardWidth);
+}
+
+TEST(LocationRect, PlacesEveryLocationOnItsSideOfTheBoard) {
+    const BoardLayout l = *computeLayout(610, 426);
+    struct Case {
+        int location;
+        Rect expected;
+    };
+    const Case cases[] = {
+        {12, {15, 15, 55, 213}},
+        {17, {215, 15, 255, 213}},
+        {18, {295, 15, 335, 213}},
+        {23, {495, 15, 535, 213}},
+        {11, {15, 213, 55, 411}},
+        {6, {215, 213, 255, 411}},
+        {5, {295, 213, 335, 411}},
+        {0, {495, 213, 535, 411}},
+        {BAR_ONE, {255, 15, 295, 213}},
+        {BAR_TWO, {255, 213, 295, 411}},
+        {OFF_TWO, {550, 15, 590, 213}},
+        {OFF_ONE, {550, 213, 590, 411}},
+        {28, {}},
+        {-1, {}},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(locationRect(l, c.location), c.expected) << c.location;
+    }
+}
+
+TEST(SlotRect, StacksInThreeLayersFromTheFrame) {
+    const BoardLayout l = *computeLayout(610, 426);
+    // Upper point 12: column at 15 + 2, layers from the top frame.
+    EXPECT_EQ(slotRect(l, 12, 0), (Rect{17, 17, 53, 53}));
+    EXPECT_EQ(slotRect(l, 12, 4), (Rect{17, 161, 53, 197}));
+    EXPECT_EQ(slotRect(l, 12, 5).top, 15 + 18 + 2) << "sixth lies half a checker further in";
+    EXPECT_EQ(slotRect(l, 12, 9), slotRect(l, 12, 0)) << "tenth lies on the first";
+    // Lower point 0: from the bottom frame up.
+    EXPECT_EQ(slotRect(l, 0, 0), (Rect{497, 373, 533, 409}));
+    EXPECT_EQ(slotRect(l, 0, 5).top, 411 - 18 - 36 - 2);
+    EXPECT_EQ(slotRect(l, 0, 9), slotRect(l, 0, 0));
+    // Bars share the bar column; trays stack V apart.
+    EXPECT_EQ(slotRect(l, BAR_ONE, 0), (Rect{257, 17, 293, 53}));
+    EXPECT_EQ(slotRect(l, BAR_TWO, 0), (Rect{257, 373, 293, 409}));
+    EXPECT_EQ(slotRect(l, OFF_ONE, 0), (Rect{552, 401, 588, 437}));
+    EXPECT_EQ(slotRect(l, OFF_ONE, 14).top, 411 - 15 * 10);
+    EXPECT_EQ(slotRect(l, OFF_TWO, 3), (Rect{552, 45, 588, 81}));
+    EXPECT_EQ(slotRect(l, 30, 0), (Rect{}));
+}
+
+TEST(SlotRect, EveryCheckerStaysOnTheBoard) {
+    for (const auto& [width, height] :
+         {std::pair{610, 426}, std::pair{333, 233}, std::pair{1428, 999}, std::pair{571, 399}}) {
+        const BoardLayout l = *computeLayout(width, height);
+        for (int location = 0; location < BAR_TWO + 1; ++location) {
+            const Rect area = locationRect(l, location);
+            for (int j = 0; j < 15; ++j) {
+                const Rect slot = slotRect(l, location, j);
+                EXPECT_GE(slot.left, area.left) << width << ' ' << location << ' ' << j;
+                EXPECT_LE(slot.right, area.right) << width << ' ' << location << ' ' << j;
+                EXPECT_GE(slot.top, l.frame) << width << ' ' << location << ' ' << j;
+                EXPECT_LE(slot.bottom, height - l.frame) << width << ' ' << location << ' ' << j;
+                // Only a fifteenth checker on one point reaches past the middle.
+                const bool upper = isUpperLocation(location);
+                if (j < 14) {
+                    EXPECT_TRUE(upper ? slot.bottom <= l.upperEnd : slot.top >= l.lowerStart)
+                        << width << ' ' << location << ' ' << j;
+                }
+            }
+        }
+        for (const int tray : {OFF_ONE, OFF_TWO}) {
+            for (int j = 0; j < 15; ++j) {
+                const Rect slot = slotRect(l, tray, j);
+                EXPECT_GE(slot.top, l.frame);
+                EXPECT_LE(slot.top + l.trayChecker, height - l.frame);
+            }
+        }
+    }
+}
+
+} // namespace
+} // namespace vh

@@ -1,0 +1,111 @@
+#include "match/move_history.h"
+#include "rules/board_position.h"
+#include "rules/play_notation.h"
+
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace vh {
+namespace {
+
+Play onePointPlay(int from, int die) {
+    Play play;
+    play.count = 1;
+    play.moves[0] = {static_cast<std::uint32_t>(die), static_cast<std::uint32_t>(from),
+                     static_cast<std::uint32_t>(from - die), 0};
+    return play;
+}
+
+TEST(MoveHistory, UndoAndRedoWalkTheCursor) {
+    auto history = std::make_unique<MoveHistory>();
+    history->reset(false, false);
+    for (int turn = 0; turn < 3; ++turn) {
+        history->append(onePointPlay(20 - turn, 1), turn % 2, turn + 1, 6);
+    }
+    EXPECT_EQ(history->cursor(), 3);
+    EXPECT_EQ(history->total(), 3);
+    EXPECT_FALSE(history->canRedo());
+
+    EXPECT_EQ(history->undoIndex(), 2);
+    EXPECT_EQ(history->undoIndex(), 1);
+    EXPECT_TRUE(history->canRedo());
+    EXPECT_EQ(history->sideAt(1), 1);
+    EXPECT_EQ(history->dieAt(1, 0), 2);
+    EXPECT_EQ(history->dieAt(1, 1), 6);
+    EXPECT_EQ(formatPlay(*history->playAt(1)), "1:19/18");
+
+    EXPECT_EQ(history->redoIndex(), 1);
+    EXPECT_EQ(history->cursor(), 2);
+
+    // A new turn drops what could have been redone.
+    history->append(onePointPlay(10, 3), 0, 3, 3);
+    EXPECT_EQ(history->total(), 3);
+    EXPECT_EQ(history->redoIndex(), -1);
+    EXPECT_EQ(history->undoIndex(), 2);
+    EXPECT_EQ(history->undoIndex(), 1);
+    EXPECT_EQ(history->undoIndex(), 0);
+    EXPECT_EQ(history->undoIndex(), -1);
+}
+
+TEST(MoveHistory, OutOfRangeEntriesGiveNothing) {
+    auto history = std::make_unique<MoveHistory>();
+    EXPECT_FALSE(history->playAt(-1).has_value());
+    EXPECT_FALSE(history->playAt(MoveHistory::kCapacity).has_value());
+    EXPECT_EQ(history->sideAt(MoveHistory::kCapacity), -1);
+    EXPECT_EQ(history->sideAt(-5), -1);
+}
+
+TEST(MoveHistory, CanUndoOnlyBackToAHumanTurn) {
+    auto history = std::make_unique<MoveHistory>();
+    history->reset(true, false); // side 0 computer, side 1 human
+    EXPECT_FALSE(history->canUndo());
+    history->append(onePointPlay(20, 1), 0, 1, 2);
+    EXPECT_FALSE(history->canUndo()) << "only the computer has played";
+    history->append(onePointPlay(20, 1), 1, 1, 2);
+    EXPECT_TRUE(history->canUndo());
+    history->undoIndex();
+    EXPECT_FALSE(history->canUndo());
+}
+
+TEST(MoveHistory, StartsOverAfter1023Turns) {
+    auto history = std::make_unique<MoveHistory>();
+    history->reset(false, false);
+    for (int turn = 0; turn < MoveHistory::kCapacity - 1; ++turn) {
+        history->append(onePointPlay(20, 1), turn % 2, 1, 2);
+    }
+    EXPECT_EQ(history->cursor(), 1023);
+    history->append(onePointPlay(15, 4), 1, 4, 5);
+    EXPECT_EQ(history->cursor(), 1);
+    EXPECT_EQ(history->total(), 1);
+    EXPECT_EQ(history->undoIndex(), 0);
+    EXPECT_EQ(history->undoIndex(), -1) << "the earlier turns are out of reach";
+}
+
+TEST(MoveHistory, WriteCurrentKeepsTheCursor) {
+    auto history = std::make_unique<MoveHistory>();
+    history->reset(false, false);
+    history->append(onePointPlay(20, 1), 0, 1, 2);
+    history->writeCurrent(nullptr, 1, 6, 4);
+    EXPECT_EQ(history->cursor(), 1);
+    EXPECT_EQ(history->sideAt(1), 1);
+    EXPECT_EQ(history->dieAt(1, 0), 6);
+    const Play partial = onePointPlay(12, 6);
+    history->writeCurrent(&partial, 1, 6, 4);
+    EXPECT_EQ(formatPlay(*history->playAt(1)), "6:12/6");
+    EXPECT_EQ(history->cursor(), 1);
+}
+
+TEST(ReversedPlay, ExchangesEndsAndReversesTheOrder) {
+    Play play;
+    play.count = 3;
+    play.moves[0] = {6, 23, 17, 0};
+    play.moves[1] = {5, 17, 12, 1};
+    play.moves[2] = {2, 24, 22, 0};
+    const Play reversed = reversedPlay(play);
+    EXPECT_EQ(formatPlay(reversed), "2:22/24 5:12/17* 6:17/23");
+    EXPECT_TRUE(samePlay(reversedPlay(reversed), play));
+    EXPECT_EQ(reversedPlay(Play{}).count, 0);
+}
+
+} // namespace
+} // namespace vh
