@@ -1,0 +1,53 @@
+#include "board/checker_stage.h"
+
+#include "board/board_layout.h"
+
+namespace vh {
+
+Rect liftChecker(CheckerStage& stage, int location) {
+    BoardEntry& entry = stage.board().position[location];
+    const Rect slot = stage.slotRect(location, entry.count - 1);
+    stage.startMovingChecker(slot);
+    --entry.count;
+    stage.render();
+    return slot;
+}
+
+void placeChecker(CheckerStage& stage, int location, int side) {
+    BoardPosition& position = stage.board().position;
+    BoardEntry& entry = position[location];
+    if (location < kPointCount && entry.count >= 1 && entry.owner != side &&
+        (entry.owner == 0 || entry.owner == 1)) {
+        --entry.count;
+        ++position[barEntry(entry.owner)].count;
+    }
+    entry.owner = side;
+    ++entry.count;
+    stage.render();
+}
+
+namespace {
+
+// The layout of the 800-pixel window's board: a headless stage moves
+// checkers at the same pace as a window of that size.
+const BoardLayout& headlessLayout() {
+    static const BoardLayout layout = *computeLayout(610, 426);
+    return layout;
+}
+
+} // namespace
+
+HeadlessStage::HeadlessStage(BoardRecord& board) : board_(board) {}
+
+Rect HeadlessStage::slotRect(int location, int index) const {
+    return vh::slotRect(headlessLayout(), location, index);
+}
+
+Rect HeadlessStage::drawMovingChecker(int x, int y, int) {
+    const Rect moved{x, y, x + moving_.width(), y + moving_.height()};
+    const Rect dirty = unite(moving_, moved);
+    moving_ = moved;
+    return dirty;
+}
+
+} // namespace vh

@@ -1,0 +1,112 @@
+#include "board/move_animator.h"
+#include "board/move_path.h"
+#include "rules/side.h"
+
+#include <gtest/gtest.h>
+
+namespace vh {
+namespace {
+
+Play playOf(std::initializer_list<CheckerMove> moves) {
+    Play play;
+    for (const CheckerMove& move : moves) {
+        play.moves[static_cast<std::size_t>(play.count++)] = move;
+    }
+    return play;
+}
+
+// A stage whose slots lie 100 pixels apart vertically per location, so that
+// distances are easy to follow; it records what is drawn.
+class StraightStage final : public CheckerStage {
+public:
+    explicit StraightStage(BoardRecord& board) : board_(board) {}
+    BoardRecord& board() override { return board_; }
+    Rect slotRect(int location, int index) const override {
+        return {0, location * 100 + index * 10, 36, location * 100 + index * 10 + 36};
+    }
+    void render() override { ++renders; }
+    void startMovingChecker(const Rect& slot) override { last = {slot.left, slot.top}; }
+    Rect drawMovingChecker(int x, int y, int) override {
+        last = {x, y};
+        return {};
+    }
+
+    Point last;
+    int renders = 0;
+
+private:
+    BoardRecord& board_;
+};
+
+TEST(MoveAnimator, GlidesAtTheOptionSpeedAndLandsOnTheNextFreeSlot) {
+    BoardRecord board;
+    board.position = positionFromSignedCounts(
+        {0, 0, 1, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 13, 15});
+    StraightStage stage(board);
+    MoveAnimator animator;
+    // From point 3 (slot 0 at y 300) to point 2, which holds one: slot 1 at y 210.
+    animator.start(stage, playOf({{1, 3, 2, 0}}), checkerSpeed(100), false, 1000);
+    EXPECT_EQ(board.position[3].count, 0) << "lifted";
+    EXPECT_EQ(board.position[2].count, 1) << "not landed yet";
+
+    EXPECT_FALSE(animator.step(stage, 1000 + 250));
+    EXPECT_EQ(stage.last, (Point{0, 250}));
+    EXPECT_EQ(board.position[2].count, 1);
+    EXPECT_FALSE(animator.step(stage, 1000 + 447));
+    EXPECT_EQ(stage.last, (Point{0, 211})) << "447 ms: 89.4 pixels, rounded down";
+    EXPECT_EQ(board.position[2].count, 1);
+    EXPECT_FALSE(animator.step(stage, 1000 + 448)) << "89.6 pixels round up to the end: it lands";
+    EXPECT_EQ(board.position[2], (BoardEntry{2, PLAYER_ONE}));
+    EXPECT_TRUE(animator.idle());
+    EXPECT_TRUE(animator.step(stage, 2000));
+}
+
+TEST(MoveAnimator, AHitCheckerGoesToTheBarWhenTheStoneLandsAndComesBackOnUndo) {
+    BoardRecord board;
+    board.position = positionFromSignedCounts(
+        {0, 0, 0, 0, 0, 0, 0, -1, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 14, 14});
+    const BoardPosition before = board.position;
+    HeadlessStage stage(board);
+    MoveAnimator animator;
+    const Play hit = playOf({{3, 10, 7, 1}, {1, 7, 6, 0}});
+
+    std::uint32_t now = 0;
+    animator.start(stage, hit, checkerSpeed(200), false, now);
+    bool sawFirstInFlight = false;
+    while (!animator.step(stage, now += 16)) {
+        if (animator.idle()) {
+            continue;
+        }
+        if (board.position[BAR_TWO].count == 0) {
+            sawFirstInFlight = true;
+            EXPECT_EQ(board.position[7], (BoardEntry{1, PLAYER_TWO})) << "still there mid-flight";
+        }
+    }
+    EXPECT_TRUE(sawFirstInFlight);
+    BoardPosition expected = before;
+    applyPlay(hit, expected);
+    EXPECT_TRUE(samePlacement(board.position, expected));
+
+    // Undo: the reversed play, animated backwards.
+    Play reversed = playOf({{1, 6, 7, 0}, {3, 7, 10, 1}});
+    animator.start(stage, reversed, checkerSpeed(200), true, now);
+    while (!animator.step(stage, now += 16)) {
+    }
+    EXPECT_TRUE(samePlacement(board.position, before));
+    EXPECT_GT(stage.renders(), 4);
+}
+
+TEST(MoveAnimator, SlowestSpeedFromADamagedSettingsFileStillFinishes) {
+    BoardRecord board;
+    board.position = positionFromSignedCounts(
+        {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 0, 0, 14, 15});
+    HeadlessStage stage(board);
+    MoveAnimator animator;
+    animator.start(stage, playOf({{6, 23, 17, 0}}), checkerSpeed(0), false, 0);
+    EXPECT_FALSE(animator.step(stage, 10000));
+    EXPECT_TRUE(animator.step(stage, 1000000) || animator.step(stage, 1000001));
+    EXPECT_EQ(board.position[17], (BoardEntry{1, PLAYER_ONE}));
+}
+
+} // namespace
+} // namespace vh
