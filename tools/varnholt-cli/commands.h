@@ -10,5 +10,7 @@ namespace vh::cli {
 // throws CliError.
 void runPlaysCommand(std::span<const std::string> arguments, std::ostream& out);
 void runSelfplayCommand(std::span<const std::string> arguments, std::ostream& out);
+void runEvaluateCommand(std::span<const std::string> arguments, std::ostream& out);
+void runChooseCommand(std::span<const std::string> arguments, std::ostream& out);
 
 } // namespace vh::cli

@@ -1,0 +1,117 @@
+#include "ai/evaluation.h"
+#include "ai/lookahead_engine.h"
+#include "bench/corpus.h"
+#include "rules/move_generator.h"
+
+#include <algorithm>
+#include <benchmark/benchmark.h>
+#include <ctime>
+#include <memory>
+#include <vector>
+
+#ifdef VARNHOLT_BENCH_REFERENCE
+#include "tests/support/reference_search.h"
+#endif
+
+namespace vh::bench {
+namespace {
+
+constexpr std::uint32_t kCorpusSeed = 20261208;
+constexpr int kDecisionCount = 500;
+
+// Positions from random play whose roll can be played: the computer is only
+// asked to choose when there is something to choose.
+std::vector<RollCase> decisionCorpus() {
+    auto list = std::make_unique<PlayList>();
+    std::vector<RollCase> playable;
+    for (RollCase& rollCase : randomPlayPositions(2 * kDecisionCount, kCorpusSeed)) {
+        generatePlays(*list, rollCase.position, rollCase.side, rollCase.die1, rollCase.die2);
+        if (list->count > 0 && static_cast<int>(playable.size()) < kDecisionCount) {
+            playable.push_back(rollCase);
+        }
+    }
+    return playable;
+}
+
+void BM_Evaluate(benchmark::State& state) {
+    const std::vector<RollCase> cases = randomPlayPositions(1000, kCorpusSeed);
+    for (auto _ : state) {
+        for (const RollCase& rollCase : cases) {
+            benchmark::DoNotOptimize(evaluate(rollCase.position, rollCase.side, 0));
+        }
+    }
+    state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(cases.size()));
+    state.counters["ns/eval"] = benchmark::Counter(
+        static_cast<double>(state.iterations()) * static_cast<double>(cases.size()),
+        benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+}
+BENCHMARK(BM_Evaluate);
+
+// CPU time of this thread in seconds: other programs on the machine do not
+// count against a decision.
+double threadSeconds() {
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
+}
+
+// Times each decision of the corpus on its own (thread CPU time) and reports
+// the median, the maximum and the static evaluations per second.
+template <typename Decide>
+void timeDecisions(benchmark::State& state, Decide decide) {
+    const std::vector<RollCase> cases = decisionCorpus();
+    std::vector<double> times;
+    std::int64_t evaluations = 0;
+    double seconds = 0.0;
+    for (auto _ : state) {
+        for (const RollCase& rollCase : cases) {
+            const double start = threadSeconds();
+            evaluations += decide(rollCase);
+            const double took = threadSeconds() - start;
+            times.push_back(took * 1000.0);
+            seconds += took;
+        }
+    }
+    std::sort(times.begin(), times.end());
+    state.counters["median_ms"] = times[times.size() / 2];
+    state.counters["p90_ms"] = times[times.size() * 9 / 10];
+    state.counters["max_ms"] = times.back();
+    state.counters["mean_ms"] = seconds * 1000.0 / static_cast<double>(times.size());
+    state.counters["evals/s"] = static_cast<double>(evaluations) / seconds;
+    state.counters["evals/decision"] =
+        static_cast<double>(evaluations) / static_cast<double>(times.size());
+}
+
+void BM_TwoPlyDecision(benchmark::State& state) {
+    const auto workspace = makeSearchWorkspace();
+    timeDecisions(state, [&](const RollCase& rollCase) {
+        BoardRecord board;
+        board.position = rollCase.position;
+        board.die1 = rollCase.die1;
+        board.die2 = rollCase.die2;
+        LookaheadEngine engine({2001, 0, 0}, board, rollCase.side, 60000, EngineTask::ChoosePlay,
+                               workspace.get());
+        engine.run();
+        benchmark::DoNotOptimize(engine.result().count);
+        return engine.statistics().evaluations;
+    });
+}
+BENCHMARK(BM_TwoPlyDecision)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+#ifdef VARNHOLT_BENCH_REFERENCE
+// The same decisions by the plain search of the test suite, for comparison.
+void BM_TwoPlyDecisionPlain(benchmark::State& state) {
+    test::ReferenceSearch search(2, 0);
+    timeDecisions(state, [&](const RollCase& rollCase) {
+        const std::int64_t before = search.evaluations();
+        const Play play =
+            search.choose(rollCase.position, rollCase.side, rollCase.die1, rollCase.die2);
+        benchmark::DoNotOptimize(play.count);
+        return search.evaluations() - before;
+    });
+}
+BENCHMARK(BM_TwoPlyDecisionPlain)->Unit(benchmark::kMillisecond)->Iterations(1);
+#endif
+
+} // namespace
+} // namespace vh::bench
