@@ -18,6 +18,8 @@ ReferenceSearch::ReferenceSearch(int maxDepth, std::int32_t evalParamB)
     : maxDepth_(maxDepth), evalParamB_(evalParamB), lists_(std::make_unique<Lists>()) {}
 
 ReferenceSearch::~ReferenceSearch() = default;
+ReferenceSearch::ReferenceSearch(ReferenceSearch&&) noexcept = default;
+ReferenceSearch& ReferenceSearch::operator=(ReferenceSearch&&) noexcept = default;
 
 void ReferenceSearch::order(PlayList& list, BoardPosition& position, int side) {
     std::vector<std::pair<std::int64_t, Play>> scored;

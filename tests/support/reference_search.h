@@ -20,6 +20,8 @@ class ReferenceSearch {
 public:
     ReferenceSearch(int maxDepth, std::int32_t evalParamB);
     ~ReferenceSearch();
+    ReferenceSearch(ReferenceSearch&&) noexcept;
+    ReferenceSearch& operator=(ReferenceSearch&&) noexcept;
 
     Play choose(const BoardPosition& position, int side, int die1, int die2);
 
