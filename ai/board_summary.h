@@ -21,13 +21,22 @@ struct BoardSummary {
     std::array<std::int32_t, 2> pips{};
     std::array<std::int32_t, 2> onBar{};
     std::array<std::int32_t, 2> bornOff{};
+
+    friend bool operator==(const BoardSummary&, const BoardSummary&) = default;
 };
 
 BoardSummary summarize(const BoardPosition& position);
 
 // The evaluation of the summarised position for `side`; the same as
-// evaluate() on the position.
+// evaluate() on the position. The summary is all the evaluation reads, so
+// positions with equal summaries have equal evaluations.
 Evaluation evaluate(const BoardSummary& summary, int side, std::int32_t evalParamB);
+
+// The summary of the position after `play`, made by `mover`, where `summary`
+// describes `position`. Works out what the play changes without making it on
+// the position.
+BoardSummary summaryAfterPlay(const BoardSummary& summary, const BoardPosition& position,
+                              const Play& play, int mover);
 
 // The evaluation for `side` of the position after `play`, made by `mover`,
 // where `summary` describes `position`. Works out what the play changes

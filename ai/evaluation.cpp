@@ -224,8 +224,8 @@ private:
 };
 
 template <int Moving>
-BoardSummary summaryAfterPlay(const BoardSummary& before, const BoardPosition& position,
-                              const Play& play) {
+BoardSummary summaryAfter(const BoardSummary& before, const BoardPosition& position,
+                          const Play& play) {
     constexpr int hitSide = 1 - Moving;
     // Masks in locals, so that they can live in registers.
     std::uint32_t held = before.held[Moving];
@@ -294,12 +294,15 @@ BoardSummary summaryAfterPlay(const BoardSummary& before, const BoardPosition& p
 
 } // namespace
 
+BoardSummary summaryAfterPlay(const BoardSummary& before, const BoardPosition& position,
+                              const Play& play, int mover) {
+    return sideOf(mover) == PLAYER_ONE ? summaryAfter<PLAYER_ONE>(before, position, play)
+                                       : summaryAfter<PLAYER_TWO>(before, position, play);
+}
+
 Evaluation evaluateAfterPlay(const BoardSummary& before, const BoardPosition& position,
                              const Play& play, int mover, int side, std::int32_t evalParamB) {
-    const BoardSummary after = sideOf(mover) == PLAYER_ONE
-                                   ? summaryAfterPlay<PLAYER_ONE>(before, position, play)
-                                   : summaryAfterPlay<PLAYER_TWO>(before, position, play);
-    return evaluate(after, side, evalParamB);
+    return evaluate(summaryAfterPlay(before, position, play, mover), side, evalParamB);
 }
 
 Evaluation evaluate(const BoardPosition& position, int side, std::int32_t evalParamB) {

@@ -121,7 +121,8 @@ LookaheadEngine::NodeValue LookaheadEngine::node(BoardPosition& position, int si
     }
     // The replies are leaves: each is judged statically for the side that
     // plays it whatever the clock says, so the expansion needs no deeper test.
-    return {expectedBestReply(workspace().list, position, sideToMove, parameters_.evalParamB,
+    SearchWorkspace& space = workspace();
+    return {expectedBestReply(space.list, space.cache, position, sideToMove, parameters_.evalParamB,
                               statistics_),
             true};
 }

@@ -16,20 +16,49 @@ struct BestPlay {
     bool found = false;
 };
 
+// Scores the plays of one side from one position, each set of moves once.
+class ReplyScorer {
+public:
+    ReplyScorer(EvaluationCache& cache, BoardPosition& position, int side, std::int32_t evalParamB,
+                SearchStatistics& statistics)
+        : cache_(cache), position_(position), summary_(summarize(position)), side_(side),
+          evalParamB_(evalParamB), statistics_(statistics) {
+        cache_.clear();
+    }
+
+    Evaluation score(const Play& play) {
+        const std::uint64_t key = EvaluationCache::keyOf(play);
+        if (const Evaluation* known = cache_.find(key)) {
+            ++statistics_.remembered;
+            return *known;
+        }
+        const Evaluation value =
+            evaluate(summaryAfterPlay(summary_, position_, play, side_), side_, evalParamB_);
+        ++statistics_.evaluations;
+        cache_.remember(key, value);
+        return value;
+    }
+
+private:
+    EvaluationCache& cache_;
+    const BoardPosition& position_;
+    BoardSummary summary_;
+    int side_;
+    std::int32_t evalParamB_;
+    SearchStatistics& statistics_;
+};
+
 // The first play of the highest total among list[first, last).
 BestPlay firstBest(const PlayList& list, std::int32_t first, std::int32_t last,
-                   const BoardSummary& summary, BoardPosition& position, int side,
-                   std::int32_t evalParamB, SearchStatistics& statistics) {
+                   ReplyScorer& scorer) {
     BestPlay best;
     for (std::int32_t index = first; index < last; ++index) {
-        const Evaluation value =
-            evaluateAfterPlay(summary, position, list[index], side, side, evalParamB);
+        const Evaluation value = scorer.score(list[index]);
         const std::int64_t total = value.total();
         if (!best.found || total > best.total) {
             best = {value, total, true};
         }
     }
-    statistics.evaluations += last - first;
     return best;
 }
 
@@ -76,12 +105,12 @@ private:
 
 } // namespace
 
-Evaluation expectedBestReply(PlayList& list, BoardPosition& position, int side,
-                             std::int32_t evalParamB, SearchStatistics& statistics) {
+Evaluation expectedBestReply(PlayList& list, EvaluationCache& cache, BoardPosition& position,
+                             int side, std::int32_t evalParamB, SearchStatistics& statistics) {
     Sums sums;
-    const BoardSummary summary = summarize(position);
+    ReplyScorer scorer(cache, position, side, evalParamB, statistics);
     const auto bestOf = [&](std::int32_t first, std::int32_t last) {
-        return firstBest(list, first, last, summary, position, side, evalParamB, statistics);
+        return firstBest(list, first, last, scorer);
     };
     for (int low = 1; low <= 6; ++low) {
         for (int high = low; high <= 6; ++high) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ai/evaluation.h"
+#include "ai/evaluation_cache.h"
 #include "ai/search_statistics.h"
 #include "rules/board_position.h"
 #include "rules/play_list.h"
@@ -19,14 +20,15 @@ inline constexpr Evaluation kNoPlayValue{-1000, -1000, -1000};
 // (truncating toward zero). The value judges `side`.
 //
 // Same result as ordering every reply list and keeping the best of its first
-// four, at about half the work: a non-double's two orders of the dice give
+// four, at a fraction of the work: a non-double's two orders of the dice give
 // the same plays, listed as two halves in swapped order, so one generation
-// serves both; a double's list is its first half listed twice; and the best
-// of the ordered head is the first play of the highest total, found in one
-// pass without sorting.
+// serves both; a double's list is its first half listed twice; the best of the
+// ordered head is the first play of the highest total, found in one pass
+// without sorting; and a position reached again is not evaluated again.
 //
-// `list` is working space; `position` too, and is back as it was on return.
-Evaluation expectedBestReply(PlayList& list, BoardPosition& position, int side,
-                             std::int32_t evalParamB, SearchStatistics& statistics);
+// `list` and `cache` are working space (the cache is cleared first);
+// `position` too, and is back as it was on return.
+Evaluation expectedBestReply(PlayList& list, EvaluationCache& cache, BoardPosition& position,
+                             int side, std::int32_t evalParamB, SearchStatistics& statistics);
 
 } // namespace vh

@@ -1,3 +1,4 @@
+#include "ai/board_summary.h"
 #include "ai/evaluation.h"
 #include "ai/lookahead_engine.h"
 #include "bench/corpus.h"
@@ -41,11 +42,63 @@ void BM_Evaluate(benchmark::State& state) {
         }
     }
     state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(cases.size()));
-    state.counters["ns/eval"] = benchmark::Counter(
-        static_cast<double>(state.iterations()) * static_cast<double>(cases.size()),
-        benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
 }
 BENCHMARK(BM_Evaluate);
+
+// What the search does for each reply: the position after a play, evaluated
+// from the summary of the position before it.
+struct Replies {
+    RollCase rollCase;
+    BoardSummary summary;
+    std::vector<Play> plays;
+};
+
+// The plays of positions from random play, as the search meets them.
+std::vector<Replies> replyCorpus(std::int64_t& playCount) {
+    auto list = std::make_unique<PlayList>();
+    std::vector<Replies> corpus;
+    playCount = 0;
+    for (RollCase& rollCase : randomPlayPositions(300, kCorpusSeed)) {
+        generatePlays(*list, rollCase.position, rollCase.side, rollCase.die1, rollCase.die2);
+        corpus.push_back({rollCase, summarize(rollCase.position), {list->begin(), list->end()}});
+        playCount += list->count;
+    }
+    return corpus;
+}
+
+void BM_EvaluateAfterPlay(benchmark::State& state) {
+    std::int64_t perIteration = 0;
+    const std::vector<Replies> corpus = replyCorpus(perIteration);
+    for (auto _ : state) {
+        for (const Replies& replies : corpus) {
+            const RollCase& rollCase = replies.rollCase;
+            for (const Play& play : replies.plays) {
+                benchmark::DoNotOptimize(evaluateAfterPlay(replies.summary, rollCase.position, play,
+                                                           rollCase.side, rollCase.side, 0));
+            }
+        }
+    }
+    state.SetItemsProcessed(state.iterations() * perIteration);
+}
+BENCHMARK(BM_EvaluateAfterPlay);
+
+// The same positions evaluated by making each play and reading the board whole.
+void BM_EvaluateByMakingThePlay(benchmark::State& state) {
+    std::int64_t perIteration = 0;
+    std::vector<Replies> corpus = replyCorpus(perIteration);
+    for (auto _ : state) {
+        for (Replies& replies : corpus) {
+            RollCase& rollCase = replies.rollCase;
+            for (const Play& play : replies.plays) {
+                applyPlay(play, rollCase.position);
+                benchmark::DoNotOptimize(evaluate(rollCase.position, rollCase.side, 0));
+                takeBackPlay(play, rollCase.position);
+            }
+        }
+    }
+    state.SetItemsProcessed(state.iterations() * perIteration);
+}
+BENCHMARK(BM_EvaluateByMakingThePlay);
 
 // CPU time of this thread in seconds: other programs on the machine do not
 // count against a decision.
@@ -55,6 +108,13 @@ double threadSeconds() {
     return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
 }
 
+// Static evaluations worked out, and positions scored (worked out or found
+// remembered).
+struct DecisionWork {
+    std::int64_t evaluations = 0;
+    std::int64_t scored = 0;
+};
+
 // Times each decision of the corpus on its own (thread CPU time) and reports
 // the median, the maximum and the static evaluations per second.
 template <typename Decide>
@@ -62,11 +122,14 @@ void timeDecisions(benchmark::State& state, Decide decide) {
     const std::vector<RollCase> cases = decisionCorpus();
     std::vector<double> times;
     std::int64_t evaluations = 0;
+    std::int64_t scored = 0;
     double seconds = 0.0;
     for (auto _ : state) {
         for (const RollCase& rollCase : cases) {
             const double start = threadSeconds();
-            evaluations += decide(rollCase);
+            const DecisionWork work = decide(rollCase);
+            evaluations += work.evaluations;
+            scored += work.scored;
             const double took = threadSeconds() - start;
             times.push_back(took * 1000.0);
             seconds += took;
@@ -80,6 +143,8 @@ void timeDecisions(benchmark::State& state, Decide decide) {
     state.counters["evals/s"] = static_cast<double>(evaluations) / seconds;
     state.counters["evals/decision"] =
         static_cast<double>(evaluations) / static_cast<double>(times.size());
+    state.counters["scored/decision"] =
+        static_cast<double>(scored) / static_cast<double>(times.size());
 }
 
 void BM_TwoPlyDecision(benchmark::State& state) {
@@ -93,7 +158,8 @@ void BM_TwoPlyDecision(benchmark::State& state) {
                                workspace.get());
         engine.run();
         benchmark::DoNotOptimize(engine.result().count);
-        return engine.statistics().evaluations;
+        const SearchStatistics& statistics = engine.statistics();
+        return DecisionWork{statistics.evaluations, statistics.evaluations + statistics.remembered};
     });
 }
 BENCHMARK(BM_TwoPlyDecision)->Unit(benchmark::kMillisecond)->Iterations(3);
@@ -107,7 +173,8 @@ void BM_TwoPlyDecisionPlain(benchmark::State& state) {
         const Play play =
             search.choose(rollCase.position, rollCase.side, rollCase.die1, rollCase.die2);
         benchmark::DoNotOptimize(play.count);
-        return search.evaluations() - before;
+        const std::int64_t evaluations = search.evaluations() - before;
+        return DecisionWork{evaluations, evaluations};
     });
 }
 BENCHMARK(BM_TwoPlyDecisionPlain)->Unit(benchmark::kMillisecond)->Iterations(1);

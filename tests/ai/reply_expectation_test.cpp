@@ -14,6 +14,7 @@ namespace {
 // search that generates and orders every roll's list in full.
 TEST(ReplyExpectation, SameValueAsOrderingEveryRollInFull) {
     auto list = std::make_unique<PlayList>();
+    EvaluationCache cache;
     const std::int32_t params[] = {0, 0, 2, -3, 4000};
     std::vector<test::ReferenceSearch> plain;
     for (const std::int32_t paramB : params) {
@@ -21,23 +22,27 @@ TEST(ReplyExpectation, SameValueAsOrderingEveryRollInFull) {
     }
     int index = 0;
     int belowSentinel = 0;
+    std::int64_t remembered = 0;
     for (test::RandomCase& c : test::randomCases(240, 17)) {
         const std::size_t which = static_cast<std::size_t>(index++) % std::size(params);
         const std::int32_t paramB = params[which];
         const BoardPosition before = c.position;
         SearchStatistics statistics;
-        const Evaluation fast = expectedBestReply(*list, c.position, c.side, paramB, statistics);
+        const Evaluation fast =
+            expectedBestReply(*list, cache, c.position, c.side, paramB, statistics);
         ASSERT_TRUE(samePlacement(c.position, before)) << "the working position is restored";
         bool expanded = false;
         const Evaluation expected = plain[which].node(c.position, c.side, 1, expanded);
         ASSERT_TRUE(expanded);
         ASSERT_EQ(fast, expected) << "case " << index << ", evalParamB " << paramB;
         EXPECT_LE(statistics.generations, 36);
+        remembered += statistics.remembered;
         belowSentinel += fast.total() < -3000 ? 1 : 0;
     }
     // An average below the no-play total is only reached when playable rolls
     // count for less than a roll without a play.
     EXPECT_GE(belowSentinel, 3) << "rolls worth less than the no-play value are covered";
+    EXPECT_GT(remembered, 1000) << "positions reached again are taken from the cache";
 }
 
 TEST(ReplyExpectation, RollsWithoutAPlayCountAsTheNoPlayValue) {
@@ -47,9 +52,10 @@ TEST(ReplyExpectation, RollsWithoutAPlayCountAsTheNoPlayValue) {
         positionFromSignedCounts({0, 0, 0, 0, 0,  0,  0,  0,  0,  0,  0, 0, 0,  0,
                                   0, 0, 0, 0, -2, -2, -2, -2, -2, -2, 2, 0, 13, 3});
     auto list = std::make_unique<PlayList>();
+    EvaluationCache cache;
     BoardPosition position = closed;
     SearchStatistics statistics;
-    EXPECT_EQ(expectedBestReply(*list, position, PLAYER_ONE, 0, statistics), kNoPlayValue);
+    EXPECT_EQ(expectedBestReply(*list, cache, position, PLAYER_ONE, 0, statistics), kNoPlayValue);
     EXPECT_EQ(statistics.evaluations, 0);
 }
 

@@ -139,7 +139,7 @@ void runSelfplayCommand(std::span<const std::string> arguments, std::ostream& ou
     const std::uint32_t budgetMs =
         options.has("--budget-ms") ? parseBudget(options.value("--budget-ms")) : kDefaultBudgetMs;
     seedRandom(seed);
-    auto list = std::make_unique<PlayList>();
+    auto list = engines ? nullptr : std::make_unique<PlayList>();
     auto engineGame = engines ? std::make_unique<EngineGame>(players, budgetMs) : nullptr;
     std::array<SideTally, 2> tally{};
     long totalTurns = 0;
