@@ -21,12 +21,28 @@ Commands:
   selfplay --games N [--seed X] [--delay-ms MS]
       Play whole games between two random players; with one game the board
       is shown after every turn.
+  selfplay --games N --strength A B [--seed X] [--budget-ms MS] [--delay-ms MS]
+      The same between two computer players of strength A (side 0) and B,
+      without a cube; adds the decision count and times.
+  evaluate --position P --side S [--param-b B]
+      The static evaluation for side S: race, safety, bear-off and total.
+  choose --position P --side S --dice D1 D2 --strength N [--param-a A]
+         [--param-b B] [--budget-ms MS] [--seed X]
+      The computer's play for the roll, then "offer-double yes|no" and
+      "accept-double yes|no" for side S in that position.
+  choose --batch FILE --strength N [...]
+      Read cases "S D1 D2 | P", one a line, and print one chosen play a line.
   stats [--file PATH]
       List every player of the player file (default Data/Stats.dat) with
       games, won, lost, cash and total playing time.
   settings [--file PATH]
       List every field of the settings file (default Data/Settings.dat) as
       "name value"; texts are quoted.
+
+Strength: below 1250 a random legal play, from 1250 the best play by the
+evaluation, from 1750 a look at every reply. --param-a is the doubling
+caution, --param-b scales the safety term. The budget (default 60000 ms)
+bounds the thinking time; --seed seeds the dice and the random tier.
 
 Position P: 28 integers separated by spaces or commas: points 0..23 (n > 0
 is n checkers of side 0, -n is n checkers of side 1), the bar of side 0, the
@@ -58,6 +74,10 @@ int runCli(std::span<const std::string> arguments, std::ostream& out, std::ostre
             runStatsCommand(options, out);
         } else if (command == "settings") {
             runSettingsCommand(options, out, err);
+        } else if (command == "evaluate") {
+            runEvaluateCommand(options, out);
+        } else if (command == "choose") {
+            runChooseCommand(options, out);
         } else {
             throw CliError("unknown command '" + command + "' (try --help)");
         }

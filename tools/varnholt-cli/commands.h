@@ -14,5 +14,7 @@ void runStatsCommand(std::span<const std::string> arguments, std::ostream& out);
 // Notes that do not stop the command go to `err`.
 void runSettingsCommand(std::span<const std::string> arguments, std::ostream& out,
                         std::ostream& err);
+void runEvaluateCommand(std::span<const std::string> arguments, std::ostream& out);
+void runChooseCommand(std::span<const std::string> arguments, std::ostream& out);
 
 } // namespace vh::cli
