@@ -32,6 +32,13 @@ Commands:
       "accept-double yes|no" for side S in that position.
   choose --batch FILE --strength N [...]
       Read cases "S D1 D2 | P", one a line, and print one chosen play a line.
+  game --players NAME1 NAME2 [--games N] [--seed X] [--budget-ms MS]
+       [--save FILE] [--program-dir DIR]
+      Play whole money games, cube and all, between two computer opponents
+      of the roster (NAME1 plays side 0); print each result and the totals
+      per opponent. --save writes the game after its tenth turn (.vhf).
+  open FILE
+      Show what a saved game holds, or why it cannot be opened.
   stats [--file PATH]
       List every player of the player file (default Data/Stats.dat) with
       games, won, lost, cash and total playing time.
@@ -70,6 +77,10 @@ int runCli(std::span<const std::string> arguments, std::ostream& out, std::ostre
             runPlaysCommand(options, out);
         } else if (command == "selfplay") {
             runSelfplayCommand(options, out);
+        } else if (command == "game") {
+            runGameCommand(options, out);
+        } else if (command == "open") {
+            runOpenCommand(options, out);
         } else if (command == "stats") {
             runStatsCommand(options, out);
         } else if (command == "settings") {

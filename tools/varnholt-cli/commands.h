@@ -10,6 +10,8 @@ namespace vh::cli {
 // throws CliError.
 void runPlaysCommand(std::span<const std::string> arguments, std::ostream& out);
 void runSelfplayCommand(std::span<const std::string> arguments, std::ostream& out);
+void runGameCommand(std::span<const std::string> arguments, std::ostream& out);
+void runOpenCommand(std::span<const std::string> arguments, std::ostream& out);
 void runStatsCommand(std::span<const std::string> arguments, std::ostream& out);
 // Notes that do not stop the command go to `err`.
 void runSettingsCommand(std::span<const std::string> arguments, std::ostream& out,
