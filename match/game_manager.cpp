@@ -153,6 +153,9 @@ void GameManager::startCurrentTurn() {
     turn.extraSeconds = timed_ ? extraSeconds_ : 0;
     turn.cubeOwner = cubeOwner_;
     currentPlayer()->startTurn(*stage_, turn);
+    // The turn in progress is known to the history from its start, so that
+    // a replay ending here finds its side and dice.
+    history_->writeCurrent(nullptr, currentSide_, board_.die1, board_.die2);
 }
 
 void GameManager::activatePanel(int side) {

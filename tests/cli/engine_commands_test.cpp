@@ -3,6 +3,7 @@
 #include "rules/move_generator.h"
 #include "rules/play_notation.h"
 #include "rules/side.h"
+#include "tests/cli/cli_runner.h"
 #include "tools/varnholt-cli/cli.h"
 #include "tools/varnholt-cli/engine_game.h"
 #include "tools/varnholt-cli/notation.h"
@@ -17,19 +18,6 @@
 
 namespace vh::cli {
 namespace {
-
-struct Outcome {
-    int code;
-    std::string out;
-    std::string err;
-};
-
-Outcome run(const std::vector<std::string>& arguments) {
-    std::ostringstream out;
-    std::ostringstream err;
-    const int code = runCli(arguments, out, err);
-    return {code, out.str(), err.str()};
-}
 
 // Side 0 blot on 10, six pips from side 1's point on 4.
 const std::string kBlotPosition = "0 0 0 0 -2 0 0 0 0 0 1 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 14 13";

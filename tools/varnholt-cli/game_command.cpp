@@ -104,8 +104,10 @@ void runGameCommand(std::span<const std::string> arguments, std::ostream& out) {
         manager.newGame();
         while (manager.state() != GameState::GameOver) {
             manager.step();
+            // Saved at the start of a turn: the board and dice are those the
+            // side to move begins with, its search not yet applied.
             if (options.has("--save") && !saved && manager.turnsPlayed() >= 10 &&
-                manager.state() == GameState::Playing && !manager.isComputerThinking()) {
+                manager.state() == GameState::Playing) {
                 if (!manager.saveGame(options.value("--save"))) {
                     throw CliError("cannot save the game to '" + options.value("--save") + "'");
                 }
