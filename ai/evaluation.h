@@ -19,18 +19,19 @@ struct Evaluation {
     friend bool operator==(const Evaluation&, const Evaluation&) = default;
 };
 
-// The static evaluation of `position` for `side`. `safetyScaling` (the
+// The static evaluation of `position` for `side`. `evalParamB` (the
 // computer's second play parameter, 0 for none) scales each side's safety
-// score by (100 + 20 x scaling) percent. Reads the position only, allocates
-// nothing.
-Evaluation evaluate(const BoardPosition& position, int side, std::int32_t safetyScaling);
+// score s to s + s x evalParamB / 5 (truncated toward zero), which saturates
+// at the 32-bit limits. Reads the position only, allocates nothing.
+Evaluation evaluate(const BoardPosition& position, int side, std::int32_t evalParamB);
 
 // 1000 less what the side's blots risk: for each blot, every opposing point
 // within 12 pips behind it (and the opponent's bar when it can reach the
 // blot) costs the hit chance at that distance times the pips the blot would
-// lose plus the entry difficulty of the opponent's home board. 0 once contact
-// is over. Scaled as described for evaluate().
-std::int32_t safetyScore(const BoardPosition& position, int side, std::int32_t safetyScaling);
+// lose plus the entry difficulty of the opponent's home board, each term
+// truncated toward zero. 0 once contact is over. Scaled as described for
+// evaluate().
+std::int32_t safetyScore(const BoardPosition& position, int side, std::int32_t evalParamB);
 
 // Both bars empty and every checker of side 1 at or above every checker of
 // side 0 (a side with nothing on the points counts as point 0): no checker
