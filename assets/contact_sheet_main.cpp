@@ -1,0 +1,263 @@
+// varnholt-assets-sheet DIR OUTDIR
+// For looking at the artwork: reads the pictures that varnholt-assets wrote to
+// DIR and writes to OUTDIR a labelled contact sheet of all of them, the stones
+// composited over each marble at a small and a large checker size, and every
+// picture as a PNG.
+
+#include "assets/bmp.h"
+#include "assets/image.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <iterator>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#define STB_IMAGE_WRITE_IMPLEMENTATION
+#include <stb_easy_font.h>
+#include <stb_image_write.h>
+
+namespace fs = std::filesystem;
+using namespace vh::assets;
+
+namespace {
+
+std::optional<Image> load(const fs::path& path) {
+    std::ifstream file(path, std::ios::binary);
+    const std::string text{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+    const auto* data = reinterpret_cast<const std::byte*>(text.data());
+    return decodeBmp(std::span<const std::byte>(data, text.size()));
+}
+
+bool savePng(const fs::path& path, const Image& image) {
+    std::vector<unsigned char> bytes;
+    bytes.reserve(image.pixels.size() * 3);
+    for (const Rgb8& p : image.pixels) {
+        bytes.push_back(p.r);
+        bytes.push_back(p.g);
+        bytes.push_back(p.b);
+    }
+    return stbi_write_png(path.c_str(), image.width, image.height, 3, bytes.data(),
+                          image.width * 3) != 0;
+}
+
+void label(Image& image, int x, int y, const std::string& text, Rgb8 colour) {
+    std::vector<char> buffer(60000);
+    std::string copy = text;
+    const int quads = stb_easy_font_print(0.0f, 0.0f, copy.data(), nullptr, buffer.data(),
+                                          static_cast<int>(buffer.size()));
+    const auto* vertices = reinterpret_cast<const float*>(buffer.data());
+    for (int q = 0; q < quads; ++q) {
+        const float* v = vertices + q * 16; // four vertices of x, y, z, colour
+        const int x0 = x + static_cast<int>(v[0]);
+        const int y0 = y + static_cast<int>(v[1]);
+        const int x1 = x + static_cast<int>(v[8]);
+        const int y1 = y + static_cast<int>(v[9]);
+        for (int j = y0; j < y1; ++j) {
+            for (int i = x0; i < x1; ++i) {
+                if (i >= 0 && j >= 0 && i < image.width && j < image.height) {
+                    image.at(i, j) = colour;
+                }
+            }
+        }
+    }
+}
+
+Canvas checkerboard(int width, int height) {
+    Canvas canvas(width, height);
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            canvas.set(x, y, ((x / 8 + y / 8) % 2) != 0 ? grey(0.55f) : grey(0.75f));
+        }
+    }
+    return canvas;
+}
+
+struct Entry {
+    std::string name;
+    Image picture;
+    std::optional<Image> mask;
+};
+
+// The way the program's masked drawing works on a bitmap: AND NOT mask, OR picture.
+void bitwiseDraw(Image& target, const Image& picture, const Image& mask, int x, int y) {
+    for (int j = 0; j < picture.height; ++j) {
+        for (int i = 0; i < picture.width; ++i) {
+            Rgb8& d = target.at(x + i, y + j);
+            const Rgb8& m = mask.at(i, j);
+            const Rgb8& p = picture.at(i, j);
+            d = {static_cast<std::uint8_t>((d.r & ~m.r) | p.r),
+                 static_cast<std::uint8_t>((d.g & ~m.g) | p.g),
+                 static_cast<std::uint8_t>((d.b & ~m.b) | p.b)};
+        }
+    }
+}
+
+Image stonesOnMarble(const std::map<std::string, Entry>& entries) {
+    const std::vector<std::string> marbles{"Marble for Board Red and White",
+                                           "Marble for Board Light Blue",
+                                           "Marble for Board Dark Blue"};
+    const std::vector<std::string> stones{"White", "Black", "Red"};
+    const int rowHeight = 420;
+    Image sheet(1400, rowHeight * static_cast<int>(marbles.size()), {40, 40, 40});
+    for (std::size_t r = 0; r < marbles.size(); ++r) {
+        const auto marble = entries.find(marbles[r]);
+        if (marble == entries.end()) {
+            continue;
+        }
+        const int top = static_cast<int>(r) * rowHeight;
+        for (int y = 0; y < rowHeight - 10; ++y) {
+            for (int x = 0; x < sheet.width; ++x) {
+                sheet.at(x, top + y) = marble->second.picture.at(x % marble->second.picture.width,
+                                                                 y % marble->second.picture.height);
+            }
+        }
+        int x = 10;
+        for (const std::string& stone : stones) {
+            const auto flat = entries.find(stone + " Stone 50x50");
+            const auto edge = entries.find(stone + " Vertical Stone");
+            if (flat == entries.end() || edge == entries.end() || !flat->second.mask ||
+                !edge->second.mask) {
+                continue;
+            }
+            for (int size : {36, 110}) {
+                Canvas canvas = toCanvas(sheet);
+                const Sprite s{flat->second.picture, *flat->second.mask};
+                const Canvas small = resized(toCanvas(s), size, size);
+                compositeOver(canvas, small, x, top + 10);
+                compositeOver(canvas, small, x, top + 10 + size);
+                const Sprite e{edge->second.picture, *edge->second.mask};
+                const int v = size * 10 / 35;
+                const Canvas edgeSmall = resized(toCanvas(e), size, v);
+                for (int k = 0; k < 5; ++k) {
+                    compositeOver(canvas, edgeSmall, x, top + 20 + 2 * size + k * v);
+                }
+                sheet = flatten(canvas, grey(0.0f));
+                x += size + 12;
+            }
+            // The same small stone through the bitwise AND-NOT / OR pair.
+            const Image smallPicture = resized(flat->second.picture, 36, 36);
+            const Image smallMask = resized(*flat->second.mask, 36, 36);
+            bitwiseDraw(sheet, smallPicture, smallMask, x, top + 10);
+            x += 60;
+        }
+        label(sheet, 10, top + rowHeight - 24, marbles[r], {255, 255, 255});
+    }
+    return sheet;
+}
+
+Image contactSheet(const std::map<std::string, Entry>& entries) {
+    constexpr int cell = 230;
+    constexpr int columns = 7;
+    const int rows = (static_cast<int>(entries.size()) + columns - 1) / columns;
+    Image sheet(cell * columns, cell * rows, {32, 32, 36});
+    int index = 0;
+    for (const auto& [name, entry] : entries) {
+        const int cx = (index % columns) * cell;
+        const int cy = (index / columns) * cell;
+        ++index;
+        const int box = cell - 30;
+        const float scale = std::min(
+            3.0f, std::min(static_cast<float>(box) / static_cast<float>(entry.picture.width),
+                           static_cast<float>(box) / static_cast<float>(entry.picture.height)));
+        const int w =
+            std::max(1, static_cast<int>(static_cast<float>(entry.picture.width) * scale));
+        const int h =
+            std::max(1, static_cast<int>(static_cast<float>(entry.picture.height) * scale));
+        Canvas tile = checkerboard(w, h);
+        if (entry.mask) {
+            compositeOver(tile, resized(toCanvas(Sprite{entry.picture, *entry.mask}), w, h), 0, 0);
+        } else {
+            compositeOver(tile, resized(toCanvas(entry.picture), w, h), 0, 0);
+        }
+        const Image shown = flatten(tile, grey(0.0f));
+        const int ox = cx + (cell - w) / 2;
+        const int oy = cy + 5 + (box - h) / 2;
+        for (int y = 0; y < h; ++y) {
+            for (int x = 0; x < w; ++x) {
+                sheet.at(ox + x, oy + y) = shown.at(x, y);
+            }
+        }
+        std::string text = name + " " + std::to_string(entry.picture.width) + "x" +
+                           std::to_string(entry.picture.height);
+        if (text.size() > 36) {
+            text = text.substr(0, 36);
+        }
+        label(sheet, cx + 4, cy + cell - 20, text, {230, 230, 230});
+    }
+    return sheet;
+}
+
+} // namespace
+
+// --crop FILE X Y W H SCALE OUT: a part of one picture, enlarged SCALE times.
+int crop(char** argv) {
+    const auto image = load(argv[2]);
+    if (!image) {
+        std::cerr << argv[2] << " does not parse\n";
+        return 1;
+    }
+    const int x0 = std::stoi(argv[3]);
+    const int y0 = std::stoi(argv[4]);
+    const int w = std::min(std::stoi(argv[5]), image->width - x0);
+    const int h = std::min(std::stoi(argv[6]), image->height - y0);
+    const int scale = std::stoi(argv[7]);
+    Image part(w * scale, h * scale);
+    for (int y = 0; y < h * scale; ++y) {
+        for (int x = 0; x < w * scale; ++x) {
+            part.at(x, y) = image->at(x0 + x / scale, y0 + y / scale);
+        }
+    }
+    return savePng(argv[8], part) ? 0 : 1;
+}
+
+int main(int argc, char** argv) {
+    if (argc == 9 && std::string(argv[1]) == "--crop") {
+        return crop(argv);
+    }
+    if (argc != 3) {
+        std::cerr << "usage: varnholt-assets-sheet DIR OUTDIR\n";
+        return 2;
+    }
+    const fs::path in = argv[1];
+    const fs::path out = argv[2];
+    fs::create_directories(out / "png");
+    std::map<std::string, Entry> entries;
+    std::map<std::string, Image> masks;
+    for (const char* folder : {"Graphics", "Wallpapers"}) {
+        if (!fs::exists(in / folder)) {
+            continue;
+        }
+        for (const auto& item : fs::directory_iterator(in / folder)) {
+            if (item.path().extension() != ".bmp") {
+                continue;
+            }
+            auto image = load(item.path());
+            if (!image) {
+                std::cerr << item.path() << " does not parse\n";
+                return 1;
+            }
+            std::string stem = item.path().stem().string();
+            savePng(out / "png" / (stem + ".png"), *image);
+            if (stem.size() > 5 && stem.ends_with(" Mask")) {
+                masks[stem.substr(0, stem.size() - 5)] = std::move(*image);
+            } else {
+                entries[stem] = Entry{stem, std::move(*image), std::nullopt};
+            }
+        }
+    }
+    for (auto& [stem, mask] : masks) {
+        if (entries.contains(stem)) {
+            entries[stem].mask = std::move(mask);
+        }
+    }
+    savePng(out / "contact-sheet.png", contactSheet(entries));
+    savePng(out / "stones-on-marble.png", stonesOnMarble(entries));
+    std::cout << "wrote " << (out / "contact-sheet.png").string() << " and "
+              << (out / "stones-on-marble.png").string() << '\n';
+    return 0;
+}
