@@ -1,12 +1,18 @@
 #include "assets/catalogue.h"
 
 #include "assets/bmp.h"
+#include "assets/clock.h"
 #include "assets/cube.h"
+#include "assets/cup.h"
 #include "assets/dice.h"
 #include "assets/font.h"
 #include "assets/image.h"
+#include "assets/logo.h"
 #include "assets/marble.h"
+#include "assets/portraits.h"
+#include "assets/sounds.h"
 #include "assets/stones.h"
+#include "assets/wallpapers.h"
 #include "assets/wav.h"
 #include "assets/wood.h"
 #include "platform/atomic_file.h"
@@ -21,6 +27,10 @@
 namespace vh::assets {
 
 namespace {
+
+AssetFile soundFile(std::string path, const Sound& sound) {
+    return {std::move(path), encodeWav(sound)};
+}
 
 AssetFile pictureFile(std::string path, const Image& image) {
     return {std::move(path), encodeBmp(image)};
@@ -86,6 +96,39 @@ std::vector<AssetTask> assetTasks(const AssetInputs& inputs) {
         const std::string path = "Graphics/Die" + std::to_string(face) + ".bmp";
         add(path, [=] { return std::vector<AssetFile>{pictureFile(path, paintDie(face))}; });
     }
+    add("Graphics/Dice Cup.bmp", [] { return spriteFiles("Graphics/Dice Cup", paintDiceCup()); });
+    add("Graphics/Small Clock.bmp",
+        [] { return spriteFiles("Graphics/Small Clock", paintSmallClock()); });
+    add("Graphics/Popup Logo.bmp", [=] {
+        return std::vector<AssetFile>{
+            pictureFile("Graphics/Popup Logo.bmp", paintPopupLogo(*numbers))};
+    });
+    add("Graphics/Human.bmp", [] {
+        return std::vector<AssetFile>{pictureFile("Graphics/Human.bmp", paintStandardPhoto())};
+    });
+    for (const std::string& name : inputs.opponentNames) {
+        const std::string path = "Graphics/" + name + ".bmp";
+        add(path, [=] { return std::vector<AssetFile>{pictureFile(path, paintPortrait(name))}; });
+    }
+    const std::array<std::pair<const char*, Image (*)()>, 4> wallpapers{{
+        {"Wallpapers/Felt.bmp", paintFeltWallpaper},
+        {"Wallpapers/Slate.bmp", paintSlateWallpaper},
+        {"Wallpapers/Parquet.bmp", paintParquetWallpaper},
+        {"Wallpapers/Leather.bmp", paintLeatherWallpaper},
+    }};
+    for (const auto& [path, paint] : wallpapers) {
+        add(path, [path, paint] { return std::vector<AssetFile>{pictureFile(path, paint())}; });
+    }
+    for (int variant = 1; variant <= 3; ++variant) {
+        const std::string path = "Sounds/Dice" + std::to_string(variant) + ".wav";
+        add(path, [=] { return std::vector<AssetFile>{soundFile(path, diceRattle(variant))}; });
+    }
+    add("Sounds/Win.wav",
+        [] { return std::vector<AssetFile>{soundFile("Sounds/Win.wav", winJingle())}; });
+    add("Sounds/Lose.wav",
+        [] { return std::vector<AssetFile>{soundFile("Sounds/Lose.wav", loseJingle())}; });
+    add("Sounds/Startup.wav",
+        [] { return std::vector<AssetFile>{soundFile("Sounds/Startup.wav", startupChime())}; });
     return tasks;
 }
 

@@ -215,9 +215,28 @@ int crop(char** argv) {
     return savePng(argv[8], part) ? 0 : 1;
 }
 
+// --tile FILE OUT: the picture repeated 2 x 2, to check that its edges meet.
+int tile(char** argv) {
+    const auto image = load(argv[2]);
+    if (!image) {
+        std::cerr << argv[2] << " does not parse\n";
+        return 1;
+    }
+    Image tiled(image->width * 2, image->height * 2);
+    for (int y = 0; y < tiled.height; ++y) {
+        for (int x = 0; x < tiled.width; ++x) {
+            tiled.at(x, y) = image->at(x % image->width, y % image->height);
+        }
+    }
+    return savePng(argv[3], tiled) ? 0 : 1;
+}
+
 int main(int argc, char** argv) {
     if (argc == 9 && std::string(argv[1]) == "--crop") {
         return crop(argv);
+    }
+    if (argc == 4 && std::string(argv[1]) == "--tile") {
+        return tile(argv);
     }
     if (argc != 3) {
         std::cerr << "usage: varnholt-assets-sheet DIR OUTDIR\n";

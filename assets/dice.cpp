@@ -37,6 +37,10 @@ std::vector<Vec2> pipPositions(int face) {
 } // namespace
 
 Image paintDie(int face) {
+    return flatten(paintLooseDie(face), kPanelBlue);
+}
+
+Canvas paintLooseDie(int face) {
     constexpr float s = static_cast<float>(kScale);
     constexpr float side = 45.0f * s; // the die, leaving room for its shadow
     constexpr float origin = 1.5f * s;
@@ -92,7 +96,7 @@ Image paintDie(int face) {
                 return pipInk * (0.6f + 0.8f * lit) + grey(0.10f * std::pow(lit, 8.0f));
             });
     }
-    return flatten(canvas.downsampled(kScale), kPanelBlue);
+    return canvas.downsampled(kScale);
 }
 
 } // namespace vh::assets

@@ -9,6 +9,9 @@ namespace vh::assets {
 // panel's blue.
 Image paintDie(int face);
 
+// The same die alone, with coverage, for placing it on other pictures.
+Canvas paintLooseDie(int face);
+
 constexpr int kDieSize = 50;
 
 } // namespace vh::assets

@@ -127,6 +127,9 @@ private:
 // edges; `distance` and `width` in pixels.
 float veinProfile(float distance, float width) {
     const float t = distance / width;
+    if (t > 2.5f) {
+        return 0.0f; // exp(-39): nothing left to see
+    }
     return std::exp(-t * t * t * t);
 }
 
@@ -167,12 +170,59 @@ Image paintMarble(MarbleKind kind, int width, int height) {
         return Vec2{fbm(px + 1.2f * q.x + 1.7f, py + 1.2f * q.y + 9.2f, s + 2u, 3),
                     fbm(px + 1.2f * q.x + 8.3f, py + 1.2f * q.y + 2.8f, s + 3u, 3)};
     });
+    // How the main veins fade and part along their course, and where crystals
+    // gather.
+    const CoarseField course(width, height, 8, [&](float x, float y) {
+        const float px = x * unit;
+        const float py = y * unit;
+        return Vec2{fbm(px * 3.0f, py * 3.0f, s + 17u, 2),
+                    gradientNoise(px * 2.0f, py * 2.0f, s + 18u)};
+    });
+    const CoarseField glints(width, height, 8, [&](float x, float y) {
+        return Vec2{fbm(x * unit * 4.0f, y * unit * 4.0f, s + 13u, 2), 0.0f};
+    });
+    // The wobble of the crack lines.
+    const CoarseField jitter(width, height, 4, [&](float x, float y) {
+        const float px = x * unit;
+        const float py = y * unit;
+        return Vec2{fbm(px * 12.0f, py * 12.0f, s + 15u, 2),
+                    fbm(px * 12.0f + 3.0f, py * 12.0f, s + 16u, 2)};
+    });
+    // The clouded ground.
+    const CoarseField ground(width, height, 2, [&](float x, float y) {
+        const Vec2 r = warp.at(x, y);
+        const float px = x * unit;
+        const float py = y * unit;
+        return Vec2{fbm(px * 1.3f + 0.35f * r.x, py * 1.3f + 0.35f * r.y, s + 4u, 5, 0.55f), 0.0f};
+    });
     // Where veins appear at all and how strong: slow fields, also coarse.
     const CoarseField presence(width, height, 8, [&](float x, float y) {
         const float px = x * unit;
         const float py = y * unit;
         return Vec2{fbm(px * 0.8f, py * 0.8f, s + 7u, 3),
                     fbm(px * 0.9f + 4.0f, py * 0.9f, s + 11u, 3)};
+    });
+    // Classic marble bands: a sine across the vein direction, thrown about by
+    // turbulence (a sum of absolute noise octaves). The broad octaves and the
+    // deep veins' field are smooth enough for the coarse grid.
+    const auto turbulenceOctaves = [&](float px, float py, int from, int to) {
+        float sum = 0.0f;
+        for (int o = from; o < to; ++o) {
+            const float f = static_cast<float>(1 << o) * 1.2f;
+            sum +=
+                std::abs(gradientNoise(px * f, py * f, s + 30u + static_cast<std::uint32_t>(o))) /
+                static_cast<float>(1 << o);
+        }
+        return sum;
+    };
+    const CoarseField broad(width, height, 2, [&](float x, float y) {
+        const Vec2 r = warp.at(x, y);
+        const float wx = x * unit + 0.35f * r.x;
+        const float wy = y * unit + 0.35f * r.y;
+        const float along = wx * ca + wy * sa;
+        const float across = -wx * sa + wy * ca;
+        return Vec2{turbulenceOctaves(x * unit, y * unit, 0, 3),
+                    fbm(along * 0.7f + 3.1f, across * 2.0f - 0.6f * along, s + 8u, 3, 0.5f)};
     });
     // First pass: the vein fields, whose slopes give each vein an even width.
     const std::size_t count = static_cast<std::size_t>(width) * static_cast<std::size_t>(height);
@@ -189,27 +239,16 @@ Image paintMarble(MarbleKind kind, int width, int height) {
             const float py = fy * unit;
             const float wx = px + 0.35f * r.x;
             const float wy = py + 0.35f * r.y;
-            const float along = wx * ca + wy * sa;
             const float across = -wx * sa + wy * ca;
             const std::size_t i = static_cast<std::size_t>(y * width + x);
-            // Classic marble bands: a sine across the vein direction, thrown about
-            // by turbulence (a sum of absolute noise octaves).
-            float turbulence = 0.0f;
-            float weight = 1.0f;
-            for (int o = 0; o < 5; ++o) {
-                const float f = static_cast<float>(1 << o) * 1.2f;
-                turbulence +=
-                    weight * std::abs(gradientNoise(px * f, py * f,
-                                                    s + 30u + static_cast<std::uint32_t>(o)));
-                weight *= 0.5f;
-            }
+            const Vec2 low = broad.at(fx, fy);
+            const float turbulence = low.x + turbulenceOctaves(px, py, 3, 5);
             mainField[i] = std::sin(across * 9.0f + 2.6f * turbulence + 1.5f * r.x);
-            deepField[i] = fbm(along * 0.7f + 3.1f, across * 2.0f - 0.6f * along, s + 8u, 3, 0.5f);
+            deepField[i] = low.y;
             // The fragments: nearly straight-sided cells with slightly wavy edges.
-            const float cx =
-                px * 3.0f + 0.06f * r.x + 0.07f * fbm(px * 12.0f, py * 12.0f, s + 15u, 2);
-            const float cy =
-                py * 3.0f + 0.06f * r.y + 0.07f * fbm(px * 12.0f + 3.0f, py * 12.0f, s + 16u, 2);
+            const Vec2 wobble = jitter.at(fx, fy);
+            const float cx = px * 3.0f + 0.06f * r.x + 0.07f * wobble.x;
+            const float cy = py * 3.0f + 0.06f * r.y + 0.07f * wobble.y;
             const CellDistances cells = cellNoise(cx, cy, s + 10u);
             crackField[i] = cells.second - cells.nearest;
             cellShade[i] = static_cast<float>(cells.cellId >> 8) * (1.0f / 16777216.0f) - 0.5f;
@@ -220,13 +259,9 @@ Image paintMarble(MarbleKind kind, int width, int height) {
         for (int x = 0; x < width; ++x) {
             const float fx = static_cast<float>(x);
             const float fy = static_cast<float>(y);
-            const float px = fx * unit;
-            const float py = fy * unit;
-            const Vec2 r = warp.at(fx, fy);
             const Vec2 where = presence.at(fx, fy);
             // Mottled ground with a fine crystalline grain.
-            const float cloud =
-                fbm(px * 1.3f + 0.35f * r.x, py * 1.3f + 0.35f * r.y, s + 4u, 5, 0.55f);
+            const float cloud = ground.at(fx, fy).x;
             const float shade = cellShade[static_cast<std::size_t>(y * width + x)] * st.cellTint;
             Colour c =
                 mix(st.groundDark, st.groundLight, clamp01(smoothstep(-1.0f, 1.0f, cloud) + shade));
@@ -238,14 +273,14 @@ Image paintMarble(MarbleKind kind, int width, int height) {
             // those parts fade out.
             const float ragged = 1.0f + 0.3f * gradientNoise(fx * 0.06f, fy * 0.06f, s + 14u);
             const float mainWidth = (0.8f + 2.6f * smoothstep(-0.4f, 0.8f, where.y)) * ragged;
-            const float fade = smoothstep(-0.45f, 0.35f, fbm(px * 3.0f, py * 3.0f, s + 17u, 2));
+            const Vec2 courseAt = course.at(fx, fy);
+            const float fade = smoothstep(-0.45f, 0.35f, courseAt.x);
             const FieldSample mainSample = sampleField(mainField, width, height, x, y);
             const float steady = smoothstep(2.5f, 6.0f, mainSample.slope * st.featureSize);
             const float mainStrength = st.mainAmount *
                                        (0.25f + 0.75f * smoothstep(-0.35f, 0.45f, where.x)) *
                                        (0.3f + 0.7f * fade) * steady;
-            const float spread =
-                0.035f * (0.5f + 0.5f * gradientNoise(px * 2.0f, py * 2.0f, s + 18u));
+            const float spread = 0.035f * (0.5f + 0.5f * courseAt.y);
             const float mainVein =
                 std::max(
                     {veinProfile(mainSample.distanceTo(0.0f), mainWidth),
@@ -273,8 +308,8 @@ Image paintMarble(MarbleKind kind, int width, int height) {
             c = mix(c, st.veinEdge, clamp01(std::max(mainEdge, crackEdge)));
             c = mix(c, st.vein, clamp01(std::max(mainVein, crack)));
             // Sparse glints of crystal.
-            const float glint = gradientNoise(fx * 0.3f, fy * 0.3f, s + 12u) +
-                                0.5f * fbm(px * 4.0f, py * 4.0f, s + 13u, 2);
+            const float glint =
+                gradientNoise(fx * 0.3f, fy * 0.3f, s + 12u) + 0.5f * glints.at(fx, fy).x;
             c = mix(c, st.fleck, smoothstep(0.95f, 1.15f, glint) * st.fleckAmount);
             image.at(x, y) = toRgb8(c);
         }

@@ -29,8 +29,11 @@ float fade(float t) {
     return t * t * t * (t * (t * 6.0f - 15.0f) + 10.0f);
 }
 
-float corner(std::int32_t ix, std::int32_t iy, float dx, float dy, std::uint32_t seed) {
-    const Gradient& g = kGradients[hashInts(ix, iy, seed) & 15u];
+// `key` is the seed already mixed once; one more mix per lattice point.
+float corner(std::int32_t ix, std::int32_t iy, float dx, float dy, std::uint32_t key) {
+    const std::uint32_t h = hashMix(static_cast<std::uint32_t>(ix) * 0x8da6b343u ^
+                                    static_cast<std::uint32_t>(iy) * 0xd8163841u ^ key);
+    const Gradient& g = kGradients[h >> 28];
     return g.x * dx + g.y * dy;
 }
 
@@ -39,14 +42,18 @@ std::int32_t wrap(std::int32_t v, int period) {
     return m < 0 ? m + period : m;
 }
 
+// floor() for the coordinates the painters use (well inside the int range).
+std::int32_t floorToInt(float v) {
+    const auto i = static_cast<std::int32_t>(v);
+    return v < static_cast<float>(i) ? i - 1 : i;
+}
+
 template <typename Lattice>
 float latticeNoise(float x, float y, Lattice lattice) {
-    const float fx = std::floor(x);
-    const float fy = std::floor(y);
-    const auto ix = static_cast<std::int32_t>(fx);
-    const auto iy = static_cast<std::int32_t>(fy);
-    const float dx = x - fx;
-    const float dy = y - fy;
+    const std::int32_t ix = floorToInt(x);
+    const std::int32_t iy = floorToInt(y);
+    const float dx = x - static_cast<float>(ix);
+    const float dy = y - static_cast<float>(iy);
     const float n00 = lattice(ix, iy, dx, dy);
     const float n10 = lattice(ix + 1, iy, dx - 1.0f, dy);
     const float n01 = lattice(ix, iy + 1, dx, dy - 1.0f);
@@ -86,14 +93,16 @@ std::uint32_t hashText(const char* text) {
 }
 
 float gradientNoise(float x, float y, std::uint32_t seed) {
-    return latticeNoise(x, y, [seed](std::int32_t ix, std::int32_t iy, float dx, float dy) {
-        return corner(ix, iy, dx, dy, seed);
+    const std::uint32_t key = hashMix(seed);
+    return latticeNoise(x, y, [key](std::int32_t ix, std::int32_t iy, float dx, float dy) {
+        return corner(ix, iy, dx, dy, key);
     });
 }
 
 float periodicNoise(float x, float y, int periodX, int periodY, std::uint32_t seed) {
+    const std::uint32_t key = hashMix(seed);
     return latticeNoise(x, y, [=](std::int32_t ix, std::int32_t iy, float dx, float dy) {
-        return corner(wrap(ix, periodX), wrap(iy, periodY), dx, dy, seed);
+        return corner(wrap(ix, periodX), wrap(iy, periodY), dx, dy, key);
     });
 }
 
@@ -124,7 +133,10 @@ float periodicFbm(float x, float y, int period, std::uint32_t seed, int octaves,
     int p = period;
     float frequency = 1.0f;
     for (int i = 0; i < octaves; ++i) {
-        sum += weight * periodicNoise(x * frequency, y * frequency, p, p,
+        // Shifting an octave keeps it periodic but moves its lattice points
+        // off those of the others.
+        const float shift = 0.37f + 0.29f * static_cast<float>(i);
+        sum += weight * periodicNoise(x * frequency + shift, y * frequency + 1.7f * shift, p, p,
                                       seed + static_cast<std::uint32_t>(i) * 1013u);
         total += weight;
         frequency *= 2.0f;
@@ -153,7 +165,7 @@ CellDistances cellNoise(float x, float y, std::uint32_t seed, int period) {
                 static_cast<float>(ix + i) + static_cast<float>(h & 0xFFFFu) * (1.0f / 65536.0f);
             const float py =
                 static_cast<float>(iy + j) + static_cast<float>(h >> 16) * (1.0f / 65536.0f);
-            const float d = std::sqrt((px - x) * (px - x) + (py - y) * (py - y));
+            const float d = (px - x) * (px - x) + (py - y) * (py - y); // squared until the end
             if (d < result.nearest) {
                 result.second = result.nearest;
                 result.nearest = d;
@@ -163,6 +175,8 @@ CellDistances cellNoise(float x, float y, std::uint32_t seed, int period) {
             }
         }
     }
+    result.nearest = std::sqrt(result.nearest);
+    result.second = std::sqrt(result.second);
     return result;
 }
 

@@ -11,15 +11,24 @@ WoodTone darkWood() {
     return {{0.40f, 0.215f, 0.125f}, {0.13f, 0.062f, 0.036f}};
 }
 
-Colour woodGrain(float along, float across, std::uint32_t seed, const WoodTone& tone,
-                 float ringSpacing) {
-    const float s = static_cast<float>(seed & 0xFFFFu) * 0.37f;
+SawCut sawCutAt(float along, std::uint32_t seed) {
     // The saw cut passes the log's heart at a distance that drifts slowly along
     // the board: rings then open into the familiar arches.
-    const float heart = 60.0f * fbm(along * 0.0007f + s, 0.5f, seed, 2) + 25.0f;
-    const float depth = 45.0f + 35.0f * fbm(along * 0.001f, s, seed + 7u, 2);
-    const float dy = across - heart;
-    float radius = std::sqrt(dy * dy + depth * depth);
+    const float s = static_cast<float>(seed & 0xFFFFu) * 0.37f;
+    return {60.0f * fbm(along * 0.0007f + s, 0.5f, seed, 2) + 25.0f,
+            45.0f + 35.0f * fbm(along * 0.001f, s, seed + 7u, 2)};
+}
+
+Colour woodGrain(float along, float across, std::uint32_t seed, const WoodTone& tone,
+                 float ringSpacing) {
+    return woodGrain(along, across, seed, tone, ringSpacing, sawCutAt(along, seed));
+}
+
+Colour woodGrain(float along, float across, std::uint32_t seed, const WoodTone& tone,
+                 float ringSpacing, const SawCut& cut) {
+    const float s = static_cast<float>(seed & 0xFFFFu) * 0.37f;
+    const float dy = across - cut.heart;
+    float radius = std::sqrt(dy * dy + cut.depth * cut.depth);
     radius += 6.0f * fbm(along * 0.004f, across * 0.025f, seed + 13u, 3);
     // Years of slow and fast growth: uneven ring widths.
     const float years = radius / ringSpacing;
@@ -60,10 +69,16 @@ Image paintFrameWood(int width, int height) {
         const auto seed = static_cast<std::uint32_t>(board * 7919u + 101u);
         const float tint = 0.92f + 0.16f * hashUnit(static_cast<int>(board), 1, 6u);
         const float shift = hashUnit(static_cast<int>(board), 2, 6u) * 3000.0f;
+        std::vector<SawCut> cuts;
+        for (int x = 0; x < width; ++x) {
+            cuts.push_back(sawCutAt(static_cast<float>(x) + shift, seed));
+        }
         for (int y = top; y < bottom; ++y) {
             const float across = static_cast<float>(y - top);
             for (int x = 0; x < width; ++x) {
-                Colour c = woodGrain(static_cast<float>(x) + shift, across, seed, tone) * tint;
+                Colour c = woodGrain(static_cast<float>(x) + shift, across, seed, tone, 9.0f,
+                                     cuts[static_cast<std::size_t>(x)]) *
+                           tint;
                 // The joint between two boards: a dark line with a lit edge below.
                 if (board > 0) {
                     const float fromSeam = static_cast<float>(y - top);
