@@ -6,6 +6,7 @@
 
 #include "assets/bmp.h"
 #include "assets/image.h"
+#include "assets/shapes.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -150,6 +151,156 @@ Image stonesOnMarble(const std::map<std::string, Entry>& entries) {
     return sheet;
 }
 
+Colour pipColour(int code) {
+    switch (code) {
+    case 1:
+        return rgb(220, 220, 220);
+    case 2:
+        return rgb(50, 50, 50);
+    case 3:
+        return rgb(200, 70, 50);
+    case 4:
+        return rgb(178, 133, 116);
+    default:
+        return rgb(18, 115, 122);
+    }
+}
+
+// A board as the program lays it out (frame, marble halves, points, trays,
+// bevels, checkers in the start position, a few borne off, the cube), to judge
+// the pictures together at a real size.
+Image boardPreview(const std::map<std::string, Entry>& entries, int width,
+                   const std::string& marble, const std::string& stoneA, const std::string& stoneB,
+                   int pipA, int pipB) {
+    const int height = static_cast<int>(static_cast<double>(width) * 0.699999988);
+    const int f = static_cast<int>(static_cast<double>(width) * 0.0250000004);
+    const int p = (width - 3 * f) / 14;
+    const int d = p - 4;
+    const int pointHeight = static_cast<int>(static_cast<double>(height) * 0.400000006);
+    const int v = static_cast<int>(static_cast<double>(height - 2 * (f + d)) * 0.0333333351);
+    Canvas canvas(width, height);
+    const auto blit = [&](const Image& image, int x, int y, int w, int h) {
+        const Image scaled = (image.width == w && image.height == h) ? image : resized(image, w, h);
+        for (int j = 0; j < h; ++j) {
+            for (int i = 0; i < w; ++i) {
+                canvas.set(x + i, y + j, toColour(scaled.at(i, j)));
+            }
+        }
+    };
+    const auto crop = [&](const Image& image, int x, int y, int w, int h) {
+        for (int j = 0; j < std::min(h, image.height); ++j) {
+            for (int i = 0; i < std::min(w, image.width); ++i) {
+                canvas.set(x + i, y + j, toColour(image.at(i, j)));
+            }
+        }
+    };
+    const Image& wood = entries.at("Wood for Board Dark").picture;
+    if (wood.width <= width) {
+        blit(wood, 0, 0, width, height);
+    } else {
+        crop(wood, 0, 0, width, height);
+    }
+    const Image& field = entries.at(marble).picture;
+    for (int x : {f, f + 7 * p}) {
+        if (field.width <= width / 2) {
+            blit(field, x, f, 6 * p, height - 2 * f);
+        } else {
+            crop(field, x, f, 6 * p, height - 2 * f);
+        }
+    }
+    for (int half : {f, f + 7 * p}) {
+        for (int i = 0; i < 6; ++i) {
+            const float x = static_cast<float>(half + i * p);
+            const float w = static_cast<float>(p);
+            const float up = static_cast<float>(f);
+            const float down = static_cast<float>(height - f);
+            const float ph = static_cast<float>(pointHeight);
+            const Colour top = pipColour(i % 2 == 0 ? pipA : pipB);
+            const Colour bottom = pipColour(i % 2 == 0 ? pipB : pipA);
+            paintShape(
+                canvas, wholeCanvas(canvas),
+                [&](Vec2 q) {
+                    return sdTriangle(q, {x, up}, {x + w, up}, {x + w * 0.5f, up + ph});
+                },
+                [&](Vec2) { return top; });
+            paintShape(
+                canvas, wholeCanvas(canvas),
+                [&](Vec2 q) {
+                    return sdTriangle(q, {x, down}, {x + w, down}, {x + w * 0.5f, down - ph});
+                },
+                [&](Vec2) { return bottom; });
+        }
+    }
+    const int trayLeft = 2 * f + 13 * p;
+    const auto trayColour = [](const std::string& stone) {
+        return stone == "Red" ? rgb(255, 0, 0)
+                              : (stone == "White" ? rgb(255, 255, 255) : rgb(0, 0, 0));
+    };
+    paintArea(canvas, {trayLeft, height - f - (height - 2 * f) / 2, trayLeft + p, height - f},
+              [&](Vec2) { return trayColour(stoneA); });
+    paintArea(canvas, {trayLeft, f, trayLeft + p, f + (height - 2 * f) / 2},
+              [&](Vec2) { return trayColour(stoneB); });
+    const Colour dark = rgb(95, 75, 70);
+    const Colour light = rgb(163, 119, 105);
+    const auto line = [&](int x0, int y0, int x1, int y1, const Colour& c) {
+        paintShape(
+            canvas, wholeCanvas(canvas),
+            [&](Vec2 q) {
+                return sdCapsule(q, {static_cast<float>(x0), static_cast<float>(y0)},
+                                 {static_cast<float>(x1), static_cast<float>(y1)}, 3.0f);
+            },
+            [&](Vec2) { return c; });
+    };
+    for (int x : {f, f + 7 * p, trayLeft}) {
+        const int r = x + (x == trayLeft ? p : 6 * p);
+        line(x - 3, f - 3, x - 3, height - f, dark);
+        line(r + 2, f - 2, r + 2, height - f + 1, light);
+        line(x - 4, f - 2, r + 2, f - 2, dark);
+        line(x - 4, height - f + 2, r + 2, height - f + 2, light);
+    }
+    const auto sprite = [&](const std::string& name) {
+        const Entry& e = entries.at(name);
+        return toCanvas(Sprite{e.picture, *e.mask});
+    };
+    const Canvas a = resized(sprite(stoneA + " Stone 50x50"), d, d);
+    const Canvas b = resized(sprite(stoneB + " Stone 50x50"), d, d);
+    const int e = (p - d) / 2;
+    const auto column = [&](int index) {
+        if (index < 6) {
+            return f + 7 * p + (5 - index) * p;
+        }
+        if (index < 12) {
+            return f + (11 - index) * p;
+        }
+        if (index < 18) {
+            return f + (index - 12) * p;
+        }
+        return f + 7 * p + (index - 18) * p;
+    };
+    const int stacks[][3] = {{23, 2, 0}, {12, 5, 0}, {7, 3, 0},  {5, 4, 0},
+                             {0, 2, 1},  {11, 5, 1}, {16, 3, 1}, {18, 6, 1}};
+    for (const auto& stack : stacks) {
+        for (int j = 0; j < stack[1]; ++j) {
+            int y = 0;
+            if (stack[0] >= 12) {
+                y = j < 5 ? f + j * d + e : f + d / 2 + (j - 5) * d + e;
+            } else {
+                y = j < 5 ? height - f - (j + 1) * d - e : height - f - d / 2 - (j - 4) * d - e;
+            }
+            compositeOver(canvas, stack[2] == 0 ? a : b, column(stack[0]) + e, y);
+        }
+    }
+    const Canvas edgeA = resized(sprite(stoneA + " Vertical Stone"), d, v);
+    const Canvas edgeB = resized(sprite(stoneB + " Vertical Stone"), d, v);
+    for (int j = 0; j < 4; ++j) {
+        compositeOver(canvas, edgeA, trayLeft + e, height - f - (j + 1) * v);
+    }
+    compositeOver(canvas, edgeB, trayLeft + e, f);
+    const Image& cube = entries.at("Double0").picture;
+    blit(cube, f + 6 * p + p / 2 - d / 4, height / 2 - d / 4, d / 2, d / 2);
+    return flatten(canvas, grey(0.0f));
+}
+
 Image contactSheet(const std::map<std::string, Entry>& entries) {
     constexpr int cell = 230;
     constexpr int columns = 7;
@@ -275,6 +426,27 @@ int main(int argc, char** argv) {
         }
     }
     savePng(out / "contact-sheet.png", contactSheet(entries));
+    struct Scheme {
+        const char* name;
+        const char* marble;
+        const char* stoneA;
+        const char* stoneB;
+        int pipA;
+        int pipB;
+    };
+    const Scheme schemes[] = {
+        {"red", "Marble for Board Red and White", "White", "Black", 1, 2},
+        {"blue", "Marble for Board Light Blue", "Red", "Black", 3, 2},
+        {"purple", "Marble for Board Dark Blue", "White", "Black", 4, 5},
+    };
+    for (const Scheme& scheme : schemes) {
+        for (int width : {450, 1000, 1428}) {
+            savePng(
+                out / ("board-" + std::string(scheme.name) + "-" + std::to_string(width) + ".png"),
+                boardPreview(entries, width, scheme.marble, scheme.stoneA, scheme.stoneB,
+                             scheme.pipA, scheme.pipB));
+        }
+    }
     savePng(out / "stones-on-marble.png", stonesOnMarble(entries));
     std::cout << "wrote " << (out / "contact-sheet.png").string() << " and "
               << (out / "stones-on-marble.png").string() << '\n';

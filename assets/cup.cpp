@@ -92,7 +92,9 @@ Sprite paintDiceCup() {
         if (std::abs(diamond - 1.0f) < 0.09f || diamond < 0.28f) {
             c = screen(kGold * (0.45f + 0.75f * l.diffuse), grey(0.4f * l.specular));
         }
-        return screen(c, grey(0.35f * l.specular));
+        // A broad sheen on the waxed leather, left of the middle.
+        const float sheen = std::exp(-std::pow((u + 0.42f) / 0.22f, 2.0f));
+        return screen(c, grey(0.35f * l.specular + 0.16f * sheen));
     });
 
     // The rolled rim at the foot: a rounded band along the bottom ellipse.

@@ -694,6 +694,7 @@ private:
             break;
         case HairStyle::Receding:
             sidesOnly = true;
+            capRadii = {rx() * 1.04f, ry() * 1.0f};
             break;
         case HairStyle::Curly:
             hairline = top + ry() * 0.38f;
@@ -717,9 +718,9 @@ private:
                 // A rim along the outline of the head from the temples to the
                 // ears.
                 const float dx = std::abs(p.x - head_.x);
-                const float rim = -(faceDistance(p) + 0.13f * rx());
-                const float window = sdEllipse({dx, p.y}, {rx() * 0.95f, head_.y - 0.12f * ry()},
-                                               {rx() * 0.42f, ry() * 0.36f});
+                const float rim = -(faceDistance(p) + 0.07f * rx());
+                const float window = sdEllipse({dx, p.y}, {rx() * 0.98f, head_.y - 0.1f * ry()},
+                                               {rx() * 0.3f, ry() * 0.3f});
                 return std::max({cap, rim, window});
             }
             const float u = (p.x - head_.x) / rx();

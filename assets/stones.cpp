@@ -100,7 +100,7 @@ Sprite paintStone(StoneColour colour) {
             const Vec3 n = normalize({-slope * ru, -slope * rv, 1.0f});
             Colour c = shade(m, n, u, v, occlusion);
             // Fine turning marks and a faint grain in the material.
-            const float rings = 1.0f + 0.018f * std::sin(rho * radius * 2.1f);
+            const float rings = 1.0f + 0.008f * std::sin(rho * radius * 1.6f);
             const float grain = 1.0f + 0.025f * gradientNoise(p.x * 0.35f, p.y * 0.35f, m.seed);
             return c * (rho < bevelStart ? rings * grain : grain);
         });

@@ -5,6 +5,7 @@ VARNHOLT_PACKAGES=(
     g++ cmake ninja-build
     libgtest-dev libgmock-dev libbenchmark-dev
     clang-format
+    libstb-dev fonts-liberation2
 )
 
 # Installs the packages that are not installed yet (apt-get, non-interactive).
