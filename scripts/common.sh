@@ -4,7 +4,7 @@
 VARNHOLT_PACKAGES=(
     g++ cmake ninja-build
     libgtest-dev libgmock-dev libbenchmark-dev libstb-dev
-    clang-format
+    clang-format fonts-liberation2
 )
 
 # Installs the packages that are not installed yet (apt-get, non-interactive).
