@@ -2,6 +2,7 @@
 #include "ai/lookahead_engine.h"
 #include "ai/reply_expectation.h"
 #include "rules/move_generator.h"
+#include "tests/support/allocation_counter.h"
 #include "tests/support/random_positions.h"
 
 #include <atomic>
@@ -12,65 +13,18 @@
 #include <memory>
 #include <new>
 
-namespace {
-
-std::atomic<bool> counting{false};
-std::atomic<long> allocations{0};
-
-void* allocate(std::size_t size) {
-    if (counting.load()) {
-        allocations.fetch_add(1);
-    }
-    if (void* memory = std::malloc(size == 0 ? 1 : size)) {
-        return memory;
-    }
-    throw std::bad_alloc();
-}
-
-} // namespace
-
-void* operator new(std::size_t size) {
-    return allocate(size);
-}
-void* operator new[](std::size_t size) {
-    return allocate(size);
-}
-void* operator new(std::size_t size, const std::nothrow_t&) noexcept {
-    try {
-        return allocate(size);
-    } catch (const std::bad_alloc&) {
-        return nullptr;
-    }
-}
-void operator delete(void* memory) noexcept {
-    std::free(memory);
-}
-void operator delete[](void* memory) noexcept {
-    std::free(memory);
-}
-void operator delete(void* memory, std::size_t) noexcept {
-    std::free(memory);
-}
-void operator delete[](void* memory, std::size_t) noexcept {
-    std::free(memory);
-}
-void operator delete(void* memory, const std::nothrow_t&) noexcept {
-    std::free(memory);
-}
-
 namespace vh {
 namespace {
 
 long countAllocations(const std::function<void()>& work) {
-    allocations = 0;
-    counting = true;
+    const test::AllocationWatch watch;
     work();
-    counting = false;
-    return allocations.exchange(0);
+    return static_cast<long>(watch.stats().count);
 }
 
 TEST(SearchAllocation, TheCounterCounts) {
-    EXPECT_EQ(countAllocations([] { auto probe = std::make_unique<int>(1); }), 1);
+    static std::unique_ptr<int> kept; // kept alive, so the allocation cannot be left out
+    EXPECT_EQ(countAllocations([] { kept = std::make_unique<int>(1); }), 1);
 }
 
 TEST(SearchAllocation, EvaluationAndReplyScoringNeverAllocate) {

@@ -68,8 +68,9 @@ TEST(BmpDecoding, ReadsTopDownFiles) {
 TEST(BmpDecoding, RefusesDamagedFiles) {
     const std::vector<std::byte> good = encodeBmp(pattern(5, 4));
     ASSERT_TRUE(decodeBmp(good).has_value());
-    // Every truncation.
-    for (std::size_t length = 0; length < good.size(); ++length) {
+    // Every truncation into the pixels. (A file that lacks only the padding of
+    // its last row, one byte at width 5, is read: some writers leave it out.)
+    for (std::size_t length = 0; length + 1 < good.size(); ++length) {
         const std::vector<std::byte> cut(good.begin(),
                                          good.begin() + static_cast<std::ptrdiff_t>(length));
         EXPECT_FALSE(decodeBmp(cut).has_value()) << "cut to " << length;
