@@ -166,6 +166,10 @@ void GameManager::activatePanel(int side) {
 }
 
 void GameManager::restartGame() {
+    if (!players_[0] || !players_[1]) {
+        newGame();
+        return;
+    }
     // The same players again, even when the options name others by now.
     std::array<std::pair<bool, std::string>, 2> seats;
     for (int side = 0; side < 2; ++side) {

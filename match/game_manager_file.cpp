@@ -5,6 +5,9 @@
 namespace vh {
 
 bool GameManager::saveGame(const std::filesystem::path& path) {
+    if (!players_[0] || !players_[1]) {
+        return false; // no game to save
+    }
     SavedGame game;
     game.turnsPlayed = turnsPlayed_;
     game.currentSide = currentSide_;
