@@ -42,7 +42,10 @@ std::optional<BoardLayout> computeLayout(int width, int height);
 
 // The smallest board the layout is drawn for, and the window size that gives it.
 inline constexpr int kMinimumBoardWidth = 300;
+inline constexpr int kMinimumBoardHeight = 210; // 0.7 of the width, truncated
 inline constexpr int kMinimumClientWidth = kPanelRoomWidth + kMinimumBoardWidth + 15;
+// The smallest board area height (client height less toolbar and status bar).
+inline constexpr int kMinimumAvailableHeight = kMinimumBoardHeight;
 
 // The area of a location (0-23 points, 24/25 bars, 26/27 trays) in board
 // coordinates, used for hit-testing and tray fills; empty for other indices.

@@ -27,6 +27,16 @@ Commands:
   settings [--file PATH]
       List every field of the settings file (default Data/Settings.dat) as
       "name value"; texts are quoted.
+  render --position P --out FILE.png [--size WxH] [--settings FILE]
+         [--cube N] [--highlight LIST] [--program-dir DIR]
+         [--play PLAY [--frames N]]
+      Draw the board as the game window shows it (default size 1024x768, the
+      window's board area) into a PNG file. Pictures come from DIR/Graphics
+      (default: the folder of varnholt-cli), options from --settings or
+      DIR/Data/Settings.dat. LIST is "L" or "L:F" entries separated by commas
+      (location L gets highlight flag F, 1 green or 2 yellow, 2 by default).
+      With --play the board after the play is drawn; with --frames N as well,
+      N frames of the play's animation, FILE-000.png to FILE-(N-1).png.
 
 Position P: 28 integers separated by spaces or commas: points 0..23 (n > 0
 is n checkers of side 0, -n is n checkers of side 1), the bar of side 0, the
@@ -56,6 +66,8 @@ int runCli(std::span<const std::string> arguments, std::ostream& out, std::ostre
             runSelfplayCommand(options, out);
         } else if (command == "stats") {
             runStatsCommand(options, out);
+        } else if (command == "render") {
+            runRenderCommand(options, out);
         } else if (command == "settings") {
             runSettingsCommand(options, out, err);
         } else {
