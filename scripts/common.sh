@@ -3,8 +3,8 @@
 # Debian packages the build, the tests and the benchmarks need.
 VARNHOLT_PACKAGES=(
     g++ cmake ninja-build
-    libgtest-dev libgmock-dev libbenchmark-dev libstb-dev fonts-liberation2
-    clang-format
+    libgtest-dev libgmock-dev libbenchmark-dev libstb-dev
+    clang-format fonts-liberation2
 )
 
 # Installs the packages that are not installed yet (apt-get, non-interactive).

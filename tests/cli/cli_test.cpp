@@ -1,3 +1,4 @@
+#include "tests/cli/cli_runner.h"
 #include "tools/varnholt-cli/cli.h"
 
 #include <filesystem>
@@ -9,19 +10,6 @@
 
 namespace vh::cli {
 namespace {
-
-struct Outcome {
-    int code;
-    std::string out;
-    std::string err;
-};
-
-Outcome run(const std::vector<std::string>& arguments) {
-    std::ostringstream out;
-    std::ostringstream err;
-    const int code = runCli(arguments, out, err);
-    return {code, out.str(), err.str()};
-}
 
 const std::string kEnterPosition = "0 0 0 0 0 0 0 0 0 0 1 0 0 0 0 0 0 0 0 0 0 0 0 0 1 0 13 15";
 const std::string kCommaPosition = "0,0,0,0,0,0,0,-1,0,0,1,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,14,14";

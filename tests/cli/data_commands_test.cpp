@@ -1,5 +1,6 @@
 #include "players/player_store.h"
 #include "settings/settings_file.h"
+#include "tests/cli/cli_runner.h"
 #include "tests/support/temp_directory.h"
 #include "tools/varnholt-cli/cli.h"
 
@@ -8,19 +9,6 @@
 
 namespace vh::cli {
 namespace {
-
-struct Outcome {
-    int code;
-    std::string out;
-    std::string err;
-};
-
-Outcome run(const std::vector<std::string>& arguments) {
-    std::ostringstream out;
-    std::ostringstream err;
-    const int code = runCli(arguments, out, err);
-    return {code, out.str(), err.str()};
-}
 
 GameResult game(const std::string& side0, const std::string& side1, int loser, int stake,
                 std::uint32_t minutes) {

@@ -21,6 +21,24 @@ Commands:
   selfplay --games N [--seed X] [--delay-ms MS]
       Play whole games between two random players; with one game the board
       is shown after every turn.
+  selfplay --games N --strength A B [--seed X] [--budget-ms MS] [--delay-ms MS]
+      The same between two computer players of strength A (side 0) and B,
+      without a cube; adds the decision count and times.
+  evaluate --position P --side S [--param-b B]
+      The static evaluation for side S: race, safety, bear-off and total.
+  choose --position P --side S --dice D1 D2 --strength N [--param-a A]
+         [--param-b B] [--budget-ms MS] [--seed X]
+      The computer's play for the roll, then "offer-double yes|no" and
+      "accept-double yes|no" for side S in that position.
+  choose --batch FILE --strength N [...]
+      Read cases "S D1 D2 | P", one a line, and print one chosen play a line.
+  game --players NAME1 NAME2 [--games N] [--seed X] [--budget-ms MS]
+       [--save FILE] [--program-dir DIR]
+      Play whole money games, cube and all, between two computer opponents
+      of the roster (NAME1 plays side 0); print each result and the totals
+      per opponent. --save writes the game after its tenth turn (.vhf).
+  open FILE
+      Show what a saved game holds, or why it cannot be opened.
   stats [--file PATH]
       List every player of the player file (default Data/Stats.dat) with
       games, won, lost, cash and total playing time.
@@ -31,12 +49,18 @@ Commands:
          [--cube N] [--highlight LIST] [--program-dir DIR]
          [--play PLAY [--frames N]]
       Draw the board as the game window shows it (default size 1024x768, the
-      window's board area) into a PNG file. Pictures come from DIR/Graphics
-      (default: the folder of varnholt-cli), options from --settings or
-      DIR/Data/Settings.dat. LIST is "L" or "L:F" entries separated by commas
+      window's board area) into a PNG file. Pictures come from DIR/Graphics,
+      options from --settings or DIR/Data/Settings.dat. DIR defaults to the
+      working directory when it holds Data/Computers.dat, else to the folder
+      of varnholt-cli. LIST is "L" or "L:F" entries separated by commas
       (location L gets highlight flag F, 1 green or 2 yellow, 2 by default).
       With --play the board after the play is drawn; with --frames N as well,
       N frames of the play's animation, FILE-000.png to FILE-(N-1).png.
+
+Strength: below 1250 a random legal play, from 1250 the best play by the
+evaluation, from 1750 a look at every reply. --param-a is the doubling
+caution, --param-b scales the safety term. The budget (default 60000 ms)
+bounds the thinking time; --seed seeds the dice and the random tier.
 
 Position P: 28 integers separated by spaces or commas: points 0..23 (n > 0
 is n checkers of side 0, -n is n checkers of side 1), the bar of side 0, the
@@ -64,12 +88,20 @@ int runCli(std::span<const std::string> arguments, std::ostream& out, std::ostre
             runPlaysCommand(options, out);
         } else if (command == "selfplay") {
             runSelfplayCommand(options, out);
+        } else if (command == "game") {
+            runGameCommand(options, out);
+        } else if (command == "open") {
+            runOpenCommand(options, out);
         } else if (command == "stats") {
             runStatsCommand(options, out);
         } else if (command == "render") {
             runRenderCommand(options, out);
         } else if (command == "settings") {
             runSettingsCommand(options, out, err);
+        } else if (command == "evaluate") {
+            runEvaluateCommand(options, out);
+        } else if (command == "choose") {
+            runChooseCommand(options, out);
         } else {
             throw CliError("unknown command '" + command + "' (try --help)");
         }

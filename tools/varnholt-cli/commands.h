@@ -10,11 +10,15 @@ namespace vh::cli {
 // throws CliError.
 void runPlaysCommand(std::span<const std::string> arguments, std::ostream& out);
 void runSelfplayCommand(std::span<const std::string> arguments, std::ostream& out);
+void runGameCommand(std::span<const std::string> arguments, std::ostream& out);
+void runOpenCommand(std::span<const std::string> arguments, std::ostream& out);
 void runStatsCommand(std::span<const std::string> arguments, std::ostream& out);
 // Draws the board into a PNG file as the window shows it.
 void runRenderCommand(std::span<const std::string> arguments, std::ostream& out);
 // Notes that do not stop the command go to `err`.
 void runSettingsCommand(std::span<const std::string> arguments, std::ostream& out,
                         std::ostream& err);
+void runEvaluateCommand(std::span<const std::string> arguments, std::ostream& out);
+void runChooseCommand(std::span<const std::string> arguments, std::ostream& out);
 
 } // namespace vh::cli

@@ -4,12 +4,14 @@
 #include "board/move_path.h"
 #include "board/png_file.h"
 #include "board/wallpaper.h"
+#include "platform/program_directory.h"
 #include "rules/board_record.h"
 #include "settings/settings_file.h"
 #include "tools/varnholt-cli/arguments.h"
 #include "tools/varnholt-cli/cli_error.h"
 #include "tools/varnholt-cli/commands.h"
 #include "tools/varnholt-cli/notation.h"
+#include "tools/varnholt-cli/program_location.h"
 
 #include <cstdio>
 #include <ostream>
@@ -62,12 +64,6 @@ void parseHighlights(const std::string& text, BoardRecord& board) {
                                                entry.substr(colon + 1), 0, 2, "--highlight flag"));
         start = end + 1;
     }
-}
-
-std::filesystem::path executableDirectory() {
-    std::error_code error;
-    const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
-    return error ? std::filesystem::current_path() : self.parent_path();
 }
 
 // board-000.png, board-001.png, ... for --out board.png.
@@ -143,13 +139,8 @@ void runRenderCommand(std::span<const std::string> arguments, std::ostream& out)
     if (options.has("--highlight")) {
         parseHighlights(options.value("--highlight"), board);
     }
-    const std::filesystem::path programDir =
-        options.has("--program-dir") ? std::filesystem::path(options.value("--program-dir"))
-                                     : executableDirectory();
-    std::error_code error;
-    if (!std::filesystem::is_directory(programDir, error)) {
-        throw CliError("program directory '" + programDir.string() + "' does not exist");
-    }
+    chooseProgramDirectory(options);
+    const std::filesystem::path programDir = programDirectory();
     const std::filesystem::path settingsPath =
         options.has("--settings") ? std::filesystem::path(options.value("--settings"))
                                   : programDir / "Data" / "Settings.dat";

@@ -1,0 +1,131 @@
+#include "ai/computer_player.h"
+
+#include "board/move_path.h"
+#include "platform/message_box.h"
+#include "platform/tick_count.h"
+#include "players/computer_profile.h"
+#include "players/roster_file.h"
+
+#include <utility>
+
+namespace vh {
+
+std::uint32_t thinkingBudget(bool timed, std::uint32_t remainingMs, std::int32_t extraSeconds) {
+    if (!timed) {
+        return 60000;
+    }
+    if (extraSeconds != 0) {
+        return remainingMs > 1000 ? remainingMs - 1000 : 0;
+    }
+    return remainingMs / 50;
+}
+
+ComputerPlayer::ComputerPlayer(int side, std::string_view name, SettingsSource settings,
+                               TickSource clock, std::optional<std::uint32_t> budgetMs)
+    : Player(side, true, name, std::move(settings)), clock_(std::move(clock)),
+      budgetOverride_(budgetMs), plays_(std::make_unique<PlayList>()) {
+    Roster roster;
+    readRosterFile(rosterFilePath(), roster);
+    profileIndex_ = profileForPlayer(roster, this->name());
+    const ComputerProfile& profile = roster[static_cast<std::size_t>(profileIndex_)];
+    parameters_ = {strengthForCash(profile.cash), profile.evalParamA, profile.evalParamB};
+    strength_ = parameters_.strength;
+    turnState_ = TurnState::Moving;
+}
+
+ComputerPlayer::~ComputerPlayer() {
+    if (engine_ != nullptr && worker_.joinable()) {
+        engine_->stop();
+    }
+    worker_.join();
+}
+
+std::uint32_t ComputerPlayer::now() const {
+    return clock_ ? clock_() : tickCount();
+}
+
+void ComputerPlayer::startTurn(CheckerStage& stage, const TurnStart& turn) {
+    releaseEngine();
+    currentPlay_.count = 0;
+    doubleWanted_ = false;
+    const std::uint32_t budget =
+        budgetOverride_.value_or(thinkingBudget(turn.timed, turn.remainingMs, turn.extraSeconds));
+
+    const BoardRecord& board = stage.board();
+    BoardPosition position = board.position;
+    generatePlays(*plays_, position, side(), board.die1, board.die2);
+    if (plays_->count == 0) {
+        turnState_ = TurnState::Complete;
+        showMessage("Turn forfeit.", "The computer player does not have a valid move with the "
+                                     "current dice.");
+        return;
+    }
+    engine_ = std::make_unique<LookaheadEngine>(parameters_, board, side(), budget);
+    if (turn.cubeOwner == side() || board.cubeValue == 1) {
+        doubleWanted_ = engine_->shouldOfferDouble(board.position);
+    }
+    LookaheadEngine* engine = engine_.get();
+    worker_.start([engine] { engine->run(); }, WorkerThread::kSearchStackSize);
+    turnState_ = TurnState::Moving;
+}
+
+TurnState ComputerPlayer::poll(CheckerStage& stage, bool, std::uint32_t, bool) {
+    if (turnState_ == TurnState::Moving) {
+        if (!worker_.joinable() || !worker_.finished()) {
+            return turnState_;
+        }
+        worker_.join();
+        finishSearch(stage);
+        return turnState_;
+    }
+    if (turnState_ == TurnState::Animating && animator_.step(stage, now())) {
+        releaseEngine();
+        turnState_ = TurnState::Complete;
+    }
+    return turnState_;
+}
+
+void ComputerPlayer::finishSearch(CheckerStage& stage) {
+    reloadSettings();
+    const Play& result = engine_->result();
+    if (result.count < 1) {
+        showMessage(kApplicationTitle, "NumMoves == 0");
+        releaseEngine();
+        turnState_ = TurnState::Complete;
+        return;
+    }
+    copyPlay(currentPlay_, result);
+    if (settings_.completeAnimation == 1) {
+        animator_.start(stage, currentPlay_, checkerSpeed(settings_.animationSpeed), false, now());
+        turnState_ = TurnState::Animating;
+        return;
+    }
+    applyPlay(currentPlay_, stage.board().position);
+    releaseEngine();
+    turnState_ = TurnState::Complete;
+    stage.render();
+}
+
+void ComputerPlayer::releaseEngine() {
+    if (engine_ != nullptr && worker_.joinable()) {
+        engine_->stop();
+    }
+    worker_.join();
+    engine_.reset();
+}
+
+bool ComputerPlayer::answerDouble(CheckerStage& stage, std::string_view) {
+    const LookaheadEngine engine(parameters_, stage.board(), side(), 1000,
+                                 EngineTask::AnswerDouble);
+    const bool accepted = engine.acceptDouble(stage.board().position);
+    showMessage("Doubling Cube", accepted ? "Double accepted." : "Double declined.");
+    return accepted;
+}
+
+void ComputerPlayer::forceMove() {
+    if (turnState_ == TurnState::Moving && engine_ != nullptr && worker_.joinable()) {
+        engine_->stop();
+    }
+}
+
+} // namespace vh

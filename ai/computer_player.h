@@ -1,0 +1,61 @@
+#pragma once
+
+#include "ai/engine_parameters.h"
+#include "ai/lookahead_engine.h"
+#include "board/move_animator.h"
+#include "platform/worker_thread.h"
+#include "players/player.h"
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+
+namespace vh {
+
+// The computer at one side of the board. At the start of its turn it builds a
+// search engine from its opponent profile and runs it on a worker thread
+// with a large stack; poll never blocks: it takes the play over once the
+// thread has finished and shows it gliding (or puts it on the board at once,
+// as the options say). A worker still running when the player goes away is
+// stopped through the engine's deadline and joined first.
+class ComputerPlayer final : public Player {
+public:
+    using TickSource = std::function<std::uint32_t()>;
+
+    // Finds its profile in Data/Computers.dat: the last whose name contains
+    // `name` (the first profile when none does); its cash sets the strength.
+    // `budgetMs`, when given, replaces the thinking time the clock allows.
+    ComputerPlayer(int side, std::string_view name, SettingsSource settings = settingsFromFile,
+                   TickSource clock = nullptr, std::optional<std::uint32_t> budgetMs = {});
+    ~ComputerPlayer() override;
+
+    void startTurn(CheckerStage& stage, const TurnStart& turn) override;
+    TurnState poll(CheckerStage& stage, bool timed, std::uint32_t remainingMs,
+                   bool diceShown) override;
+    bool answerDouble(CheckerStage& stage, std::string_view offeringName) override;
+    void forceMove() override;
+
+    const EngineParameters& parameters() const { return parameters_; }
+    int profileIndex() const { return profileIndex_; }
+
+private:
+    void finishSearch(CheckerStage& stage);
+    void releaseEngine();
+    std::uint32_t now() const;
+
+    EngineParameters parameters_;
+    int profileIndex_ = 0;
+    TickSource clock_;
+    std::optional<std::uint32_t> budgetOverride_;
+    MoveAnimator animator_;
+    std::unique_ptr<PlayList> plays_; // 6.8 MB: allocated once, off the stack
+    std::unique_ptr<LookaheadEngine> engine_;
+    WorkerThread worker_; // declared last: joined before the engine goes away
+};
+
+// Thinking time for a turn: a minute without a clock; with a clock, all but a
+// second of what is left when time is added per move, else a fiftieth.
+std::uint32_t thinkingBudget(bool timed, std::uint32_t remainingMs, std::int32_t extraSeconds);
+
+} // namespace vh

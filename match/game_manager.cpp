@@ -1,0 +1,472 @@
+#include "match/game_manager.h"
+
+#include "ai/computer_player.h"
+#include "match/game_end.h"
+#include "match/human_player.h"
+#include "match/money.h"
+#include "platform/message_box.h"
+#include "platform/program_directory.h"
+#include "platform/random.h"
+#include "platform/sound.h"
+#include "platform/tick_count.h"
+#include "rules/side.h"
+
+#include <ctime>
+
+namespace vh {
+
+GameManager::GameManager(GameEnvironment environment)
+    : environment_(std::move(environment)), history_(std::make_unique<MoveHistory>()),
+      replayList_(std::make_unique<PlayList>()) {
+    if (!environment_.settings) {
+        environment_.settings = settingsFromFile;
+    }
+    if (!environment_.makeStage) {
+        environment_.makeStage = [](BoardRecord& board) {
+            return std::make_unique<HeadlessStage>(board);
+        };
+    }
+    stage_ = environment_.makeStage(board_);
+    if (environment_.seedFromClock) {
+        seedRandom(tickCount());
+    }
+}
+
+GameManager::~GameManager() {
+    // Players first: a computer still thinking is stopped and joined while
+    // everything its search was built from still exists.
+    players_[0].reset();
+    players_[1].reset();
+}
+
+std::uint32_t GameManager::now() const {
+    return environment_.clock ? environment_.clock() : tickCount();
+}
+
+GameSettings GameManager::readSettings() const {
+    return environment_.settings();
+}
+
+std::unique_ptr<Player> GameManager::makePlayer(int side, bool isComputer,
+                                                const std::string& name) const {
+    if (isComputer) {
+        return std::make_unique<ComputerPlayer>(side, name, environment_.settings,
+                                                environment_.clock, environment_.thinkingBudgetMs);
+    }
+    return std::make_unique<HumanPlayer>(side, name, environment_.settings);
+}
+
+Player* GameManager::player(int side) const {
+    return side == 0 || side == 1 ? players_[static_cast<std::size_t>(side)].get() : nullptr;
+}
+
+Player* GameManager::currentPlayer() const {
+    return player(currentSide_);
+}
+
+Stopwatch* GameManager::clockOf(int side) {
+    if (!timed_ || (side != 0 && side != 1)) {
+        return nullptr;
+    }
+    auto& clock = clocks_[static_cast<std::size_t>(side)];
+    return clock ? &*clock : nullptr;
+}
+
+std::optional<std::uint32_t> GameManager::clockValue(int side) const {
+    if (!timed_ || (side != 0 && side != 1) || !clocks_[static_cast<std::size_t>(side)]) {
+        return std::nullopt;
+    }
+    return clocks_[static_cast<std::size_t>(side)]->get();
+}
+
+void GameManager::setUpBoard() {
+    animator_.stop();
+    replayList_->count = 0;
+    setUpStartPosition(board_);
+}
+
+void GameManager::setUpTiming(bool useTimer) {
+    clocks_ = {};
+    if (useTimer) {
+        timed_ = true;
+        for (auto& clock : clocks_) {
+            clock.emplace();
+            clock->set(secondsToMilliseconds(initialSeconds_));
+        }
+    } else {
+        timed_ = false;
+        initialSeconds_ = 0;
+        extraSeconds_ = 0;
+    }
+}
+
+void GameManager::rollDice() {
+    board_.die1 = rollDie();
+    board_.die2 = rollDie();
+}
+
+void GameManager::newGame() {
+    settings_ = readSettings();
+    state_ = GameState::Playing;
+    setUpBoard();
+    for (int side = 0; side < 2; ++side) {
+        players_[static_cast<std::size_t>(side)] =
+            makePlayer(side, settings_.playerIsComputer[static_cast<std::size_t>(side)] == 1,
+                       settings_.playerName[static_cast<std::size_t>(side)]);
+    }
+    winner_ = -1;
+    resultKind_ = ResultKind::Single;
+    cubeOwner_ = -1;
+    history_->clear();
+    history_->reset(players_[0]->isComputer(), players_[1]->isComputer());
+    initialSeconds_ = clampToInt32(static_cast<std::int64_t>(settings_.initialMinutes) * 60 +
+                                   settings_.initialSeconds);
+    extraSeconds_ = clampToInt32(static_cast<std::int64_t>(settings_.perMoveMinutes) * 60 +
+                                 settings_.perMoveSeconds);
+    setUpTiming(settings_.useTimer == 1);
+    gameTime_ = Stopwatch();
+    gameTime_.start(now());
+    firstSide_ = currentSide_ = nextRandom() & 1;
+    startFirstTurn();
+}
+
+void GameManager::startFirstTurn() {
+    if (Stopwatch* clock = clockOf(currentSide_)) {
+        clock->start(now());
+        clock->add(secondsToMilliseconds(extraSeconds_));
+    }
+    turnsPlayed_ = 0;
+    rollDice();
+    board_.cubeValue = 1;
+    startCurrentTurn();
+    stage_->render();
+    diceShown_ = {};
+    offerPressed_ = {};
+    offerAvailable_ = {};
+    activatePanel(currentSide_);
+}
+
+void GameManager::startCurrentTurn() {
+    TurnStart turn;
+    turn.timed = timed_;
+    turn.remainingMs = timed_ && clockOf(currentSide_) ? clockOf(currentSide_)->get() : 0;
+    turn.extraSeconds = timed_ ? extraSeconds_ : 0;
+    turn.cubeOwner = cubeOwner_;
+    currentPlayer()->startTurn(*stage_, turn);
+    // The turn in progress is known to the history from its start, so that
+    // a replay ending here finds its side and dice.
+    history_->writeCurrent(nullptr, currentSide_, board_.die1, board_.die2);
+}
+
+void GameManager::activatePanel(int side) {
+    const auto index = static_cast<std::size_t>(side);
+    offerAvailable_[index] = cubeOwner_ == side || board_.cubeValue == 1;
+    offerPressed_[index] = false;
+    diceShown_[index] = environment_.revealDiceAtOnce;
+}
+
+void GameManager::restartGame() {
+    // The same players again, even when the options name others by now.
+    std::array<std::pair<bool, std::string>, 2> seats;
+    for (int side = 0; side < 2; ++side) {
+        const Player* seated = player(side);
+        seats[static_cast<std::size_t>(side)] = {seated->isComputer(), seated->name()};
+    }
+    winner_ = -1;
+    settings_ = readSettings();
+    players_[0].reset();
+    players_[1].reset();
+    history_->clear();
+    setUpBoard();
+    for (int side = 0; side < 2; ++side) {
+        const auto& seat = seats[static_cast<std::size_t>(side)];
+        players_[static_cast<std::size_t>(side)] = makePlayer(side, seat.first, seat.second);
+    }
+    history_->reset(players_[0]->isComputer(), players_[1]->isComputer());
+    resultKind_ = ResultKind::Single;
+    cubeOwner_ = -1;
+    setUpTiming(settings_.useTimer == 1);
+    gameTime_ = Stopwatch();
+    gameTime_.start(now());
+    currentSide_ = firstSide_;
+    startFirstTurn();
+    if (state_ == GameState::UndoAnimating || state_ == GameState::RedoAnimating) {
+        state_ = GameState::Playing; // the replay was abandoned with the old board
+    } else if (state_ == GameState::Paused) {
+        // Restarting a paused game leaves it paused, its clocks stopped.
+        gameTime_.stop(now());
+        if (Stopwatch* clock = clockOf(currentSide_)) {
+            clock->stop(now());
+        }
+    }
+}
+
+void GameManager::step() {
+    switch (state_) {
+    case GameState::Playing:
+        stepPlaying();
+        break;
+    case GameState::UndoAnimating:
+    case GameState::RedoAnimating:
+        stepReplay();
+        break;
+    default:
+        break;
+    }
+}
+
+void GameManager::stepPlaying() {
+    gameTime_.advanceUp(now());
+    const int boardWinnerSide = winner_ != -1 ? winner_ : boardWinner(board_.position);
+    if (boardWinnerSide != -1) {
+        endOnBoard(boardWinnerSide);
+        return;
+    }
+    Player& current = *currentPlayer();
+    if (Stopwatch* clock = clockOf(currentSide_)) {
+        if (current.turnState() == TurnState::Animating) {
+            clock->stop(now());
+        } else {
+            clock->advanceDown(now());
+        }
+    }
+    const std::uint32_t remaining = clockOf(currentSide_) ? clockOf(currentSide_)->get() : 0;
+    const TurnState turn = current.poll(*stage_, timed_, remaining,
+                                        diceShown_[static_cast<std::size_t>(currentSide_)]);
+    if (turn == TurnState::Complete) {
+        endTurn();
+        return;
+    }
+    const Play& partial = current.currentPlay();
+    if (partial.count >= 1 && history_->total() > history_->cursor()) {
+        // A new turn is being made where a taken-back one could have been
+        // replayed: that one can no longer be redone.
+        history_->setTotal(history_->cursor());
+    }
+    history_->writeCurrent(partial.count >= 1 ? &partial : nullptr, currentSide_, board_.die1,
+                           board_.die2);
+    handleDoubleOffer();
+}
+
+void GameManager::endTurn() {
+    Player& finishing = *currentPlayer();
+    const Play& play = finishing.currentPlay();
+    if (play.count >= 1) {
+        ++turnsPlayed_;
+        history_->append(play, currentSide_, board_.die1, board_.die2);
+    }
+    if (Stopwatch* clock = clockOf(currentSide_)) {
+        clock->stop(now());
+    }
+    currentSide_ = otherSide(currentSide_);
+    rollDice();
+    if (Stopwatch* clock = clockOf(currentSide_)) {
+        clock->start(now());
+    }
+    startCurrentTurn();
+    activatePanel(currentSide_);
+}
+
+void GameManager::handleDoubleOffer() {
+    Player& offering = *currentPlayer();
+    const auto index = static_cast<std::size_t>(currentSide_);
+    if (!offerPressed_[index] && !offering.doubleWanted()) {
+        return;
+    }
+    offerPressed_[index] = false;
+    offering.clearDoubleWanted();
+    Player& answering = *player(otherSide(currentSide_));
+    if (answering.answerDouble(*stage_, offering.name())) {
+        board_.cubeValue = clampToInt32(static_cast<std::int64_t>(board_.cubeValue) * 2);
+        cubeOwner_ = answering.side();
+        stage_->render();
+        return;
+    }
+    winner_ = currentSide_;
+    resultKind_ = ResultKind::Single;
+    amount_ = stake(board_.cubeValue, settings_.matchBet, 1);
+    const GameEndMessage message = refusedDoubleMessage(offering.name(), amount_);
+    showMessage(message.caption, message.text);
+    setState(GameState::GameOver);
+}
+
+void GameManager::endOnBoard(int winner) {
+    winner_ = winner;
+    resultKind_ = vh::resultKind(board_.position, winner);
+    amount_ = stake(board_.cubeValue, settings_.matchBet, static_cast<std::int32_t>(resultKind_));
+    const Player& winning = *player(winner);
+    const Player& losing = *player(otherSide(winner));
+    const GameEndMessage message =
+        boardEndMessage(winning.name(), winning.isComputer(), losing.name(), resultKind_, amount_);
+    if (settings_.muteSounds == 0) {
+        soundPlayer().play(programPath(message.won ? "Sounds/Win.wav" : "Sounds/Lose.wav"));
+    }
+    showMessage(message.caption, message.text);
+    setState(GameState::GameOver);
+}
+
+void GameManager::setState(GameState state) {
+    if (state == state_ || static_cast<std::int32_t>(state) > 5) {
+        return;
+    }
+    const std::uint32_t tick = now();
+    Stopwatch* clock = clockOf(currentSide_);
+    switch (state) {
+    case GameState::NoGame:
+        state_ = state;
+        break;
+    case GameState::Playing:
+        state_ = state;
+        if (gameTime_.stopped()) {
+            gameTime_.start(tick);
+        }
+        if (clock != nullptr && clock->stopped()) {
+            clock->start(tick);
+        }
+        break;
+    case GameState::Paused:
+    case GameState::UndoAnimating:
+    case GameState::RedoAnimating:
+        state_ = state;
+        gameTime_.stop(tick);
+        if (clock != nullptr) {
+            clock->stop(tick);
+        }
+        if (state != GameState::Paused) {
+            startReplayAnimation();
+        }
+        break;
+    case GameState::GameOver:
+        state_ = state;
+        gameTime_.stop(tick);
+        for (int side = 0; side < 2; ++side) {
+            if (Stopwatch* sideClock = clockOf(side)) {
+                sideClock->stop(tick);
+            }
+        }
+        fileResult();
+        break;
+    }
+}
+
+void GameManager::fileResult() {
+    if (environment_.store == nullptr || winner_ == -1) {
+        return;
+    }
+    GameResult result;
+    bool anyHuman = false;
+    for (int side = 0; side < 2; ++side) {
+        const auto index = static_cast<std::size_t>(side);
+        const Player& seated = *player(side);
+        anyHuman = anyHuman || !seated.isComputer();
+        result.names[index] = seated.name();
+        result.isComputer[index] = seated.isComputer() ? 1 : 0;
+        result.bet[index] = settings_.matchBet;
+        result.lost[index] = side == winner_ ? 0 : 1;
+        result.money[index] = side == winner_ ? amount_ : clampToInt32(-std::int64_t{amount_});
+    }
+    if (!anyHuman) {
+        return; // only human players are filed
+    }
+    result.stoneColour = {settings_.stoneColourA, settings_.stoneColourB};
+    result.resultKind = static_cast<std::int32_t>(resultKind_);
+    result.cubeValue = board_.cubeValue;
+    result.duration = clampToInt32(gameTime_.get());
+    const std::time_t nowTime = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&nowTime, &local);
+    result.day = local.tm_mday;
+    result.month = local.tm_mon;
+    result.year = local.tm_year + 1900;
+    result.endTime = static_cast<std::uint32_t>(
+        ((local.tm_hour * 60 + local.tm_min) * 60 + local.tm_sec) * 1000);
+    result.startTime = result.endTime - gameTime_.get();
+    environment_.store->recordGame(result);
+    environment_.store->savePlayers();
+}
+
+void GameManager::forceMove() {
+    Player* current = currentPlayer();
+    if (current != nullptr && current->isComputer()) {
+        current->forceMove();
+    }
+}
+
+void GameManager::suggestMove() {
+    Player* current = currentPlayer();
+    if (current != nullptr && !current->isComputer()) {
+        current->suggestMove(*stage_);
+    }
+}
+
+void GameManager::offerDouble() {
+    if (canOfferDouble()) {
+        const auto index = static_cast<std::size_t>(currentSide_);
+        offerPressed_[index] = true;
+        offerAvailable_[index] = false;
+    }
+}
+
+void GameManager::showDice() {
+    if (currentSide_ == 0 || currentSide_ == 1) {
+        diceShown_[static_cast<std::size_t>(currentSide_)] = true;
+    }
+}
+
+void GameManager::reloadSettings() {
+    settings_ = readSettings();
+    for (auto& seated : players_) {
+        if (seated) {
+            seated->reloadSettings();
+        }
+    }
+}
+
+bool GameManager::isHumanTurn() const {
+    const Player* current = currentPlayer();
+    return state_ == GameState::Playing && current != nullptr && !current->isComputer();
+}
+
+bool GameManager::canUndo() const {
+    return isHumanTurn() && winner_ == -1 &&
+           (history_->canUndo() || currentPlayer()->currentPlay().count > 0);
+}
+
+bool GameManager::canRedo() const {
+    return isHumanTurn() && winner_ == -1 && history_->canRedo() &&
+           currentPlayer()->currentPlay().count == 0;
+}
+
+bool GameManager::isComputerThinking() const {
+    const Player* current = currentPlayer();
+    return state_ == GameState::Playing && current != nullptr && current->isComputer() &&
+           current->turnState() == TurnState::Moving;
+}
+
+bool GameManager::isHumanMoving() const {
+    return isHumanTurn() && currentPlayer()->turnState() == TurnState::Moving;
+}
+
+bool GameManager::humanHasNotMoved() const {
+    return isHumanTurn() && currentPlayer()->currentPlay().count == 0;
+}
+
+bool GameManager::canOfferDouble() const {
+    return isHumanTurn() && winner_ == -1 &&
+           offerAvailable_[static_cast<std::size_t>(currentSide_)];
+}
+
+std::uint32_t GameManager::remainingTime() const {
+    return clockValue(currentSide_).value_or(0);
+}
+
+std::optional<std::string> GameManager::firstHumanName() const {
+    for (const auto& seated : players_) {
+        if (seated && !seated->isComputer()) {
+            return seated->name();
+        }
+    }
+    return std::nullopt;
+}
+
+} // namespace vh

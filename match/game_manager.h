@@ -1,0 +1,170 @@
+#pragma once
+
+#include "board/checker_stage.h"
+#include "board/move_animator.h"
+#include "match/move_history.h"
+#include "match/stopwatch.h"
+#include "players/player.h"
+#include "players/player_store.h"
+#include "rules/board_record.h"
+#include "rules/play_list.h"
+#include "rules/result_kind.h"
+#include "settings/game_settings.h"
+
+#include <array>
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+
+namespace vh {
+
+enum class GameState : std::int32_t {
+    NoGame = 0,
+    Playing = 1,
+    Paused = 2,
+    UndoAnimating = 3,
+    RedoAnimating = 4,
+    GameOver = 5,
+};
+
+// What a game runs on besides its own data. The defaults are those of the
+// program: the real clock, the options file, a board that draws nothing.
+struct GameEnvironment {
+    std::function<std::uint32_t()> clock; // tick count; tickCount() when empty
+    SettingsSource settings;              // the options; Data/Settings.dat when empty
+    PlayerStore* store = nullptr;         // where finished games are filed; none when null
+    std::function<std::unique_ptr<CheckerStage>(BoardRecord&)> makeStage; // headless when empty
+    // A human's roll is shown at once instead of after a press on the dice cup.
+    bool revealDiceAtOnce = true;
+    // Seeds the dice from the clock when the manager is made; off when the
+    // caller has seeded the generator itself to replay a game.
+    bool seedFromClock = true;
+    // The computers' thinking time per turn instead of the one the clock gives.
+    std::optional<std::uint32_t> thinkingBudgetMs;
+};
+
+// Runs one game from set-up to its end: the board record, the two players,
+// the dice, the turn order, the cube, the clocks, undo and redo, saving and
+// opening. It has no thread and no timer: step() is called again and again
+// from the idle loop (or a headless driver) and picks up whatever happened.
+class GameManager {
+public:
+    explicit GameManager(GameEnvironment environment = {});
+    ~GameManager();
+    GameManager(const GameManager&) = delete;
+    GameManager& operator=(const GameManager&) = delete;
+
+    // A new game from the options: players, clocks, the first side drawn.
+    void newGame();
+    // A game from a .vhf file. A file that cannot be read or fails a check
+    // is refused with a message; the manager is then left without a game.
+    bool openGame(const std::filesystem::path& path);
+    // Writes the game to a .vhf file (replacing it whole); a failure is told.
+    bool saveGame(const std::filesystem::path& path);
+    // The same match again: same players, same first side.
+    void restartGame();
+
+    // One pass of the game loop.
+    void step();
+    void setState(GameState state);
+    void pause() { setState(GameState::Paused); }
+    void resume() { setState(GameState::Playing); }
+
+    void undo();
+    void redo();
+    void forceMove();
+    void suggestMove();
+    // The "Offer Double" button of the side to move.
+    void offerDouble();
+    // The dice cup of the side to move was pressed.
+    void showDice();
+    // Reads the options again into the manager's and the players' copies.
+    void reloadSettings();
+
+    // Queries for the menus and the status line.
+    bool isHumanTurn() const;
+    bool canUndo() const;
+    bool canRedo() const;
+    bool isComputerThinking() const;
+    bool isHumanMoving() const;
+    bool humanHasNotMoved() const;
+    bool canOfferDouble() const;
+    std::uint32_t remainingTime() const;
+    std::optional<std::string> firstHumanName() const;
+
+    GameState state() const { return state_; }
+    int currentSide() const { return currentSide_; }
+    int firstSide() const { return firstSide_; }
+    int turnsPlayed() const { return turnsPlayed_; }
+    int winner() const { return winner_; }
+    ResultKind resultKind() const { return resultKind_; }
+    std::int32_t amount() const { return amount_; }
+    int cubeOwner() const { return cubeOwner_; }
+    bool timed() const { return timed_; }
+    std::uint32_t gameTime() const { return gameTime_.get(); }
+    std::optional<std::uint32_t> clockValue(int side) const;
+    const BoardRecord& board() const { return board_; }
+    const MoveHistory& history() const { return *history_; }
+    const GameSettings& settings() const { return settings_; }
+    Player* player(int side) const;
+    Player* currentPlayer() const;
+    CheckerStage& stage() { return *stage_; }
+
+private:
+    std::uint32_t now() const;
+    GameSettings readSettings() const;
+    std::unique_ptr<Player> makePlayer(int side, bool isComputer, const std::string& name) const;
+    void setUpBoard();
+    void setUpTiming(bool useTimer);
+    void startFirstTurn();
+    void startCurrentTurn();
+    void activatePanel(int side);
+    void rollDice();
+    void stepPlaying();
+    void endTurn();
+    void handleDoubleOffer();
+    void endOnBoard(int winner);
+    void fileResult();
+    void stepReplay();
+    void finishReplay();
+    void queueReplay(const Play& play);
+    void startReplayAnimation();
+    Stopwatch* clockOf(int side);
+
+    GameEnvironment environment_;
+    GameSettings settings_;
+    BoardRecord board_;
+    std::unique_ptr<CheckerStage> stage_;
+    std::unique_ptr<MoveHistory> history_;
+    std::unique_ptr<PlayList> replayList_;
+    MoveAnimator animator_;
+
+    int firstSide_ = 0;
+    int currentSide_ = -1;
+    int turnsPlayed_ = 0;
+    GameState state_ = GameState::NoGame;
+    Stopwatch gameTime_;
+    bool timed_ = false;
+    std::int32_t initialSeconds_ = 0;
+    std::int32_t extraSeconds_ = 0;
+    std::array<std::optional<Stopwatch>, 2> clocks_;
+    int winner_ = -1;
+    ResultKind resultKind_ = ResultKind::Single;
+    std::int32_t amount_ = 0;
+    int cubeOwner_ = -1;
+    int replayIndex_ = 0;
+
+    // What the two player panels show and hold.
+    std::array<bool, 2> diceShown_{};
+    std::array<bool, 2> offerAvailable_{};
+    std::array<bool, 2> offerPressed_{};
+
+    // Declared last so that they go first: a computer's search thread is
+    // stopped and joined before the board record it was built from.
+    std::array<std::unique_ptr<Player>, 2> players_;
+};
+
+} // namespace vh

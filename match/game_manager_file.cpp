@@ -1,0 +1,92 @@
+#include "match/game_manager.h"
+#include "match/saved_game.h"
+#include "platform/message_box.h"
+
+namespace vh {
+
+bool GameManager::saveGame(const std::filesystem::path& path) {
+    SavedGame game;
+    game.turnsPlayed = turnsPlayed_;
+    game.currentSide = currentSide_;
+    game.state = static_cast<std::int32_t>(state_);
+    game.gameTimeMs = gameTime_.get();
+    game.timed = timed_;
+    game.initialSeconds = initialSeconds_;
+    game.extraSeconds = extraSeconds_;
+    for (int side = 0; side < 2; ++side) {
+        const Player& seated = *player(side);
+        SavedPlayer& saved = game.players[static_cast<std::size_t>(side)];
+        saved.name = seated.name();
+        saved.isComputer = seated.isComputer() ? 1 : 0;
+        saved.side = side;
+        saved.clockMs = clockValue(side).value_or(0);
+    }
+    game.die1 = board_.die1;
+    game.die2 = board_.die2;
+    game.cubeValue = board_.cubeValue;
+    game.position = board_.position;
+    game.historyIsComputer = {history_->isComputer(0) ? 1 : 0, history_->isComputer(1) ? 1 : 0};
+    game.historyCursor = history_->cursor();
+    for (int index = 0; index < history_->total(); ++index) {
+        game.history.push_back({history_->sideAt(index), *history_->playAt(index)});
+    }
+    std::string error;
+    if (!writeSavedGameFile(path, game, error)) {
+        showMessage("Save Game", "The game could not be saved. " + error);
+        return false;
+    }
+    return true;
+}
+
+bool GameManager::openGame(const std::filesystem::path& path) {
+    SavedGame game;
+    const SavedGameCheck check = readSavedGameFile(path, game);
+    if (!check.valid) {
+        showMessage("Open Game",
+                    path.string() + " cannot be opened as a saved game: " + check.problem + ".");
+        return false;
+    }
+    settings_ = readSettings();
+    turnsPlayed_ = game.turnsPlayed;
+    currentSide_ = game.currentSide;
+    firstSide_ = game.currentSide;
+    state_ = static_cast<GameState>(game.state);
+    gameTime_ = Stopwatch();
+    gameTime_.set(game.gameTimeMs);
+    timed_ = game.timed;
+    initialSeconds_ = game.initialSeconds;
+    extraSeconds_ = game.extraSeconds;
+    clocks_ = {};
+    for (const SavedPlayer& saved : game.players) {
+        const auto index = static_cast<std::size_t>(saved.side);
+        players_[index] = makePlayer(saved.side, saved.isComputer == 1, saved.name);
+        if (timed_) {
+            clocks_[index].emplace();
+            clocks_[index]->set(saved.clockMs);
+        }
+    }
+    setUpBoard();
+    gameTime_.start(now());
+    board_.die1 = game.die1;
+    board_.die2 = game.die2;
+    board_.cubeValue = game.cubeValue;
+    board_.position = game.position;
+    history_->clear();
+    history_->reset(players_[0]->isComputer(), players_[1]->isComputer());
+    cubeOwner_ = -1;
+    if (Stopwatch* clock = clockOf(currentSide_)) {
+        clock->start(now());
+    }
+    startCurrentTurn();
+    stage_->render();
+    diceShown_ = {};
+    offerPressed_ = {};
+    offerAvailable_ = {};
+    activatePanel(currentSide_);
+    winner_ = -1;
+    resultKind_ = ResultKind::Single;
+    setState(GameState::Playing);
+    return true;
+}
+
+} // namespace vh

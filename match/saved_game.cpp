@@ -1,0 +1,251 @@
+#include "match/saved_game.h"
+
+#include "platform/atomic_file.h"
+#include "platform/binary_io.h"
+#include "platform/file_bytes.h"
+#include "rules/side.h"
+
+namespace vh {
+namespace {
+
+constexpr std::size_t kNameSize = 32;
+constexpr std::int32_t kFormatMarker = 1;
+constexpr int kHistoryCapacity = 1024;
+// The largest well-formed file: header, two timed player blocks, the board
+// and a full history of four-move turns.
+constexpr std::size_t kMaxFileSize = 29 + 2 * 44 + 236 + 16 + kHistoryCapacity * (8 + 4 * 13);
+
+void writeMove(BinaryWriter& out, const CheckerMove& move) {
+    out.writeUInt8(move.hit);
+    out.writeUInt32(move.die);
+    out.writeUInt32(move.from);
+    out.writeUInt32(move.to);
+}
+
+// Reads fields and remembers the first problem met; later reads do nothing.
+class CheckedReader {
+public:
+    explicit CheckedReader(std::span<const std::byte> bytes) : in_(bytes) {}
+
+    std::int32_t int32(const char* what) {
+        std::int32_t value = 0;
+        if (ok() && !in_.readInt32(value)) {
+            fail(std::string("the file ends before the ") + what);
+        }
+        return value;
+    }
+    std::uint32_t uint32(const char* what) {
+        std::uint32_t value = 0;
+        if (ok() && !in_.readUInt32(value)) {
+            fail(std::string("the file ends before the ") + what);
+        }
+        return value;
+    }
+    std::uint8_t uint8(const char* what) {
+        std::uint8_t value = 0;
+        if (ok() && !in_.readUInt8(value)) {
+            fail(std::string("the file ends before the ") + what);
+        }
+        return value;
+    }
+    std::string name(const char* what) {
+        std::array<std::byte, kNameSize> field{};
+        if (ok() && !in_.readBytes(field)) {
+            fail(std::string("the file ends before the ") + what);
+            return {};
+        }
+        std::string text;
+        for (const std::byte b : field) {
+            if (b == std::byte{0}) {
+                return text;
+            }
+            text.push_back(static_cast<char>(b));
+        }
+        fail(std::string("the ") + what + " is not terminated");
+        return {};
+    }
+    // Checks a value read; the first failed check is the one reported.
+    void require(bool condition, const std::string& problem) {
+        if (ok() && !condition) {
+            fail(problem);
+        }
+    }
+    bool ok() const { return problem_.empty(); }
+    const std::string& problem() const { return problem_; }
+    std::size_t remaining() const { return in_.remaining(); }
+
+private:
+    void fail(std::string problem) { problem_ = std::move(problem); }
+
+    BinaryReader in_;
+    std::string problem_;
+};
+
+bool isCubeValue(std::int32_t value) {
+    for (std::int32_t cube = 1; cube <= 64; cube *= 2) {
+        if (value == cube) {
+            return true;
+        }
+    }
+    return false;
+}
+
+void readPosition(CheckedReader& in, BoardPosition& position) {
+    constexpr std::array<int, 4> kTrayOwners = {PLAYER_ONE, PLAYER_TWO, PLAYER_ONE, PLAYER_TWO};
+    for (int entry = 0; entry < kEntryCount && in.ok(); ++entry) {
+        const std::int32_t owner = in.int32("board");
+        const std::int32_t count = in.int32("board");
+        const std::string where = "entry " + std::to_string(entry);
+        in.require(count >= 0 && count <= kCheckersPerSide,
+                   where + " holds " + std::to_string(count) + " checkers");
+        if (entry < kPointCount) {
+            in.require(owner >= -1 && owner <= 1, where + " has owner " + std::to_string(owner));
+            in.require(count == 0 || owner >= 0, where + " holds checkers of no side");
+        } else {
+            in.require(owner == kTrayOwners[static_cast<std::size_t>(entry - kPointCount)],
+                       where + " belongs to the wrong side");
+        }
+        position[entry] = {count, owner};
+    }
+    for (int side = 0; side < 2 && in.ok(); ++side) {
+        in.require(checkerTotal(position, side) == kCheckersPerSide,
+                   "side " + std::to_string(side) + " does not have 15 checkers");
+    }
+}
+
+void readTurn(CheckedReader& in, SavedTurn& turn, int index) {
+    const std::string where = "turn " + std::to_string(index + 1) + " of the history";
+    turn.side = in.int32("history");
+    const std::int32_t count = in.int32("history");
+    in.require(turn.side == 0 || turn.side == 1, where + " has no valid side");
+    in.require(count >= 0 && count <= kMaxMovesPerPlay,
+               where + " has " + std::to_string(count) + " moves");
+    if (!in.ok()) {
+        return;
+    }
+    turn.play.count = count;
+    for (int i = 0; i < count; ++i) {
+        CheckerMove& move = turn.play.moves[static_cast<std::size_t>(i)];
+        move.hit = in.uint8("history");
+        move.die = in.uint32("history");
+        move.from = in.uint32("history");
+        move.to = in.uint32("history");
+        in.require(move.hit <= 1 && move.die >= 1 && move.die <= 6 && move.from <= 25 &&
+                       move.to <= 27,
+                   where + " holds an impossible move");
+    }
+}
+
+} // namespace
+
+std::vector<std::byte> encodeSavedGame(const SavedGame& game) {
+    BinaryWriter out;
+    out.writeInt32(kFormatMarker);
+    out.writeInt32(game.turnsPlayed);
+    out.writeInt32(game.currentSide);
+    out.writeInt32(game.state);
+    out.writeUInt32(game.gameTimeMs);
+    out.writeUInt8(game.timed ? 1 : 0);
+    out.writeInt32(game.initialSeconds);
+    out.writeInt32(game.extraSeconds);
+    for (const SavedPlayer& player : game.players) {
+        out.writeText(player.name, kNameSize);
+        out.writeInt32(player.isComputer);
+        out.writeInt32(player.side);
+        if (game.timed) {
+            out.writeUInt32(player.clockMs);
+        }
+    }
+    out.writeInt32(game.die1);
+    out.writeInt32(game.die2);
+    out.writeInt32(game.cubeValue);
+    for (const BoardEntry& entry : game.position.entries) {
+        out.writeInt32(entry.owner);
+        out.writeInt32(entry.count);
+    }
+    out.writeInt32(game.historyIsComputer[0]);
+    out.writeInt32(game.historyIsComputer[1]);
+    out.writeInt32(static_cast<std::int32_t>(game.history.size()));
+    out.writeInt32(game.historyCursor);
+    for (const SavedTurn& turn : game.history) {
+        out.writeInt32(turn.side);
+        out.writeInt32(turn.play.count);
+        for (std::int32_t i = 0; i < turn.play.count; ++i) {
+            writeMove(out, turn.play.moves[static_cast<std::size_t>(i)]);
+        }
+    }
+    return out.take();
+}
+
+SavedGameCheck decodeSavedGame(std::span<const std::byte> bytes, SavedGame& game) {
+    CheckedReader in(bytes);
+    in.int32("format marker"); // not checked: every writer puts 1 there
+    game.turnsPlayed = in.int32("header");
+    game.currentSide = in.int32("header");
+    game.state = in.int32("header");
+    game.gameTimeMs = in.uint32("header");
+    const std::uint8_t timed = in.uint8("header");
+    game.initialSeconds = in.int32("header");
+    game.extraSeconds = in.int32("header");
+    in.require(game.turnsPlayed >= 0, "the number of turns played is negative");
+    in.require(game.currentSide == 0 || game.currentSide == 1, "the side to move is not 0 or 1");
+    in.require(game.state >= 0 && game.state <= 5, "the game state is unknown");
+    in.require(timed <= 1, "the timer flag is not 0 or 1");
+    in.require(game.initialSeconds >= 0 && game.extraSeconds >= 0, "a clock setting is negative");
+    game.timed = timed == 1;
+
+    for (int block = 0; block < 2 && in.ok(); ++block) {
+        SavedPlayer& player = game.players[static_cast<std::size_t>(block)];
+        player.name = in.name("player's name");
+        player.isComputer = in.int32("player block");
+        player.side = in.int32("player block");
+        if (game.timed) {
+            player.clockMs = in.uint32("player's clock");
+        }
+        in.require(player.isComputer == 0 || player.isComputer == 1, "a player type is not 0 or 1");
+        in.require(player.side == block, "the player blocks are not for side 0 and side 1");
+    }
+
+    game.die1 = in.int32("dice");
+    game.die2 = in.int32("dice");
+    game.cubeValue = in.int32("cube");
+    in.require(game.die1 >= 1 && game.die1 <= 6 && game.die2 >= 1 && game.die2 <= 6,
+               "a die is not 1 to 6");
+    in.require(isCubeValue(game.cubeValue), "the cube value is not 1, 2, 4, ... or 64");
+    readPosition(in, game.position);
+
+    game.historyIsComputer[0] = in.int32("history");
+    game.historyIsComputer[1] = in.int32("history");
+    const std::int32_t total = in.int32("history");
+    game.historyCursor = in.int32("history");
+    in.require(total >= 0 && total <= kHistoryCapacity, "the history length is out of range");
+    in.require(game.historyCursor >= 0 && game.historyCursor <= total,
+               "the history cursor is out of range");
+    game.history.clear();
+    for (std::int32_t index = 0; index < total && in.ok(); ++index) {
+        SavedTurn turn;
+        readTurn(in, turn, index);
+        game.history.push_back(turn);
+    }
+    in.require(in.remaining() == 0, "there are bytes after the history");
+    return {in.ok(), in.problem()};
+}
+
+SavedGameCheck readSavedGameFile(const std::filesystem::path& path, SavedGame& game) {
+    const FileBytes file = readFileBytes(path, kMaxFileSize);
+    if (file.status != FileReadStatus::Read) {
+        const std::string why = file.status == FileReadStatus::Missing
+                                    ? "the file does not exist"
+                                    : (file.error.empty() ? "it cannot be read" : file.error);
+        return {false, why};
+    }
+    return decodeSavedGame(file.bytes, game);
+}
+
+bool writeSavedGameFile(const std::filesystem::path& path, const SavedGame& game,
+                        std::string& error) {
+    const std::vector<std::byte> bytes = encodeSavedGame(game);
+    return writeFileAtomically(path, bytes, &error);
+}
+
+} // namespace vh

@@ -1,0 +1,91 @@
+#pragma once
+
+#include "board/checker_stage.h"
+#include "rules/move_generator.h"
+#include "rules/play.h"
+#include "settings/game_settings.h"
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+
+namespace vh {
+
+// Where a player's turn stands.
+enum class TurnState : std::int32_t {
+    Waiting = 0,   // no turn
+    Moving = 1,    // a human moving, a computer thinking
+    Animating = 2, // a computer showing its chosen play
+    Complete = 3,  // the turn is over
+};
+
+// What a player is told when its turn begins.
+struct TurnStart {
+    bool timed = false;
+    std::uint32_t remainingMs = 0; // its clock, when timed
+    std::int32_t extraSeconds = 0; // time added per move, when timed
+    std::int32_t cubeOwner = -1;   // -1 while nobody has accepted a double
+};
+
+// Where a player's copy of the options comes from: Data/Settings.dat unless
+// the game was set up with options of its own (the command-line tool).
+using SettingsSource = std::function<GameSettings()>;
+GameSettings settingsFromFile();
+
+// One side of the board, played by a human at the mouse or by the computer.
+// The game manager drives it turn by turn: startTurn, then poll until the
+// turn is complete.
+class Player {
+public:
+    Player(int side, bool isComputer, std::string_view name,
+           SettingsSource settings = settingsFromFile);
+    virtual ~Player() = default;
+    Player(const Player&) = delete;
+    Player& operator=(const Player&) = delete;
+
+    virtual void startTurn(CheckerStage& stage, const TurnStart& turn) = 0;
+    // Where the turn stands. `diceShown`: the player's panel shows the roll.
+    virtual TurnState poll(CheckerStage& stage, bool timed, std::uint32_t remainingMs,
+                           bool diceShown);
+    // Asked by the other side, named `offeringName`, to double: true accepts.
+    virtual bool answerDouble(CheckerStage& stage, std::string_view offeringName) = 0;
+    // Makes a thinking computer play at once.
+    virtual void forceMove() {}
+    // Highlights one legal move for a human.
+    virtual void suggestMove(CheckerStage&) {}
+    // Marks a die slot of `dieValue` used (or free); returns the slot changed.
+    virtual int markDieUsed(int dieValue, bool used, const BoardRecord& board);
+    virtual void setPlay(const Play&) {}
+
+    int side() const { return side_; }
+    bool isComputer() const { return isComputer_; }
+    const std::string& name() const { return name_; }
+    std::int32_t strength() const { return strength_; }
+    bool doubleWanted() const { return doubleWanted_; }
+    void clearDoubleWanted() { doubleWanted_ = false; }
+    TurnState turnState() const { return turnState_; }
+    const Play& currentPlay() const { return currentPlay_; }
+    const Play& finishedPlay() const { return finishedPlay_; }
+    const DiceUsed& diceUsed() const { return diceUsed_; }
+    GameSettings& settings() { return settings_; }
+    // Reads the options again (after the option pages were confirmed).
+    void reloadSettings() { settings_ = settingsSource_(); }
+
+protected:
+    std::int32_t strength_ = 0;
+    bool doubleWanted_ = false;
+    TurnState turnState_ = TurnState::Complete;
+    Play currentPlay_;
+    Play finishedPlay_;
+    GameSettings settings_;
+    DiceUsed diceUsed_{};
+
+private:
+    SettingsSource settingsSource_;
+    int side_;
+    bool isComputer_;
+    std::string name_;
+};
+
+} // namespace vh

@@ -1,0 +1,331 @@
+#include "ai/board_summary.h"
+#include "ai/evaluation.h"
+#include "rules/move_generator.h"
+#include "rules/play_notation.h"
+#include "rules/side.h"
+#include "tests/support/random_positions.h"
+
+#include <array>
+#include <gtest/gtest.h>
+#include <limits>
+#include <memory>
+
+namespace vh {
+namespace {
+
+// Signed counts as in positionFromSignedCounts: points 0..23 (+ side 0, - side
+// 1), bar 0, bar 1, off 0, off 1.
+using Counts = std::array<int, kEntryCount>;
+
+Counts withPoints(std::initializer_list<std::pair<int, int>> points, int bar0, int bar1, int off0,
+                  int off1) {
+    Counts counts{};
+    for (const auto& [point, count] : points) {
+        counts[static_cast<std::size_t>(point)] = count;
+    }
+    counts[BAR_ONE] = bar0;
+    counts[BAR_TWO] = bar1;
+    counts[OFF_ONE] = off0;
+    counts[OFF_TWO] = off1;
+    return counts;
+}
+
+struct EvaluationCase {
+    const char* name;
+    Counts counts;
+    int side;
+    std::int32_t paramB;
+    Evaluation expected;
+    std::int32_t expectedOwnSafety; // safetyScore of the judged side
+};
+
+// Every value below is worked out by hand from the rules of the evaluation:
+// cost of an attacking point = trunc(w(n) x L + w(n) x E), w(12) = 0.08.
+TEST(Evaluation, HandComputedPositions) {
+    // Side 0 blot on 10, side 1 holds 4 (distance 6): trunc(0.47 x 14) = 6.
+    const Counts blotOnTen = withPoints({{10, 1}, {4, -2}}, 0, 0, 14, 13);
+    const EvaluationCase cases[] = {
+        // Pips 8 against 12; no safety once contact is over; only the judged
+        // side's borne-off checkers count.
+        {"pure race for side 0", withPoints({{3, 2}, {20, -3}}, 0, 0, 13, 12), 0, 0, {4, 0, 26}, 0},
+        {"pure race for side 1",
+         withPoints({{3, 2}, {20, -3}}, 0, 0, 13, 12),
+         1,
+         0,
+         {-4, 0, 24},
+         0},
+        {"blot six pips from an attacker", blotOnTen, 0, 0, {40 - 11, 994 - 1000, 28}, 994},
+        {"the same, judged by the attacker", blotOnTen, 1, 0, {11 - 40, 1000 - 994, 26}, 1000},
+        // Side 1 holds 18-23 as well: E = 7.0, trunc(0.47 x 14 + 0.47 x 7.0) = 9.
+        {"closed board behind the attacker",
+         withPoints({{10, 1}, {4, -2}, {18, -2}, {19, -2}, {20, -2}, {21, -2}, {22, -2}, {23, -2}},
+                    0, 0, 14, 1),
+         0,
+         0,
+         {2 * 20 + 2 * (6 + 5 + 4 + 3 + 2 + 1) - 11, -9, 28},
+         991},
+        // Attackers 1 and 6 away, three checkers on the near one: 4 + 6.
+        {"two attacking points, three checkers on one",
+         withPoints({{10, 1}, {9, -3}, {4, -2}}, 0, 0, 14, 10),
+         0,
+         0,
+         {3 * 15 + 2 * 20 - 11, -10, 28},
+         990},
+        // Side 1 on the bar enters on point 3 with a 4: trunc(0.42 x 21) = 8.
+        {"side 0 blot in reach of the bar",
+         withPoints({{3, 1}}, 0, 1, 14, 14),
+         0,
+         0,
+         {24 - 4, -8, 28},
+         992},
+        // Beyond 11 the bar cannot reach a side 0 blot.
+        {"side 0 blot out of reach of the bar",
+         withPoints({{12, 1}}, 0, 1, 14, 14),
+         0,
+         0,
+         {24 - 13, 0, 28},
+         1000},
+        // Side 1 blot on 15 (L = 15), side 0 on 16, 20 and 23 (3 checkers):
+        // trunc(0.31 x 15) + trunc(0.42 x 15) + trunc(0.17 x 15) = 4 + 6 + 2.
+        {"side 1 blot with three attacking points",
+         withPoints({{15, -1}, {16, 2}, {20, 2}, {23, 3}}, 0, 0, 8, 14),
+         1,
+         0,
+         {2 * 17 + 2 * 21 + 3 * 24 - 9, 988 - 1000, 28},
+         988},
+        // Side 0 on the bar enters on point 20 with a 4; side 0 holds 0-2:
+        // E = 1.75, trunc(0.42 x 20 + 0.42 x 1.75) = 9.
+        {"side 1 blot in reach of the bar",
+         withPoints({{20, -1}, {0, 2}, {1, 2}, {2, 2}}, 1, 0, 8, 14),
+         1,
+         0,
+         {24 + 2 * (1 + 2 + 3) - 4, 991 - 1000, 28},
+         991},
+        {"side 1 blot out of reach of the bar",
+         withPoints({{11, -1}}, 1, 0, 14, 14),
+         1,
+         0,
+         {24 - 13, 0, 28},
+         1000},
+        // Board edges. Side 0 blot on point 0 (L = 24) hit only from the bar
+        // with a 1: trunc(0.31 x 24) = 7.
+        {"side 0 blot on point 0", withPoints({{0, 1}}, 0, 1, 14, 14), 0, 0, {24 - 1, -7, 28}, 993},
+        // Side 1 blot on point 23 (L = 23) from the bar with a 1, side 0 with
+        // no home points: trunc(0.31 x 23) = 7.
+        {"side 1 blot on point 23",
+         withPoints({{23, -1}}, 1, 0, 14, 14),
+         1,
+         0,
+         {24 - 1, -7, 28},
+         993},
+        // Side 1 blot on point 0 loses nothing but the entry: side 0 holds
+        // 1-5 (E = 4.83), attackers 1-5 pips away: 1 + 1 + 1 + 2 + 2.
+        {"side 1 blot on point 0",
+         withPoints({{0, -1}, {1, 2}, {2, 2}, {3, 2}, {4, 2}, {5, 2}}, 0, 0, 5, 14),
+         1,
+         0,
+         {2 * (2 + 3 + 4 + 5 + 6) - 24, 993 - 1000, 28},
+         993},
+        // Twelve pips away: trunc(0.08 x 11 + 0.08 x 1.75) = 1 (0 with w(12) = 0).
+        {"side 1 blot twelve pips from an attacker",
+         withPoints({{11, -1}, {23, 2}, {0, 2}, {1, 2}, {2, 2}}, 0, 0, 7, 14),
+         1,
+         0,
+         {2 * 24 + 2 * (1 + 2 + 3) - 13, -1, 28},
+         999},
+        // Side 1 on the bar reaches a side 0 blot on 11 with a 12 (6-6, 4-4,
+        // 3-3): trunc(0.08 x 13) = 1.
+        {"side 0 blot twelve pips from the bar",
+         withPoints({{11, 1}}, 0, 1, 14, 14),
+         0,
+         0,
+         {24 - 12, -1, 28},
+         999},
+        // evalParamB scales each side's score by 1 + B / 5.
+        {"safety doubled", blotOnTen, 0, 5, {29, 1988 - 2000, 28}, 1988},
+        // 994 + (994 x -2) / 5 = 994 - 397; 1000 - 400.
+        {"safety reduced", blotOnTen, 0, -2, {29, 597 - 600, 28}, 597},
+        {"safety negated", blotOnTen, 0, -10, {29, -994 + 1000, 28}, -994},
+        // Blots on both sides: side 0 blot on 10 faces side 1 blot on 4, and
+        // the other way round: trunc(0.47 x 14) = 6 and trunc(0.47 x 4) = 1.
+        {"blots facing each other",
+         withPoints({{10, 1}, {4, -1}}, 0, 0, 14, 14),
+         0,
+         0,
+         {20 - 11, 994 - 999, 28},
+         994},
+    };
+    for (const EvaluationCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        const BoardPosition position = positionFromSignedCounts(c.counts);
+        const Evaluation evaluation = evaluate(position, c.side, c.paramB);
+        EXPECT_EQ(evaluation.race, c.expected.race);
+        EXPECT_EQ(evaluation.safety, c.expected.safety);
+        EXPECT_EQ(evaluation.bearOff, c.expected.bearOff);
+        EXPECT_EQ(evaluation.total(),
+                  std::int64_t{c.expected.race} + c.expected.safety + c.expected.bearOff);
+        EXPECT_EQ(safetyScore(position, c.side, c.paramB), c.expectedOwnSafety);
+    }
+}
+
+TEST(Evaluation, ContactOverAndHomePoints) {
+    const struct {
+        const char* name;
+        Counts counts;
+        bool contactOver;
+        int homeOfSideZero;
+        int homeOfSideOne;
+    } cases[] = {
+        {"start position",
+         withPoints({{0, -2}, {5, 5}, {7, 3}, {11, -5}, {12, 5}, {16, -3}, {18, -5}, {23, 2}}, 0, 0,
+                    0, 0),
+         false, 1, 1},
+        {"side 1 entirely above side 0", withPoints({{5, 2}, {6, -1}, {23, -3}}, 0, 0, 13, 11),
+         true, 1, 1},
+        {"one checker passed the other", withPoints({{7, 1}, {6, -1}}, 0, 0, 14, 14), false, 0, 0},
+        {"a checker on a bar", withPoints({{1, 1}, {20, -1}}, 1, 0, 13, 14), false, 0, 0},
+        {"a checker on the other bar", withPoints({{1, 1}, {20, -1}}, 0, 1, 14, 13), false, 0, 0},
+        // Nothing of side 1 on the points counts as its lowest point being 0.
+        {"side 1 all borne off, side 0 on point 0", withPoints({{0, 3}}, 0, 0, 12, 15), true, 1, 0},
+        {"side 1 all borne off, side 0 on point 1", withPoints({{1, 3}}, 0, 0, 12, 15), false, 1,
+         0},
+        {"closed boards",
+         withPoints({{0, 2},
+                     {1, 2},
+                     {2, 2},
+                     {3, 2},
+                     {4, 2},
+                     {5, 5},
+                     {18, -2},
+                     {19, -2},
+                     {20, -2},
+                     {21, -2},
+                     {22, -2},
+                     {23, -5}},
+                    0, 0, 0, 0),
+         true, 6, 6},
+        {"blots are not points", withPoints({{0, 1}, {1, 2}, {22, -1}, {23, -2}}, 0, 0, 12, 12),
+         true, 1, 1},
+        {"points outside the home board do not count", withPoints({{6, 2}, {17, -2}}, 0, 0, 13, 13),
+         true, 0, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const BoardPosition position = positionFromSignedCounts(c.counts);
+        EXPECT_EQ(contactOver(position), c.contactOver);
+        EXPECT_EQ(homePointsHeld(position, PLAYER_ONE), c.homeOfSideZero);
+        EXPECT_EQ(homePointsHeld(position, PLAYER_TWO), c.homeOfSideOne);
+    }
+}
+
+TEST(Evaluation, StaleOwnersOfEmptyPointsAreIgnored) {
+    // Side 0 blot on 20; side 1's one checker on 3 is 17 pips away.
+    BoardPosition position = positionFromSignedCounts(withPoints({{20, 1}, {3, -1}}, 0, 0, 14, 14));
+    // Emptied points keep their last owner.
+    position[14] = {0, PLAYER_TWO};
+    position[15] = {0, PLAYER_TWO};
+    position[2] = {0, PLAYER_ONE};
+    EXPECT_EQ(safetyScore(position, PLAYER_ONE, 0), 1000);
+    EXPECT_EQ(evaluate(position, PLAYER_ONE, 0).race, 21 - 21);
+    // A checker really on 14 attacks from 6 pips away: trunc(0.47 x 4) = 1.
+    position[14].count = 1;
+    position[3].count = 0;
+    EXPECT_EQ(safetyScore(position, PLAYER_ONE, 0), 999);
+}
+
+// The evaluation written out literally, point by point, for comparison.
+std::int64_t literalSafety(const BoardPosition& position, int side, std::int32_t paramB) {
+    const float weights[13] = {0,     0.31f, 0.33f, 0.39f, 0.42f, 0.42f, 0.47f,
+                               0.17f, 0.17f, 0.14f, 0.08f, 0.06f, 0.08f};
+    const float entry[7] = {0.0f, 0.21f, 0.77f, 1.75f, 3.08f, 4.83f, 7.0f};
+    if (contactOver(position)) {
+        return 0;
+    }
+    const int other = otherSide(side);
+    int made = 0;
+    for (int point = other == PLAYER_TWO ? 18 : 0, last = point + 5; point <= last; ++point) {
+        made += position[point].owner == other && position[point].count >= 2 ? 1 : 0;
+    }
+    const double e = entry[made];
+    std::int64_t score = 1000;
+    for (int i = 0; i < 24; ++i) {
+        if (position[i].count != 1 || position[i].owner != side) {
+            continue;
+        }
+        const int lost = side == PLAYER_ONE ? 24 - i : i;
+        const int direction = side == PLAYER_ONE ? -1 : 1;
+        for (int n = 1; n <= 12; ++n) {
+            const int j = i + n * direction;
+            if (j >= 0 && j <= 23 && position[j].count >= 1 && position[j].owner == other) {
+                const double w = weights[n];
+                score -= static_cast<std::int64_t>(w * lost + w * e);
+            }
+        }
+        if (side == PLAYER_ONE && i + 12 * direction < 0 && position[BAR_TWO].count >= 1) {
+            const double w = weights[i + 1];
+            score -= static_cast<std::int64_t>(w * e + lost * w);
+        }
+        if (side == PLAYER_TWO && i + 12 >= 24 && position[BAR_ONE].count >= 1) {
+            const double w = weights[24 - i];
+            score -= static_cast<std::int64_t>(w * e + lost * w);
+        }
+    }
+    return score + (score * paramB) / 5;
+}
+
+TEST(Evaluation, AgreesWithTheLiteralDefinitionOnRandomPositions) {
+    const std::int32_t params[] = {0, 3, -4, 17};
+    int index = 0;
+    for (const test::RandomCase& c : test::randomCases(6000, 404)) {
+        const std::int32_t paramB = params[index++ % 4];
+        SCOPED_TRACE(index);
+        for (const int side : {PLAYER_ONE, PLAYER_TWO}) {
+            const int other = otherSide(side);
+            const Evaluation evaluation = evaluate(c.position, side, paramB);
+            ASSERT_EQ(evaluation.race, static_cast<int>(pipCount(c.position, other)) -
+                                           static_cast<int>(pipCount(c.position, side)));
+            ASSERT_EQ(evaluation.safety, literalSafety(c.position, side, paramB) -
+                                             literalSafety(c.position, other, paramB));
+            ASSERT_EQ(evaluation.bearOff, 2 * c.position[offEntry(side)].count);
+        }
+    }
+}
+
+// The search evaluates the position after each play without making it; the
+// result must be what making the play and evaluating gives.
+TEST(Evaluation, AfterPlayMatchesMakingThePlay) {
+    auto list = std::make_unique<PlayList>();
+    int checked = 0;
+    for (test::RandomCase& c : test::randomCases(1500, 77)) {
+        generatePlays(*list, c.position, c.side, c.die1, c.die2);
+        const BoardSummary summary = summarize(c.position);
+        for (const Play& play : *list) {
+            BoardPosition after = c.position;
+            applyPlay(play, after);
+            for (const int judged : {PLAYER_ONE, PLAYER_TWO}) {
+                ASSERT_EQ(evaluateAfterPlay(summary, c.position, play, c.side, judged, 2),
+                          evaluate(after, judged, 2))
+                    << formatPlay(play);
+            }
+            ++checked;
+        }
+    }
+    EXPECT_GT(checked, 10000);
+}
+
+TEST(Evaluation, ExtremeParametersSaturateInsteadOfOverflowing) {
+    // Side 0 has a blot (994), side 1 none (1000).
+    const BoardPosition position =
+        positionFromSignedCounts(withPoints({{10, 1}, {4, -2}}, 0, 0, 14, 13));
+    const std::int32_t most = std::numeric_limits<std::int32_t>::max();
+    const std::int32_t least = std::numeric_limits<std::int32_t>::min();
+    EXPECT_EQ(safetyScore(position, PLAYER_TWO, most), most);
+    EXPECT_EQ(safetyScore(position, PLAYER_TWO, least), -most);
+    const Evaluation high = evaluate(position, PLAYER_ONE, most);
+    EXPECT_EQ(high.safety, 0) << "both sides saturate at the same limit";
+    const Evaluation big = evaluate(position, PLAYER_ONE, 1000000);
+    EXPECT_EQ(big.safety, (994 + 994LL * 1000000 / 5) - (1000 + 1000LL * 1000000 / 5));
+}
+
+} // namespace
+} // namespace vh

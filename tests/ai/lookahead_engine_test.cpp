@@ -1,0 +1,290 @@
+#include "ai/lookahead_engine.h"
+#include "platform/random.h"
+#include "platform/worker_thread.h"
+#include "rules/play_notation.h"
+#include "rules/side.h"
+#include "tests/support/random_positions.h"
+#include "tests/support/reference_search.h"
+
+#include <algorithm>
+#include <chrono>
+#include <gtest/gtest.h>
+#include <memory>
+#include <thread>
+
+namespace vh {
+namespace {
+
+BoardRecord boardFor(const BoardPosition& position, int die1, int die2) {
+    BoardRecord board;
+    board.position = position;
+    board.die1 = die1;
+    board.die2 = die2;
+    return board;
+}
+
+class LookaheadEngineTest : public testing::Test {
+protected:
+    Play choose(const EngineParameters& parameters, const test::RandomCase& c,
+                std::uint32_t budgetMs = 60000) {
+        LookaheadEngine engine(parameters, boardFor(c.position, c.die1, c.die2), c.side, budgetMs,
+                               EngineTask::ChoosePlay, workspace_.get());
+        engine.run();
+        return engine.result();
+    }
+
+    // The plays of the case, generated afresh.
+    const PlayList& plays(test::RandomCase c) {
+        generatePlays(*list_, c.position, c.side, c.die1, c.die2);
+        return *list_;
+    }
+
+    // The list's first play after ordering by static total.
+    Play firstOrdered(const test::RandomCase& c, std::int32_t paramB) {
+        BoardPosition position = c.position;
+        generatePlays(*list_, position, c.side, c.die1, c.die2);
+        orderPlays(*list_, position, c.side, paramB, order_);
+        return (*list_)[order_.front().index];
+    }
+
+    std::unique_ptr<SearchWorkspace> workspace_ = makeSearchWorkspace();
+    std::unique_ptr<PlayList> list_ = std::make_unique<PlayList>();
+    std::vector<ScoredPlay> order_;
+};
+
+// Positions of real games whose roll can be played.
+std::vector<test::RandomCase> playableGameCases(int count, std::uint32_t seed) {
+    auto list = std::make_unique<PlayList>();
+    std::vector<test::RandomCase> cases;
+    int index = 0;
+    for (test::RandomCase& c : test::randomCases(3 * count + 30, seed)) {
+        if (index++ % 3 != 0) {
+            continue;
+        }
+        generatePlays(*list, c.position, c.side, c.die1, c.die2);
+        if (list->count > 0 && static_cast<int>(cases.size()) < count) {
+            cases.push_back(c);
+        }
+    }
+    return cases;
+}
+
+TEST_F(LookaheadEngineTest, RandomTierTakesTheDrawModuloTheCount) {
+    int index = 0;
+    for (const test::RandomCase& c : playableGameCases(60, 3)) {
+        const std::uint32_t seed = 1000u + static_cast<std::uint32_t>(index++);
+        seedRandom(seed);
+        const int draw = nextRandom();
+        const int following = nextRandom();
+        const PlayList& list = plays(c);
+
+        seedRandom(seed);
+        const std::int32_t strength = index % 2 == 0 ? 1001 : 1249;
+        LookaheadEngine engine({strength, 0, 0}, boardFor(c.position, c.die1, c.die2), c.side,
+                               60000, EngineTask::ChoosePlay, workspace_.get());
+        EXPECT_EQ(nextRandom(), following) << "one value drawn when the engine is built";
+        engine.run();
+        EXPECT_TRUE(samePlay(engine.result(), list[draw % list.count]))
+            << formatPlay(engine.result());
+    }
+}
+
+TEST_F(LookaheadEngineTest, OnlyATurnEngineOfTheRandomTierDraws) {
+    const BoardRecord board = boardFor(positionFromSignedCounts({}), 3, 1);
+    struct {
+        std::int32_t strength;
+        EngineTask task;
+        bool draws;
+    } const cases[] = {
+        {1001, EngineTask::ChoosePlay, true},    {1249, EngineTask::ChoosePlay, true},
+        {1001, EngineTask::AnswerDouble, false}, {1250, EngineTask::ChoosePlay, false},
+        {2001, EngineTask::ChoosePlay, false},
+    };
+    for (const auto& c : cases) {
+        seedRandom(77);
+        const int first = nextRandom();
+        seedRandom(77);
+        const LookaheadEngine engine({c.strength, 0, 0}, board, PLAYER_ONE, 1000, c.task);
+        EXPECT_EQ(nextRandom() != first, c.draws) << c.strength;
+    }
+}
+
+TEST_F(LookaheadEngineTest, OnePlyTakesTheFirstOrderedPlay) {
+    int index = 0;
+    for (const test::RandomCase& c : test::randomCases(600, 8)) {
+        const std::int32_t strength = index % 3 == 0 ? 1251 : index % 3 == 1 ? 1501 : 1749;
+        const std::int32_t paramB = index++ % 4 - 1;
+        const Play chosen = choose({strength, 0, paramB}, c);
+        if (plays(c).count == 0) {
+            EXPECT_EQ(chosen.count, 0);
+            continue;
+        }
+        ASSERT_TRUE(samePlay(chosen, firstOrdered(c, paramB))) << formatPlay(chosen);
+    }
+}
+
+TEST_F(LookaheadEngineTest, WithoutTimeTheCandidatesAreJudgedStatically) {
+    int differsFromTheSearch = 0;
+    const std::vector<test::RandomCase> cases = playableGameCases(40, 12);
+    for (const test::RandomCase& c : cases) {
+        const Play expected = firstOrdered(c, 0);
+        EXPECT_TRUE(samePlay(choose({2001, 0, 0}, c, 0), expected)) << "budget 0";
+
+        // A deadline that passed before the search began.
+        LookaheadEngine late({2001, 0, 0}, boardFor(c.position, c.die1, c.die2), c.side, 1,
+                             EngineTask::ChoosePlay, workspace_.get());
+        std::this_thread::sleep_for(std::chrono::milliseconds(3));
+        late.run();
+        EXPECT_TRUE(samePlay(late.result(), expected)) << "deadline passed";
+
+        // Stopped before it ran.
+        LookaheadEngine stopped({2001, 0, 0}, boardFor(c.position, c.die1, c.die2), c.side, 60000,
+                                EngineTask::ChoosePlay, workspace_.get());
+        stopped.stop();
+        stopped.run();
+        EXPECT_TRUE(samePlay(stopped.result(), expected)) << "stopped";
+
+        differsFromTheSearch += samePlay(choose({2001, 0, 0}, c), expected) ? 0 : 1;
+    }
+    EXPECT_GT(differsFromTheSearch, 0) << "the look-ahead must matter somewhere";
+}
+
+TEST_F(LookaheadEngineTest, TwoPlyChoosesAsThePlainSearchDoes) {
+    std::vector<test::RandomCase> cases = playableGameCases(90, 21);
+    for (const test::RandomCase& c : test::randomCases(60, 22)) {
+        if (plays(c).count > 0 && plays(c).count < 400) {
+            cases.push_back(c);
+        }
+    }
+    test::ReferenceSearch plain(2, 0);
+    test::ReferenceSearch plainScaled(2, 3);
+    int index = 0;
+    for (const test::RandomCase& c : cases) {
+        SCOPED_TRACE(index);
+        const bool scaled = index++ % 4 == 3;
+        const Play expected =
+            (scaled ? plainScaled : plain).choose(c.position, c.side, c.die1, c.die2);
+        const Play chosen = choose({2001, 0, scaled ? 3 : 0}, c);
+        ASSERT_TRUE(samePlay(chosen, expected))
+            << formatPlay(chosen) << " instead of " << formatPlay(expected);
+    }
+}
+
+TEST_F(LookaheadEngineTest, ChosenPlayIsAlwaysOneOfTheGeneratedPlays) {
+    int index = 0;
+    int chosenPlays = 0;
+    seedRandom(5);
+    for (const test::RandomCase& c : test::randomCases(3000, 99)) {
+        const std::int32_t strengths[] = {1001, 1501, 1001, 1751, 1251, 2001};
+        const std::int32_t strength = strengths[index++ % 6];
+        // The look-ahead on the busiest positions is left to the test above.
+        const std::int32_t used = strength >= 1750 && plays(c).count > 300 ? 1501 : strength;
+        const Play chosen = choose({used, index % 3, index % 5 - 2}, c);
+        const PlayList& list = plays(c);
+        if (list.count == 0) {
+            ASSERT_EQ(chosen.count, 0);
+            continue;
+        }
+        bool found = false;
+        for (const Play& play : list) {
+            found = found || samePlay(play, chosen);
+        }
+        ASSERT_TRUE(found) << formatPlay(chosen) << " at strength " << used;
+        ++chosenPlays;
+    }
+    EXPECT_GT(chosenPlays, 2000);
+}
+
+// With a large safety scaling every candidate scores far below -3000; the
+// roll must still be played, with the first ordered play at least.
+TEST_F(LookaheadEngineTest, LargeParametersStillPlayTheRoll) {
+    // Every 6-5 of side 0 leaves a blot within reach of side 1's points on 5
+    // and 6, while side 1 has no blot: side 0's safety is always the lower.
+    const BoardPosition position = positionFromSignedCounts(
+        {0, 0, 0, 0, 0, -2, -2, 0, 0, 0, 0, 0, 2, 0, 0, 0, 0, 0, 0, 0, 2, 0, 0, 0, 0, 0, 11, 11});
+    const test::RandomCase c{position, PLAYER_ONE, 6, 5};
+    const std::int32_t paramB = 20000;
+    BoardPosition scratch = position;
+    generatePlays(*list_, scratch, PLAYER_ONE, 6, 5);
+    ASSERT_GT(list_->count, 0);
+    for (const Play& play : *list_) {
+        applyPlay(play, scratch);
+        ASSERT_LT(evaluate(scratch, PLAYER_ONE, paramB).total(), -3000) << formatPlay(play);
+        takeBackPlay(play, scratch);
+    }
+    const Play first = firstOrdered(c, paramB);
+    EXPECT_TRUE(samePlay(choose({1501, 0, paramB}, c), first));
+    const Play twoPly = choose({2001, 0, paramB}, c);
+    EXPECT_GT(twoPly.count, 0);
+    test::ReferenceSearch plain(2, paramB);
+    EXPECT_TRUE(samePlay(twoPly, plain.choose(position, PLAYER_ONE, 6, 5)));
+}
+
+TEST_F(LookaheadEngineTest, ARollWithoutPlayLeavesTheResultEmpty) {
+    // Two checkers on the bar against a closed point for 6-6.
+    const BoardPosition position = positionFromSignedCounts(
+        {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -2, 0, 0, 0, 0, 0, 2, 0, 13, 13});
+    for (const std::int32_t strength : {1001, 1501, 2001}) {
+        EXPECT_EQ(choose({strength, 0, 0}, {position, PLAYER_ONE, 6, 6}).count, 0) << strength;
+    }
+}
+
+TEST_F(LookaheadEngineTest, WorksOnItsOwnCopyOfTheBoard) {
+    const test::RandomCase c = playableGameCases(1, 40).front();
+    BoardRecord board = boardFor(c.position, c.die1, c.die2);
+    board.cubeValue = 4;
+    LookaheadEngine engine({2001, 0, 0}, board, c.side, 60000);
+    EXPECT_EQ(engine.cubeValue(), 4);
+    // The game moves on while the engine thinks.
+    setStartPosition(board.position);
+    board.die1 = board.die1 % 6 + 1;
+    engine.run();
+    EXPECT_TRUE(samePlay(engine.result(), choose({2001, 0, 0}, c)));
+}
+
+TEST_F(LookaheadEngineTest, StopFromAnotherThreadEndsTheSearchWithALegalPlay) {
+    const std::vector<test::RandomCase> cases = playableGameCases(12, 61);
+    double slowestStopMs = 0.0;
+    int index = 0;
+    for (const test::RandomCase& c : cases) {
+        LookaheadEngine engine({2001, 0, 0}, boardFor(c.position, c.die1, c.die2), c.side, 60000,
+                               EngineTask::ChoosePlay, workspace_.get());
+        WorkerThread worker;
+        worker.start([&engine] { engine.run(); }, WorkerThread::kSearchStackSize);
+        std::this_thread::sleep_for(std::chrono::microseconds(150 * index++));
+        const auto stoppedAt = std::chrono::steady_clock::now();
+        engine.stop();
+        while (!worker.finished()) {
+            ASSERT_LT(std::chrono::steady_clock::now() - stoppedAt, std::chrono::seconds(30))
+                << "the search did not end";
+            std::this_thread::yield();
+        }
+        const std::chrono::duration<double, std::milli> took =
+            std::chrono::steady_clock::now() - stoppedAt;
+        slowestStopMs = std::max(slowestStopMs, took.count());
+        worker.join();
+
+        const PlayList& list = plays(c);
+        bool found = false;
+        for (const Play& play : list) {
+            found = found || samePlay(play, engine.result());
+        }
+        EXPECT_TRUE(found) << formatPlay(engine.result());
+    }
+    RecordProperty("slowest_stop_ms", std::to_string(slowestStopMs));
+}
+
+TEST(StrengthForCash, Tiers) {
+    const struct {
+        std::int32_t cash;
+        std::int32_t strength;
+    } cases[] = {{-5, 1001},     {0, 1001},      {1000, 1001},   {1001, 1251},
+                 {10000, 1251},  {10001, 1501},  {100000, 1501}, {100001, 1751},
+                 {249999, 1751}, {250000, 2001}, {5000000, 2001}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(strengthForCash(c.cash), c.strength) << c.cash;
+    }
+}
+
+} // namespace
+} // namespace vh

@@ -1,0 +1,136 @@
+#include "ai/computer_player.h"
+#include "rules/side.h"
+#include "tests/match/game_fixture.h"
+
+#include <chrono>
+#include <thread>
+
+namespace vh::test {
+namespace {
+
+using ComputerPlayerTest = GameFixture;
+
+// A position full of contact, where a two-ply search with a long budget takes
+// far longer than a test may wait.
+constexpr std::array<int, kEntryCount> kBusy = {-2, 0, 1,  1, 2,  3, 1, 0, 1, 1, 0, -4, 3, 0,
+                                                0,  0, -3, 0, -4, 0, 1, 0, 1, 0, 0, 0,  0, 2};
+
+bool isLegal(const BoardPosition& before, int side, int die1, int die2, const Play& play) {
+    auto plays = std::make_unique<PlayList>();
+    BoardPosition working = before;
+    generatePlays(*plays, working, side, die1, die2);
+    for (const Play& candidate : *plays) {
+        if (samePlay(candidate, play)) {
+            return true;
+        }
+    }
+    return plays->count == 0 && play.count == 0;
+}
+
+TEST_F(ComputerPlayerTest, ForceMovePlaysTheBestFoundAtOnce) {
+    GameSettings settings = settingsFor(true, "Lighthouse", false, "Ann");
+    GameEnvironment environment = environmentFor(settings);
+    environment.thinkingBudgetMs = 60000;
+    SavedGame game = savedGameAt(kBusy, 0, 6, 6, "Lighthouse", true, "Ann", false);
+    std::string error;
+    ASSERT_TRUE(writeSavedGameFile(directory_ / "busy.vhf", game, error));
+    GameManager manager(environment);
+    ASSERT_TRUE(manager.openGame(directory_ / "busy.vhf"));
+    ASSERT_TRUE(manager.isComputerThinking());
+    EXPECT_EQ(manager.currentPlayer()->strength(), 2001);
+
+    manager.forceMove();
+    const auto forced = std::chrono::steady_clock::now();
+    stepUntilTurnPasses(manager);
+    const auto waited = std::chrono::steady_clock::now() - forced;
+    EXPECT_LT(waited, std::chrono::seconds(20)) << "a forced move must not wait for the budget";
+    const Play& played = manager.player(0)->currentPlay();
+    EXPECT_GT(played.count, 0);
+    EXPECT_TRUE(isLegal(game.position, 0, 6, 6, played));
+}
+
+TEST_F(ComputerPlayerTest, DestroyingTheGameDuringASearchStopsAndJoinsIt) {
+    GameSettings settings = settingsFor(true, "Lighthouse", true, "Professor");
+    GameEnvironment environment = environmentFor(settings);
+    environment.thinkingBudgetMs = 60000;
+    SavedGame game = savedGameAt(kBusy, 0, 5, 5, "Lighthouse", true, "Professor", true);
+    std::string error;
+    ASSERT_TRUE(writeSavedGameFile(directory_ / "busy.vhf", game, error));
+    for (int round = 0; round < 150; ++round) {
+        auto manager = std::make_unique<GameManager>(environment);
+        ASSERT_TRUE(manager->openGame(directory_ / "busy.vhf"));
+        if (round % 3 == 1) {
+            manager->step();
+        }
+        if (round % 3 == 2) {
+            std::this_thread::sleep_for(std::chrono::microseconds(300));
+        }
+        manager.reset(); // must not hang, leak or read freed memory
+    }
+}
+
+TEST_F(ComputerPlayerTest, ARollThatCannotBePlayedIsForfeitWithItsMessage) {
+    // The computer (side 0) has two on the bar against a closed board.
+    const std::array<int, kEntryCount> closed = {0, 0, 0, 0, 0,  0,  0,  0,  0,  0,  0, 0, 0,  0,
+                                                 0, 0, 0, 0, -3, -3, -3, -2, -2, -2, 2, 0, 13, 0};
+    auto manager = openSaved(settingsFor(true, "Milo", false, "Ann"),
+                             savedGameAt(closed, 0, 6, 6, "Milo", true, "Ann", false));
+    ASSERT_EQ(messages_.shown().size(), 1u);
+    EXPECT_EQ(messages_.shown()[0].caption, "Turn forfeit.");
+    EXPECT_EQ(messages_.texts()[0],
+              "The computer player does not have a valid move with the current dice.");
+    EXPECT_EQ(manager->currentPlayer()->turnState(), TurnState::Complete);
+    manager->step();
+    EXPECT_EQ(manager->currentSide(), 1);
+    EXPECT_EQ(manager->turnsPlayed(), 0);
+}
+
+TEST_F(ComputerPlayerTest, WithAnimationThePlayGlidesBeforeTheTurnEnds) {
+    GameSettings settings = settingsFor(true, "Priya", false, "Ann");
+    settings.completeAnimation = 1;
+    BoardPosition start;
+    setStartPosition(start);
+    SavedGame game = savedGameAt(signedCounts(start), 0, 6, 5, "Priya", true, "Ann", false);
+    auto manager = openSaved(settings, game);
+    bool sawAnimating = false;
+    for (int steps = 0; steps < 100000 && manager->currentSide() == 0; ++steps) {
+        manager->step();
+        now_ += 5;
+        sawAnimating = sawAnimating || manager->player(0)->turnState() == TurnState::Animating;
+        if (manager->isComputerThinking()) {
+            std::this_thread::sleep_for(std::chrono::microseconds(200));
+        }
+    }
+    EXPECT_TRUE(sawAnimating);
+    EXPECT_EQ(manager->currentSide(), 1);
+    BoardPosition expected = start;
+    applyPlay(manager->player(0)->currentPlay(), expected);
+    EXPECT_TRUE(samePlacement(manager->board().position, expected));
+    EXPECT_TRUE(isLegal(start, 0, 6, 5, manager->player(0)->currentPlay()));
+}
+
+TEST_F(ComputerPlayerTest, ThousandsOfComputerTurnsAreAllLegal) {
+    GameSettings settings = settingsFor(true, "Tobias", true, "Priya");
+    int games = 0;
+    for (std::uint32_t seed = 100; seed < 106; ++seed) {
+        auto manager = startGame(settings, seed);
+        while (manager->state() != GameState::GameOver) {
+            const BoardPosition before = manager->board().position;
+            const int side = manager->currentSide();
+            const int die1 = manager->board().die1;
+            const int die2 = manager->board().die2;
+            stepUntilTurnPasses(*manager);
+            ASSERT_FALSE(HasFatalFailure());
+            if (manager->state() == GameState::GameOver && manager->currentSide() == side) {
+                break;
+            }
+            ASSERT_TRUE(isLegal(before, side, die1, die2, manager->player(side)->currentPlay()))
+                << "seed " << seed;
+        }
+        ++games;
+    }
+    EXPECT_EQ(games, 6);
+}
+
+} // namespace
+} // namespace vh::test

@@ -1,0 +1,131 @@
+#include "tests/match/game_fixture.h"
+
+#include "platform/program_directory.h"
+#include "rules/move_generator.h"
+
+#include <chrono>
+#include <filesystem>
+#include <thread>
+
+namespace vh::test {
+
+GameFixture::GameFixture() {
+    std::filesystem::create_directories(directory_ / "Data");
+    std::filesystem::copy_file(std::filesystem::path(VARNHOLT_SOURCE_DIR) / "data" /
+                                   "Computers.dat",
+                               directory_ / "Data/Computers.dat");
+    setSoundPlayer(&sounds_);
+    store_ = PlayerStore(directory_ / "Data/Stats.dat");
+    store_.setLoadPhotos(false);
+}
+
+GameFixture::~GameFixture() {
+    setSoundPlayer(nullptr);
+}
+
+GameSettings GameFixture::settingsFor(bool firstIsComputer, const std::string& firstName,
+                                      bool secondIsComputer, const std::string& secondName) const {
+    GameSettings settings;
+    settings.playerIsComputer = {firstIsComputer ? 1 : 0, secondIsComputer ? 1 : 0};
+    settings.playerName = {firstName, secondName};
+    settings.completeAnimation = 0;
+    settings.animationSpeed = 200;
+    settings.matchBet = 5;
+    return settings;
+}
+
+GameEnvironment GameFixture::environmentFor(const GameSettings& settings) {
+    GameEnvironment environment;
+    environment.clock = [this] { return now_; };
+    environment.settings = [settings] { return settings; };
+    environment.store = &store_;
+    environment.seedFromClock = false;
+    environment.thinkingBudgetMs = 5;
+    return environment;
+}
+
+std::unique_ptr<GameManager> GameFixture::startGame(const GameSettings& settings,
+                                                    std::uint32_t seed) {
+    seedRandom(seed);
+    auto manager = std::make_unique<GameManager>(environmentFor(settings));
+    manager->newGame();
+    return manager;
+}
+
+void GameFixture::playHumanTurn(GameManager& manager, int choice) {
+    auto* human = dynamic_cast<HumanPlayer*>(manager.currentPlayer());
+    ASSERT_NE(human, nullptr);
+    BoardPosition working = manager.board().position;
+    generatePlays(*plays_, working, manager.currentSide(), manager.board().die1,
+                  manager.board().die2);
+    if (plays_->count > 0) {
+        const Play play = (*plays_)[choice % plays_->count];
+        for (int i = 0; i < play.count; ++i) {
+            human->playMove(manager.stage(), play.moves[static_cast<std::size_t>(i)]);
+        }
+    }
+    stepUntilTurnPasses(manager);
+}
+
+void GameFixture::stepUntilTurnPasses(GameManager& manager) {
+    const int side = manager.currentSide();
+    for (int steps = 0; steps < 100000; ++steps) {
+        if (manager.currentSide() != side || manager.state() == GameState::GameOver) {
+            return;
+        }
+        manager.step();
+        now_ += 5;
+        if (manager.isComputerThinking()) {
+            std::this_thread::sleep_for(std::chrono::microseconds(200));
+        }
+    }
+    FAIL() << "the turn of side " << side << " never ended";
+}
+
+void GameFixture::stepUntilGameOver(GameManager& manager, int maxTurns) {
+    for (int turn = 0; turn < maxTurns && manager.state() != GameState::GameOver; ++turn) {
+        if (manager.isHumanTurn()) {
+            playHumanTurn(manager);
+        } else {
+            stepUntilTurnPasses(manager);
+        }
+        if (testing::Test::HasFatalFailure()) {
+            return;
+        }
+    }
+    ASSERT_EQ(manager.state(), GameState::GameOver);
+}
+
+void GameFixture::stepUntilPlaying(GameManager& manager) {
+    for (int steps = 0; steps < 100000 && manager.state() != GameState::Playing; ++steps) {
+        manager.step();
+        now_ += 5;
+    }
+    ASSERT_EQ(manager.state(), GameState::Playing);
+}
+
+std::unique_ptr<GameManager> GameFixture::openSaved(const GameSettings& settings,
+                                                    const SavedGame& game) {
+    const std::filesystem::path file = directory_ / "opened.vhf";
+    std::string error;
+    EXPECT_TRUE(writeSavedGameFile(file, game, error)) << error;
+    auto manager = std::make_unique<GameManager>(environmentFor(settings));
+    EXPECT_TRUE(manager->openGame(file));
+    return manager;
+}
+
+SavedGame savedGameAt(const std::array<int, kEntryCount>& counts, int sideToMove, int die1,
+                      int die2, const std::string& sideZero, bool sideZeroIsComputer,
+                      const std::string& sideOne, bool sideOneIsComputer) {
+    SavedGame game;
+    game.currentSide = sideToMove;
+    game.state = 2;
+    game.players[0] = {sideZero, sideZeroIsComputer ? 1 : 0, 0, 0};
+    game.players[1] = {sideOne, sideOneIsComputer ? 1 : 0, 1, 0};
+    game.die1 = die1;
+    game.die2 = die2;
+    game.position = positionFromSignedCounts(counts);
+    return game;
+}
+
+} // namespace vh::test

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "match/game_manager.h"
+#include "match/human_player.h"
+#include "match/saved_game.h"
+#include "platform/message_box.h"
+#include "platform/random.h"
+#include "platform/sound.h"
+#include "players/player_store.h"
+#include "settings/game_settings.h"
+#include "tests/support/temp_directory.h"
+
+#include <cstdint>
+#include <gtest/gtest.h>
+#include <memory>
+#include <string>
+
+namespace vh::test {
+
+// A program directory with the shipped roster, recorded message boxes and
+// sounds, a clock the test moves by hand, and a player store of its own.
+class GameFixture : public testing::Test {
+protected:
+    GameFixture();
+    ~GameFixture() override;
+
+    // Two players as the options name them; animation off unless asked for.
+    GameSettings settingsFor(bool firstIsComputer, const std::string& firstName,
+                             bool secondIsComputer, const std::string& secondName) const;
+    GameEnvironment environmentFor(const GameSettings& settings);
+    std::unique_ptr<GameManager> startGame(const GameSettings& settings, std::uint32_t seed);
+
+    // Plays the human's turn with the first legal play (or what `choose`
+    // picks from the list) and steps until the turn has passed on.
+    void playHumanTurn(GameManager& manager, int choice = 0);
+    // Steps until the side to move changes or the game ends; a computer's
+    // search is waited for without a busy loop.
+    void stepUntilTurnPasses(GameManager& manager);
+    void stepUntilGameOver(GameManager& manager, int maxTurns = 2000);
+    // Steps an undo or redo replay to its end.
+    void stepUntilPlaying(GameManager& manager);
+    // Opens a game built from `game` (written to a file first).
+    std::unique_ptr<GameManager> openSaved(const GameSettings& settings, const SavedGame& game);
+
+    TempDirectory directory_{"game"};
+    RecordingMessageBoxes messages_;
+    ScopedMessageBoxes installedMessages_{messages_};
+    RecordingSoundPlayer sounds_;
+    PlayerStore store_;
+    std::uint32_t now_ = 1000;
+    std::unique_ptr<PlayList> plays_ = std::make_unique<PlayList>();
+};
+
+// A game to open: the position, the side to move with its roll, the players.
+SavedGame savedGameAt(const std::array<int, kEntryCount>& counts, int sideToMove, int die1,
+                      int die2, const std::string& sideZero, bool sideZeroIsComputer,
+                      const std::string& sideOne, bool sideOneIsComputer);
+
+} // namespace vh::test

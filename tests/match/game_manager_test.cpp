@@ -1,0 +1,246 @@
+#include "match/money.h"
+#include "platform/program_directory.h"
+#include "rules/move_generator.h"
+#include "rules/side.h"
+#include "tests/match/game_fixture.h"
+
+#include <filesystem>
+
+namespace vh::test {
+namespace {
+
+using GameManagerTest = GameFixture;
+
+// Side 0 (a human) has one checker left on its one point; side 1 has borne
+// nothing off and sits far from side 0's home: bearing it off wins a gammon.
+constexpr std::array<int, kEntryCount> kOneCheckerToGo = {
+    1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -5, -5, -5, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 14, 0};
+
+TEST_F(GameManagerTest, TurnsAlternateAndEveryTurnWithMovesIsRecorded) {
+    auto manager = startGame(settingsFor(false, "Ann", false, "Bob"), 42);
+    EXPECT_EQ(manager->state(), GameState::Playing);
+    EXPECT_EQ(manager->firstSide(), manager->currentSide());
+    int expectedSide = manager->currentSide();
+    for (int turn = 0; turn < 8; ++turn) {
+        ASSERT_EQ(manager->currentSide(), expectedSide) << turn;
+        const int die1 = manager->board().die1;
+        const int die2 = manager->board().die2;
+        const DiceUsed& used = manager->currentPlayer()->diceUsed();
+        EXPECT_EQ(used[2] != 0, die1 != die2) << "only a double gives four moves";
+        playHumanTurn(*manager);
+        ASSERT_FALSE(HasFatalFailure());
+        const int recorded = manager->history().cursor() - 1;
+        EXPECT_EQ(manager->history().sideAt(recorded), expectedSide);
+        EXPECT_EQ(manager->history().dieAt(recorded, 0), die1);
+        EXPECT_EQ(manager->history().dieAt(recorded, 1), die2);
+        expectedSide = otherSide(expectedSide);
+    }
+    EXPECT_EQ(manager->turnsPlayed(), 8);
+    EXPECT_EQ(manager->history().cursor(), 8);
+    EXPECT_TRUE(messages_.shown().empty());
+}
+
+TEST_F(GameManagerTest, TheFirstSideIsDrawnAndCanRollADouble) {
+    int firstSides[2] = {0, 0};
+    bool sawDouble = false;
+    for (std::uint32_t seed = 1; seed <= 60; ++seed) {
+        auto manager = startGame(settingsFor(false, "Ann", false, "Bob"), seed);
+        ++firstSides[manager->firstSide()];
+        sawDouble = sawDouble || manager->board().die1 == manager->board().die2;
+    }
+    EXPECT_GT(firstSides[0], 15);
+    EXPECT_GT(firstSides[1], 15);
+    EXPECT_TRUE(sawDouble);
+}
+
+// How a game between two computers must have been announced.
+void checkComputerGameEnd(const GameManager* manager, const RecordingMessageBoxes& messages_,
+                          const RecordingSoundPlayer& sounds_) {
+    const int winner = manager->winner();
+    ASSERT_TRUE(winner == 0 || winner == 1);
+    ASSERT_FALSE(messages_.shown().empty());
+    const Message& last = messages_.shown().back();
+    if (manager->board().position[offEntry(winner)].count == 15) {
+        EXPECT_EQ(manager->amount(),
+                  manager->board().cubeValue * 5 * static_cast<int>(manager->resultKind()));
+        EXPECT_EQ(last.caption, "Match Lost!") << "two computers: the loser is told";
+        EXPECT_EQ(last.text.rfind("Sorry " + manager->player(otherSide(winner))->name(), 0), 0u);
+        ASSERT_EQ(sounds_.played().size(), 1u);
+        EXPECT_EQ(sounds_.played()[0], programPath("Sounds/Lose.wav"));
+    } else {
+        // A double was refused: the offering side wins a single game.
+        EXPECT_EQ(manager->amount(), manager->board().cubeValue * 5);
+        EXPECT_EQ(last.caption, "Match Won!");
+        EXPECT_EQ(last.text.rfind("Congratulations " + manager->player(winner)->name(), 0), 0u);
+        EXPECT_TRUE(sounds_.played().empty());
+    }
+}
+
+TEST_F(GameManagerTest, ComputersPlayGamesToTheirEndAndFileNothing) {
+    for (std::uint32_t seed : {7u, 8u, 9u, 10u}) {
+        SCOPED_TRACE(seed);
+        messages_.clear();
+        sounds_ = RecordingSoundPlayer();
+        auto manager = startGame(settingsFor(true, "Milo", true, "Greta"), seed);
+        stepUntilGameOver(*manager);
+        ASSERT_FALSE(HasFatalFailure());
+        checkComputerGameEnd(manager.get(), messages_, sounds_);
+    }
+    EXPECT_FALSE(std::filesystem::exists(directory_ / "Data/Stats.dat"));
+}
+
+TEST_F(GameManagerTest, BearingOffTheLastCheckerWinsAGammonAndFilesIt) {
+    auto manager = openSaved(settingsFor(false, "Ann", true, "Greta"),
+                             savedGameAt(kOneCheckerToGo, 0, 6, 5, "Ann", false, "Greta", true));
+    playHumanTurn(*manager);
+    stepUntilTurnPasses(*manager);
+    ASSERT_EQ(manager->state(), GameState::GameOver);
+    EXPECT_EQ(manager->winner(), 0);
+    EXPECT_EQ(manager->resultKind(), ResultKind::Gammon);
+    EXPECT_EQ(manager->amount(), 10);
+    EXPECT_EQ(messages_.texts().back(),
+              "Congratulations Ann, you have won the match with a Gammon! You have won $10.");
+    EXPECT_EQ(messages_.shown().back().caption, "Match Won!");
+    EXPECT_EQ(sounds_.played().back(), programPath("Sounds/Win.wav"));
+
+    PlayerStore reread(directory_ / "Data/Stats.dat");
+    reread.setLoadPhotos(false);
+    ASSERT_EQ(reread.loadPlayers(), StoreLoad::Read);
+    const PlayerRecord* ann = reread.findPlayer("Ann");
+    ASSERT_NE(ann, nullptr);
+    EXPECT_EQ(ann->gamesPlayed, 1);
+    EXPECT_EQ(ann->gamesWon, 1);
+    EXPECT_EQ(reread.findPlayer("Greta"), nullptr) << "computers are not filed";
+}
+
+TEST_F(GameManagerTest, MutedSoundsStillShowTheResult) {
+    GameSettings settings = settingsFor(false, "Ann", false, "Bob");
+    settings.muteSounds = 1;
+    auto manager =
+        openSaved(settings, savedGameAt(kOneCheckerToGo, 0, 2, 1, "Ann", false, "Bob", false));
+    playHumanTurn(*manager);
+    stepUntilTurnPasses(*manager);
+    EXPECT_EQ(manager->state(), GameState::GameOver);
+    EXPECT_TRUE(sounds_.played().empty());
+    EXPECT_EQ(messages_.shown().back().caption, "Match Won!");
+}
+
+TEST_F(GameManagerTest, NoMoveAfterPartOfTheRollKeepsAndRecordsTheMovesMade) {
+    // 6-5 for a lone checker on point 12: the 6 is blocked either way, the 5
+    // goes to 7 and then the 6 is blocked too.
+    const std::array<int, kEntryCount> blocked = {0, -2, 0, 0, 0, 0, -2,  0, 0, 0, 0, 0, 1,  0,
+                                                  0, 0,  0, 0, 0, 0, -11, 0, 0, 0, 0, 0, 14, 0};
+    auto manager = openSaved(settingsFor(false, "Ann", false, "Bob"),
+                             savedGameAt(blocked, 0, 6, 5, "Ann", false, "Bob", false));
+    auto* ann = dynamic_cast<HumanPlayer*>(manager->currentPlayer());
+    ASSERT_NE(ann, nullptr);
+    ann->playMove(manager->stage(), {5, 12, 7, 0});
+    stepUntilTurnPasses(*manager);
+    ASSERT_EQ(messages_.shown().size(), 1u);
+    EXPECT_EQ(messages_.shown()[0].caption, "No Move");
+    EXPECT_EQ(messages_.texts()[0],
+              "You don't have a valid move with the current dice.  Your turn is forfeit.");
+    EXPECT_EQ(manager->currentSide(), 1);
+    EXPECT_EQ(manager->turnsPlayed(), 1);
+    ASSERT_EQ(manager->history().cursor(), 1);
+    EXPECT_EQ(manager->history().playAt(0)->count, 1);
+    EXPECT_EQ(manager->board().position[7].count, 1);
+}
+
+TEST_F(GameManagerTest, AHumanWithoutAMoveIsToldOnlyAfterThePressOnTheCup) {
+    // Two checkers on the bar against a closed board.
+    const std::array<int, kEntryCount> closed = {0, 0, 0, 0, 0,  0,  0,  0,  0,  0,  0, 0, 0,  0,
+                                                 0, 0, 0, 0, -3, -3, -3, -2, -2, -2, 2, 0, 13, 0};
+    GameSettings settings = settingsFor(false, "Ann", false, "Bob");
+    GameEnvironment environment = environmentFor(settings);
+    environment.revealDiceAtOnce = false;
+    SavedGame game = savedGameAt(closed, 0, 6, 6, "Ann", false, "Bob", false);
+    std::string error;
+    ASSERT_TRUE(writeSavedGameFile(directory_ / "closed.vhf", game, error));
+    GameManager manager(environment);
+    ASSERT_TRUE(manager.openGame(directory_ / "closed.vhf"));
+    for (int i = 0; i < 5; ++i) {
+        manager.step();
+    }
+    EXPECT_TRUE(messages_.shown().empty());
+    EXPECT_EQ(manager.currentSide(), 0);
+    manager.showDice();
+    manager.step();
+    ASSERT_EQ(messages_.shown().size(), 1u);
+    EXPECT_EQ(messages_.shown()[0].caption, "No Move");
+    manager.step();
+    EXPECT_EQ(manager.currentSide(), 1);
+    EXPECT_EQ(manager.turnsPlayed(), 0) << "a turn without moves is not counted";
+}
+
+TEST_F(GameManagerTest, ARefusedDoubleEndsTheGameAtTheOldCubeValue) {
+    GameSettings settings = settingsFor(false, "Ann", false, "Bob");
+    auto manager = startGame(settings, 3);
+    const std::string offering = manager->currentPlayer()->name();
+    const std::string answering = manager->player(otherSide(manager->currentSide()))->name();
+    messages_.queueAnswer(MessageAnswer::No);
+    ASSERT_TRUE(manager->canOfferDouble());
+    manager->offerDouble();
+    EXPECT_FALSE(manager->canOfferDouble());
+    manager->step();
+    ASSERT_EQ(messages_.shown().size(), 2u);
+    EXPECT_EQ(messages_.shown()[0].caption, "Double Cube");
+    EXPECT_EQ(messages_.shown()[0].buttons, MessageButtons::YesNo);
+    EXPECT_EQ(messages_.texts()[0], offering +
+                                        " has offered to double the stakes of the game.  If you "
+                                        "accept the new stakes will be $10.");
+    EXPECT_EQ(messages_.texts()[1],
+              "Congratulations " + offering + ", you have won the match! You have won $5.");
+    EXPECT_TRUE(sounds_.played().empty());
+    EXPECT_EQ(manager->state(), GameState::GameOver);
+    EXPECT_EQ(manager->winner(), manager->currentSide());
+    (void)answering;
+}
+
+TEST_F(GameManagerTest, AnAcceptedDoubleDoublesTheCubeAndHandsItOver) {
+    auto manager = startGame(settingsFor(false, "Ann", false, "Bob"), 3);
+    const int offering = manager->currentSide();
+    messages_.queueAnswer(MessageAnswer::Yes);
+    manager->offerDouble();
+    manager->step();
+    EXPECT_EQ(manager->board().cubeValue, 2);
+    EXPECT_EQ(manager->cubeOwner(), otherSide(offering));
+    EXPECT_EQ(manager->state(), GameState::Playing);
+    playHumanTurn(*manager);
+    // Now the cube belongs to the side to move: it may redouble.
+    EXPECT_TRUE(manager->canOfferDouble());
+    messages_.queueAnswer(MessageAnswer::No);
+    manager->offerDouble();
+    manager->step();
+    EXPECT_EQ(manager->winner(), otherSide(offering));
+    EXPECT_EQ(manager->amount(), 10) << "the cube at 2 times the bet";
+    playHumanTurn(*manager);
+}
+
+TEST_F(GameManagerTest, TheComputerAnswersADoubleByTheEngine) {
+    // Ann (side 0) is a few pips from home, Greta has everything left to do:
+    // no computer takes that.
+    const std::array<int, kEntryCount> winning = {3,  3, 3, 3, 3, 0, 0, 0, 0, 0, 0, 0, -5, -5,
+                                                  -5, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,  0};
+    auto manager = openSaved(settingsFor(false, "Ann", true, "Professor"),
+                             savedGameAt(winning, 0, 6, 5, "Ann", false, "Professor", true));
+    manager->offerDouble();
+    manager->step();
+    ASSERT_FALSE(messages_.shown().empty());
+    EXPECT_EQ(messages_.shown()[0].caption, "Doubling Cube");
+    EXPECT_EQ(messages_.texts()[0], "Double declined.");
+    EXPECT_EQ(manager->winner(), 0);
+    EXPECT_EQ(manager->amount(), 5);
+}
+
+TEST(Money, StakesAreWorkedOutIn64BitsAndClamped) {
+    EXPECT_EQ(stake(2, 5, 3), 30);
+    EXPECT_EQ(stake(64, 1000000000, 3), 2147483647);
+    EXPECT_EQ(clampToInt32(-5000000000LL), -2147483647 - 1);
+    EXPECT_EQ(secondsToMilliseconds(90), 90000u);
+    EXPECT_EQ(secondsToMilliseconds(-4), 0u);
+    EXPECT_EQ(secondsToMilliseconds(5000000000LL), 4294967295u);
+}
+
+} // namespace
+} // namespace vh::test

@@ -1,0 +1,231 @@
+#include "match/saved_game.h"
+#include "rules/side.h"
+#include "tests/match/game_fixture.h"
+#include "tests/support/mutations.h"
+
+#include <filesystem>
+
+namespace vh::test {
+namespace {
+
+// Little-endian bytes written out by hand, independently of the writer.
+class HandBytes {
+public:
+    HandBytes& u8(unsigned value) {
+        bytes.push_back(static_cast<std::byte>(value));
+        return *this;
+    }
+    HandBytes& i32(std::int64_t value) {
+        const auto bits = static_cast<std::uint32_t>(value);
+        for (int shift = 0; shift < 32; shift += 8) {
+            u8((bits >> shift) & 0xFF);
+        }
+        return *this;
+    }
+    HandBytes& name(const std::string& text) {
+        for (char c : text) {
+            u8(static_cast<unsigned char>(c));
+        }
+        for (std::size_t i = text.size(); i < 32; ++i) {
+            u8(0);
+        }
+        return *this;
+    }
+    std::vector<std::byte> bytes;
+};
+
+// Start position, timed, one recorded turn: every field of the layout.
+SavedGame sampleGame() {
+    SavedGame game;
+    game.turnsPlayed = 1;
+    game.currentSide = 1;
+    game.state = 2;
+    game.gameTimeMs = 65000;
+    game.timed = true;
+    game.initialSeconds = 300;
+    game.extraSeconds = 10;
+    game.players[0] = {"Ann", 0, 0, 250000};
+    game.players[1] = {"Greta Holm", 1, 1, 299000};
+    game.die1 = 4;
+    game.die2 = 2;
+    game.cubeValue = 2;
+    setStartPosition(game.position);
+    game.historyIsComputer = {0, 1};
+    game.historyCursor = 1;
+    SavedTurn turn;
+    turn.side = 0;
+    turn.play.count = 2;
+    turn.play.moves[0] = {6, 23, 17, 0};
+    turn.play.moves[1] = {5, 17, 12, 1};
+    game.history.push_back(turn);
+    return game;
+}
+
+std::vector<std::byte> sampleBytes() {
+    HandBytes b;
+    b.i32(1).i32(1).i32(1).i32(2).i32(65000).u8(1).i32(300).i32(10);
+    b.name("Ann").i32(0).i32(0).i32(250000);
+    b.name("Greta Holm").i32(1).i32(1).i32(299000);
+    b.i32(4).i32(2).i32(2);
+    BoardPosition start;
+    setStartPosition(start);
+    for (const BoardEntry& entry : start.entries) {
+        b.i32(entry.owner).i32(entry.count);
+    }
+    b.i32(0).i32(1).i32(1).i32(1);
+    b.i32(0).i32(2);
+    b.u8(0).i32(6).i32(23).i32(17);
+    b.u8(1).i32(5).i32(17).i32(12);
+    return b.bytes;
+}
+
+TEST(SavedGameFile, MatchesTheLayoutByteForByte) {
+    const std::vector<std::byte> expected = sampleBytes();
+    EXPECT_EQ(expected.size(), 29u + 2 * 44 + 236 + 16 + 8 + 2 * 13);
+    EXPECT_EQ(encodeSavedGame(sampleGame()), expected);
+
+    SavedGame read;
+    const SavedGameCheck check = decodeSavedGame(expected, read);
+    ASSERT_TRUE(check.valid) << check.problem;
+    EXPECT_EQ(read.players[1].name, "Greta Holm");
+    EXPECT_EQ(read.players[0].clockMs, 250000u);
+    EXPECT_EQ(read.position, sampleGame().position);
+    ASSERT_EQ(read.history.size(), 1u);
+    EXPECT_TRUE(samePlay(read.history[0].play, sampleGame().history[0].play));
+    EXPECT_EQ(encodeSavedGame(read), expected);
+}
+
+TEST(SavedGameFile, AnUntimedGameHasFortyBytePlayerBlocks) {
+    SavedGame game = sampleGame();
+    game.timed = false;
+    game.history.clear();
+    game.historyCursor = 0;
+    EXPECT_EQ(encodeSavedGame(game).size(), 29u + 2 * 40 + 236 + 16);
+}
+
+TEST(SavedGameFile, RefusesImpossibleValuesNamingTheFault) {
+    struct Case {
+        const char* name;
+        std::size_t offset;
+        std::int64_t value;
+        const char* problem;
+    };
+    const std::size_t board = 29 + 88 + 12;
+    const Case cases[] = {
+        {"side to move", 8, 2, "the side to move is not 0 or 1"},
+        {"player type", 29 + 32, 2, "a player type is not 0 or 1"},
+        {"player side", 29 + 36, 1, "the player blocks are not for side 0 and side 1"},
+        {"die", 29 + 88, 7, "a die is not 1 to 6"},
+        {"cube", 29 + 88 + 8, 3, "the cube value is not 1, 2, 4, ... or 64"},
+        {"owner of the bar", board + 24 * 8, 1, "entry 24 belongs to the wrong side"},
+        {"checker count", board + 5 * 8 + 4, 6, "side 0 does not have 15 checkers"},
+        {"negative count", board + 5 * 8 + 4, -1, "entry 5 holds -1 checkers"},
+        {"history length", board + 224 + 8, 5000, "the history length is out of range"},
+        {"history cursor", board + 224 + 12, 2, "the history cursor is out of range"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::vector<std::byte> bytes = sampleBytes();
+        const auto bits = static_cast<std::uint32_t>(c.value);
+        for (int i = 0; i < 4; ++i) {
+            bytes[c.offset + static_cast<std::size_t>(i)] =
+                static_cast<std::byte>((bits >> (8 * i)) & 0xFF);
+        }
+        SavedGame game;
+        const SavedGameCheck check = decodeSavedGame(bytes, game);
+        EXPECT_FALSE(check.valid);
+        EXPECT_EQ(check.problem, c.problem);
+    }
+    std::vector<std::byte> unterminated = sampleBytes();
+    for (std::size_t i = 29; i < 29 + 32; ++i) {
+        unterminated[i] = std::byte{'A'};
+    }
+    SavedGame game;
+    EXPECT_EQ(decodeSavedGame(unterminated, game).problem, "the player's name is not terminated");
+}
+
+TEST(SavedGameFile, EveryDamagedCopyIsRefusedOrReadCleanly) {
+    const std::vector<std::byte> original = sampleBytes();
+    for (std::size_t length = 0; length < original.size(); ++length) {
+        SavedGame game;
+        EXPECT_FALSE(decodeSavedGame(std::span(original).first(length), game).valid) << length;
+    }
+    const std::size_t counts[] = {29 + 88 + 12 + 224 + 8, 29 + 88 + 12 + 224 + 16 + 4};
+    std::mt19937 random(1234);
+    int refused = 0;
+    for (int round = 0; round < 20000; ++round) {
+        const std::vector<std::byte> damaged = mutate(original, random, counts);
+        SavedGame game;
+        const SavedGameCheck check = decodeSavedGame(damaged, game);
+        if (!check.valid) {
+            ++refused;
+            EXPECT_FALSE(check.problem.empty());
+            continue;
+        }
+        // What passes the checks is a game that can be played on.
+        EXPECT_EQ(checkerTotal(game.position, 0), 15);
+        EXPECT_EQ(checkerTotal(game.position, 1), 15);
+        EXPECT_GE(game.die1, 1);
+        EXPECT_LE(game.die2, 6);
+    }
+    EXPECT_GT(refused, 10000);
+}
+
+using SavedGameTest = GameFixture;
+
+TEST_F(SavedGameTest, SaveThenOpenGivesTheSameGame) {
+    GameSettings settings = settingsFor(false, "Ann", false, "Bob");
+    settings.useTimer = 1;
+    settings.initialMinutes = 3;
+    auto manager = startGame(settings, 17);
+    for (int turn = 0; turn < 4; ++turn) {
+        playHumanTurn(*manager, turn);
+    }
+    now_ += 1234;
+    manager->step();
+    const std::filesystem::path file = directory_ / "Save1.vhf";
+    ASSERT_TRUE(manager->saveGame(file));
+
+    GameManager opened(environmentFor(settings));
+    ASSERT_TRUE(opened.openGame(file));
+    EXPECT_EQ(opened.state(), GameState::Playing);
+    EXPECT_EQ(opened.board().position, manager->board().position);
+    EXPECT_EQ(opened.board().die1, manager->board().die1);
+    EXPECT_EQ(opened.board().die2, manager->board().die2);
+    EXPECT_EQ(opened.currentSide(), manager->currentSide());
+    EXPECT_EQ(opened.firstSide(), manager->currentSide());
+    EXPECT_EQ(opened.turnsPlayed(), 4);
+    EXPECT_EQ(opened.clockValue(0), manager->clockValue(0));
+    EXPECT_EQ(opened.clockValue(1), manager->clockValue(1));
+    EXPECT_EQ(opened.gameTime(), manager->gameTime());
+    EXPECT_EQ(opened.cubeOwner(), -1);
+    EXPECT_FALSE(opened.canUndo()) << "the history is not read back";
+    EXPECT_EQ(opened.player(0)->name(), "Ann");
+}
+
+TEST_F(SavedGameTest, ADamagedFileIsRefusedAndNothingIsBuilt) {
+    const std::filesystem::path file = directory_ / "broken.vhf";
+    std::vector<std::byte> bytes = sampleBytes();
+    bytes.resize(100);
+    directory_.write("broken.vhf", bytes);
+    GameManager manager(environmentFor(settingsFor(false, "Ann", false, "Bob")));
+    EXPECT_FALSE(manager.openGame(file));
+    EXPECT_EQ(manager.state(), GameState::NoGame);
+    EXPECT_EQ(manager.player(0), nullptr);
+    ASSERT_EQ(messages_.shown().size(), 1u);
+    EXPECT_EQ(messages_.shown()[0].caption, "Open Game");
+    EXPECT_NE(messages_.texts()[0].find("the file ends before"), std::string::npos);
+
+    EXPECT_FALSE(manager.openGame(directory_ / "missing.vhf"));
+    EXPECT_NE(messages_.texts()[1].find("does not exist"), std::string::npos);
+}
+
+TEST_F(SavedGameTest, AFailedSaveIsReportedAndLeavesNoFile) {
+    auto manager = startGame(settingsFor(false, "Ann", false, "Bob"), 17);
+    EXPECT_FALSE(manager->saveGame(directory_ / "no such folder" / "game.vhf"));
+    ASSERT_EQ(messages_.shown().size(), 1u);
+    EXPECT_EQ(messages_.shown()[0].caption, "Save Game");
+}
+
+} // namespace
+} // namespace vh::test

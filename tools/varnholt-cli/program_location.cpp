@@ -1,0 +1,32 @@
+#include "tools/varnholt-cli/program_location.h"
+
+#include "platform/program_directory.h"
+#include "tools/varnholt-cli/cli_error.h"
+
+#include <filesystem>
+#include <system_error>
+
+namespace vh::cli {
+
+void chooseProgramDirectory(const Arguments& options) {
+    namespace fs = std::filesystem;
+    if (options.has("--program-dir")) {
+        const fs::path directory = options.value("--program-dir");
+        if (!fs::is_directory(directory)) {
+            throw CliError("program directory '" + directory.string() + "' does not exist");
+        }
+        setProgramDirectory(directory);
+        return;
+    }
+    std::error_code error;
+    if (fs::exists(fs::current_path(error) / "Data" / "Computers.dat", error)) {
+        setProgramDirectory(fs::current_path(error));
+        return;
+    }
+    const fs::path executable = fs::read_symlink("/proc/self/exe", error);
+    if (!error && fs::exists(executable.parent_path() / "Data" / "Computers.dat", error)) {
+        setProgramDirectory(executable.parent_path());
+    }
+}
+
+} // namespace vh::cli
