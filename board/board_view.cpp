@@ -4,6 +4,7 @@
 #include "settings/settings_file.h"
 
 #include <algorithm>
+#include <cmath>
 #include <string>
 
 namespace vh {
@@ -22,6 +23,26 @@ Rect verticalPen(int x, int y0, int y1) {
 }
 Rect horizontalPen(int y, int x0, int x1) {
     return {std::min(x0, x1), y - kBevelPen / 2, std::max(x0, x1), y + kBevelPen / 2};
+}
+
+// The point numbers in the frame: bold digits about three fifths of the
+// frame's free band (above the bevel) high, 14 pixels on a board 834 wide,
+// with a light shadow below and right of the black digits, the pair centred
+// in the band.
+struct PointNumberStyle {
+    int height = 14; // font cell
+    int shadow = 2;  // shadow offset
+    int top = 0;     // the shadow text's top in the upper band
+};
+
+PointNumberStyle pointNumberStyle(int frame) {
+    PointNumberStyle look;
+    const int band = std::max(1, frame - (kBevelPen - 1));
+    look.height = std::clamp(static_cast<int>(0.94 * band), 10, 48);
+    look.shadow = std::max(1, static_cast<int>(std::lround(look.height / 12.0)));
+    // Digits fill about 0.17 to 0.81 of the cell.
+    look.top = static_cast<int>(std::lround(band / 2.0 - 0.49 * look.height + look.shadow / 2.0));
+    return look;
 }
 
 bool isSide(int owner) {
@@ -122,20 +143,24 @@ void BoardView::prepareLayer() {
 
 void BoardView::drawPointNumbers(PixelImage& image) const {
     const BoardLayout& l = *layout_;
+    const PointNumberStyle look = pointNumberStyle(l.frame);
     TextStyle shadow;
-    shadow.height = 14;
+    shadow.height = look.height;
     shadow.bold = true;
     shadow.format = kTextCentre;
     shadow.colour = kPipNumberShadow;
     TextStyle ink = shadow;
     ink.colour = kPipNumberInk;
+    const int width = look.height + 1;
     for (int point = 0; point < kPointCount; ++point) {
         const std::string number = std::to_string(point + 1);
-        const int x = pointLeft(point) + l.point / 2 - 8;
-        // Both rows sit in the middle of their frame band.
-        const int y = point >= 12 ? l.frame / 2 - 7 : l.height - l.frame / 2 - 7;
-        drawText(image, {x, y, x + 15, y + 20}, number, shadow);
-        drawText(image, {x - 2, y - 2, x + 15, y + 20}, number, ink);
+        const int x = pointLeft(point) + l.point / 2 - width / 2;
+        const int y = point >= 12 ? look.top : l.height - l.frame + kBevelPen - 1 + look.top;
+        drawText(image, {x, y, x + width, y + look.height + 6}, number, shadow);
+        drawText(image,
+                 {x - look.shadow, y - look.shadow, x + width - look.shadow,
+                  y + look.height + 6 - look.shadow},
+                 number, ink);
     }
 }
 
