@@ -42,7 +42,11 @@ std::optional<BoardLayout> computeLayout(int width, int height);
 
 // The smallest board the layout is drawn for, and the window size that gives it.
 inline constexpr int kMinimumBoardWidth = 300;
+inline constexpr int kMinimumBoardHeight = 209; // trunc(300 x 0.7f)
 inline constexpr int kMinimumClientWidth = kPanelRoomWidth + kMinimumBoardWidth + 15;
+// The smallest board area (client height less toolbar and status bar) that
+// still holds the smallest board at its full width.
+inline constexpr int kMinimumAvailableHeight = 210;
 
 // The area of a location (0-23 points, 24/25 bars, 26/27 trays) in board
 // coordinates, used for hit-testing and tray fills; empty for other indices.

@@ -42,9 +42,17 @@ void CSurface::DrawPart(PixelImage& context, int sourceX, int sourceY, int width
 
 void CSurface::DrawStretched(PixelImage& context, int destX, int destY, int destWidth,
                              int destHeight, int sourceX, int sourceY, int sourceWidth,
-                             int sourceHeight, RasterOp op) const {
+                             int sourceHeight, RasterOp op, StretchFilter filter) const {
     transferStretched(context, destX, destY, destWidth, destHeight, picture_, sourceX, sourceY,
-                      sourceWidth, sourceHeight, op);
+                      sourceWidth, sourceHeight, op, filter);
+}
+
+CSurface CSurface::scaledTo(int width, int height) const {
+    CSurface scaled;
+    if (!picture_.empty()) {
+        scaled.Adopt(resampled(picture_, width, height), bitsPerPixel_);
+    }
+    return scaled;
 }
 
 } // namespace vh

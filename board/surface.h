@@ -30,10 +30,15 @@ public:
     // A width x height part from (sourceX, sourceY) to (destX, destY), unscaled.
     void DrawPart(PixelImage& context, int sourceX, int sourceY, int width, int height, int destX,
                   int destY, RasterOp op = RasterOp::SourceCopy) const;
-    // A source rectangle scaled into the destination rectangle.
+    // A source rectangle scaled into the destination rectangle, smoothly
+    // unless asked otherwise.
     void DrawStretched(PixelImage& context, int destX, int destY, int destWidth, int destHeight,
                        int sourceX, int sourceY, int sourceWidth, int sourceHeight,
-                       RasterOp op = RasterOp::SourceCopy) const;
+                       RasterOp op = RasterOp::SourceCopy,
+                       StretchFilter filter = StretchFilter::Smooth) const;
+    // The whole picture scaled smoothly to width x height, as a new surface
+    // (empty when this one is).
+    CSurface scaledTo(int width, int height) const;
 
     // The picture itself, to draw into.
     PixelImage& OpenContext() { return picture_; }

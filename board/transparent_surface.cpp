@@ -37,17 +37,36 @@ void CTransparentSurface::Release() {
 }
 
 void CTransparentSurface::Draw(PixelImage& context, int x, int y) const {
-    mask_.Draw(context, x, y, RasterOp::AndNotSource);
-    picture_.Draw(context, x, y, RasterOp::SourcePaint);
+    transferMasked(context, x, y, picture_.width(), picture_.height(), picture_.picture(),
+                   mask_.picture(), 0, 0);
 }
 
 void CTransparentSurface::DrawStretched(PixelImage& context, int destX, int destY, int destWidth,
                                         int destHeight, int sourceX, int sourceY, int sourceWidth,
                                         int sourceHeight) const {
+    if (picture_.width() == mask_.width() && picture_.height() == mask_.height()) {
+        const PixelImage picture = resampled(picture_.picture(), sourceX, sourceY, sourceWidth,
+                                             sourceHeight, destWidth, destHeight);
+        const PixelImage mask = resampled(mask_.picture(), sourceX, sourceY, sourceWidth,
+                                          sourceHeight, destWidth, destHeight);
+        if (!picture.empty()) {
+            transferMasked(context, destX, destY, destWidth, destHeight, picture, mask, 0, 0);
+            return;
+        }
+    }
     mask_.DrawStretched(context, destX, destY, destWidth, destHeight, sourceX, sourceY, sourceWidth,
-                        sourceHeight, RasterOp::AndNotSource);
+                        sourceHeight, RasterOp::AndNotSource, StretchFilter::Nearest);
     picture_.DrawStretched(context, destX, destY, destWidth, destHeight, sourceX, sourceY,
-                           sourceWidth, sourceHeight, RasterOp::SourcePaint);
+                           sourceWidth, sourceHeight, RasterOp::SourcePaint,
+                           StretchFilter::Nearest);
+}
+
+CTransparentSurface CTransparentSurface::scaledTo(int width, int height) const {
+    CTransparentSurface scaled;
+    scaled.picture_ = picture_.scaledTo(width, height);
+    scaled.mask_ = mask_.scaledTo(width, height);
+    scaled.loaded_ = loaded_;
+    return scaled;
 }
 
 } // namespace vh

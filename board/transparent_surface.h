@@ -18,12 +18,19 @@ public:
     void Load(const std::filesystem::path& picturePath, const std::filesystem::path& maskPath);
     void Release();
 
-    // Masked copy of the whole picture at (x, y): the mask blackens the opaque
-    // area (AND NOT), then the picture fills it (OR).
+    // Masked copy of the whole picture at (x, y): where the mask is white the
+    // picture replaces the background, where it is black the background
+    // stays, and grey mask edges blend the two by their coverage (see
+    // transferMasked).
     void Draw(PixelImage& context, int x, int y) const;
-    // Masked, scaled copy of a source rectangle into a destination rectangle.
+    // Masked, smoothly scaled copy of a source rectangle into a destination
+    // rectangle.
     void DrawStretched(PixelImage& context, int destX, int destY, int destWidth, int destHeight,
                        int sourceX, int sourceY, int sourceWidth, int sourceHeight) const;
+    // Picture and mask, each scaled smoothly from its whole picture to
+    // width x height: drawing the result unscaled looks like a stretched draw
+    // and costs only a block transfer.
+    CTransparentSurface scaledTo(int width, int height) const;
 
     const CSurface& picture() const { return picture_; }
     const CSurface& mask() const { return mask_; }

@@ -142,5 +142,122 @@ TEST(Raster, StretchingWithEmptyOrWildRectanglesIsHarmless) {
     EXPECT_EQ(dest, PixelImage(4, 4, kGrey));
 }
 
+TEST(Raster, SmoothShrinkingAveragesAreas) {
+    // A checkerboard of black and white halves to an even grey.
+    PixelImage board(8, 8);
+    for (int y = 0; y < 8; ++y) {
+        for (int x = 0; x < 8; ++x) {
+            board.at(x, y) = (x + y) % 2 == 0 ? kWhite : kBlack;
+        }
+    }
+    const PixelImage half = resampled(board, 4, 4);
+    ASSERT_EQ(half.width(), 4);
+    for (int y = 0; y < 4; ++y) {
+        for (int x = 0; x < 4; ++x) {
+            EXPECT_NEAR(half.at(x, y).red, 128, 2) << x << "," << y;
+        }
+    }
+    // Nearest-pixel stretching picks one of them instead.
+    PixelImage nearest(4, 4);
+    transferStretched(nearest, 0, 0, 4, 4, board, 0, 0, 8, 8, RasterOp::SourceCopy);
+    EXPECT_TRUE(nearest.at(0, 0) == kWhite || nearest.at(0, 0) == kBlack);
+}
+
+TEST(Raster, SmoothGrowingInterpolatesAndKeepsFlatColours) {
+    PixelImage flat(3, 2, kGrey);
+    EXPECT_EQ(resampled(flat, 17, 9), PixelImage(17, 9, kGrey));
+
+    PixelImage ramp(2, 1);
+    ramp.at(0, 0) = kBlack;
+    ramp.at(1, 0) = kWhite;
+    const PixelImage wide = resampled(ramp, 8, 1);
+    EXPECT_EQ(wide.at(0, 0), kBlack);
+    EXPECT_EQ(wide.at(7, 0), kWhite);
+    for (int x = 1; x < 8; ++x) {
+        EXPECT_GE(wide.at(x, 0).red, wide.at(x - 1, 0).red) << "a steady ramp";
+    }
+    EXPECT_GT(wide.at(4, 0).red, 60);
+    EXPECT_LT(wide.at(3, 0).red, 200);
+
+    // A part of a picture, through the stretched transfer.
+    const PixelImage source = numbered(6, 4);
+    PixelImage dest(4, 4, kGrey);
+    transferStretched(dest, 1, 1, 2, 2, source, 2, 2, 1, 1, RasterOp::SourceCopy,
+                      StretchFilter::Smooth);
+    EXPECT_EQ(dest.at(1, 1), source.at(2, 2));
+    EXPECT_EQ(dest.at(2, 2), source.at(2, 2));
+    EXPECT_EQ(dest.at(0, 0), kGrey);
+    EXPECT_EQ(dest.at(3, 3), kGrey);
+}
+
+TEST(Raster, SmoothStretchingRefusesRectanglesOutsideThePicture) {
+    const PixelImage source = numbered(4, 4);
+    EXPECT_TRUE(resampled(source, 2, 0, 4, 4, 8, 8).empty());
+    EXPECT_TRUE(resampled(source, -1, 0, 2, 2, 8, 8).empty());
+    EXPECT_TRUE(resampled(source, 0, 0, 4, 4, 0, 8).empty());
+    EXPECT_TRUE(resampled(PixelImage(), 4, 4).empty());
+    // The transfer falls back to nearest pixels and clips as before.
+    PixelImage partly(4, 1, kGrey);
+    transferStretched(partly, 0, 0, 4, 1, source, 2, 0, 4, 1, RasterOp::SourceCopy,
+                      StretchFilter::Smooth);
+    EXPECT_EQ(partly.at(0, 0), source.at(2, 0));
+    EXPECT_EQ(partly.at(3, 0), kGrey);
+}
+
+TEST(Raster, MaskedTransferWithPureMasksIsAndNotThenOr) {
+    // Pictures that follow the mask rule (black where the mask is black) and
+    // ones that do not: both give exactly the two-step result.
+    PixelImage dest(6, 5);
+    PixelImage picture(6, 5);
+    PixelImage mask(6, 5);
+    std::uint32_t seed = 7;
+    const auto next = [&seed] {
+        seed = seed * 1103515245u + 12345u;
+        return static_cast<std::uint8_t>(seed >> 16);
+    };
+    for (int y = 0; y < 5; ++y) {
+        for (int x = 0; x < 6; ++x) {
+            dest.at(x, y) = {next(), next(), next()};
+            const bool opaque = (next() & 1) != 0;
+            mask.at(x, y) = opaque ? kWhite : kBlack;
+            picture.at(x, y) = opaque || x == 0 ? Rgb{next(), next(), next()} : kBlack;
+        }
+    }
+    for (const auto& [dx, dy] : {std::pair{0, 0}, std::pair{-2, 1}, std::pair{3, -1}}) {
+        PixelImage twoSteps = dest;
+        transferBlock(twoSteps, dx, dy, 6, 5, mask, 0, 0, RasterOp::AndNotSource);
+        transferBlock(twoSteps, dx, dy, 6, 5, picture, 0, 0, RasterOp::SourcePaint);
+        PixelImage blended = dest;
+        transferMasked(blended, dx, dy, 6, 5, picture, mask, 0, 0);
+        EXPECT_EQ(blended, twoSteps) << dx << "," << dy;
+    }
+}
+
+TEST(Raster, GreyMaskEdgesBlendByCoverage) {
+    PixelImage dest(3, 1, Rgb{200, 100, 0});
+    PixelImage picture(3, 1);
+    PixelImage mask(3, 1);
+    // A quarter-covered pixel: the picture holds its colour times the
+    // coverage, as a masked picture's edge does.
+    mask.at(1, 0) = {64, 64, 64};
+    picture.at(1, 0) = {16, 60, 40};
+    mask.at(2, 0) = {128, 128, 128};
+    picture.at(2, 0) = {0, 0, 0};
+    transferMasked(dest, 0, 0, 3, 1, picture, mask, 0, 0);
+    EXPECT_EQ(dest.at(0, 0), (Rgb{200, 100, 0}));
+    EXPECT_EQ(dest.at(1, 0), (Rgb{150 + 16, 75 + 60, 0 + 40}));
+    EXPECT_EQ(dest.at(2, 0), (Rgb{100, 50, 0}));
+}
+
+TEST(Raster, AMaskOfAnotherSizeIsDrawnInTwoSteps) {
+    PixelImage dest(4, 4, kGrey);
+    const PixelImage picture(4, 4, Rgb{1, 2, 4});
+    const PixelImage mask(4, 3, kWhite);
+    transferMasked(dest, 0, 0, 4, 4, picture, mask, 0, 0);
+    EXPECT_EQ(dest.at(0, 0), (Rgb{1, 2, 4}));
+    // Below the mask the picture is ORed onto the background.
+    EXPECT_EQ(dest.at(0, 3), (Rgb{90 | 1, 90 | 2, 90 | 4}));
+}
+
 } // namespace
 } // namespace vh

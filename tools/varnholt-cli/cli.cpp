@@ -45,6 +45,17 @@ Commands:
   settings [--file PATH]
       List every field of the settings file (default Data/Settings.dat) as
       "name value"; texts are quoted.
+  render --position P --out FILE.png [--size WxH] [--settings FILE]
+         [--cube N] [--highlight LIST] [--program-dir DIR]
+         [--play PLAY [--frames N]]
+      Draw the board as the game window shows it (default size 1024x768, the
+      window's board area) into a PNG file. Pictures come from DIR/Graphics,
+      options from --settings or DIR/Data/Settings.dat. DIR defaults to the
+      working directory when it holds Data/Computers.dat, else to the folder
+      of varnholt-cli. LIST is "L" or "L:F" entries separated by commas
+      (location L gets highlight flag F, 1 green or 2 yellow, 2 by default).
+      With --play the board after the play is drawn; with --frames N as well,
+      N frames of the play's animation, FILE-000.png to FILE-(N-1).png.
 
 Strength: below 1250 a random legal play, from 1250 the best play by the
 evaluation, from 1750 a look at every reply. --param-a is the doubling
@@ -83,6 +94,8 @@ int runCli(std::span<const std::string> arguments, std::ostream& out, std::ostre
             runOpenCommand(options, out);
         } else if (command == "stats") {
             runStatsCommand(options, out);
+        } else if (command == "render") {
+            runRenderCommand(options, out);
         } else if (command == "settings") {
             runSettingsCommand(options, out, err);
         } else if (command == "evaluate") {

@@ -13,6 +13,8 @@ void runSelfplayCommand(std::span<const std::string> arguments, std::ostream& ou
 void runGameCommand(std::span<const std::string> arguments, std::ostream& out);
 void runOpenCommand(std::span<const std::string> arguments, std::ostream& out);
 void runStatsCommand(std::span<const std::string> arguments, std::ostream& out);
+// Draws the board into a PNG file as the window shows it.
+void runRenderCommand(std::span<const std::string> arguments, std::ostream& out);
 // Notes that do not stop the command go to `err`.
 void runSettingsCommand(std::span<const std::string> arguments, std::ostream& out,
                         std::ostream& err);

@@ -68,6 +68,64 @@ BoardPosition parsePosition(std::string_view text) {
     return position;
 }
 
+Play parsePlay(std::string_view text, const BoardPosition& position) {
+    Play play;
+    const std::vector<std::string> tokens = splitNumbers(text);
+    if (tokens.size() == 1 && tokens.front() == "-") {
+        return play;
+    }
+    if (tokens.empty() || tokens.size() > kMaxMovesPerPlay) {
+        throw CliError("play needs 1 to 4 moves \"die:from/to\", got " +
+                       std::to_string(tokens.size()));
+    }
+    BoardPosition board = position;
+    for (const std::string& token : tokens) {
+        const std::size_t colon = token.find(':');
+        const std::size_t slash = token.find('/');
+        if (colon == std::string::npos || slash == std::string::npos || slash < colon) {
+            throw CliError("play: move '" + token + "' is not \"die:from/to\"");
+        }
+        std::string target = token.substr(slash + 1);
+        if (!target.empty() && target.back() == '*') {
+            target.pop_back();
+        }
+        const std::string what = "play: move '" + token + "'";
+        const auto die =
+            static_cast<int>(parseInteger(token.substr(0, colon), 1, 6, what + " die"));
+        const auto from = static_cast<int>(
+            parseInteger(token.substr(colon + 1, slash - colon - 1), 0, BAR_TWO, what + " from"));
+        const auto to = static_cast<int>(parseInteger(target, 0, OFF_TWO, what + " to"));
+        const BoardEntry& origin = board[from];
+        const int side = from == BAR_ONE ? 0 : from == BAR_TWO ? 1 : origin.owner;
+        if (origin.count < 1 || (from < kPointCount && side != 0 && side != 1)) {
+            throw CliError(what + ": no checker on " + std::to_string(from));
+        }
+        const BoardEntry& destination = board[to];
+        if (to == BAR_ONE || to == BAR_TWO || (to == OFF_ONE && side != 0) ||
+            (to == OFF_TWO && side != 1) || to == from) {
+            throw CliError(what + ": side " + std::to_string(side) + " cannot move to " +
+                           std::to_string(to));
+        }
+        const bool opposed =
+            to < kPointCount && destination.count >= 1 && destination.owner == otherSide(side);
+        if (opposed && destination.count >= 2) {
+            throw CliError(what + ": point " + std::to_string(to) + " is held by side " +
+                           std::to_string(otherSide(side)));
+        }
+        CheckerMove move;
+        move.die = static_cast<std::uint32_t>(die);
+        move.from = static_cast<std::uint32_t>(from);
+        move.to = static_cast<std::uint32_t>(to);
+        move.hit = opposed ? 1 : 0;
+        if (from >= kPointCount) {
+            board[from].owner = side;
+        }
+        applyMove(move, board);
+        play.moves[static_cast<std::size_t>(play.count++)] = move;
+    }
+    return play;
+}
+
 std::string formatPosition(const BoardPosition& position) {
     std::string out;
     for (const int number : signedCounts(position)) {

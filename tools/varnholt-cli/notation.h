@@ -16,6 +16,14 @@ namespace vh::cli {
 BoardPosition parsePosition(std::string_view text);
 std::string formatPosition(const BoardPosition& position);
 
+// A play in play notation ("6:23/17 5:17/12*", "-" for none) made from
+// `position`: each move must take a checker of the moving side (the owner
+// of its origin; 24 and 25 are the bars of sides 0 and 1) to a point not
+// held by two or more of the other side, or to that side's tray. A move onto
+// a single opposing checker is a hit whether or not it carries "*". Throws
+// CliError naming the bad move.
+Play parsePlay(std::string_view text, const BoardPosition& position);
+
 // "F0,F1,F2,F3", each 0 or 1.
 DiceUsed parseDiceUsed(std::string_view text);
 

@@ -1,0 +1,491 @@
+#include "board/board_view.h"
+#include "board/move_animator.h"
+#include "board/move_path.h"
+#include "platform/message_box.h"
+#include "rules/board_record.h"
+#include "tests/support/board_graphics.h"
+#include "tests/support/temp_directory.h"
+
+#include <gtest/gtest.h>
+
+namespace vh {
+namespace {
+
+constexpr Rgb kSentinel{1, 2, 3};
+// The board of a 1024 x 768 board area: 834 x 583 at (175, 92).
+const Rect kBoardRect = boardRectangle(1024, 768);
+
+class BoardViewTest : public testing::Test {
+protected:
+    BoardViewTest() : folder_("board-view"), installed_(boxes_) {
+        test::writeBoardGraphics(folder_.path());
+    }
+
+    // A view of board_ laid out on kBoardRect with the test's options.
+    std::unique_ptr<BoardView> makeView() {
+        auto view = std::make_unique<BoardView>(
+            board_, folder_.path(), [this](GameSettings& settings) { settings = settings_; });
+        view->Layout(kBoardRect);
+        return view;
+    }
+
+    // Board pixels after a full render.
+    PixelImage rendered() {
+        auto view = makeView();
+        view->Render();
+        return view->frontBuffer();
+    }
+
+    test::TempDirectory folder_;
+    RecordingMessageBoxes boxes_;
+    ScopedMessageBoxes installed_;
+    GameSettings settings_;
+    BoardRecord board_;
+};
+
+// A pixel of the point's triangle near its base, clear of any checker.
+Point pointBase(const BoardView& view, int point) {
+    const BoardLayout& l = *view.layout();
+    const Rect r = view.LocationRect(point);
+    return {r.left + l.point / 2, isUpperLocation(point) ? l.frame + 8 : l.height - l.frame - 9};
+}
+
+Rgb pixel(const PixelImage& image, Point p) {
+    return image.at(p.x, p.y);
+}
+
+TEST_F(BoardViewTest, PointsTakeThePipColoursOfEachScheme) {
+    struct Case {
+        int a;
+        int b;
+        Rgb first;
+        Rgb second;
+    };
+    const Rgb grey{220, 220, 220};
+    const Rgb dark{50, 50, 50};
+    const Rgb red{200, 70, 50};
+    const Rgb orange{178, 133, 116};
+    const Rgb green{18, 115, 122};
+    const Case cases[] = {
+        {1, 2, grey, dark},           {3, 2, red, dark}, {4, 5, orange, green},
+        {0, 0xFFFFFF, orange, green}, // the default pair is drawn as orange and green
+        {7, 9, green, green},
+    };
+    for (const Case& c : cases) {
+        settings_.pipColourA = c.a;
+        settings_.pipColourB = c.b;
+        auto view = makeView();
+        view->Render();
+        const PixelImage& image = view->frontBuffer();
+        SCOPED_TRACE(std::to_string(c.a) + "/" + std::to_string(c.b));
+        // Upper row: even columns of each half take the first colour.
+        EXPECT_EQ(pixel(image, pointBase(*view, 12)), c.first);
+        EXPECT_EQ(pixel(image, pointBase(*view, 13)), c.second);
+        EXPECT_EQ(pixel(image, pointBase(*view, 18)), c.first);
+        EXPECT_EQ(pixel(image, pointBase(*view, 23)), c.second);
+        // Lower row: the other way round.
+        EXPECT_EQ(pixel(image, pointBase(*view, 11)), c.second);
+        EXPECT_EQ(pixel(image, pointBase(*view, 10)), c.first);
+        EXPECT_EQ(pixel(image, pointBase(*view, 5)), c.second);
+        EXPECT_EQ(pixel(image, pointBase(*view, 0)), c.first);
+        EXPECT_EQ(view->settings().pipColourA, c.a) << "stored values are kept";
+    }
+}
+
+TEST_F(BoardViewTest, PointEdgesAreAntiAliased) {
+    settings_.pipColourA = 1;
+    settings_.pipColourB = 1;
+    auto view = makeView();
+    view->Render();
+    const BoardLayout& l = *view->layout();
+    // Along every row of a point, colours pass from the marble to the point
+    // through blended pixels on its slanted edges.
+    const Rect r = view->LocationRect(12);
+    int blended = 0;
+    for (int y = l.frame; y < l.frame + l.pointHeight; ++y) {
+        for (int x = r.left; x < r.right; ++x) {
+            const Rgb p = view->frontBuffer().at(x, y);
+            blended += p != test::kDarkBlueMarble && p != Rgb{220, 220, 220} ? 1 : 0;
+        }
+    }
+    EXPECT_GE(blended, l.pointHeight * 3 / 2);
+}
+
+TEST_F(BoardViewTest, TraysAreFilledByStoneColourAndCheckersUseTheirPictures) {
+    struct Case {
+        int a;
+        int b;
+        Rgb trayA;
+        Rgb trayB;
+    };
+    const Case cases[] = {
+        {1, 2, kWhite, kBlack},
+        {3, 2, {255, 0, 0}, kBlack},
+        {2, 1, kBlack, kWhite},
+        {3, 3, {255, 0, 0}, {255, 0, 0}},
+    };
+    for (const Case& c : cases) {
+        settings_.stoneColourA = c.a;
+        settings_.stoneColourB = c.b;
+        clearBoard(board_);
+        board_.position[OFF_ONE] = {1, 0};
+        board_.position[OFF_TWO] = {1, 1};
+        board_.position[3] = {1, 0};
+        board_.position[20] = {1, 1};
+        auto view = makeView();
+        view->Render();
+        const PixelImage& image = view->frontBuffer();
+        SCOPED_TRACE(std::to_string(c.a) + "/" + std::to_string(c.b));
+        const Rect low = view->LocationRect(OFF_ONE);
+        const Rect high = view->LocationRect(OFF_TWO);
+        EXPECT_EQ(image.at(low.left + 4, (low.top + low.bottom) / 2), c.trayA);
+        EXPECT_EQ(image.at(high.left + 4, (high.top + high.bottom) / 2), c.trayB);
+        // One borne-off checker each, edge-on, at the tray's outer end.
+        const Rect offA = view->SlotRect(OFF_ONE, 0);
+        const Rect offB = view->SlotRect(OFF_TWO, 0);
+        const BoardLayout& l = *view->layout();
+        EXPECT_EQ(image.at(offA.left + l.checker / 2, offA.top + l.trayChecker / 2),
+                  test::kVerticalStoneColours[static_cast<std::size_t>(c.a)]);
+        EXPECT_EQ(image.at(offB.left + l.checker / 2, offB.top + l.trayChecker / 2),
+                  test::kVerticalStoneColours[static_cast<std::size_t>(c.b)]);
+        const Rect stoneA = view->SlotRect(3, 0);
+        const Rect stoneB = view->SlotRect(20, 0);
+        EXPECT_EQ(image.at(stoneA.left + l.checker / 2, stoneA.top + l.checker / 2),
+                  test::kStoneColours[static_cast<std::size_t>(c.a)]);
+        EXPECT_EQ(image.at(stoneB.left + l.checker / 2, stoneB.top + l.checker / 2),
+                  test::kStoneColours[static_cast<std::size_t>(c.b)]);
+    }
+}
+
+TEST_F(BoardViewTest, TheCubeShowsTheFaceOfItsValueInTheMiddleOfTheBar) {
+    const std::pair<int, int> cases[] = {{1, 0},  {2, 1},  {4, 2}, {8, 3}, {16, 4},
+                                         {32, 5}, {64, 6}, {3, 6}, {0, 6}, {128, 6}};
+    auto view = makeView();
+    const BoardLayout& l = *view->layout();
+    const int x = l.frame + l.half() + l.bar() / 2;
+    const int y = l.height / 2;
+    for (const auto& [value, face] : cases) {
+        board_.cubeValue = value;
+        view->Render();
+        EXPECT_EQ(view->cubePicture(), face);
+        EXPECT_EQ(view->frontBuffer().at(x, y), test::cubeFaceColour(face)) << value;
+        // The face is D/2 square: just outside it the bar shows the frame.
+        EXPECT_EQ(view->frontBuffer().at(x, y - l.checker / 4 - 2), test::kFrameColour);
+    }
+}
+
+TEST_F(BoardViewTest, HighlightFlagsOutlinePointsAndTrayHalves) {
+    clearBoard(board_);
+    const PixelImage plain = rendered();
+    struct Case {
+        int location;
+        std::uint32_t flag;
+        bool drawn;
+        Rgb colour;
+    };
+    const Case cases[] = {
+        {3, 1, true, kHighlightGreen},
+        {3, 2, true, kHighlightYellow},
+        {16, 1, true, kHighlightGreen},
+        {16, 2, true, kHighlightYellow},
+        {OFF_ONE, 2, true, kHighlightYellow},
+        {OFF_TWO, 2, true, kHighlightYellow},
+        {OFF_ONE, 1, false, {}},
+        {BAR_ONE, 1, false, {}},
+        {BAR_TWO, 2, false, {}},
+        {7, 3, false, {}},
+    };
+    for (const Case& c : cases) {
+        board_.highlights = {};
+        board_.highlights[static_cast<std::size_t>(c.location)] = c.flag;
+        auto view = makeView();
+        view->Render();
+        const PixelImage& image = view->frontBuffer();
+        SCOPED_TRACE(std::to_string(c.location) + " flag " + std::to_string(c.flag));
+        if (!c.drawn) {
+            EXPECT_EQ(image, plain);
+            continue;
+        }
+        // Every changed pixel lies at the location and leans to the colour;
+        // some take it whole.
+        const Rect r = view->LocationRect(c.location);
+        int whole = 0;
+        int changed = 0;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                if (image.at(x, y) == plain.at(x, y)) {
+                    continue;
+                }
+                ++changed;
+                EXPECT_TRUE(x >= r.left - 2 && x < r.right + 2 && y >= r.top - 2 &&
+                            y < r.bottom + 2)
+                    << x << "," << y;
+                whole += image.at(x, y) == c.colour ? 1 : 0;
+            }
+        }
+        EXPECT_GT(whole, r.height()) << "an outline along the location";
+        EXPECT_GE(whole * 3, changed);
+    }
+}
+
+TEST_F(BoardViewTest, MaskedCheckersLeaveTheBoardVisibleAtTheirCorners) {
+    clearBoard(board_);
+    const PixelImage empty = rendered();
+    board_.position[0] = {1, 0};
+    board_.position[23] = {1, 1};
+    board_.position[BAR_ONE] = {1, 0};
+    auto view = makeView();
+    view->Render();
+    const PixelImage& image = view->frontBuffer();
+    const int d = view->layout()->checker;
+    for (const int location : {0, 23, BAR_ONE}) {
+        const Rect slot = view->SlotRect(location, 0);
+        for (const Point corner :
+             {Point{slot.left, slot.top}, Point{slot.right - 1, slot.top},
+              Point{slot.left, slot.bottom - 1}, Point{slot.right - 1, slot.bottom - 1}}) {
+            EXPECT_EQ(pixel(image, corner), pixel(empty, corner)) << location;
+        }
+        EXPECT_EQ(image.at(slot.left + d / 2, slot.top + d / 2),
+                  test::kStoneColours[location == 23 ? 2u : 1u]);
+    }
+}
+
+TEST_F(BoardViewTest, NothingIsDrawnOutsideTheBoard) {
+    const std::array<std::array<int, kEntryCount>, 2> positions{{
+        {0, 0, 0, 0, 0, 15, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -15, 0, 0, 0, 0, 0, 0, 0, 0, 0},
+        {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 5, 5, 10, 10},
+    }};
+    for (const auto& counts : positions) {
+        board_.position = positionFromSignedCounts(counts);
+        board_.cubeValue = 64;
+        PixelImage window(1024, 768, kSentinel);
+        auto view = makeView();
+        view->attachWindow(&window);
+        view->Render();
+        view->DrawMovingChecker(-20, -20, 0); // hanging over the corner
+        view->DrawMovingChecker(kBoardRect.width() - 10, kBoardRect.height() - 10, 1);
+        for (int y = 0; y < window.height(); ++y) {
+            for (int x = 0; x < window.width(); ++x) {
+                if (!kBoardRect.contains(x, y)) {
+                    ASSERT_EQ(window.at(x, y), kSentinel) << x << "," << y;
+                }
+            }
+        }
+        // The board itself is all in the window.
+        EXPECT_EQ(window.at(kBoardRect.left + 1, kBoardRect.top + 1), test::kFrameColour);
+    }
+}
+
+TEST_F(BoardViewTest, AStaleOwnerOnAnEmptyPointDrawsNothing) {
+    clearBoard(board_);
+    const PixelImage empty = rendered();
+    board_.position[7] = {0, 1};
+    board_.position[17] = {0, 0};
+    EXPECT_EQ(rendered(), empty);
+}
+
+TEST_F(BoardViewTest, FieldAndFrameFollowTheBoardColours) {
+    const std::pair<int, Rgb> marbles[] = {
+        {4, test::kRedWhiteMarble},
+        {3, test::kLightBlueMarble},
+        {2, test::kDarkBlueMarble},
+        {9, test::kDarkBlueMarble},
+    };
+    clearBoard(board_);
+    for (const auto& [marble, colour] : marbles) {
+        settings_.boardMarble = marble;
+        auto view = makeView();
+        view->Render();
+        const BoardLayout& l = *view->layout();
+        // Between the rows of points, in both halves.
+        EXPECT_EQ(view->frontBuffer().at(l.frame + l.point, l.height / 2), colour) << marble;
+        EXPECT_EQ(view->frontBuffer().at(l.rightHalfLeft() + l.point, l.height / 2), colour);
+        EXPECT_EQ(view->frontBuffer().at(2, l.height / 2), test::kFrameColour);
+    }
+    // Another wood code loads no frame picture: the frame stays unpainted.
+    settings_.boardWood = 2;
+    boxes_.clear();
+    auto view = makeView();
+    view->Render();
+    EXPECT_TRUE(boxes_.shown().empty());
+    EXPECT_FALSE(view->pictures().frame.isLoaded());
+    EXPECT_EQ(view->frontBuffer().at(2, view->layout()->height / 2), kBlack);
+}
+
+TEST_F(BoardViewTest, PointNumbersAreDrawnOnlyWhenChosen) {
+    const auto inkInFrame = [this](int showPipNumbers) {
+        settings_.showPipNumbers = showPipNumbers;
+        auto view = makeView();
+        view->Render();
+        const BoardLayout& l = *view->layout();
+        int ink = 0;
+        int dark = 0;
+        for (const int y : {l.frame / 2, l.height - l.frame / 2 - 1}) {
+            for (int x = 0; x < l.width; ++x) {
+                const Rgb p = view->frontBuffer().at(x, y);
+                ink += p != test::kFrameColour ? 1 : 0;
+                dark += p.red < 40 && p.green < 40 && p.blue < 40 ? 1 : 0;
+            }
+        }
+        return std::pair{ink, dark};
+    };
+    const auto [none, noneDark] = inkInFrame(0);
+    EXPECT_EQ(none, 0);
+    const auto [some, dark] = inkInFrame(1);
+    EXPECT_GT(some, 24 * 2) << "two rows of twelve numbers";
+    EXPECT_GT(dark, 24) << "black digits";
+}
+
+TEST_F(BoardViewTest, MissingPicturesAreReportedAtEveryLayoutAndTheBoardIsStillDrawn) {
+    std::filesystem::remove_all(folder_ / "Graphics");
+    settings_.pipColourA = 1;
+    settings_.pipColourB = 2;
+    board_.position = positionFromSignedCounts(
+        {0, 0, 0, 0, 0, 15, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -15, 0, 0, 0, 0, 0, 0, 0, 0, 0});
+    BoardView view(board_, folder_.path(), [this](GameSettings& s) { s = settings_; });
+    view.Layout(kBoardRect);
+    const std::vector<std::string> first = boxes_.texts();
+    const std::string graphics = (folder_ / "Graphics").string() + "/";
+    ASSERT_EQ(first.size(), 17u) << "frame, field, 2 x 4 checker files, 7 cube faces";
+    EXPECT_EQ(first.front(), graphics + "Wood for Board Dark.bmp could not be loaded!");
+    EXPECT_EQ(first[1], graphics + "Marble for Board Dark Blue.bmp could not be loaded!");
+    EXPECT_EQ(first[2],
+              graphics + "White Stone 50x50.bmp could not be loaded! (CTransparentSurface)");
+    EXPECT_EQ(first[4],
+              graphics + "White Vertical Stone.bmp could not be loaded! (CTransparentSurface)");
+    EXPECT_EQ(first[6],
+              graphics + "Black Stone 50x50.bmp could not be loaded! (CTransparentSurface)");
+    EXPECT_EQ(first.back(), graphics + "Double6.bmp could not be loaded!");
+
+    boxes_.clear();
+    view.Layout(kBoardRect);
+    EXPECT_EQ(boxes_.texts(), first);
+
+    view.Render();
+    EXPECT_EQ(pixel(view.frontBuffer(), pointBase(view, 12)), (Rgb{220, 220, 220}));
+    EXPECT_EQ(pixel(view.frontBuffer(), pointBase(view, 13)), (Rgb{50, 50, 50}));
+}
+
+TEST_F(BoardViewTest, OptionsTakeEffectAtTheNextLayoutNotBefore) {
+    clearBoard(board_);
+    auto view = makeView();
+    const Rect tray = view->LocationRect(OFF_ONE);
+    const Point inTray{tray.left + 4, (tray.top + tray.bottom) / 2};
+    view->Render();
+    EXPECT_EQ(pixel(view->frontBuffer(), inTray), kWhite);
+    settings_.stoneColourA = 3;
+    view->Render();
+    EXPECT_EQ(pixel(view->frontBuffer(), inTray), kWhite);
+    view->Layout(kBoardRect);
+    view->Render();
+    EXPECT_EQ(pixel(view->frontBuffer(), inTray), (Rgb{255, 0, 0}));
+}
+
+TEST_F(BoardViewTest, ARectangleTooSmallKeepsThePreviousLayout) {
+    auto view = makeView();
+    const BoardLayout before = *view->layout();
+    view->Layout({175, 0, 195, 14});
+    ASSERT_TRUE(view->layout().has_value());
+    EXPECT_EQ(view->layout()->width, before.width);
+    EXPECT_EQ(view->rectangle(), kBoardRect);
+    EXPECT_EQ(view->frontBuffer().width(), before.width);
+
+    BoardView fresh(board_, folder_.path(), [](GameSettings&) {});
+    fresh.Layout({0, 0, 10, 7});
+    EXPECT_FALSE(fresh.layout().has_value());
+    fresh.Render(); // harmless without a layout
+    EXPECT_TRUE(fresh.frontBuffer().empty());
+}
+
+TEST_F(BoardViewTest, TheSmallestWindowHasALayout) {
+    const Rect smallest = boardRectangle(kMinimumClientWidth, kMinimumAvailableHeight);
+    EXPECT_EQ(smallest.width(), kMinimumBoardWidth);
+    EXPECT_EQ(smallest.height(), kMinimumBoardHeight);
+    BoardView view(board_, folder_.path(), [](GameSettings&) {});
+    view.Layout(smallest);
+    ASSERT_TRUE(view.layout().has_value());
+    setUpStartPosition(board_);
+    PixelImage window(kMinimumClientWidth, kMinimumAvailableHeight, kSentinel);
+    view.attachWindow(&window);
+    view.Render();
+    EXPECT_EQ(window.at(smallest.left + 1, smallest.top + 1), test::kFrameColour);
+}
+
+TEST_F(BoardViewTest, MovingACheckerTwiceToTheSamePlaceDrawsOnce) {
+    setUpStartPosition(board_);
+    PixelImage window(1024, 768, kSentinel);
+    auto view = makeView();
+    view->attachWindow(&window);
+    view->Render();
+    const Rect slot = view->LiftChecker(23);
+    const int d = view->layout()->checker;
+    EXPECT_EQ(slot, view->SlotRect(23, 1));
+
+    const Rect dirty = view->DrawMovingChecker(slot.left - 30, slot.top + 40, 0);
+    EXPECT_EQ(dirty, (Rect{slot.left - 30, slot.top, slot.right, slot.bottom + 40}));
+    const Point centre{kBoardRect.left + slot.left - 30 + d / 2,
+                       kBoardRect.top + slot.top + 40 + d / 2};
+    EXPECT_EQ(pixel(window, centre), test::kStoneColours[1]);
+
+    // Scribble over the window: the same place again copies nothing.
+    for (int y = dirty.top; y < dirty.bottom; ++y) {
+        for (int x = dirty.left; x < dirty.right; ++x) {
+            window.at(kBoardRect.left + x, kBoardRect.top + y) = kSentinel;
+        }
+    }
+    EXPECT_EQ(view->DrawMovingChecker(slot.left - 30, slot.top + 40, 0), dirty);
+    EXPECT_EQ(pixel(window, centre), kSentinel);
+
+    // A new place erases the old image from buffer B's board.
+    const Rect next = view->DrawMovingChecker(slot.left - 30, slot.top + 45, 0);
+    EXPECT_EQ(next, (Rect{slot.left - 30, slot.top + 40, slot.right - 30, slot.bottom + 45}));
+    EXPECT_EQ(pixel(window, centre), test::kStoneColours[1]);
+    const Point leftBehind{centre.x, kBoardRect.top + slot.top + 41};
+    EXPECT_EQ(pixel(window, leftBehind),
+              view->backBuffer().at(leftBehind.x - kBoardRect.left, slot.top + 41));
+}
+
+TEST_F(BoardViewTest, AnAnimatedPlayEndsOnTheBoardARenderShows) {
+    setUpStartPosition(board_);
+    board_.position[6] = {1, 1}; // a blot of side 1 to hit
+    board_.position[5] = {4, 0};
+    PixelImage window(1024, 768, kSentinel);
+    auto view = makeView();
+    view->attachWindow(&window);
+    view->Render();
+    Play play;
+    play.count = 2;
+    play.moves[0] = {6, 12, 6, 1};
+    play.moves[1] = {6, 23, 17, 0};
+    MoveAnimator animator;
+    std::uint32_t now = 0;
+    animator.start(*view, play, checkerSpeed(200), false, now);
+    int steps = 0;
+    while (!animator.step(*view, now += 16)) {
+        ASSERT_LT(++steps, 1000);
+    }
+    EXPECT_EQ(board_.position[6], (BoardEntry{1, 0}));
+    EXPECT_EQ(board_.position[BAR_TWO].count, 1);
+
+    PixelImage fresh(1024, 768, kSentinel);
+    auto other = makeView();
+    other->attachWindow(&fresh);
+    other->Render();
+    EXPECT_EQ(window, fresh);
+}
+
+TEST_F(BoardViewTest, ClearHighlightsRendersOnlyWhenAFlagWasSet) {
+    clearBoard(board_);
+    PixelImage window(1024, 768, kSentinel);
+    auto view = makeView();
+    view->attachWindow(&window);
+    view->ClearHighlights();
+    EXPECT_EQ(window.at(kBoardRect.left + 1, kBoardRect.top + 1), kSentinel);
+    board_.highlights[4] = 2;
+    view->ClearHighlights();
+    EXPECT_EQ(board_.highlights[4], 0u);
+    EXPECT_EQ(window.at(kBoardRect.left + 1, kBoardRect.top + 1), test::kFrameColour);
+}
+
+} // namespace
+} // namespace vh

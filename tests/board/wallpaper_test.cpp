@@ -1,0 +1,112 @@
+#include "board/bmp_file.h"
+#include "board/wallpaper.h"
+#include "platform/message_box.h"
+#include "tests/support/temp_directory.h"
+
+#include <gtest/gtest.h>
+
+namespace vh {
+namespace {
+
+class WallpaperTest : public testing::Test {
+protected:
+    WallpaperTest() : folder_("wallpaper"), installed_(boxes_) {}
+
+    test::TempDirectory folder_;
+    RecordingMessageBoxes boxes_;
+    ScopedMessageBoxes installed_;
+};
+
+PixelImage numbered(int width, int height) {
+    PixelImage image(width, height);
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            image.at(x, y) = {static_cast<std::uint8_t>(40 * x + 10),
+                              static_cast<std::uint8_t>(60 * y + 20), 99};
+        }
+    }
+    return image;
+}
+
+TEST_F(WallpaperTest, FilesByMode) {
+    GameSettings settings;
+    settings.wallpaperPath = "Wallpapers\\Sky.bmp";
+    settings.wallpaperMode = 1;
+    EXPECT_EQ(wallpaperFile(settings, "/prog"), std::filesystem::path("/prog/Wallpapers/Sky.bmp"));
+    settings.wallpaperMode = 2;
+    settings.wallpaperPath = "/home/me/sky.bmp";
+    EXPECT_EQ(wallpaperFile(settings, "/prog"), std::filesystem::path("/home/me/sky.bmp"));
+    for (const int mode : {0, 3, -1}) {
+        settings.wallpaperMode = mode;
+        EXPECT_FALSE(wallpaperFile(settings, "/prog").has_value()) << mode;
+    }
+}
+
+TEST_F(WallpaperTest, PlainColourWithoutAPicture) {
+    GameSettings settings;
+    CSurface wallpaper;
+    loadWallpaper(wallpaper, settings, folder_.path());
+    EXPECT_FALSE(wallpaper.isLoaded());
+    PixelImage area(30, 20, kWhite);
+    paintBackground(area, settings, wallpaper);
+    EXPECT_EQ(area, PixelImage(30, 20, Rgb{16, 11, 218}));
+    EXPECT_TRUE(boxes_.shown().empty());
+}
+
+TEST_F(WallpaperTest, AWallpaperThatFailedToLoadGivesThePlainColour) {
+    GameSettings settings;
+    settings.wallpaperMode = 1;
+    settings.wallpaperPath = "Wallpapers\\Gone.bmp";
+    settings.bgRed = 200;
+    settings.bgGreen = 100;
+    settings.bgBlue = 0;
+    CSurface wallpaper;
+    loadWallpaper(wallpaper, settings, folder_.path());
+    EXPECT_EQ(boxes_.texts(), std::vector<std::string>{(folder_ / "Wallpapers/Gone.bmp").string() +
+                                                       " could not be loaded!"});
+    ASSERT_TRUE(wallpaper.isLoaded());
+    ASSERT_EQ(wallpaper.width(), 0);
+    for (const int stretch : {0, 1}) {
+        settings.stretchWallpaper = stretch;
+        PixelImage area(30, 20, kWhite);
+        paintBackground(area, settings, wallpaper); // used to divide by zero
+        EXPECT_EQ(area, PixelImage(30, 20, Rgb{200, 100, 0})) << stretch;
+    }
+}
+
+TEST_F(WallpaperTest, TilesFromTheTopLeftOrStretches) {
+    std::filesystem::create_directories(folder_ / "Wallpapers");
+    ASSERT_TRUE(saveBmpFile(folder_ / "Wallpapers/Tile.bmp", numbered(3, 2)));
+    GameSettings settings;
+    settings.wallpaperMode = 1;
+    settings.wallpaperPath = "Wallpapers\\Tile.bmp";
+    CSurface wallpaper;
+    loadWallpaper(wallpaper, settings, folder_.path());
+    ASSERT_EQ(wallpaper.width(), 3);
+    const PixelImage tile = numbered(3, 2);
+    PixelImage area(7, 5, kWhite);
+    paintBackground(area, settings, wallpaper);
+    for (int y = 0; y < 5; ++y) {
+        for (int x = 0; x < 7; ++x) {
+            ASSERT_EQ(area.at(x, y), tile.at(x % 3, y % 2)) << x << "," << y;
+        }
+    }
+
+    settings.stretchWallpaper = 1;
+    PixelImage stretched(30, 20, kWhite);
+    paintBackground(stretched, settings, wallpaper);
+    EXPECT_EQ(stretched.at(0, 0), tile.at(0, 0));
+    EXPECT_EQ(stretched.at(29, 19), tile.at(2, 1));
+    // Smooth: between two columns of the picture a blend of both.
+    const Rgb between = stretched.at(10, 0);
+    EXPECT_GT(between.red, tile.at(0, 0).red);
+    EXPECT_LT(between.red, tile.at(2, 0).red);
+
+    // Mode 0 paints the colour even with a picture at hand.
+    settings.wallpaperMode = 0;
+    paintBackground(stretched, settings, wallpaper);
+    EXPECT_EQ(stretched, PixelImage(30, 20, Rgb{16, 11, 218}));
+}
+
+} // namespace
+} // namespace vh
