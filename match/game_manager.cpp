@@ -139,6 +139,10 @@ void GameManager::startFirstTurn() {
     rollDice();
     board_.cubeValue = 1;
     startCurrentTurn();
+    showFreshBoard();
+}
+
+void GameManager::showFreshBoard() {
     stage_->render();
     diceShown_ = {};
     offerPressed_ = {};

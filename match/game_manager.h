@@ -122,6 +122,8 @@ private:
     void startFirstTurn();
     void startCurrentTurn();
     void activatePanel(int side);
+    // Draws the board of a game just set up; only the side to move is active.
+    void showFreshBoard();
     void rollDice();
     void stepPlaying();
     void endTurn();

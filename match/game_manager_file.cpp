@@ -81,11 +81,7 @@ bool GameManager::openGame(const std::filesystem::path& path) {
         clock->start(now());
     }
     startCurrentTurn();
-    stage_->render();
-    diceShown_ = {};
-    offerPressed_ = {};
-    offerAvailable_ = {};
-    activatePanel(currentSide_);
+    showFreshBoard();
     winner_ = -1;
     resultKind_ = ResultKind::Single;
     setState(GameState::Playing);
