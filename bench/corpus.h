@@ -1,19 +1,11 @@
 #pragma once
 
-#include "rules/board_position.h"
+#include "rules/roll_case.h"
 
 #include <cstdint>
 #include <vector>
 
 namespace vh::bench {
-
-// A position with the side to move and its roll.
-struct RollCase {
-    BoardPosition position;
-    int side = 0;
-    int die1 = 1;
-    int die2 = 1;
-};
 
 // The start position with each of the 36 ordered rolls, side 0 to move.
 std::vector<RollCase> startPositionRolls();

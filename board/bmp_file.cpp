@@ -68,6 +68,20 @@ struct Header {
     std::array<std::uint32_t, 3> masks{0x00FF0000u, 0x0000FF00u, 0x000000FFu};
 };
 
+// The fields both header kinds share, once read.
+bool takeSize(Header& header, std::int64_t width, std::int64_t height, std::uint16_t planes,
+              std::uint16_t bits, std::uint32_t headerSize, std::string& why) {
+    if (planes != 1) {
+        why = "the picture has " + std::to_string(planes) + " planes";
+        return false;
+    }
+    header.width = width;
+    header.height = height;
+    header.bitsPerPixel = bits;
+    header.paletteOffset = kFileHeaderSize + headerSize;
+    return true;
+}
+
 bool readHeader(BinaryReader& in, std::uint32_t headerSize, Header& header, std::string& why) {
     if (headerSize == kCoreHeaderSize) {
         std::uint16_t width = 0;
@@ -79,16 +93,8 @@ bool readHeader(BinaryReader& in, std::uint32_t headerSize, Header& header, std:
             why = "the picture header is cut short";
             return false;
         }
-        if (planes != 1) {
-            why = "the picture has " + std::to_string(planes) + " planes";
-            return false;
-        }
-        header.width = width;
-        header.height = height;
-        header.bitsPerPixel = bits;
-        header.paletteOffset = kFileHeaderSize + kCoreHeaderSize;
         header.paletteEntrySize = 3;
-        return true;
+        return takeSize(header, width, height, planes, bits, headerSize, why);
     }
     if (headerSize != kInfoHeaderSize && headerSize != 52 && headerSize != 56 &&
         headerSize != 108 && headerSize != 124) {
@@ -109,14 +115,9 @@ bool readHeader(BinaryReader& in, std::uint32_t headerSize, Header& header, std:
         why = "the picture header is cut short";
         return false;
     }
-    if (planes != 1) {
-        why = "the picture has " + std::to_string(planes) + " planes";
+    if (!takeSize(header, width, height, planes, bits, headerSize, why)) {
         return false;
     }
-    header.width = width;
-    header.height = height;
-    header.bitsPerPixel = bits;
-    header.paletteOffset = kFileHeaderSize + headerSize;
     if (header.compression == kCompressionBitFields) {
         // The masks follow a 40-byte header, or are part of a longer one.
         for (std::uint32_t& mask : header.masks) {

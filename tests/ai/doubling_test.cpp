@@ -86,7 +86,7 @@ TEST(Doubling, FollowsTheEvaluationWhenTheRaceDoesNotDecide) {
     int offers = 0;
     int accepts = 0;
     int decidedByEvaluation = 0;
-    for (const test::RandomCase& c : test::randomCases(900, 31)) {
+    for (const RollCase& c : test::randomCases(900, 31)) {
         for (const std::int32_t caution : {-4, 0, 5}) {
             const std::int32_t paramB = caution == 5 ? 2 : 0;
             BoardRecord board;

@@ -15,7 +15,7 @@ namespace {
 TEST(EvaluationCache, PlaysWithEqualKeysLeadToTheSamePosition) {
     auto list = std::make_unique<PlayList>();
     int shared = 0;
-    for (test::RandomCase& c : test::randomCases(900, 12)) {
+    for (RollCase& c : test::randomCases(900, 12)) {
         generatePlays(*list, c.position, c.side, c.die1, c.die2);
         std::map<std::uint64_t, BoardPosition> reached;
         for (const Play& play : *list) {

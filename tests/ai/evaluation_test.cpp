@@ -276,7 +276,7 @@ std::int64_t literalSafety(const BoardPosition& position, int side, std::int32_t
 TEST(Evaluation, AgreesWithTheLiteralDefinitionOnRandomPositions) {
     const std::int32_t params[] = {0, 3, -4, 17};
     int index = 0;
-    for (const test::RandomCase& c : test::randomCases(6000, 404)) {
+    for (const RollCase& c : test::randomCases(6000, 404)) {
         const std::int32_t paramB = params[index++ % 4];
         SCOPED_TRACE(index);
         for (const int side : {PLAYER_ONE, PLAYER_TWO}) {
@@ -296,7 +296,7 @@ TEST(Evaluation, AgreesWithTheLiteralDefinitionOnRandomPositions) {
 TEST(Evaluation, AfterPlayMatchesMakingThePlay) {
     auto list = std::make_unique<PlayList>();
     int checked = 0;
-    for (test::RandomCase& c : test::randomCases(1500, 77)) {
+    for (RollCase& c : test::randomCases(1500, 77)) {
         generatePlays(*list, c.position, c.side, c.die1, c.die2);
         const BoardSummary summary = summarize(c.position);
         for (const Play& play : *list) {

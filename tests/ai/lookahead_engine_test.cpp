@@ -25,7 +25,7 @@ BoardRecord boardFor(const BoardPosition& position, int die1, int die2) {
 
 class LookaheadEngineTest : public testing::Test {
 protected:
-    Play choose(const EngineParameters& parameters, const test::RandomCase& c,
+    Play choose(const EngineParameters& parameters, const RollCase& c,
                 std::uint32_t budgetMs = 60000) {
         LookaheadEngine engine(parameters, boardFor(c.position, c.die1, c.die2), c.side, budgetMs,
                                EngineTask::ChoosePlay, workspace_.get());
@@ -34,13 +34,13 @@ protected:
     }
 
     // The plays of the case, generated afresh.
-    const PlayList& plays(test::RandomCase c) {
+    const PlayList& plays(RollCase c) {
         generatePlays(*list_, c.position, c.side, c.die1, c.die2);
         return *list_;
     }
 
     // The list's first play after ordering by static total.
-    Play firstOrdered(const test::RandomCase& c, std::int32_t paramB) {
+    Play firstOrdered(const RollCase& c, std::int32_t paramB) {
         BoardPosition position = c.position;
         generatePlays(*list_, position, c.side, c.die1, c.die2);
         orderPlays(*list_, position, c.side, paramB, order_);
@@ -53,11 +53,11 @@ protected:
 };
 
 // Positions of real games whose roll can be played.
-std::vector<test::RandomCase> playableGameCases(int count, std::uint32_t seed) {
+std::vector<RollCase> playableGameCases(int count, std::uint32_t seed) {
     auto list = std::make_unique<PlayList>();
-    std::vector<test::RandomCase> cases;
+    std::vector<RollCase> cases;
     int index = 0;
-    for (test::RandomCase& c : test::randomCases(3 * count + 30, seed)) {
+    for (RollCase& c : test::randomCases(3 * count + 30, seed)) {
         if (index++ % 3 != 0) {
             continue;
         }
@@ -71,7 +71,7 @@ std::vector<test::RandomCase> playableGameCases(int count, std::uint32_t seed) {
 
 TEST_F(LookaheadEngineTest, RandomTierTakesTheDrawModuloTheCount) {
     int index = 0;
-    for (const test::RandomCase& c : playableGameCases(60, 3)) {
+    for (const RollCase& c : playableGameCases(60, 3)) {
         const std::uint32_t seed = 1000u + static_cast<std::uint32_t>(index++);
         seedRandom(seed);
         const int draw = nextRandom();
@@ -111,7 +111,7 @@ TEST_F(LookaheadEngineTest, OnlyATurnEngineOfTheRandomTierDraws) {
 
 TEST_F(LookaheadEngineTest, OnePlyTakesTheFirstOrderedPlay) {
     int index = 0;
-    for (const test::RandomCase& c : test::randomCases(600, 8)) {
+    for (const RollCase& c : test::randomCases(600, 8)) {
         const std::int32_t strength = index % 3 == 0 ? 1251 : index % 3 == 1 ? 1501 : 1749;
         const std::int32_t paramB = index++ % 4 - 1;
         const Play chosen = choose({strength, 0, paramB}, c);
@@ -125,8 +125,8 @@ TEST_F(LookaheadEngineTest, OnePlyTakesTheFirstOrderedPlay) {
 
 TEST_F(LookaheadEngineTest, WithoutTimeTheCandidatesAreJudgedStatically) {
     int differsFromTheSearch = 0;
-    const std::vector<test::RandomCase> cases = playableGameCases(40, 12);
-    for (const test::RandomCase& c : cases) {
+    const std::vector<RollCase> cases = playableGameCases(40, 12);
+    for (const RollCase& c : cases) {
         const Play expected = firstOrdered(c, 0);
         EXPECT_TRUE(samePlay(choose({2001, 0, 0}, c, 0), expected)) << "budget 0";
 
@@ -150,8 +150,8 @@ TEST_F(LookaheadEngineTest, WithoutTimeTheCandidatesAreJudgedStatically) {
 }
 
 TEST_F(LookaheadEngineTest, TwoPlyChoosesAsThePlainSearchDoes) {
-    std::vector<test::RandomCase> cases = playableGameCases(90, 21);
-    for (const test::RandomCase& c : test::randomCases(60, 22)) {
+    std::vector<RollCase> cases = playableGameCases(90, 21);
+    for (const RollCase& c : test::randomCases(60, 22)) {
         if (plays(c).count > 0 && plays(c).count < 400) {
             cases.push_back(c);
         }
@@ -159,7 +159,7 @@ TEST_F(LookaheadEngineTest, TwoPlyChoosesAsThePlainSearchDoes) {
     test::ReferenceSearch plain(2, 0);
     test::ReferenceSearch plainScaled(2, 3);
     int index = 0;
-    for (const test::RandomCase& c : cases) {
+    for (const RollCase& c : cases) {
         SCOPED_TRACE(index);
         const bool scaled = index++ % 4 == 3;
         const Play expected =
@@ -174,7 +174,7 @@ TEST_F(LookaheadEngineTest, ChosenPlayIsAlwaysOneOfTheGeneratedPlays) {
     int index = 0;
     int chosenPlays = 0;
     seedRandom(5);
-    for (const test::RandomCase& c : test::randomCases(3000, 99)) {
+    for (const RollCase& c : test::randomCases(3000, 99)) {
         const std::int32_t strengths[] = {1001, 1501, 1001, 1751, 1251, 2001};
         const std::int32_t strength = strengths[index++ % 6];
         // The look-ahead on the busiest positions is left to the test above.
@@ -202,7 +202,7 @@ TEST_F(LookaheadEngineTest, LargeParametersStillPlayTheRoll) {
     // and 6, while side 1 has no blot: side 0's safety is always the lower.
     const BoardPosition position = positionFromSignedCounts(
         {0, 0, 0, 0, 0, -2, -2, 0, 0, 0, 0, 0, 2, 0, 0, 0, 0, 0, 0, 0, 2, 0, 0, 0, 0, 0, 11, 11});
-    const test::RandomCase c{position, PLAYER_ONE, 6, 5};
+    const RollCase c{position, PLAYER_ONE, 6, 5};
     const std::int32_t paramB = 20000;
     BoardPosition scratch = position;
     generatePlays(*list_, scratch, PLAYER_ONE, 6, 5);
@@ -230,7 +230,7 @@ TEST_F(LookaheadEngineTest, ARollWithoutPlayLeavesTheResultEmpty) {
 }
 
 TEST_F(LookaheadEngineTest, WorksOnItsOwnCopyOfTheBoard) {
-    const test::RandomCase c = playableGameCases(1, 40).front();
+    const RollCase c = playableGameCases(1, 40).front();
     BoardRecord board = boardFor(c.position, c.die1, c.die2);
     board.cubeValue = 4;
     LookaheadEngine engine({2001, 0, 0}, board, c.side, 60000);
@@ -243,10 +243,10 @@ TEST_F(LookaheadEngineTest, WorksOnItsOwnCopyOfTheBoard) {
 }
 
 TEST_F(LookaheadEngineTest, StopFromAnotherThreadEndsTheSearchWithALegalPlay) {
-    const std::vector<test::RandomCase> cases = playableGameCases(12, 61);
+    const std::vector<RollCase> cases = playableGameCases(12, 61);
     double slowestStopMs = 0.0;
     int index = 0;
-    for (const test::RandomCase& c : cases) {
+    for (const RollCase& c : cases) {
         LookaheadEngine engine({2001, 0, 0}, boardFor(c.position, c.die1, c.die2), c.side, 60000,
                                EngineTask::ChoosePlay, workspace_.get());
         WorkerThread worker;

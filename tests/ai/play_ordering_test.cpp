@@ -14,7 +14,7 @@ TEST(PlayOrdering, HighestTotalFirstAndEqualTotalsInListOrder) {
     auto list = std::make_unique<PlayList>();
     std::vector<ScoredPlay> order;
     int ties = 0;
-    for (test::RandomCase& c : test::randomCases(800, 5)) {
+    for (RollCase& c : test::randomCases(800, 5)) {
         const BoardPosition before = c.position;
         generatePlays(*list, c.position, c.side, c.die1, c.die2);
         orderPlays(*list, c.position, c.side, 1, order);
@@ -49,7 +49,7 @@ TEST(PlayOrdering, SameOrderAsTheBubbleSort) {
     auto bubbled = std::make_unique<PlayList>();
     std::vector<ScoredPlay> order;
     int compared = 0;
-    for (test::RandomCase& c : test::randomCases(500, 6)) {
+    for (RollCase& c : test::randomCases(500, 6)) {
         generatePlays(*list, c.position, c.side, c.die1, c.die2);
         if (list->count > 1500) {
             continue;

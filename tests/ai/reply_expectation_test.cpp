@@ -23,7 +23,7 @@ TEST(ReplyExpectation, SameValueAsOrderingEveryRollInFull) {
     int index = 0;
     int belowSentinel = 0;
     std::int64_t remembered = 0;
-    for (test::RandomCase& c : test::randomCases(240, 17)) {
+    for (RollCase& c : test::randomCases(240, 17)) {
         const std::size_t which = static_cast<std::size_t>(index++) % std::size(params);
         const std::int32_t paramB = params[which];
         const BoardPosition before = c.position;

@@ -30,7 +30,7 @@ TEST(SearchAllocation, TheCounterCounts) {
 TEST(SearchAllocation, EvaluationAndReplyScoringNeverAllocate) {
     auto list = std::make_unique<PlayList>();
     EvaluationCache cache;
-    for (test::RandomCase& c : test::randomCases(300, 4)) {
+    for (RollCase& c : test::randomCases(300, 4)) {
         SearchStatistics statistics;
         const long used = countAllocations([&] {
             Evaluation sink = evaluate(c.position, c.side, 1);
@@ -53,7 +53,7 @@ TEST(SearchAllocation, EvaluationAndReplyScoringNeverAllocate) {
 TEST(SearchAllocation, ATwoPlySearchAllocatesNothingPerNode) {
     auto workspace = makeSearchWorkspace();
     int searched = 0;
-    for (const test::RandomCase& c : test::randomCases(60, 5)) {
+    for (const RollCase& c : test::randomCases(60, 5)) {
         BoardRecord board;
         board.position = c.position;
         board.die1 = c.die1;

@@ -10,7 +10,7 @@ namespace vh::test {
 
 // Writes .bmp files field by field, independent of the program's writer, so
 // the reader can be checked against files laid out by hand.
-struct BmpSpec {
+struct BmpLayout {
     int width = 0;
     int height = 0;
     int bitsPerPixel = 24;
@@ -24,12 +24,12 @@ struct BmpSpec {
     bool dropLastRowPadding = false;
 };
 
-std::vector<std::byte> buildBmp(const BmpSpec& spec);
+std::vector<std::byte> buildBmp(const BmpLayout& layout);
 
-// The picture a spec describes, as the reader should return it.
-PixelImage expectedImage(const BmpSpec& spec);
+// The picture a layout describes, as the reader should return it.
+PixelImage expectedImage(const BmpLayout& layout);
 
-// A small spec of each depth, with colours all over the place.
-std::vector<BmpSpec> sampleSpecs();
+// A small layout of each depth, with colours all over the place.
+std::vector<BmpLayout> sampleLayouts();
 
 } // namespace vh::test

@@ -8,35 +8,35 @@ namespace vh {
 namespace {
 
 TEST(BmpFile, ReadsEveryUncompressedDepthBothRowOrdersAndHeaders) {
-    for (const test::BmpSpec& spec : test::sampleSpecs()) {
-        SCOPED_TRACE(std::to_string(spec.bitsPerPixel) + " bits, header " +
-                     std::to_string(spec.headerSize) + (spec.topDown ? ", top-down" : ""));
+    for (const test::BmpLayout& layout : test::sampleLayouts()) {
+        SCOPED_TRACE(std::to_string(layout.bitsPerPixel) + " bits, header " +
+                     std::to_string(layout.headerSize) + (layout.topDown ? ", top-down" : ""));
         std::string reason;
-        const auto picture = decodeBmp(test::buildBmp(spec), &reason);
+        const auto picture = decodeBmp(test::buildBmp(layout), &reason);
         ASSERT_TRUE(picture) << reason;
-        EXPECT_EQ(picture->bitsPerPixel, spec.bitsPerPixel);
-        EXPECT_EQ(picture->image, test::expectedImage(spec));
+        EXPECT_EQ(picture->bitsPerPixel, layout.bitsPerPixel);
+        EXPECT_EQ(picture->image, test::expectedImage(layout));
     }
 }
 
 TEST(BmpFile, TopDownAndBottomUpFilesOfOnePictureReadAlike) {
-    test::BmpSpec spec = test::sampleSpecs()[3];
-    const auto bottomUp = decodeBmp(test::buildBmp(spec));
-    spec.topDown = true;
-    const auto topDown = decodeBmp(test::buildBmp(spec));
+    test::BmpLayout layout = test::sampleLayouts()[3];
+    const auto bottomUp = decodeBmp(test::buildBmp(layout));
+    layout.topDown = true;
+    const auto topDown = decodeBmp(test::buildBmp(layout));
     ASSERT_TRUE(bottomUp && topDown);
     EXPECT_EQ(bottomUp->image, topDown->image);
-    EXPECT_NE(test::buildBmp(spec), test::buildBmp(test::sampleSpecs()[3]));
+    EXPECT_NE(test::buildBmp(layout), test::buildBmp(test::sampleLayouts()[3]));
 }
 
 TEST(BmpFile, ToleratesAMissingPadOnTheLastRowAndAShortColourTable) {
-    test::BmpSpec spec = test::sampleSpecs()[3]; // 5 pixels of 24 bits: one pad byte a row
-    spec.dropLastRowPadding = true;
-    const auto picture = decodeBmp(test::buildBmp(spec));
+    test::BmpLayout layout = test::sampleLayouts()[3]; // 5 pixels of 24 bits: one pad byte a row
+    layout.dropLastRowPadding = true;
+    const auto picture = decodeBmp(test::buildBmp(layout));
     ASSERT_TRUE(picture);
-    EXPECT_EQ(picture->image, test::expectedImage(spec));
+    EXPECT_EQ(picture->image, test::expectedImage(layout));
 
-    test::BmpSpec shortTable = test::sampleSpecs()[2]; // 8 bits
+    test::BmpLayout shortTable = test::sampleLayouts()[2]; // 8 bits
     shortTable.palette.resize(4);
     shortTable.values.assign(shortTable.values.size(), 2);
     shortTable.values[0] = 200; // past the table
@@ -47,11 +47,11 @@ TEST(BmpFile, ToleratesAMissingPadOnTheLastRowAndAShortColourTable) {
 }
 
 TEST(BmpFile, RefusesWhatItCannotShowWithAReason) {
-    const test::BmpSpec good = test::sampleSpecs()[3];
+    const test::BmpLayout good = test::sampleLayouts()[3];
     const auto variant = [&](auto change) {
-        test::BmpSpec spec = good;
-        change(spec);
-        return test::buildBmp(spec);
+        test::BmpLayout layout = good;
+        change(layout);
+        return test::buildBmp(layout);
     };
     std::vector<std::byte> cutPixels = test::buildBmp(good);
     cutPixels.resize(cutPixels.size() - 4);
@@ -68,25 +68,26 @@ TEST(BmpFile, RefusesWhatItCannotShowWithAReason) {
         {"empty", {}, "not a .bmp file"},
         {"not a bmp", wrongMagic, "not a .bmp file"},
         {"header cut", cutHeader, "the picture header is cut short"},
-        {"16 bits", variant([](test::BmpSpec& s) {
+        {"16 bits", variant([](test::BmpLayout& s) {
              s.bitsPerPixel = 16;
              s.values.assign(s.values.size(), 0);
          }),
          "16-bit pictures are not supported"},
-        {"run-length", variant([](test::BmpSpec& s) { s.compression = 1; }),
+        {"run-length", variant([](test::BmpLayout& s) { s.compression = 1; }),
          "compressed pictures are not supported"},
-        {"jpeg inside", variant([](test::BmpSpec& s) { s.compression = 4; }),
+        {"jpeg inside", variant([](test::BmpLayout& s) { s.compression = 4; }),
          "compressed pictures are not supported"},
-        {"two planes", variant([](test::BmpSpec& s) { s.planes = 2; }), "the picture has 2 planes"},
-        {"24-bit masks", variant([](test::BmpSpec& s) {
+        {"two planes", variant([](test::BmpLayout& s) { s.planes = 2; }),
+         "the picture has 2 planes"},
+        {"24-bit masks", variant([](test::BmpLayout& s) {
              s.compression = 3;
              s.masks = {0xFF0000, 0xFF00, 0xFF};
          }),
          "colour masks are supported for 32-bit pictures only"},
-        {"unknown header", variant([](test::BmpSpec& s) { s.headerSize = 64; }),
+        {"unknown header", variant([](test::BmpLayout& s) { s.headerSize = 64; }),
          "unknown picture header of 64 bytes"},
         {"pixels cut", cutPixels, "the pixels are cut short"},
-        {"no width", variant([](test::BmpSpec& s) {
+        {"no width", variant([](test::BmpLayout& s) {
              s.width = 0;
              s.values.clear();
          }),
@@ -101,18 +102,18 @@ TEST(BmpFile, RefusesWhatItCannotShowWithAReason) {
 }
 
 TEST(BmpFile, RefusesPicturesLargerThanItsLimitBeforeAllocating) {
-    test::BmpSpec spec;
-    spec.width = kMaxBmpSide + 1;
-    spec.height = 1;
-    spec.bitsPerPixel = 1;
-    spec.palette = {kBlack, kWhite};
-    spec.values.assign(static_cast<std::size_t>(spec.width), 1);
+    test::BmpLayout layout;
+    layout.width = kMaxBmpSide + 1;
+    layout.height = 1;
+    layout.bitsPerPixel = 1;
+    layout.palette = {kBlack, kWhite};
+    layout.values.assign(static_cast<std::size_t>(layout.width), 1);
     std::string reason;
-    EXPECT_FALSE(decodeBmp(test::buildBmp(spec), &reason));
+    EXPECT_FALSE(decodeBmp(test::buildBmp(layout), &reason));
     EXPECT_NE(reason.find("larger than"), std::string::npos) << reason;
 
     // Headers promising a big picture over a few bytes of pixels.
-    std::vector<std::byte> small = test::buildBmp(test::sampleSpecs()[3]);
+    std::vector<std::byte> small = test::buildBmp(test::sampleLayouts()[3]);
     small[18] = std::byte{0x00};
     small[19] = std::byte{0x10}; // width 4096
     small[22] = std::byte{0x00};

@@ -10,8 +10,8 @@ namespace {
 
 TEST(BmpMutation, DamagedFilesAreReadOrRefusedWithoutCrashOrWildAllocation) {
     std::vector<std::vector<std::byte>> files;
-    for (const test::BmpSpec& spec : test::sampleSpecs()) {
-        files.push_back(test::buildBmp(spec));
+    for (const test::BmpLayout& layout : test::sampleLayouts()) {
+        files.push_back(test::buildBmp(layout));
     }
     // Offsets of the pixel offset, header size, width, height, depth,
     // compression and colour count.

@@ -9,6 +9,20 @@ namespace {
 
 using HumanPlayerTest = GameFixture;
 
+BoardRecord startWithSixFive() {
+    BoardRecord board;
+    setUpStartPosition(board);
+    board.die1 = 6;
+    board.die2 = 5;
+    return board;
+}
+
+void expectNoHighlights(const BoardRecord& board) {
+    for (const auto flag : board.highlights) {
+        EXPECT_EQ(flag, kHighlightNone);
+    }
+}
+
 TEST_F(HumanPlayerTest, MarksDiceUsedSlotBySlot) {
     BoardRecord board;
     HeadlessStage stage(board);
@@ -52,10 +66,7 @@ TEST_F(HumanPlayerTest, MarksDiceUsedSlotBySlot) {
 }
 
 TEST_F(HumanPlayerTest, SuggestMoveHighlightsTheStartAndEndOfALegalMove) {
-    BoardRecord board;
-    setUpStartPosition(board);
-    board.die1 = 6;
-    board.die2 = 5;
+    BoardRecord board = startWithSixFive();
     HeadlessStage stage(board);
     HumanPlayer player(0, "Ann", [] { return GameSettings{}; });
     player.startTurn(stage, {});
@@ -77,10 +88,7 @@ TEST_F(HumanPlayerTest, SuggestMoveHighlightsTheStartAndEndOfALegalMove) {
 }
 
 TEST_F(HumanPlayerTest, SuggestMoveWithNoFreeDieOrNoMoveShowsNothing) {
-    BoardRecord board;
-    setUpStartPosition(board);
-    board.die1 = 6;
-    board.die2 = 5;
+    BoardRecord board = startWithSixFive();
     HeadlessStage stage(board);
     HumanPlayer player(0, "Ann", [] { return GameSettings{}; });
     player.startTurn(stage, {});
@@ -88,9 +96,7 @@ TEST_F(HumanPlayerTest, SuggestMoveWithNoFreeDieOrNoMoveShowsNothing) {
     player.markDieUsed(5, true, board);
     board.highlights[3] = kHighlightTarget;
     player.suggestMove(stage);
-    for (const auto flag : board.highlights) {
-        EXPECT_EQ(flag, kHighlightNone);
-    }
+    expectNoHighlights(board);
 
     // Two on the bar against a closed entry: nothing to suggest.
     board.position = positionFromSignedCounts(
@@ -98,9 +104,7 @@ TEST_F(HumanPlayerTest, SuggestMoveWithNoFreeDieOrNoMoveShowsNothing) {
     board.die1 = board.die2 = 6;
     player.startTurn(stage, {});
     player.suggestMove(stage);
-    for (const auto flag : board.highlights) {
-        EXPECT_EQ(flag, kHighlightNone);
-    }
+    expectNoHighlights(board);
 }
 
 using RestartTest = GameFixture;

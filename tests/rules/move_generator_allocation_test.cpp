@@ -10,7 +10,7 @@ namespace {
 
 TEST(MoveGeneratorAllocation, GeneratesWithoutTouchingTheHeap) {
     auto list = std::make_unique<PlayList>();
-    std::vector<test::RandomCase> cases = test::randomCases(3000, 99);
+    std::vector<RollCase> cases = test::randomCases(3000, 99);
 
     {
         // The counter itself must work, or the check below proves nothing.
@@ -22,7 +22,7 @@ TEST(MoveGeneratorAllocation, GeneratesWithoutTouchingTheHeap) {
 
     long plays = 0;
     const test::AllocationWatch watch;
-    for (test::RandomCase& c : cases) {
+    for (RollCase& c : cases) {
         generatePlays(*list, c.position, c.side, c.die1, c.die2);
         plays += list->count;
     }

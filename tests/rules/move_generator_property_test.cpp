@@ -36,7 +36,7 @@ int secondPassStart(const PlayList& list, int die1, int die2) {
     return list.count;
 }
 
-void checkCase(PlayList& list, test::RandomCase& c) {
+void checkCase(PlayList& list, RollCase& c) {
     const BoardPosition before = c.position;
     generatePlays(list, c.position, c.side, c.die1, c.die2);
     ASSERT_TRUE(samePlacement(c.position, before)) << "the working position was changed";
@@ -83,7 +83,7 @@ class MoveGeneratorProperty : public testing::TestWithParam<std::uint32_t> {};
 
 TEST_P(MoveGeneratorProperty, AgreesWithTheBruteForceReference) {
     auto list = std::make_unique<PlayList>();
-    std::vector<test::RandomCase> cases = test::randomCases(1500, GetParam());
+    std::vector<RollCase> cases = test::randomCases(1500, GetParam());
     int playsSeen = 0;
     for (std::size_t index = 0; index < cases.size(); ++index) {
         SCOPED_TRACE("case " + std::to_string(index));

@@ -48,15 +48,15 @@ BoardPosition scatteredPosition(Engine& engine, bool homeBias) {
 
 } // namespace
 
-std::vector<RandomCase> randomCases(int count, std::uint32_t seed) {
+std::vector<RollCase> randomCases(int count, std::uint32_t seed) {
     Engine engine(seed);
     auto list = std::make_unique<PlayList>();
-    std::vector<RandomCase> cases;
+    std::vector<RollCase> cases;
     BoardPosition game;
     setStartPosition(game);
     int gameSide = PLAYER_ONE;
     while (static_cast<int>(cases.size()) < count) {
-        RandomCase randomCase;
+        RollCase randomCase;
         randomCase.die1 = uniform(engine, 1, 6);
         randomCase.die2 = uniform(engine, 1, 6);
         switch (cases.size() % 3) {
