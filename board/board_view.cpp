@@ -344,6 +344,10 @@ void BoardView::copyToWindow(const Rect& area) {
     transferBlock(*window_, rectangle_.left + clipped.left, rectangle_.top + clipped.top,
                   clipped.width(), clipped.height(), bufferA_.picture(), clipped.left, clipped.top,
                   RasterOp::SourceCopy);
+    if (windowChanged_) {
+        windowChanged_({rectangle_.left + clipped.left, rectangle_.top + clipped.top,
+                        rectangle_.left + clipped.right, rectangle_.top + clipped.bottom});
+    }
 }
 
 } // namespace vh

@@ -62,8 +62,12 @@ public:
     // returns the same rectangle.
     Rect DrawMovingChecker(int x, int y, int side);
 
-    // The window the view copies into (not owned; nullptr for none).
+    // The window the view copies into (not owned; nullptr for none), and who
+    // is told which area of it changed after each copy (window coordinates).
     void attachWindow(PixelImage* window) { window_ = window; }
+    void onWindowChanged(std::function<void(const Rect&)> changed) {
+        windowChanged_ = std::move(changed);
+    }
     const PixelImage& frontBuffer() const { return bufferA_.picture(); } // buffer A
     const PixelImage& backBuffer() const { return bufferB_.picture(); }  // buffer B
     // The board's rectangle in the window, and its layout (nothing before
@@ -110,6 +114,7 @@ private:
     std::filesystem::path programDirectory_;
     SettingsLoader loader_;
     PixelImage* window_ = nullptr;
+    std::function<void(const Rect&)> windowChanged_;
 
     // Made at each layout, so that a compose is mostly block copies: the
     // board without highlights, checkers and cube; the pictures at the sizes

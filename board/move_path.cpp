@@ -1,12 +1,15 @@
 #include "board/move_path.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 
 namespace vh {
 
 float checkerSpeed(int animationSpeed) {
-    return static_cast<float>(animationSpeed < 1 ? 1 : animationSpeed) * 0.002f;
+    return static_cast<float>(std::clamp(animationSpeed, kSlowestAnimationSpeed,
+                                         kFastestAnimationSpeed)) *
+           0.002f;
 }
 
 int roundTravel(float travel) {

@@ -6,9 +6,13 @@
 
 namespace vh {
 
+// The range of the "Stone Movement Speed" option.
+inline constexpr int kSlowestAnimationSpeed = 20;
+inline constexpr int kFastestAnimationSpeed = 200;
+
 // Checker speed in pixels per millisecond for the "Stone Movement Speed"
-// option (20 to 200). Values below 1, which only a damaged settings file
-// holds, count as 1 so that an animation always ends.
+// option. Values outside the option's range (an old or damaged settings file
+// may hold 1, which would glide at 2 pixels a second) count as its nearest end.
 float checkerSpeed(int animationSpeed);
 
 // Rounds a non-negative travel to whole pixels: down when the fraction is

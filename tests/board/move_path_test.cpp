@@ -5,13 +5,14 @@
 namespace vh {
 namespace {
 
-TEST(CheckerSpeed, IsTwoThousandthsOfTheSliderAndNeverZero) {
+TEST(CheckerSpeed, IsTwoThousandthsOfTheSliderClampedIntoItsRange) {
     EXPECT_FLOAT_EQ(checkerSpeed(20), 0.04f);
     EXPECT_FLOAT_EQ(checkerSpeed(100), 0.2f);
     EXPECT_FLOAT_EQ(checkerSpeed(200), 0.4f);
-    EXPECT_FLOAT_EQ(checkerSpeed(1), 0.002f);
-    EXPECT_FLOAT_EQ(checkerSpeed(0), 0.002f);
-    EXPECT_FLOAT_EQ(checkerSpeed(-40), 0.002f);
+    // A first start used to store 1: the checkers crawled at 2 pixels a second.
+    EXPECT_FLOAT_EQ(checkerSpeed(1), 0.04f);
+    EXPECT_FLOAT_EQ(checkerSpeed(-40), 0.04f);
+    EXPECT_FLOAT_EQ(checkerSpeed(5000), 0.4f);
 }
 
 TEST(RoundTravel, RoundsUpFromFourNinths) {

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "match/game_manager.h"
+
+#include <cstdint>
+#include <string>
+
+namespace vh {
+
+// The three panes of the main window's status line.
+struct StatusTexts {
+    std::string gameTime; // "Game Time 09:05"
+    std::string turns;    // "Turns Played: 12"
+    std::string turn;     // "Anna's turn - Time Remaining 2:07", or "Game Finished."
+
+    bool operator==(const StatusTexts&) const = default;
+};
+
+// "Game Time mm:ss": both two digits at least, minutes not limited.
+std::string gameTimeText(std::uint32_t milliseconds);
+std::string turnsPlayedText(int turns);
+// "<name>'s turn", followed by " - Time Remaining m:ss" when time is left on
+// the player's clock (minutes unpadded).
+std::string turnText(const std::string& name, std::uint32_t remainingMs);
+
+StatusTexts statusTexts(const GameManager& game);
+
+} // namespace vh

@@ -1,0 +1,94 @@
+#include "match/command_states.h"
+#include "match/status_text.h"
+#include "tests/match/game_fixture.h"
+
+namespace vh::test {
+namespace {
+
+TEST(StatusText, GameTimeAndTurnTexts) {
+    struct Case {
+        std::uint32_t ms;
+        const char* gameTime;
+        const char* turn; // for "Ann" with this much left on her clock
+    };
+    const Case cases[] = {
+        {0, "Game Time 00:00", "Ann's turn"},
+        {999, "Game Time 00:00", "Ann's turn - Time Remaining 0:00"},
+        {(9 * 60 + 5) * 1000, "Game Time 09:05", "Ann's turn - Time Remaining 9:05"},
+        {(2 * 60 + 7) * 1000 + 500, "Game Time 02:07", "Ann's turn - Time Remaining 2:07"},
+        {(10 * 60 + 10) * 1000, "Game Time 10:10", "Ann's turn - Time Remaining 10:10"},
+        {100 * 60 * 1000, "Game Time 100:00", "Ann's turn - Time Remaining 100:00"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(gameTimeText(c.ms), c.gameTime) << c.ms;
+        EXPECT_EQ(turnText("Ann", c.ms), c.turn) << c.ms;
+    }
+    EXPECT_EQ(turnsPlayedText(12), "Turns Played: 12");
+}
+
+using StatusLineTest = GameFixture;
+
+TEST_F(StatusLineTest, CommandsFollowTheGame) {
+    EXPECT_EQ(commandStates(nullptr), CommandStates{});
+    EXPECT_EQ(nextPassDelayMs(nullptr), kQuietPassMs);
+
+    // A human (side 0) against a computer, the human to move.
+    const SavedGame saved = savedGameAt(
+        {-2, 0, 0, 0, 0, 5, 0, 3, 0, 0, 0, -5, 5, 0, 0, 0, -3, 0, -5, 0, 0, 0, 0, 2, 0, 0, 0, 0},
+        0, 6, 1, "Ann", false, "Milo", true);
+    auto manager = openSaved(settingsFor(false, "Ann", true, "Milo"), saved);
+    manager->showDice();
+    manager->step();
+
+    CommandStates humanToMove;
+    humanToMove.restart = humanToMove.pause = humanToMove.save = humanToMove.suggest = true;
+    EXPECT_EQ(commandStates(manager.get()), humanToMove);
+
+    auto* human = dynamic_cast<HumanPlayer*>(manager->currentPlayer());
+    ASSERT_NE(human, nullptr);
+    human->playMove(manager->stage(), {6, 12, 6, 0});
+    manager->step();
+    CommandStates humanMoved = humanToMove;
+    humanMoved.save = false;
+    humanMoved.undo = true;
+    EXPECT_EQ(commandStates(manager.get()), humanMoved);
+
+    manager->pause();
+    CommandStates paused;
+    paused.restart = paused.resume = true;
+    EXPECT_EQ(commandStates(manager.get()), paused);
+    EXPECT_EQ(nextPassDelayMs(manager.get()), kQuietPassMs);
+    manager->resume();
+
+    human->playMove(manager->stage(), {1, 6, 5, 0});
+    manager->step(); // the turn ends; the computer starts thinking
+    ASSERT_TRUE(manager->isComputerThinking());
+    CommandStates thinking;
+    thinking.restart = thinking.force = true;
+    EXPECT_EQ(commandStates(manager.get()), thinking);
+    EXPECT_EQ(nextPassDelayMs(manager.get()), kBusyPassMs);
+    EXPECT_EQ(statusTexts(*manager).turn, "Milo's turn");
+}
+
+TEST_F(StatusLineTest, AHumanToMoveWaitsForTheNextSecondOnEitherClock) {
+    GameSettings settings = settingsFor(false, "Ann", false, "Bob");
+    settings.useTimer = 1;
+    settings.initialMinutes = 2;
+    settings.initialSeconds = 0;
+    auto manager = startGame(settings, 5);
+    now_ += 300;
+    manager->step();
+    // 300 ms of game time: 700 until it reads a second; the clock (2:00 plus
+    // nothing per move, 300 gone) changes its reading in 701.
+    EXPECT_EQ(nextPassDelayMs(manager.get()), 700u);
+    const StatusTexts texts = statusTexts(*manager);
+    EXPECT_EQ(texts.gameTime, "Game Time 00:00");
+    EXPECT_EQ(texts.turns, "Turns Played: 0");
+    EXPECT_EQ(texts.turn, manager->currentPlayer()->name() + "'s turn - Time Remaining 1:59");
+    now_ += 650;
+    manager->step();
+    EXPECT_EQ(nextPassDelayMs(manager.get()), 50u);
+}
+
+} // namespace
+} // namespace vh::test
