@@ -9,6 +9,7 @@
 #include "platform/random.h"
 #include "platform/sound.h"
 #include "platform/tick_count.h"
+#include "players/roster_file.h"
 #include "rules/side.h"
 
 #include <ctime>
@@ -466,6 +467,42 @@ bool GameManager::canOfferDouble() const {
 
 std::uint32_t GameManager::remainingTime() const {
     return clockValue(currentSide_).value_or(0);
+}
+
+PanelContent GameManager::panelContent(int side) const {
+    PanelContent content;
+    const Player* seated = player(side);
+    if (seated == nullptr) {
+        return content;
+    }
+    const auto index = static_cast<std::size_t>(side);
+    content.name = seated->name();
+    content.isComputer = seated->isComputer();
+    content.textColourCode = side == 0 ? settings_.stoneColourA : settings_.stoneColourB;
+    content.timed = timed_;
+    content.clockMs = clockValue(side).value_or(0);
+    content.pipsToGo = static_cast<int>(pipCount(board_.position, side));
+    content.active = side == currentSide_;
+    content.diceShown = diceShown_[index];
+    content.die1 = board_.die1;
+    content.die2 = board_.die2;
+    return content;
+}
+
+std::filesystem::path GameManager::panelPhoto(int side) const {
+    const Player* seated = player(side);
+    if (seated == nullptr) {
+        return {};
+    }
+    if (seated->isComputer()) {
+        ComputerProfile profile;
+        profile.name = seated->name();
+        return profilePicturePath(profile);
+    }
+    const PlayerRecord* record =
+        environment_.store != nullptr ? environment_.store->findPlayer(seated->name()) : nullptr;
+    return record != nullptr && !record->photoPath.empty() ? std::filesystem::path(record->photoPath)
+                                                           : std::filesystem::path();
 }
 
 std::optional<std::string> GameManager::firstHumanName() const {

@@ -2,6 +2,7 @@
 
 #include "board/checker_stage.h"
 #include "board/move_animator.h"
+#include "board/player_panel.h"
 #include "match/move_history.h"
 #include "match/stopwatch.h"
 #include "players/player.h"
@@ -94,6 +95,12 @@ public:
     bool canOfferDouble() const;
     std::uint32_t remainingTime() const;
     std::optional<std::string> firstHumanName() const;
+
+    // What the panel of a side shows, and the photo file it shows: a
+    // computer's portrait, a stored player's own photo (empty for the
+    // standard one).
+    PanelContent panelContent(int side) const;
+    std::filesystem::path panelPhoto(int side) const;
 
     GameState state() const { return state_; }
     int currentSide() const { return currentSide_; }

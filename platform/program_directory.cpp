@@ -28,4 +28,18 @@ std::filesystem::path programPath(std::string_view relative) {
     return programDirectory() / std::filesystem::path(relative);
 }
 
+std::filesystem::path findProgramDirectory() {
+    namespace fs = std::filesystem;
+    std::error_code error;
+    const fs::path working = fs::current_path(error);
+    if (!error && fs::exists(working / "Data" / "Computers.dat", error)) {
+        return working;
+    }
+    const fs::path executable = fs::read_symlink("/proc/self/exe", error);
+    if (!error && fs::exists(executable.parent_path() / "Data" / "Computers.dat", error)) {
+        return executable.parent_path();
+    }
+    return working.empty() ? fs::path(".") : working;
+}
+
 } // namespace vh

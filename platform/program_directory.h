@@ -12,4 +12,9 @@ const std::filesystem::path& programDirectory();
 void setProgramDirectory(const std::filesystem::path& directory);
 std::filesystem::path programPath(std::string_view relative);
 
+// Where a program finds its data when nobody says: the working directory
+// when it holds the computer roster (Data/Computers.dat), else the folder of
+// the running executable when that does, else the working directory.
+std::filesystem::path findProgramDirectory();
+
 } // namespace vh

@@ -5,6 +5,8 @@ VARNHOLT_PACKAGES=(
     g++ cmake ninja-build
     libgtest-dev libgmock-dev libbenchmark-dev libstb-dev
     clang-format fonts-liberation2
+    qt6-base-dev qt6-multimedia-dev libgl-dev
+    xvfb xdotool
 )
 
 # Installs the packages that are not installed yet (apt-get, non-interactive).

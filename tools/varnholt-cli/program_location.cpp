@@ -18,15 +18,7 @@ void chooseProgramDirectory(const Arguments& options) {
         setProgramDirectory(directory);
         return;
     }
-    std::error_code error;
-    if (fs::exists(fs::current_path(error) / "Data" / "Computers.dat", error)) {
-        setProgramDirectory(fs::current_path(error));
-        return;
-    }
-    const fs::path executable = fs::read_symlink("/proc/self/exe", error);
-    if (!error && fs::exists(executable.parent_path() / "Data" / "Computers.dat", error)) {
-        setProgramDirectory(executable.parent_path());
-    }
+    setProgramDirectory(findProgramDirectory());
 }
 
 } // namespace vh::cli

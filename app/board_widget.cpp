@@ -1,0 +1,313 @@
+#include "app/board_widget.h"
+
+#include "app/pictures.h"
+#include "app/player_panel_widget.h"
+#include "board/board_layout.h"
+#include "board/board_view.h"
+#include "board/pause_notice.h"
+#include "board/wallpaper.h"
+#include "match/game_manager.h"
+#include "platform/program_directory.h"
+#include "platform/random.h"
+#include "platform/sound.h"
+
+#include <QEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QTimer>
+#include <cmath>
+
+namespace vh::app {
+namespace {
+
+// Room of a panel left of the board: from 160 to 10 pixels left of it.
+constexpr int kPanelLeft = 160;
+constexpr int kPanelRight = 10;
+constexpr int kDiceRevealMs = 500;
+// The notice of a paused game is placed against the main window's whole
+// client area, which reaches past this widget by the toolbar above it and
+// the status line below.
+constexpr int kToolbarAndStatusHeight = 80;
+
+MouseMessage pressMessage(Qt::MouseButton button) {
+    switch (button) {
+    case Qt::RightButton:
+        return MouseMessage::RightDown;
+    case Qt::MiddleButton:
+        return MouseMessage::MiddleDown;
+    default:
+        return MouseMessage::LeftDown;
+    }
+}
+
+MouseMessage releaseMessage(Qt::MouseButton button) {
+    switch (button) {
+    case Qt::RightButton:
+        return MouseMessage::RightUp;
+    case Qt::MiddleButton:
+        return MouseMessage::MiddleUp;
+    default:
+        return MouseMessage::LeftUp;
+    }
+}
+
+} // namespace
+
+BoardWidget::BoardWidget(QWidget* parent)
+    : QWidget(parent), handCursor_(boardCursor(CursorShape::Hand)),
+      grabCursor_(boardCursor(CursorShape::Grab)) {
+    setObjectName("board");
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(true);
+    setMinimumSize(kMinimumClientWidth, kMinimumAvailableHeight);
+    for (int side = 0; side < 2; ++side) {
+        auto* panel = new PlayerPanelWidget(this);
+        panel->setObjectName(side == 0 ? "playerOnePanel" : "playerTwoPanel");
+        panel->hide();
+        connect(panel, &PlayerPanelWidget::cupPressed, this, [this, side] { pressDiceCup(side); });
+        connect(panel, &PlayerPanelWidget::doubleOffered, this, [this] {
+            if (game_ != nullptr) {
+                game_->offerDouble();
+                emit gameInput();
+            }
+        });
+        panels_[static_cast<std::size_t>(side)] = panel;
+    }
+    // Two buttons of the start-up screen that have no effect of their own.
+    gameInfoButton_ = new QPushButton("Show Game Info...", this);
+    endGameButton_ = new QPushButton("End Game", this);
+}
+
+BoardWidget::~BoardWidget() = default;
+
+float BoardWidget::scale() const {
+    return static_cast<float>(devicePixelRatioF());
+}
+
+QRect BoardWidget::boardRect() const {
+    const Rect board = boardRectangle(width(), height());
+    return {board.left, board.top, board.width(), board.height()};
+}
+
+Rect BoardWidget::boardPixels() const {
+    const QRect logical = boardRect();
+    const float s = scale();
+    const auto pixels = [s](int value) { return static_cast<int>(std::lround(value * s)); };
+    return {pixels(logical.left()), pixels(logical.top()), pixels(logical.right() + 1),
+            pixels(logical.bottom() + 1)};
+}
+
+QRect BoardWidget::toLogical(const Rect& pixels) const {
+    const double s = devicePixelRatioF();
+    const int left = static_cast<int>(std::floor(pixels.left / s));
+    const int top = static_cast<int>(std::floor(pixels.top / s));
+    const int right = static_cast<int>(std::ceil(pixels.right / s));
+    const int bottom = static_cast<int>(std::ceil(pixels.bottom / s));
+    return {left, top, right - left, bottom - top};
+}
+
+std::unique_ptr<CheckerStage> BoardWidget::makeStage(BoardRecord& board) {
+    auto view = std::make_unique<BoardView>(board, programDirectory());
+    view->attachWindow(&area_);
+    view->onWindowChanged([this](const Rect& changed) { update(toLogical(changed)); });
+    view->Layout(boardPixels());
+    view_ = view.get();
+    return view;
+}
+
+void BoardWidget::setGame(GameManager* game) {
+    if (game == nullptr) {
+        view_ = nullptr;
+    }
+    game_ = game;
+    ++gameGeneration_;
+    revealing_ = false;
+    pauseShown_ = false;
+    refresh();
+    repaintAll();
+}
+
+void BoardWidget::setBackground(const GameSettings& settings) {
+    background_ = settings;
+    loadWallpaper(wallpaper_, settings, programDirectory());
+    scaledWallpaper_ = CSurface();
+    repaintAll();
+}
+
+void BoardWidget::relayout() {
+    if (view_ != nullptr) {
+        view_->Layout(boardPixels());
+    }
+    repaintAll();
+}
+
+void BoardWidget::repaintAll() {
+    const float s = scale();
+    const int pixelWidth = static_cast<int>(std::lround(width() * s));
+    const int pixelHeight = static_cast<int>(std::lround(height() * s));
+    if (area_.width() != pixelWidth || area_.height() != pixelHeight) {
+        area_ = PixelImage(pixelWidth, pixelHeight);
+    }
+    const CSurface* wallpaper = &wallpaper_;
+    if (s != 1.0f && wallpaper_.width() > 0 && background_.stretchWallpaper != 1) {
+        // Tiles keep their size on the screen.
+        const int tileWidth = static_cast<int>(std::lround(wallpaper_.width() * s));
+        if (scaledWallpaper_.width() != tileWidth) {
+            scaledWallpaper_ =
+                wallpaper_.scaledTo(tileWidth, static_cast<int>(std::lround(wallpaper_.height() * s)));
+        }
+        wallpaper = &scaledWallpaper_;
+    }
+    paintBackground(area_, background_, *wallpaper);
+    if (view_ != nullptr && game_ != nullptr && game_->state() != GameState::NoGame) {
+        view_->Render();
+    }
+    if (pauseShown_) {
+        drawPauseNotice(area_, pauseClient(), s);
+    }
+    update();
+}
+
+void BoardWidget::refresh() {
+    const bool paused = game_ != nullptr && game_->state() == GameState::Paused;
+    if (paused != pauseShown_) {
+        pauseShown_ = paused;
+        repaintAll();
+    }
+    for (int side = 0; side < 2; ++side) {
+        PlayerPanelWidget* panel = panels_[static_cast<std::size_t>(side)];
+        if (game_ == nullptr || game_->player(side) == nullptr) {
+            panel->hide();
+            continue;
+        }
+        panel->setContent(game_->panelContent(side), game_->panelPhoto(side),
+                          side == game_->currentSide() && game_->canOfferDouble());
+        panel->show();
+    }
+    updateCursor();
+    report_.update(*this);
+}
+
+void BoardWidget::setStartButtonsShown(bool shown) {
+    gameInfoButton_->setVisible(shown);
+    gameInfoButton_->setEnabled(shown);
+    endGameButton_->setVisible(shown);
+    endGameButton_->setEnabled(shown);
+}
+
+Rect BoardWidget::pauseClient() const {
+    return {0, 0, width(), height() + kToolbarAndStatusHeight};
+}
+
+void BoardWidget::layoutChildren() {
+    const QRect board = boardRect();
+    const int half = board.height() / 2;
+    const int left = board.left() - kPanelLeft;
+    const int panelWidth = kPanelLeft - kPanelRight;
+    panels_[0]->setGeometry(left, board.top(), panelWidth, half);
+    panels_[1]->setGeometry(left, board.top() + half, panelWidth, board.height() - half);
+    const int right = width();
+    const int bottom = height();
+    gameInfoButton_->setGeometry(right - 140, bottom - 50, 130, 40);
+    endGameButton_->setGeometry(right - 250, bottom - 50, 100, 40);
+}
+
+void BoardWidget::resizeEvent(QResizeEvent*) {
+    layoutChildren();
+    if (view_ != nullptr) {
+        view_->Layout(boardPixels());
+    }
+    repaintAll();
+}
+
+void BoardWidget::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::ScreenChangeInternal) {
+        relayout();
+    }
+}
+
+void BoardWidget::paintEvent(QPaintEvent* event) {
+    QPainter painter(this);
+    QImage image = wrapImage(area_);
+    image.setDevicePixelRatio(devicePixelRatioF());
+    const double s = devicePixelRatioF();
+    for (const QRect& rect : event->region()) {
+        const QRectF source(rect.left() * s, rect.top() * s, rect.width() * s, rect.height() * s);
+        painter.drawImage(QRectF(rect), image, source);
+    }
+}
+
+void BoardWidget::route(MouseMessage message, const QPointF& position) {
+    if (game_ == nullptr || view_ == nullptr) {
+        return;
+    }
+    const Rect board = view_->rectangle();
+    const double s = devicePixelRatioF();
+    const int x = static_cast<int>(std::floor(position.x() * s)) - board.left;
+    const int y = static_cast<int>(std::floor(position.y() * s)) - board.top;
+    game_->routeMouse(message, x, y);
+    updateCursor();
+    emit gameInput();
+}
+
+void BoardWidget::mousePressEvent(QMouseEvent* event) {
+    route(pressMessage(event->button()), event->position());
+}
+
+void BoardWidget::mouseDoubleClickEvent(QMouseEvent* event) {
+    // A double click is a second button down.
+    route(pressMessage(event->button()), event->position());
+}
+
+void BoardWidget::mouseReleaseEvent(QMouseEvent* event) {
+    route(releaseMessage(event->button()), event->position());
+}
+
+void BoardWidget::mouseMoveEvent(QMouseEvent* event) {
+    route(MouseMessage::Move, event->position());
+}
+
+void BoardWidget::updateCursor() {
+    const BoardCursor wanted = game_ != nullptr ? game_->boardCursor() : BoardCursor::Arrow;
+    const bool busy = game_ != nullptr && game_->isComputerThinking();
+    if (wanted == cursor_ && busy == busyCursor_) {
+        return;
+    }
+    cursor_ = wanted;
+    busyCursor_ = busy;
+    if (busy) {
+        setCursor(Qt::BusyCursor);
+    } else if (wanted == BoardCursor::Hand) {
+        setCursor(handCursor_);
+    } else if (wanted == BoardCursor::Grab) {
+        setCursor(grabCursor_);
+    } else {
+        unsetCursor();
+    }
+}
+
+void BoardWidget::pressDiceCup(int side) {
+    if (game_ == nullptr || revealing_ || game_->currentSide() != side) {
+        return;
+    }
+    revealing_ = true;
+    if (game_->settings().muteSounds == 0) {
+        static constexpr const char* kDiceSounds[] = {"Sounds/Dice1.wav", "Sounds/Dice2.wav",
+                                                      "Sounds/Dice3.wav"};
+        soundPlayer().play(programPath(kDiceSounds[nextRandom() % 3]));
+    }
+    // The dice show after the sound has begun; the window goes on meanwhile.
+    const int generation = gameGeneration_;
+    QTimer::singleShot(kDiceRevealMs, this, [this, generation] {
+        if (generation != gameGeneration_ || game_ == nullptr) {
+            return;
+        }
+        revealing_ = false;
+        game_->showDice();
+        emit gameInput();
+    });
+}
+
+} // namespace vh::app

@@ -1,0 +1,104 @@
+#pragma once
+
+#include "app/layout_report.h"
+#include "board/geometry.h"
+#include "board/pixel_image.h"
+#include "board/surface.h"
+#include "players/player.h"
+#include "settings/game_settings.h"
+
+#include <QWidget>
+#include <array>
+#include <memory>
+
+class QPushButton;
+
+namespace vh {
+class BoardView;
+class CheckerStage;
+class GameManager;
+struct BoardRecord;
+} // namespace vh
+
+namespace vh::app {
+
+class PlayerPanelWidget;
+
+// The main window's area between the toolbar and the status line: the
+// wallpaper, the board drawn by the game's board view, the two player panels
+// left of it and the pause notice. Everything is drawn at the screen's
+// physical resolution into one picture and blitted; only what changed is
+// repainted. Mouse messages over the board go to the game in board
+// coordinates.
+class BoardWidget final : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit BoardWidget(QWidget* parent);
+    ~BoardWidget() override;
+
+    // The stage of a new game: a board view drawing into this widget.
+    std::unique_ptr<CheckerStage> makeStage(BoardRecord& board);
+    // The game shown, or none. Called with nullptr before a game goes away.
+    void setGame(GameManager* game);
+    GameManager* game() const { return game_; }
+    // The board view of the game shown, or none.
+    const BoardView* view() const { return view_; }
+    // Reloads the wallpaper the options name and repaints everything.
+    void setBackground(const GameSettings& settings);
+    // Brings the panels, the cursor and the pause notice up to date with the game.
+    void refresh();
+    // Lays the board out again and repaints everything (the board's options changed).
+    void relayout();
+    // The two push buttons of the start-up screen.
+    void setStartButtonsShown(bool shown);
+
+    // Physical pixels per logical pixel.
+    float scale() const;
+    // The board's rectangle in logical and in physical pixels.
+    QRect boardRect() const;
+    Rect boardPixels() const;
+    PlayerPanelWidget* panel(int side) const { return panels_[static_cast<std::size_t>(side)]; }
+
+signals:
+    // The user did something to the game: the game loop should look at once.
+    void gameInput();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    void route(MouseMessage message, const QPointF& position);
+    void updateCursor();
+    void repaintAll();
+    void layoutChildren();
+    Rect pauseClient() const;
+    void pressDiceCup(int side);
+    QRect toLogical(const Rect& pixels) const;
+
+    GameManager* game_ = nullptr;
+    BoardView* view_ = nullptr; // owned by the game
+    PixelImage area_;           // the whole widget in physical pixels
+    GameSettings background_;
+    CSurface wallpaper_;
+    CSurface scaledWallpaper_; // the wallpaper at the screen's scale
+    bool pauseShown_ = false;
+    bool revealing_ = false; // the dice cup was pressed; the dice show shortly
+    int gameGeneration_ = 0;
+    BoardCursor cursor_ = BoardCursor::Arrow;
+    bool busyCursor_ = false;
+    std::array<PlayerPanelWidget*, 2> panels_{};
+    QPushButton* gameInfoButton_ = nullptr;
+    QPushButton* endGameButton_ = nullptr;
+    QCursor handCursor_;
+    QCursor grabCursor_;
+    LayoutReport report_;
+};
+
+} // namespace vh::app

@@ -1,0 +1,36 @@
+#include "app/help_window.h"
+
+#include "platform/program_directory.h"
+
+#include <QTextBrowser>
+#include <QUrl>
+#include <QVBoxLayout>
+
+namespace vh::app {
+
+HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
+    setWindowTitle("Varnholt Backgammon Help");
+    browser_ = new QTextBrowser(this);
+    browser_->setObjectName("helpText");
+    browser_->setOpenExternalLinks(true);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(browser_);
+    resize(760, 680);
+}
+
+void HelpWindow::showAt(const char* anchor) {
+    QUrl page = QUrl::fromLocalFile(QString::fromStdString(programPath("Data/vhhelp.html").string()));
+    if (anchor != nullptr) {
+        page.setFragment(anchor);
+    }
+    browser_->setSource(page);
+    if (anchor != nullptr) {
+        browser_->scrollToAnchor(anchor);
+    }
+    show();
+    raise();
+    activateWindow();
+}
+
+} // namespace vh::app

@@ -1,0 +1,167 @@
+#include "app/main_window.h"
+
+#include "app/board_widget.h"
+#include "app/help_window.h"
+#include "app/main_toolbar.h"
+#include "app/modal_scope.h"
+#include "app/pictures.h"
+#include "app/splash_window.h"
+#include "platform/message_box.h"
+#include "platform/random.h"
+#include "platform/tick_count.h"
+#include "settings/settings_file.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QMenuBar>
+#include <QStatusBar>
+
+namespace vh::app {
+namespace {
+
+// A first start's checkers glide at the middle of the speed slider.
+constexpr std::int32_t kFirstStartAnimationSpeed = 100;
+
+constexpr std::array<int, 3> kPaneWidths{96, 96, 384};
+
+} // namespace
+
+MainWindow::MainWindow() {
+    const SettingsLoad load = loadSettingsFile(settingsFilePath(), settings_);
+    if (!load.fileRead) {
+        settings_.animationSpeed = kFirstStartAnimationSpeed;
+    }
+    setWindowTitle("Varnholt Backgammon");
+    setWindowIcon(programIcon());
+    toolbar_ = new MainToolBar(this);
+    addToolBar(Qt::TopToolBarArea, toolbar_);
+    board_ = new BoardWidget(this);
+    setCentralWidget(board_);
+    createMenus();
+    createStatusBar();
+    connectCommands();
+    board_->setBackground(settings_);
+    store_.loadPlayers();
+    seedRandom(tickCount());
+    saveSettings(settings_);
+
+    loop_.setSingleShot(true);
+    connect(&loop_, &QTimer::timeout, this, &MainWindow::runPass);
+    connect(board_, &BoardWidget::gameInput, this, &MainWindow::requestPass);
+    board_->setStartButtonsShown(false);
+    applyCommandStates(commandStates(nullptr));
+    scheduleNextPass();
+}
+
+MainWindow::~MainWindow() {
+    destroyGame();
+}
+
+void MainWindow::createMenus() {
+    std::map<std::string, QMenu*> menus;
+    for (const CommandEntry& entry : commandTable()) {
+        QMenu*& menu = menus[entry.menu];
+        if (menu == nullptr) {
+            menu = menuBar()->addMenu(entry.menu);
+        }
+        if (entry.separatorBefore) {
+            menu->addSeparator();
+        }
+        auto* action = new QAction(entry.text, this);
+        action->setObjectName(QString("command%1").arg(static_cast<int>(entry.command)));
+        QList<QKeySequence> keys;
+        if (entry.standardKey != QKeySequence::UnknownKey) {
+            keys = QKeySequence::keyBindings(entry.standardKey);
+        }
+        if (entry.extraShortcut != nullptr && !keys.contains(QKeySequence(entry.extraShortcut))) {
+            keys.append(QKeySequence(entry.extraShortcut));
+        }
+        action->setShortcuts(keys);
+        if (entry.toolbarText != nullptr) {
+            action->setIconText(entry.toolbarText);
+            toolbar_->addCommand(action, entry.toolbarPicture, entry.toolbarGapBefore);
+        }
+        menu->addAction(action);
+        actions_[entry.command] = action;
+    }
+}
+
+void MainWindow::createStatusBar() {
+    for (std::size_t pane = 0; pane < panes_.size(); ++pane) {
+        auto* label = new QLabel(this);
+        label->setObjectName(QString("statusPane%1").arg(pane));
+        label->setFixedWidth(kPaneWidths[pane]);
+        label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        statusBar()->addWidget(label);
+        panes_[pane] = label;
+    }
+}
+
+void MainWindow::connectCommands() {
+    for (const auto& [command, action] : actions_) {
+        const Command which = command;
+        connect(action, &QAction::triggered, this, [this, which] { runCommand(which); });
+    }
+}
+
+QString MainWindow::paneText(int pane) const {
+    return panes_.at(static_cast<std::size_t>(pane))->text();
+}
+
+void MainWindow::setPaneText(int pane, const std::string& text) {
+    QLabel* label = panes_.at(static_cast<std::size_t>(pane));
+    const QString wanted = QString::fromStdString(text);
+    if (label->text() != wanted) {
+        label->setText(wanted);
+    }
+}
+
+void MainWindow::applyCommandStates(const CommandStates& states) {
+    const std::array<std::pair<Command, bool>, 9> game{{
+        {Command::NewGame, states.newGame},
+        {Command::RestartGame, states.restart},
+        {Command::PauseGame, states.pause},
+        {Command::ContinueGame, states.resume},
+        {Command::SaveGame, states.save},
+        {Command::UndoMove, states.undo},
+        {Command::RedoMove, states.redo},
+        {Command::SuggestMove, states.suggest},
+        {Command::ForceMove, states.force},
+    }};
+    for (const auto& [command, enabled] : game) {
+        actions_.at(command)->setEnabled(enabled);
+    }
+}
+
+void MainWindow::startUp(int splashMs) {
+    board_->setStartButtonsShown(true);
+    applyCommandStates(commandStates(nullptr));
+    if (splashMs > 0) {
+        SplashWindow splash;
+        splash.showFor(splashMs);
+    }
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (ModalScope::active()) {
+        event->ignore(); // a box or dialog is still open
+        return;
+    }
+    if (game_ != nullptr &&
+        showMessage("Game In Progress",
+                    "You are currently involved in a game.  Are you sure you want to exit?",
+                    MessageButtons::YesNo) != MessageAnswer::Yes) {
+        event->ignore();
+        return;
+    }
+    saveSettings(settings_);
+    destroyGame(); // an unfinished game files nothing
+    store_.savePlayers();
+    if (help_ != nullptr) {
+        help_->close();
+    }
+    event->accept();
+}
+
+} // namespace vh::app

@@ -1,0 +1,100 @@
+#pragma once
+
+#include "app/command_table.h"
+#include "match/command_states.h"
+#include "match/game_manager.h"
+#include "players/player_store.h"
+#include "settings/game_settings.h"
+
+#include <QMainWindow>
+#include <QTimer>
+#include <array>
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+
+class QAction;
+class QLabel;
+
+namespace vh::app {
+
+class BoardWidget;
+class HelpWindow;
+class MainToolBar;
+
+// The game's one window: menu, toolbar, the board area and the status line.
+// It owns the player store, its own copy of the options and, while a game is
+// played, the game. A timer runs the game loop: each pass steps the game and
+// brings menus, toolbar, panels and status line up to date.
+class MainWindow final : public QMainWindow {
+    Q_OBJECT
+
+public:
+    MainWindow();
+    ~MainWindow() override;
+
+    // The start-up screen: its two buttons and the start-up picture, shown
+    // for `splashMs` (none for 0).
+    void startUp(int splashMs);
+    // Opens a saved game as Open Game does after its file was chosen.
+    void openGameFile(const std::filesystem::path& path);
+
+    // One pass of the game loop. It does nothing while a modal window is open
+    // or while a pass is already running further up the stack.
+    void runPass();
+
+    GameManager* game() const { return game_.get(); }
+    QAction* action(Command command) const { return actions_.at(command); }
+    BoardWidget* board() const { return board_; }
+    PlayerStore& store() { return store_; }
+    const GameSettings& settings() const { return settings_; }
+    // The text a status pane (0-2) shows.
+    QString paneText(int pane) const;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void createMenus();
+    void createStatusBar();
+    void connectCommands();
+    void runCommand(Command command);
+
+    // Commands.
+    void newGame();
+    void restartGame();
+    void pauseGame();
+    void continueGame();
+    void openGame();
+    void saveGame();
+    void showHelp(const char* anchor);
+    void openWebPage(const char* file);
+    void showAbout();
+
+    // Asks before a running game is given up; true when there is none, when
+    // it is over, or when the user agreed (the game is then gone).
+    bool giveUpRunningGame(const char* question);
+    // Makes a game and sets it up; a set-up that fails leaves no game.
+    void createGame(const std::function<bool(GameManager&)>& setUp);
+    void destroyGame();
+    void finishGame();
+    void applyCommandStates(const CommandStates& states);
+    void setPaneText(int pane, const std::string& text);
+    void requestPass();
+    void scheduleNextPass();
+
+    GameSettings settings_;
+    PlayerStore store_;
+    std::unique_ptr<GameManager> game_;
+    bool boardShown_ = false;
+    BoardWidget* board_ = nullptr;
+    MainToolBar* toolbar_ = nullptr;
+    std::array<QLabel*, 3> panes_{};
+    std::map<Command, QAction*> actions_;
+    HelpWindow* help_ = nullptr;
+    QTimer loop_;
+    bool passRunning_ = false;
+};
+
+} // namespace vh::app

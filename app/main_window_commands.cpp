@@ -1,0 +1,223 @@
+#include "app/board_widget.h"
+#include "app/help_window.h"
+#include "app/main_window.h"
+#include "app/modal_scope.h"
+#include "app/new_game_sheet.h"
+#include "app/pause_around.h"
+#include "platform/message_box.h"
+#include "platform/program_directory.h"
+#include "platform/version.h"
+#include "settings/settings_file.h"
+
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QUrl>
+
+namespace vh::app {
+namespace {
+
+const QString kGameFilter = "Varnholt Backgammon Files (*.vhf)";
+
+QString programFolder() {
+    return QString::fromStdString(programDirectory().string());
+}
+
+} // namespace
+
+void MainWindow::runCommand(Command command) {
+    switch (command) {
+    case Command::NewGame:
+        newGame();
+        break;
+    case Command::RestartGame:
+        restartGame();
+        break;
+    case Command::PauseGame:
+        pauseGame();
+        break;
+    case Command::ContinueGame:
+        continueGame();
+        break;
+    case Command::OpenGame:
+        openGame();
+        break;
+    case Command::SaveGame:
+        saveGame();
+        break;
+    case Command::Exit:
+        close();
+        break;
+    case Command::UndoMove:
+        if (game_ != nullptr) {
+            game_->undo();
+        }
+        break;
+    case Command::RedoMove:
+        if (game_ != nullptr) {
+            game_->redo();
+        }
+        break;
+    case Command::SuggestMove:
+        if (game_ != nullptr) {
+            game_->suggestMove();
+        }
+        break;
+    case Command::ForceMove:
+        if (game_ != nullptr) {
+            game_->forceMove();
+        }
+        break;
+    case Command::OnlineSupport:
+        openWebPage("Data/support.html");
+        break;
+    case Command::VisitWebSite:
+        openWebPage("Data/home.html");
+        break;
+    case Command::Help:
+        showHelp(nullptr);
+        break;
+    case Command::HowToPlay:
+        showHelp("how-to-play");
+        break;
+    case Command::GameHistory:
+        showHelp("game-history");
+        break;
+    case Command::About:
+        showAbout();
+        break;
+    case Command::ViewStatistics:
+    case Command::GameSettings:
+    case Command::GraphicsSettings:
+    case Command::SoundSettings:
+        break;
+    }
+    board_->refresh();
+    requestPass();
+}
+
+bool MainWindow::giveUpRunningGame(const char* question) {
+    if (game_ == nullptr || game_->state() == GameState::GameOver) {
+        return true;
+    }
+    if (showMessage("Game In Progress...", question, MessageButtons::YesNo) != MessageAnswer::Yes) {
+        return false;
+    }
+    destroyGame(); // no statistics are filed for it
+    applyCommandStates(commandStates(nullptr));
+    return true;
+}
+
+void MainWindow::newGame() {
+    if (!giveUpRunningGame("You're already playing a game.  Quit this game and start another?")) {
+        return;
+    }
+    NewGameSheet sheet(store_, this);
+    bool play = false;
+    {
+        const ModalScope modal;
+        play = sheet.exec() == QDialog::Accepted;
+    }
+    if (!play) {
+        return;
+    }
+    loadSettings(settings_);
+    createGame([](GameManager& game) {
+        game.newGame();
+        return true;
+    });
+}
+
+void MainWindow::restartGame() {
+    if (game_ == nullptr) {
+        newGame();
+        return;
+    }
+    if (game_->state() == GameState::GameOver ||
+        showMessage("Game In Progress...", "Are you sure you want to restart this game?",
+                    MessageButtons::YesNo) != MessageAnswer::Yes) {
+        return;
+    }
+    loadSettings(settings_);
+    game_->restartGame();
+    board_->relayout();
+    applyCommandStates(commandStates(game_.get()));
+}
+
+void MainWindow::pauseGame() {
+    if (game_ != nullptr) {
+        game_->pause();
+        applyCommandStates(commandStates(game_.get()));
+    }
+}
+
+void MainWindow::continueGame() {
+    if (game_ != nullptr) {
+        game_->resume();
+        applyCommandStates(commandStates(game_.get()));
+    }
+}
+
+void MainWindow::openGame() {
+    if (!giveUpRunningGame("You're already playing a game.  Quit this game and open another?")) {
+        return;
+    }
+    QString file;
+    {
+        const ModalScope modal;
+        file = QFileDialog::getOpenFileName(this, "Open Game", programFolder(), kGameFilter);
+    }
+    if (!file.isEmpty()) {
+        openGameFile(file.toStdString());
+    }
+}
+
+void MainWindow::openGameFile(const std::filesystem::path& path) {
+    loadSettings(settings_);
+    createGame([&path](GameManager& game) { return game.openGame(path); });
+}
+
+void MainWindow::saveGame() {
+    if (game_ == nullptr) {
+        return;
+    }
+    const PauseAround pause(game_.get());
+    QString file;
+    {
+        const ModalScope modal;
+        QFileDialog dialog(this, "Save Game", programFolder(), kGameFilter);
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setDefaultSuffix("vhf");
+        dialog.selectFile("Save1");
+        if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()) {
+            file = dialog.selectedFiles().front();
+        }
+    }
+    if (!file.isEmpty() && game_ != nullptr) {
+        game_->saveGame(file.toStdString());
+    }
+}
+
+void MainWindow::showHelp(const char* anchor) {
+    const PauseAround pause(game_.get());
+    if (help_ == nullptr) {
+        help_ = new HelpWindow(this);
+    }
+    help_->showAt(anchor);
+}
+
+void MainWindow::openWebPage(const char* file) {
+    const PauseAround pause(game_.get());
+    QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(programPath(file).string())));
+}
+
+void MainWindow::showAbout() {
+    const PauseAround pause(game_.get());
+    const ModalScope modal;
+    QMessageBox::about(this, "About Varnholt Backgammon",
+                       QString("<b>Varnholt Backgammon</b><br>Version %1")
+                           .arg(QString::fromUtf8(programVersion().data(),
+                                                  static_cast<qsizetype>(programVersion().size()))));
+}
+
+} // namespace vh::app

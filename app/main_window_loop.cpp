@@ -1,0 +1,84 @@
+#include "app/board_widget.h"
+#include "app/main_window.h"
+#include "app/modal_scope.h"
+#include "match/status_text.h"
+#include "platform/message_box.h"
+#include "settings/settings_file.h"
+
+namespace vh::app {
+
+void MainWindow::requestPass() {
+    loop_.start(0);
+}
+
+void MainWindow::scheduleNextPass() {
+    loop_.start(static_cast<int>(nextPassDelayMs(boardShown_ ? game_.get() : nullptr)));
+}
+
+void MainWindow::runPass() {
+    if (passRunning_ || ModalScope::active()) {
+        // Come back when the window or the pass further up has finished.
+        loop_.start(static_cast<int>(kBusyPassMs));
+        return;
+    }
+    passRunning_ = true;
+    if (game_ == nullptr || !boardShown_) {
+        applyCommandStates(commandStates(nullptr));
+    } else {
+        game_->step();
+        applyCommandStates(commandStates(game_.get()));
+        const StatusTexts texts = statusTexts(*game_);
+        setPaneText(0, texts.gameTime);
+        setPaneText(1, texts.turns);
+        setPaneText(2, texts.turn);
+        board_->refresh();
+        if (game_->state() == GameState::GameOver) {
+            finishGame();
+        }
+    }
+    passRunning_ = false;
+    scheduleNextPass();
+}
+
+void MainWindow::finishGame() {
+    loadSettings(settings_);
+    for (int pane = 0; pane < 3; ++pane) {
+        setPaneText(pane, "");
+    }
+    destroyGame();
+    applyCommandStates(commandStates(nullptr));
+    board_->setStartButtonsShown(false);
+    if (showMessage("New Game", "Would you like to play another game?", MessageButtons::YesNo) ==
+        MessageAnswer::Yes) {
+        runCommand(Command::NewGame);
+    }
+}
+
+void MainWindow::createGame(const std::function<bool(GameManager&)>& setUp) {
+    destroyGame();
+    GameEnvironment environment;
+    environment.store = &store_;
+    environment.makeStage = [this](BoardRecord& board) { return board_->makeStage(board); };
+    environment.revealDiceAtOnce = false; // the human presses the dice cup
+    auto game = std::make_unique<GameManager>(std::move(environment));
+    if (!setUp(*game)) {
+        board_->setGame(nullptr); // the board view goes with the game
+        return;
+    }
+    game_ = std::move(game);
+    boardShown_ = true;
+    board_->setGame(game_.get());
+    applyCommandStates(commandStates(game_.get()));
+    requestPass();
+}
+
+void MainWindow::destroyGame() {
+    if (game_ == nullptr) {
+        return;
+    }
+    board_->setGame(nullptr);
+    game_.reset();
+    boardShown_ = false;
+}
+
+} // namespace vh::app

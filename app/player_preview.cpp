@@ -1,0 +1,65 @@
+#include "app/player_preview.h"
+
+#include "app/pictures.h"
+#include "platform/text_encoding.h"
+#include "players/player_choice.h"
+
+#include <QLabel>
+#include <QPainter>
+
+namespace vh::app {
+namespace {
+
+const QRect kPhoto{10, 0, 75, 100};
+const QRect kCash{0, 105, 95, 20};
+const QRect kAge{0, 125, 95, 20};
+
+} // namespace
+
+PlayerPreview::PlayerPreview(QWidget* parent) : QWidget(parent) {
+    setFixedSize(95, 150);
+    description_ = new QLabel(parent);
+    description_->setWordWrap(true);
+    description_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    description_->setMinimumWidth(270);
+}
+
+void PlayerPreview::showPlayer(bool computer, const std::string& entry, const Roster& roster,
+                               const PlayerStore& store) {
+    photo_ = QImage();
+    cash_.clear();
+    age_.clear();
+    QString description;
+    if (computer) {
+        const int index = profileByText(roster, entry);
+        if (index >= 0) {
+            const ComputerProfile& profile = roster[static_cast<std::size_t>(index)];
+            photo_ = copyImage(profile.picture.picture());
+            cash_ = QString("Cash: $%1").arg(profile.cash);
+            age_ = QString("Age: %1").arg(profile.age);
+            description = QString::fromStdString(utf8FromWindows1252(profile.description));
+        }
+    } else if (const PlayerRecord* record = previewedPlayer(store, entry)) {
+        photo_ = copyImage(record->photo.picture());
+        cash_ = QString("Cash: $%1").arg(record->cash);
+        age_ = QString("Age: %1").arg(record->age);
+        description = QString::fromStdString(utf8FromWindows1252(record->description));
+    }
+    description_->setText(description);
+    update();
+}
+
+void PlayerPreview::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    if (!photo_.isNull()) {
+        painter.drawImage(kPhoto, photo_);
+    }
+    QFont bold = font();
+    bold.setBold(true);
+    painter.setFont(bold);
+    painter.drawText(kCash, Qt::AlignCenter, cash_);
+    painter.drawText(kAge, Qt::AlignCenter, age_);
+}
+
+} // namespace vh::app

@@ -1,0 +1,177 @@
+#include "app/player_setup_page.h"
+
+#include "app/modal_scope.h"
+#include "app/new_player_dialog.h"
+#include "app/player_preview.h"
+#include "platform/text_encoding.h"
+#include "players/player_choice.h"
+#include "players/roster_file.h"
+#include "settings/number_text.h"
+#include "settings/settings_file.h"
+
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRegularExpressionValidator>
+#include <QVBoxLayout>
+
+namespace vh::app {
+namespace {
+
+constexpr int kBetLength = 30;
+
+QString screenText(const std::string& bytes) {
+    return QString::fromStdString(utf8FromWindows1252(bytes));
+}
+
+std::string storedText(const QString& text) {
+    return windows1252FromUtf8(text.toStdString());
+}
+
+} // namespace
+
+PlayerSetupPage::PlayerSetupPage(PlayerStore& store, QWidget* parent)
+    : QWidget(parent), store_(store) {
+    auto* layout = new QVBoxLayout(this);
+    static constexpr const char* kSideTitles[] = {"Player 1 (Black)", "Player 2 (White)"};
+    for (int side = 0; side < 2; ++side) {
+        const auto index = static_cast<std::size_t>(side);
+        auto* group = new QGroupBox(kSideTitles[side], this);
+        types_[index] = new QComboBox(group);
+        types_[index]->setObjectName(QString("playerType%1").arg(side));
+        types_[index]->addItems({"Human", "Computer"});
+        names_[index] = new QComboBox(group);
+        names_[index]->setObjectName(QString("playerName%1").arg(side));
+        names_[index]->setMaxVisibleItems(12);
+        previews_[index] = new PlayerPreview(group);
+        auto* form = new QFormLayout;
+        form->addRow("Player Type:", types_[index]);
+        form->addRow("Player Name:", names_[index]);
+        auto* right = new QVBoxLayout;
+        right->addLayout(form);
+        right->addWidget(previews_[index]->descriptionLabel(), 1);
+        auto* row = new QHBoxLayout(group);
+        row->addWidget(previews_[index]);
+        row->addLayout(right, 1);
+        layout->addWidget(group);
+        connect(types_[index], &QComboBox::currentIndexChanged, this,
+                [this, side] { typeChanged(side); });
+        connect(names_[index], &QComboBox::currentIndexChanged, this,
+                [this, side] { nameChanged(side); });
+    }
+    auto* newPlayer = new QPushButton("New Human Player...", this);
+    newPlayer->setObjectName("newHumanPlayer");
+    bet_ = new QLineEdit(this);
+    bet_->setObjectName("matchBet");
+    bet_->setMaxLength(kBetLength);
+    bet_->setValidator(new QRegularExpressionValidator(QRegularExpression("[0-9]*"), bet_));
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(newPlayer);
+    bottom->addStretch();
+    bottom->addWidget(new QLabel("Match Bet:", this));
+    bottom->addWidget(bet_);
+    layout->addLayout(bottom);
+    connect(newPlayer, &QPushButton::clicked, this, &PlayerSetupPage::createPlayer);
+}
+
+void PlayerSetupPage::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (!shown_) {
+        initialise();
+    }
+}
+
+void PlayerSetupPage::initialise() {
+    initialising_ = true;
+    loadSettings(settings_);
+    loadRoster(roster_);
+    store_.loadPlayers();
+    if (store_.count() == 0) {
+        NewPlayerDialog dialog(store_, this);
+        const ModalScope modal;
+        dialog.exec();
+    }
+    addAnonymousPlayerIfEmpty(store_);
+    for (int side = 0; side < 2; ++side) {
+        const auto index = static_cast<std::size_t>(side);
+        const bool computer = settings_.playerIsComputer[index] != 0;
+        types_[index]->setCurrentIndex(computer ? 1 : 0);
+        fillNames(side, computer);
+        std::vector<std::string> entries;
+        for (int i = 0; i < names_[index]->count(); ++i) {
+            entries.push_back(storedText(names_[index]->itemText(i)));
+        }
+        const int selected = entryForName(entries, settings_.playerName[index]);
+        names_[index]->setCurrentIndex(selected);
+        previews_[index]->showPlayer(computer, storedText(names_[index]->currentText()), roster_,
+                                     store_);
+    }
+    bet_->setText(QString::number(settings_.matchBet));
+    initialising_ = false;
+    shown_ = true;
+}
+
+void PlayerSetupPage::fillNames(int side, bool computer) {
+    QComboBox* names = names_[static_cast<std::size_t>(side)];
+    const QSignalBlocker quiet(names);
+    names->clear();
+    for (const std::string& entry : playerNameEntries(computer, roster_, store_)) {
+        names->addItem(screenText(entry));
+    }
+}
+
+bool PlayerSetupPage::isComputer(int side) const {
+    return types_[static_cast<std::size_t>(side)]->currentText() == "Computer";
+}
+
+void PlayerSetupPage::typeChanged(int side) {
+    if (initialising_) {
+        return;
+    }
+    loadSettings(settings_);
+    fillNames(side, isComputer(side));
+    QComboBox* names = names_[static_cast<std::size_t>(side)];
+    if (names->count() > 0) {
+        names->setCurrentIndex(0);
+    }
+    nameChanged(side);
+}
+
+void PlayerSetupPage::nameChanged(int side) {
+    if (initialising_) {
+        return;
+    }
+    loadSettings(settings_);
+    const auto index = static_cast<std::size_t>(side);
+    previews_[index]->showPlayer(isComputer(side), storedText(names_[index]->currentText()),
+                                 roster_, store_);
+}
+
+void PlayerSetupPage::createPlayer() {
+    loadSettings(settings_);
+    NewPlayerDialog dialog(store_, this);
+    const ModalScope modal;
+    dialog.exec();
+}
+
+void PlayerSetupPage::apply() {
+    if (!shown_) {
+        return;
+    }
+    loadSettings(settings_);
+    for (int side = 0; side < 2; ++side) {
+        const auto index = static_cast<std::size_t>(side);
+        const bool computer = isComputer(side);
+        settings_.playerIsComputer[index] = computer ? 1 : 0;
+        settings_.playerName[index] =
+            chosenPlayerName(computer, storedText(names_[index]->currentText()), roster_);
+    }
+    settings_.matchBet = leadingInteger(bet_->text().toStdString(), kBetLength).value_or(0);
+    saveSettings(settings_);
+}
+
+} // namespace vh::app

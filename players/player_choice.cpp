@@ -1,0 +1,90 @@
+#include "players/player_choice.h"
+
+#include <cctype>
+
+namespace vh {
+namespace {
+
+bool startsWithIgnoringCase(std::string_view text, std::string_view prefix) {
+    if (prefix.size() > text.size()) {
+        return false;
+    }
+    for (std::size_t i = 0; i < prefix.size(); ++i) {
+        if (std::tolower(static_cast<unsigned char>(text[i])) !=
+            std::tolower(static_cast<unsigned char>(prefix[i]))) {
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+std::vector<std::string> playerNameEntries(bool computer, const Roster& roster,
+                                           const PlayerStore& store) {
+    std::vector<std::string> entries;
+    if (computer) {
+        for (const ComputerProfile& profile : roster) {
+            entries.push_back(listEntry(profile));
+        }
+        return entries;
+    }
+    for (int index = 0; index < store.count(); ++index) {
+        entries.push_back(store.playerAt(index)->name);
+    }
+    return entries;
+}
+
+int entryForName(const std::vector<std::string>& entries, std::string_view name) {
+    for (std::size_t index = 0; index < entries.size(); ++index) {
+        if (startsWithIgnoringCase(entries[index], name)) {
+            return static_cast<int>(index);
+        }
+    }
+    return entries.empty() ? -1 : 0;
+}
+
+std::string chosenPlayerName(bool computer, std::string_view entry, const Roster& roster) {
+    if (!computer) {
+        return std::string(entry);
+    }
+    const int profile = profileByText(roster, entry);
+    return profile < 0 ? std::string(entry) : roster[static_cast<std::size_t>(profile)].name;
+}
+
+const PlayerRecord* previewedPlayer(const PlayerStore& store, std::string_view entry) {
+    const PlayerRecord* found = nullptr;
+    for (int index = 0; index < store.count(); ++index) {
+        const PlayerRecord* record = store.playerAt(index);
+        if (entry.find(record->name) != std::string_view::npos) {
+            found = record;
+        }
+    }
+    return found;
+}
+
+std::optional<Message> newPlayerNameProblem(const PlayerStore& store, std::string_view name) {
+    if (name.empty()) {
+        return Message{"Player Name", "You must enter a name for this player."};
+    }
+    if (store.findPlayer(name) != nullptr) {
+        return Message{"Name in use.",
+                       "Another player with this name already exists.  Please change your name."};
+    }
+    return std::nullopt;
+}
+
+bool addAnonymousPlayerIfEmpty(PlayerStore& store) {
+    if (store.count() != 0) {
+        return false;
+    }
+    PlayerRecord anonymous;
+    anonymous.name = "Anonymous";
+    anonymous.cash = kStartingCash;
+    anonymous.setPhoto("");
+    store.addPlayer(std::move(anonymous));
+    store.savePlayers();
+    return true;
+}
+
+} // namespace vh

@@ -1,0 +1,60 @@
+#pragma once
+
+#include "app/main_window.h"
+#include "match/saved_game.h"
+#include "platform/message_box.h"
+#include "platform/sound.h"
+#include "tests/support/temp_directory.h"
+
+#include <array>
+#include <functional>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace vh::test {
+
+// Message boxes that answer from a queue (then Yes) and may run code while
+// they are open, as the real ones run timers.
+class ScriptedMessageBoxes final : public MessageBoxes {
+public:
+    MessageAnswer show(const Message& message) override;
+
+    std::vector<Message> shown;
+    std::deque<MessageAnswer> answers;
+    // Runs inside every box, while it is "open".
+    std::function<void(const Message&)> whileOpen;
+};
+
+// A program directory with the built pictures and sounds and the shipped
+// roster, scripted message boxes, silent recorded sounds, and the window.
+class AppFixture : public testing::Test {
+protected:
+    AppFixture();
+    ~AppFixture() override;
+
+    // A window sized and shown on the offscreen screen.
+    app::MainWindow& openWindow();
+    // Writes a saved game and opens it in the window.
+    void openSaved(const SavedGame& game);
+    // Runs passes until `done` holds; fails after many.
+    void passUntil(const std::function<bool()>& done, int maxPasses = 20000);
+    // Where the centre of a board location is, in the board widget.
+    QPoint locationCentre(int location) const;
+    // Presses the dice cup of the side to move and waits for the dice.
+    void pressDiceCup();
+    // Drags a checker on the board from one location to another.
+    void drag(int from, int to);
+    bool enabled(app::Command command) const;
+
+    TempDirectory directory_{"window"};
+    ScriptedMessageBoxes messages_;
+    ScopedMessageBoxes installedMessages_{messages_};
+    RecordingSoundPlayer sounds_;
+    std::unique_ptr<app::MainWindow> window_;
+};
+
+// A human "Ann" (side 0) against the roster's first opponent (side 1), Ann
+// to move with 6-1; the position is the start position unless given.
+SavedGame humanAgainstComputer(int die1 = 6, int die2 = 1);
+
+} // namespace vh::test

@@ -1,0 +1,195 @@
+#include "app/board_widget.h"
+#include "players/player_store.h"
+#include "settings/settings_file.h"
+#include "tests/app/app_fixture.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QToolButton>
+#include <chrono>
+#include <thread>
+
+namespace vh::test {
+namespace {
+
+using app::Command;
+using MainWindowTest = AppFixture;
+
+TEST_F(MainWindowTest, AFirstStartWritesABriskAnimationSpeedAndAnOldFileKeepsItsOwn) {
+    struct Case {
+        std::optional<std::int32_t> stored; // none: no options file yet
+        std::int32_t written;
+    };
+    for (const Case& c : {Case{std::nullopt, 100}, Case{1, 1}, Case{150, 150}}) {
+        std::filesystem::remove(settingsFilePath());
+        if (c.stored) {
+            GameSettings old;
+            old.animationSpeed = *c.stored;
+            ASSERT_TRUE(saveSettings(old));
+        }
+        openWindow();
+        GameSettings written;
+        ASSERT_TRUE(loadSettingsFile(settingsFilePath(), written).fileRead);
+        EXPECT_EQ(written.animationSpeed, c.written);
+    }
+}
+
+TEST_F(MainWindowTest, WithoutAGameOnlyTheCommandsThatNeedNoneAreOffered) {
+    openWindow();
+    for (const app::CommandEntry& entry : app::commandTable()) {
+        const bool needsGame =
+            entry.command == Command::RestartGame || entry.command == Command::PauseGame ||
+            entry.command == Command::ContinueGame || entry.command == Command::SaveGame ||
+            entry.command == Command::UndoMove || entry.command == Command::RedoMove ||
+            entry.command == Command::SuggestMove || entry.command == Command::ForceMove;
+        EXPECT_EQ(enabled(entry.command), !needsGame) << entry.text;
+        if (entry.toolbarText != nullptr) {
+            const auto* button = window_->findChild<QToolButton*>(
+                QString("command%1Button").arg(static_cast<int>(entry.command)));
+            ASSERT_NE(button, nullptr) << entry.text;
+            EXPECT_EQ(button->isEnabled(), !needsGame) << entry.text;
+            EXPECT_EQ(button->text(), entry.toolbarText);
+            EXPECT_EQ(button->size(), QSize(52, 52));
+        }
+    }
+}
+
+TEST_F(MainWindowTest, MenusAndStatusLineFollowTheGame) {
+    openWindow();
+    openSaved(humanAgainstComputer());
+    window_->runPass();
+    EXPECT_EQ(window_->paneText(0), "Game Time 00:00");
+    EXPECT_EQ(window_->paneText(1), "Turns Played: 0");
+    EXPECT_EQ(window_->paneText(2), "Ann's turn");
+    EXPECT_TRUE(enabled(Command::RestartGame));
+    EXPECT_TRUE(enabled(Command::PauseGame));
+    EXPECT_TRUE(enabled(Command::SaveGame));
+    EXPECT_FALSE(enabled(Command::ContinueGame));
+    EXPECT_FALSE(enabled(Command::ForceMove));
+
+    window_->action(Command::PauseGame)->trigger();
+    window_->runPass();
+    EXPECT_EQ(window_->game()->state(), GameState::Paused);
+    EXPECT_TRUE(enabled(Command::ContinueGame));
+    for (Command command : {Command::PauseGame, Command::SaveGame, Command::UndoMove,
+                            Command::RedoMove, Command::SuggestMove, Command::ForceMove}) {
+        EXPECT_FALSE(enabled(command)) << static_cast<int>(command);
+    }
+    window_->action(Command::ContinueGame)->trigger();
+    window_->runPass();
+    EXPECT_EQ(window_->game()->state(), GameState::Playing);
+    EXPECT_TRUE(enabled(Command::PauseGame));
+}
+
+// Ann (side 0, human) bears off her last checker; the opponent has borne
+// off nothing and waits far from home: a gammon.
+SavedGame annBearsOffHerLastChecker() {
+    SavedGame game = humanAgainstComputer(2, 1);
+    game.position = positionFromSignedCounts(
+        {1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -5, -5, -5, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 14, 0});
+    return game;
+}
+
+TEST_F(MainWindowTest, AFinishedGameIsClosedAndAnotherOneOffered) {
+    openWindow();
+    openSaved(annBearsOffHerLastChecker());
+    pressDiceCup();
+    drag(0, 26);
+    messages_.answers = {MessageAnswer::No}; // no other game
+    passUntil([this] { return window_->game() == nullptr; });
+    ASSERT_GE(messages_.shown.size(), 2u);
+    EXPECT_EQ(messages_.shown[messages_.shown.size() - 2].caption, "Match Won!");
+    EXPECT_EQ(messages_.shown.back(),
+              (Message{"New Game", "Would you like to play another game?", MessageButtons::YesNo}));
+    for (int pane = 0; pane < 3; ++pane) {
+        EXPECT_TRUE(window_->paneText(pane).isEmpty());
+    }
+    EXPECT_TRUE(enabled(Command::NewGame));
+    EXPECT_FALSE(enabled(Command::RestartGame));
+    EXPECT_FALSE(window_->board()->findChild<QWidget*>("playerOnePanel")->isVisible());
+    PlayerStore stored;
+    ASSERT_EQ(stored.loadPlayers(), StoreLoad::Read);
+    ASSERT_NE(stored.findPlayer("Ann"), nullptr);
+    EXPECT_EQ(stored.findPlayer("Ann")->gamesWon, 1);
+}
+
+TEST_F(MainWindowTest, ClosingAsksOnlyDuringAGameAndFilesNoUnfinishedGame) {
+    struct Case {
+        bool withGame;
+        MessageAnswer answer;
+        bool closes;
+    };
+    for (const Case& c : {Case{false, MessageAnswer::Yes, true}, Case{true, MessageAnswer::No, false},
+                          Case{true, MessageAnswer::Yes, true}}) {
+        std::filesystem::remove(settingsFilePath());
+        messages_.shown.clear();
+        messages_.answers = {c.answer};
+        openWindow();
+        std::filesystem::remove(settingsFilePath());
+        if (c.withGame) {
+            openSaved(humanAgainstComputer());
+        }
+        EXPECT_EQ(window_->close(), c.closes);
+        EXPECT_EQ(messages_.shown.size(), c.withGame ? 1u : 0u);
+        if (c.withGame) {
+            EXPECT_EQ(messages_.shown[0].caption, "Game In Progress");
+        }
+        EXPECT_EQ(std::filesystem::exists(settingsFilePath()), c.closes);
+        EXPECT_EQ(window_->game() != nullptr, c.withGame && !c.closes);
+        if (c.closes) {
+            PlayerStore stored;
+            stored.loadPlayers();
+            EXPECT_EQ(stored.findPlayer("Ann"), nullptr) << "an unfinished game files nothing";
+        }
+    }
+}
+
+TEST_F(MainWindowTest, AMessageShownDuringAPassLetsNoOtherPassRun) {
+    openWindow();
+    // Ann is on the bar and every entry point is closed: "No Move".
+    SavedGame blocked = humanAgainstComputer(3, 4);
+    blocked.position = positionFromSignedCounts({0,  0,  0,  0,  0,  0, 0, 0, 0,  0,  0,  0, 0, 0,
+                                                 0,  0,  0,  0, -2, -2, -2, -2, -2, -2, 1, 0, 14, 3});
+    openSaved(blocked);
+    int nestedPasses = 0;
+    messages_.whileOpen = [&](const Message&) {
+        for (int i = 0; i < 5; ++i) {
+            window_->runPass();
+            ++nestedPasses;
+        }
+    };
+    pressDiceCup();
+    passUntil([this] { return window_->game()->currentSide() == 1; });
+    ASSERT_EQ(messages_.shown.size(), 1u) << "the pass ran again inside its own message";
+    EXPECT_EQ(messages_.shown[0].caption, "No Move");
+    EXPECT_EQ(nestedPasses, 5);
+}
+
+TEST_F(MainWindowTest, TheGameStandsStillWhileACommandAsksItsQuestion) {
+    openWindow();
+    SavedGame computers = humanAgainstComputer();
+    computers.players[0] = {"Greta Holm", 1, 0, 0};
+    openSaved(computers);
+    BoardPosition during;
+    messages_.whileOpen = [&](const Message&) {
+        const BoardPosition before = window_->game()->board().position;
+        for (int i = 0; i < 40; ++i) {
+            window_->runPass();
+            QApplication::processEvents();
+            std::this_thread::sleep_for(std::chrono::milliseconds(2));
+        }
+        during = window_->game()->board().position;
+        EXPECT_EQ(during, before);
+    };
+    messages_.answers = {MessageAnswer::No};
+    window_->action(Command::NewGame)->trigger();
+    ASSERT_EQ(messages_.shown.size(), 1u);
+    EXPECT_EQ(messages_.shown[0].text,
+              "You're already playing a game.  Quit this game and start another?");
+    messages_.whileOpen = nullptr;
+    ASSERT_NE(window_->game(), nullptr);
+    passUntil([&] { return window_->game()->board().position != during; });
+}
+
+} // namespace
+} // namespace vh::test

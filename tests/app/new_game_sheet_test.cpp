@@ -1,0 +1,162 @@
+#include "app/new_game_sheet.h"
+#include "app/new_player_dialog.h"
+#include "app/player_setup_page.h"
+#include "app/timer_setup_page.h"
+#include "players/player_store.h"
+#include "settings/settings_file.h"
+#include "tests/app/app_fixture.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTimer>
+
+namespace vh::test {
+namespace {
+
+class NewGameSheetTest : public AppFixture {
+protected:
+    NewGameSheetTest() {
+        PlayerRecord bea;
+        bea.name = "Bea";
+        bea.age = 40;
+        store_.addPlayer(std::move(bea));
+        PlayerRecord ann;
+        ann.name = "Ann";
+        store_.addPlayer(std::move(ann));
+        store_.savePlayers();
+        GameSettings settings;
+        settings.playerName = {"bea", "Nobody"};
+        settings.initialMinutes = 3;
+        saveSettings(settings);
+    }
+
+    template <typename T>
+    T* child(QWidget& parent, const char* name) {
+        T* found = parent.findChild<T*>(name);
+        EXPECT_NE(found, nullptr) << name;
+        return found;
+    }
+
+    GameSettings stored() const {
+        GameSettings settings;
+        loadSettings(settings);
+        return settings;
+    }
+
+    PlayerStore store_;
+};
+
+TEST_F(NewGameSheetTest, OpensOnTheOptionsAndPlayWritesTheShownPages) {
+    app::NewGameSheet sheet(store_, nullptr);
+    sheet.show();
+    QApplication::processEvents();
+    auto* name0 = child<QComboBox>(sheet, "playerName0");
+    auto* name1 = child<QComboBox>(sheet, "playerName1");
+    // Store order is newest first; "bea" selects Bea without regard to case,
+    // and a name nobody has selects the first entry.
+    EXPECT_EQ(name0->currentText(), "Bea");
+    EXPECT_EQ(name1->currentText(), "Ann");
+
+    child<QComboBox>(sheet, "playerType1")->setCurrentIndex(1);
+    ASSERT_EQ(name1->count(), 10);
+    name1->setCurrentIndex(2);
+    child<QLineEdit>(sheet, "matchBet")->setText("25");
+    child<QPushButton>(sheet, "play")->click();
+
+    const GameSettings written = stored();
+    EXPECT_EQ(written.playerIsComputer, (std::array<std::int32_t, 2>{0, 1}));
+    EXPECT_EQ(written.playerName[0], "Bea");
+    EXPECT_EQ(written.playerName[1], "Tobias Reed") << "the bare name, without its level";
+    EXPECT_EQ(written.matchBet, 25);
+    EXPECT_EQ(written.initialMinutes, 3) << "the timer page was never shown";
+}
+
+TEST_F(NewGameSheetTest, TheTimerPageReadsItsNumbersAndCancelWritesNothing) {
+    struct Case {
+        bool play;
+        const char* minutes;
+        std::int32_t storedMinutes;
+        std::int32_t storedUseTimer;
+    };
+    for (const Case& c : {Case{true, "12", 12, 1}, Case{true, "", 3, 1}, Case{false, "12", 3, 0}}) {
+        GameSettings reset;
+        reset.playerName = {"bea", "Nobody"};
+        reset.initialMinutes = 3;
+        saveSettings(reset);
+        app::NewGameSheet sheet(store_, nullptr);
+        sheet.show();
+        child<QTabWidget>(sheet, nullptr)->setCurrentIndex(1);
+        QApplication::processEvents();
+        auto* minutes = child<QLineEdit>(sheet, "initialMinutes");
+        EXPECT_FALSE(minutes->isEnabled());
+        child<QCheckBox>(sheet, "useTimer")->setChecked(true);
+        EXPECT_TRUE(minutes->isEnabled());
+        minutes->setText(c.minutes);
+        child<QPushButton>(sheet, c.play ? "play" : "cancel")->click();
+        EXPECT_EQ(stored().initialMinutes, c.storedMinutes) << c.minutes;
+        EXPECT_EQ(stored().useTimer, c.storedUseTimer);
+    }
+}
+
+TEST_F(NewGameSheetTest, AnEmptyStoreAsksForAPlayerAndFallsBackToAnonymous) {
+    std::filesystem::remove(directory_ / "Data/Stats.dat");
+    bool asked = false;
+    QTimer::singleShot(0, [&asked] {
+        auto* dialog = qobject_cast<app::NewPlayerDialog*>(QApplication::activeModalWidget());
+        asked = dialog != nullptr;
+        if (dialog != nullptr) {
+            dialog->findChild<QPushButton*>("cancel")->click();
+        }
+    });
+    app::NewGameSheet sheet(store_, nullptr);
+    sheet.show();
+    QApplication::processEvents();
+    EXPECT_TRUE(asked);
+    EXPECT_EQ(child<QComboBox>(sheet, "playerName0")->currentText(), "Anonymous");
+    PlayerStore saved;
+    ASSERT_EQ(saved.loadPlayers(), StoreLoad::Read);
+    EXPECT_NE(saved.findPlayer("Anonymous"), nullptr);
+}
+
+TEST_F(NewGameSheetTest, ANewPlayerNeedsAFreshNameAndIsSavedAtOnce) {
+    struct Case {
+        const char* name;
+        const char* refusal; // caption of the message, or nullptr when created
+    };
+    const Case cases[] = {{"", "Player Name"},
+                          {"Ann", "Name in use."},
+                          {"ann", nullptr},
+                          {"A name far longer than thirty-one characters", nullptr}};
+    for (const Case& c : cases) {
+        messages_.shown.clear();
+        store_.loadPlayers();
+        const int before = store_.count();
+        app::NewPlayerDialog dialog(store_, nullptr);
+        dialog.findChild<QLineEdit*>("name")->setText(c.name);
+        dialog.findChild<QLineEdit*>("age")->setText("");
+        dialog.findChild<QPushButton*>("create")->click();
+        PlayerStore saved;
+        saved.loadPlayers();
+        if (c.refusal != nullptr) {
+            ASSERT_EQ(messages_.shown.size(), 1u) << c.name;
+            EXPECT_EQ(messages_.shown[0].caption, c.refusal);
+            EXPECT_EQ(store_.count(), before);
+            EXPECT_NE(dialog.result(), QDialog::Accepted);
+        } else {
+            EXPECT_TRUE(messages_.shown.empty()) << c.name;
+            EXPECT_EQ(store_.count(), before + 1);
+            const std::string stored = std::string(c.name).substr(0, 31);
+            ASSERT_NE(saved.findPlayer(stored), nullptr) << "saved at once: " << c.name;
+            EXPECT_EQ(saved.findPlayer(stored)->age, 0);
+            EXPECT_EQ(saved.findPlayer(stored)->cash, 100);
+        }
+    }
+}
+
+} // namespace
+} // namespace vh::test
