@@ -1,6 +1,7 @@
 #include "board/bmp_file.h"
 #include "board/player_panel.h"
 #include "platform/message_box.h"
+#include "tests/support/temp_directory.h"
 
 #include <gtest/gtest.h>
 
@@ -259,6 +260,19 @@ TEST_F(PlayerPanelTest, ALongNameIsCutShortOfThePanelsEdgeRatherThanWrapped) {
         EXPECT_TRUE(allBackground(panel, {(kWidth - 4) * scale, top, kWidth * scale, bottom}))
             << scale;
     }
+}
+
+TEST(PlayerPanel, WithoutItsPicturesAPanelStillDrawsAndItsCupCanBePressed) {
+    const test::TempDirectory folder("panel");
+    RecordingMessageBoxes boxes;
+    const ScopedMessageBoxes installed(boxes);
+    PlayerPanelView view(folder / "Graphics");
+    // Clock and cup with their masks, six dice, the standard photo.
+    EXPECT_EQ(boxes.shown().size(), 11u);
+    PixelImage panel(kWidth, kHeight);
+    view.draw(panel, content(true, false, false), 1.0f);
+    EXPECT_TRUE(allBackground(panel, {0, 0, kWidth, 106}));
+    EXPECT_TRUE(view.cupHit(110, 50, 1.0f));
 }
 
 } // namespace
