@@ -11,6 +11,11 @@ void CSurface::Load(const std::filesystem::path& path) {
         Adopt(std::move(loaded->image), loaded->bitsPerPixel);
         return;
     }
+    Refuse(path);
+}
+
+void CSurface::Refuse(const std::filesystem::path& path) {
+    Release();
     showMessage(kApplicationTitle, path.string() + " could not be loaded!");
     loaded_ = true;
 }

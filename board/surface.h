@@ -19,6 +19,9 @@ public:
     // reported in an OK box, "<path> could not be loaded!", and the program
     // goes on without the picture.
     void Load(const std::filesystem::path& path);
+    // Goes on as after a Load of `path` that failed, with the same box, but
+    // without reading it: for a file the program will not open.
+    void Refuse(const std::filesystem::path& path);
     // A black picture of the given size.
     void Create(int width, int height);
     // Takes a picture made elsewhere, of the given colour depth.

@@ -5,6 +5,7 @@
 #include "platform/program_directory.h"
 #include "platform/text_encoding.h"
 
+#include <algorithm>
 #include <charconv>
 #include <limits>
 
@@ -130,8 +131,16 @@ std::filesystem::path rosterFilePath() {
     return programPath("Data/Computers.dat");
 }
 
-std::filesystem::path profilePicturePath(const ComputerProfile& profile) {
-    return programPath("Graphics/" + utf8FromWindows1252(profile.name) + ".bmp");
+std::optional<std::filesystem::path> computerPicturePath(std::string_view name) {
+    const bool leavesFolder =
+        name.find("..") != std::string_view::npos ||
+        std::any_of(name.begin(), name.end(), [](char c) {
+            return c == '/' || c == '\\' || static_cast<unsigned char>(c) < 32;
+        });
+    if (leavesFolder) {
+        return std::nullopt;
+    }
+    return programPath("Graphics/" + utf8FromWindows1252(name) + ".bmp");
 }
 
 bool readRosterFile(const std::filesystem::path& path, Roster& roster) {
@@ -148,7 +157,13 @@ bool readRosterFile(const std::filesystem::path& path, Roster& roster) {
 
 void loadRosterPictures(Roster& roster) {
     for (ComputerProfile& profile : roster) {
-        profile.picture.Load(profilePicturePath(profile));
+        if (const auto path = computerPicturePath(profile.name)) {
+            profile.picture.Load(*path);
+        } else {
+            // Named in the box as written, but never opened.
+            profile.picture.Refuse(
+                programPath("Graphics/" + utf8FromWindows1252(profile.name) + ".bmp"));
+        }
     }
 }
 

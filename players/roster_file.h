@@ -3,6 +3,7 @@
 #include "players/computer_profile.h"
 
 #include <filesystem>
+#include <optional>
 #include <string_view>
 
 namespace vh {
@@ -19,13 +20,16 @@ namespace vh {
 int parseRoster(std::string_view text, Roster& roster);
 
 std::filesystem::path rosterFilePath();
-// Graphics/<name>.bmp in the program directory.
-std::filesystem::path profilePicturePath(const ComputerProfile& profile);
+// A computer opponent's picture, Graphics/<name>.bmp in the program directory
+// (name in Windows-1252 bytes). Nothing for a name that could lead out of
+// Graphics/: one holding '/', '\\', "..", or a control character.
+std::optional<std::filesystem::path> computerPicturePath(std::string_view name);
 
 // Resets the roster to the defaults and reads the file's texts and numbers;
 // false when the file could not be read (the defaults stay).
 bool readRosterFile(const std::filesystem::path& path, Roster& roster);
-// Loads every profile's picture; each missing one is reported by its surface.
+// Loads every profile's picture; each missing one, and each refused by
+// computerPicturePath, is reported by its surface.
 void loadRosterPictures(Roster& roster);
 // Reads the program's Data/Computers.dat and loads the pictures.
 void loadRoster(Roster& roster);

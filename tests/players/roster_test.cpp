@@ -228,5 +228,37 @@ TEST(Roster, PicturesAreLoadedByName) {
                                                       " could not be loaded!"});
 }
 
+TEST(Roster, APictureNameThatCouldLeaveGraphicsIsRefused) {
+    const test::TempDirectory folder("roster");
+    const struct {
+        std::string name;
+        bool allowed;
+    } cases[] = {
+        {"Greta Holm", true},   {"Ren\xE9 Dubois", true},
+        {"J. R. Smith", true},  {"../Secret", false},
+        {"..", false},          {"Data/Secret", false},
+        {"/etc/passwd", false}, {"..\\Secret", false},
+        {"Mr..Secret", false},  {"Tab\tName", false},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(computerPicturePath(c.name).has_value(), c.allowed) << c.name;
+    }
+    EXPECT_EQ(computerPicturePath("Ren\xE9 Dubois"), folder / "Graphics/Ren\xC3\xA9 Dubois.bmp");
+
+    // A picture that exists outside Graphics/ is still not read.
+    ASSERT_TRUE(saveBmpFile(folder / "Secret.bmp", PixelImage(75, 100)));
+    std::vector<ProfileText> profiles = tenProfiles();
+    profiles[2].name = "../Secret";
+    folder.write("Data/Computers.dat", rosterText(profiles));
+    RecordingMessageBoxes boxes;
+    const ScopedMessageBoxes installed(boxes);
+    Roster roster;
+    loadRoster(roster);
+    EXPECT_EQ(roster[2].picture.width(), 0);
+    EXPECT_TRUE(roster[2].picture.isLoaded());
+    EXPECT_EQ(boxes.texts()[2],
+              (folder / "Graphics/../Secret.bmp").string() + " could not be loaded!");
+}
+
 } // namespace
 } // namespace vh
