@@ -48,21 +48,19 @@ void PlayerPanelWidget::setContent(const PanelContent& content, const std::files
         return;
     }
     const bool onlyClock = sameExceptClock(content, content_);
-    const bool clockReadingChanged = content.clockMs / 1000 != content_.clockMs / 1000;
     content_ = content;
-    if (onlyClock && !clockReadingChanged) {
+    if (!onlyClock) {
+        redraw();
+        update();
         return;
     }
-    redraw();
-    if (onlyClock) {
-        const float s = static_cast<float>(devicePixelRatioF());
+    const float s = static_cast<float>(devicePixelRatioF());
+    if (view_.refreshClock(buffer_, content_, s)) {
         const Rect clock = view_.clockTextRect(buffer_.width(), s);
         update(QRect(static_cast<int>(std::floor(clock.left / s)),
                      static_cast<int>(std::floor(clock.top / s)),
                      static_cast<int>(std::ceil(clock.width() / s)) + 1,
                      static_cast<int>(std::ceil(clock.height() / s)) + 1));
-    } else {
-        update();
     }
 }
 

@@ -26,6 +26,8 @@ struct PanelContent {
     bool diceShown = false; // the dice cup has been pressed this turn
     int die1 = 1;           // 1-6; other values show no die
     int die2 = 1;
+
+    bool operator==(const PanelContent&) const = default;
 };
 
 // The colour of the panel's texts for a stone colour code: 1 (white stones)

@@ -495,9 +495,7 @@ std::filesystem::path GameManager::panelPhoto(int side) const {
         return {};
     }
     if (seated->isComputer()) {
-        ComputerProfile profile;
-        profile.name = seated->name();
-        return profilePicturePath(profile);
+        return computerPicturePath(seated->name()).value_or(std::filesystem::path());
     }
     const PlayerRecord* record =
         environment_.store != nullptr ? environment_.store->findPlayer(seated->name()) : nullptr;
