@@ -361,20 +361,24 @@ void GameManager::fileResult() {
     if (environment_.store == nullptr || winner_ == -1) {
         return;
     }
+    if (firstHumanName()) {
+        environment_.store->recordGame(finishedGame()); // only human players are filed
+    }
+    // Written at every game's end, so that players created since the last
+    // save are not lost when the store is read again.
+    environment_.store->savePlayers();
+}
+
+GameResult GameManager::finishedGame() const {
     GameResult result;
-    bool anyHuman = false;
     for (int side = 0; side < 2; ++side) {
         const auto index = static_cast<std::size_t>(side);
         const Player& seated = *player(side);
-        anyHuman = anyHuman || !seated.isComputer();
         result.names[index] = seated.name();
         result.isComputer[index] = seated.isComputer() ? 1 : 0;
         result.bet[index] = settings_.matchBet;
         result.lost[index] = side == winner_ ? 0 : 1;
         result.money[index] = side == winner_ ? amount_ : clampToInt32(-std::int64_t{amount_});
-    }
-    if (!anyHuman) {
-        return; // only human players are filed
     }
     result.stoneColour = {settings_.stoneColourA, settings_.stoneColourB};
     result.resultKind = static_cast<std::int32_t>(resultKind_);
@@ -389,8 +393,7 @@ void GameManager::fileResult() {
     result.endTime = static_cast<std::uint32_t>(
         ((local.tm_hour * 60 + local.tm_min) * 60 + local.tm_sec) * 1000);
     result.startTime = result.endTime - gameTime_.get();
-    environment_.store->recordGame(result);
-    environment_.store->savePlayers();
+    return result;
 }
 
 void GameManager::forceMove() {
