@@ -1,6 +1,7 @@
 #include "match/game_manager.h"
 
 #include "ai/computer_player.h"
+#include "match/cube_value.h"
 #include "match/game_end.h"
 #include "match/human_player.h"
 #include "match/money.h"
@@ -11,6 +12,7 @@
 #include "platform/tick_count.h"
 #include "rules/side.h"
 
+#include <algorithm>
 #include <ctime>
 
 namespace vh {
@@ -89,6 +91,9 @@ void GameManager::setUpTiming(bool useTimer) {
     clocks_ = {};
     if (useTimer) {
         timed_ = true;
+        // A damaged or hand-edited options file can hold negative times.
+        initialSeconds_ = std::max(initialSeconds_, 0);
+        extraSeconds_ = std::max(extraSeconds_, 0);
         for (auto& clock : clocks_) {
             clock.emplace();
             clock->set(secondsToMilliseconds(initialSeconds_));
@@ -285,7 +290,7 @@ void GameManager::handleDoubleOffer() {
     offering.clearDoubleWanted();
     Player& answering = *player(otherSide(currentSide_));
     if (answering.answerDouble(*stage_, offering.name())) {
-        board_.cubeValue = clampToInt32(static_cast<std::int64_t>(board_.cubeValue) * 2);
+        board_.cubeValue = doubledCube(board_.cubeValue);
         cubeOwner_ = answering.side();
         stage_->render();
         return;
