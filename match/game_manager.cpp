@@ -1,6 +1,7 @@
 #include "match/game_manager.h"
 
 #include "ai/computer_player.h"
+#include "match/cube_value.h"
 #include "match/game_end.h"
 #include "match/human_player.h"
 #include "match/money.h"
@@ -12,6 +13,7 @@
 #include "players/roster_file.h"
 #include "rules/side.h"
 
+#include <algorithm>
 #include <ctime>
 
 namespace vh {
@@ -90,6 +92,9 @@ void GameManager::setUpTiming(bool useTimer) {
     clocks_ = {};
     if (useTimer) {
         timed_ = true;
+        // A damaged or hand-edited options file can hold negative times.
+        initialSeconds_ = std::max(initialSeconds_, 0);
+        extraSeconds_ = std::max(extraSeconds_, 0);
         for (auto& clock : clocks_) {
             clock.emplace();
             clock->set(secondsToMilliseconds(initialSeconds_));
@@ -286,7 +291,7 @@ void GameManager::handleDoubleOffer() {
     offering.clearDoubleWanted();
     Player& answering = *player(otherSide(currentSide_));
     if (answering.answerDouble(*stage_, offering.name())) {
-        board_.cubeValue = clampToInt32(static_cast<std::int64_t>(board_.cubeValue) * 2);
+        board_.cubeValue = doubledCube(board_.cubeValue);
         cubeOwner_ = answering.side();
         stage_->render();
         return;
@@ -362,20 +367,24 @@ void GameManager::fileResult() {
     if (environment_.store == nullptr || winner_ == -1) {
         return;
     }
+    if (firstHumanName()) {
+        environment_.store->recordGame(finishedGame()); // only human players are filed
+    }
+    // Written at every game's end, so that players created since the last
+    // save are not lost when the store is read again.
+    environment_.store->savePlayers();
+}
+
+GameResult GameManager::finishedGame() const {
     GameResult result;
-    bool anyHuman = false;
     for (int side = 0; side < 2; ++side) {
         const auto index = static_cast<std::size_t>(side);
         const Player& seated = *player(side);
-        anyHuman = anyHuman || !seated.isComputer();
         result.names[index] = seated.name();
         result.isComputer[index] = seated.isComputer() ? 1 : 0;
         result.bet[index] = settings_.matchBet;
         result.lost[index] = side == winner_ ? 0 : 1;
         result.money[index] = side == winner_ ? amount_ : clampToInt32(-std::int64_t{amount_});
-    }
-    if (!anyHuman) {
-        return; // only human players are filed
     }
     result.stoneColour = {settings_.stoneColourA, settings_.stoneColourB};
     result.resultKind = static_cast<std::int32_t>(resultKind_);
@@ -390,8 +399,7 @@ void GameManager::fileResult() {
     result.endTime = static_cast<std::uint32_t>(
         ((local.tm_hour * 60 + local.tm_min) * 60 + local.tm_sec) * 1000);
     result.startTime = result.endTime - gameTime_.get();
-    environment_.store->recordGame(result);
-    environment_.store->savePlayers();
+    return result;
 }
 
 void GameManager::forceMove() {

@@ -137,6 +137,7 @@ private:
     void handleDoubleOffer();
     void endOnBoard(int winner);
     void fileResult();
+    GameResult finishedGame() const;
     void stepReplay();
     void finishReplay();
     void queueReplay(const Play& play);

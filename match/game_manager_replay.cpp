@@ -31,14 +31,15 @@ void GameManager::undo() {
         queueReplay(reversedPlay(*history_->playAt(index)));
         --turnsPlayed_;
         if (player(other)->isComputer()) {
-            // Back to and including the human's own previous turn.
-            while (history_->sideAt(index) == other) {
-                index = history_->undoIndex();
-                if (index < 0) {
-                    break;
-                }
+            // Back to and including the human's own previous turn. The turn
+            // just taken back may be the human's own too: a computer roll
+            // that could not be played left no entry.
+            while ((index = history_->undoIndex()) >= 0) {
                 queueReplay(reversedPlay(*history_->playAt(index)));
                 --turnsPlayed_;
+                if (history_->sideAt(index) != other) {
+                    break;
+                }
             }
         }
     }

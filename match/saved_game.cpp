@@ -1,5 +1,6 @@
 #include "match/saved_game.h"
 
+#include "match/cube_value.h"
 #include "platform/atomic_file.h"
 #include "platform/binary_io.h"
 #include "platform/file_bytes.h"
@@ -80,15 +81,6 @@ private:
     BinaryReader in_;
     std::string problem_;
 };
-
-bool isCubeValue(std::int32_t value) {
-    for (std::int32_t cube = 1; cube <= 64; cube *= 2) {
-        if (value == cube) {
-            return true;
-        }
-    }
-    return false;
-}
 
 void readPosition(CheckedReader& in, BoardPosition& position) {
     constexpr std::array<int, 4> kTrayOwners = {PLAYER_ONE, PLAYER_TWO, PLAYER_ONE, PLAYER_TWO};
@@ -211,7 +203,7 @@ SavedGameCheck decodeSavedGame(std::span<const std::byte> bytes, SavedGame& game
     game.cubeValue = in.int32("cube");
     in.require(game.die1 >= 1 && game.die1 <= 6 && game.die2 >= 1 && game.die2 <= 6,
                "a die is not 1 to 6");
-    in.require(isCubeValue(game.cubeValue), "the cube value is not 1, 2, 4, ... or 64");
+    in.require(isCubeValue(game.cubeValue), "the cube value is not 1, 2, 4, ... or 1073741824");
     readPosition(in, game.position);
 
     game.historyIsComputer[0] = in.int32("history");

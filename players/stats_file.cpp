@@ -128,10 +128,8 @@ DecodedStats decodeStats(std::span<const std::byte> bytes) {
         }
         decoded.records.push_back(std::move(record));
     }
-    if (in.remaining() != 0) {
-        decoded.damage = std::to_string(in.remaining()) + " bytes follow the last of " +
-                         countText(playerCount) + " players";
-    }
+    // Bytes after the last player are ignored: every player was read whole,
+    // and the next save writes exactly what was read.
     return decoded;
 }
 

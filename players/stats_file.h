@@ -21,8 +21,9 @@ struct DecodedStats {
     // In file order, each with its history as the file holds it (newest
     // first) and durations set; photos and totals are not touched.
     std::vector<PlayerRecord> records;
-    // Empty when the bytes held exactly what their counts promise; otherwise
-    // what was wrong. The records read completely before the damage are kept.
+    // Empty when the bytes held every player their count promises (bytes
+    // after the last one are ignored); otherwise what was wrong. The records
+    // read completely before the damage are kept.
     std::string damage;
 };
 

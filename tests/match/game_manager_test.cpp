@@ -76,7 +76,10 @@ void checkComputerGameEnd(const GameManager* manager, const RecordingMessageBoxe
     }
 }
 
-TEST_F(GameManagerTest, ComputersPlayGamesToTheirEndAndFileNothing) {
+TEST_F(GameManagerTest, ComputersPlayGamesToTheirEndFileNothingAndSaveTheStore) {
+    PlayerRecord created;
+    created.name = "Ann"; // created since the store was last written
+    store_.addPlayer(created);
     for (std::uint32_t seed : {7u, 8u, 9u, 10u}) {
         SCOPED_TRACE(seed);
         messages_.clear();
@@ -86,7 +89,12 @@ TEST_F(GameManagerTest, ComputersPlayGamesToTheirEndAndFileNothing) {
         ASSERT_FALSE(HasFatalFailure());
         checkComputerGameEnd(manager.get(), messages_, sounds_);
     }
-    EXPECT_FALSE(std::filesystem::exists(directory_ / "Data/Stats.dat"));
+    PlayerStore reread(directory_ / "Data/Stats.dat");
+    reread.setLoadPhotos(false);
+    ASSERT_EQ(reread.loadPlayers(), StoreLoad::Read);
+    ASSERT_EQ(reread.count(), 1);
+    EXPECT_EQ(reread.playerAt(0)->name, "Ann");
+    EXPECT_EQ(reread.playerAt(0)->historyCount(), 0);
 }
 
 TEST_F(GameManagerTest, BearingOffTheLastCheckerWinsAGammonAndFilesIt) {

@@ -1,9 +1,11 @@
+#include "match/cube_value.h"
 #include "match/saved_game.h"
 #include "rules/side.h"
 #include "tests/match/game_fixture.h"
 #include "tests/support/mutations.h"
 
 #include <filesystem>
+#include <random>
 
 namespace vh::test {
 namespace {
@@ -111,12 +113,14 @@ TEST(SavedGameFile, RefusesImpossibleValuesNamingTheFault) {
         const char* problem;
     };
     const std::size_t board = 29 + 88 + 12;
+    const char* const kNotACube = "the cube value is not 1, 2, 4, ... or 1073741824";
     const Case cases[] = {
         {"side to move", 8, 2, "the side to move is not 0 or 1"},
         {"player type", 29 + 32, 2, "a player type is not 0 or 1"},
         {"player side", 29 + 36, 1, "the player blocks are not for side 0 and side 1"},
         {"die", 29 + 88, 7, "a die is not 1 to 6"},
-        {"cube", 29 + 88 + 8, 3, "the cube value is not 1, 2, 4, ... or 64"},
+        {"cube", 29 + 88 + 8, 3, kNotACube},
+        {"cube past the field", 29 + 88 + 8, std::int64_t{1} << 31, kNotACube},
         {"owner of the bar", board + 24 * 8, 1, "entry 24 belongs to the wrong side"},
         {"checker count", board + 5 * 8 + 4, 6, "side 0 does not have 15 checkers"},
         {"negative count", board + 5 * 8 + 4, -1, "entry 5 holds -1 checkers"},
@@ -142,6 +146,22 @@ TEST(SavedGameFile, RefusesImpossibleValuesNamingTheFault) {
     }
     SavedGame game;
     EXPECT_EQ(decodeSavedGame(unterminated, game).problem, "the player's name is not terminated");
+}
+
+TEST(SavedGameFile, EveryCubeValueThatDoublingReachesIsReadBack) {
+    std::vector<std::int32_t> reached = {1};
+    while (doubledCube(reached.back()) != reached.back()) {
+        reached.push_back(doubledCube(reached.back()));
+    }
+    EXPECT_EQ(reached.size(), 31u) << "1 to 2^30, where doubling stops";
+    for (const std::int32_t cube : reached) {
+        SavedGame game = sampleGame();
+        game.cubeValue = cube;
+        SavedGame read;
+        const SavedGameCheck check = decodeSavedGame(encodeSavedGame(game), read);
+        EXPECT_TRUE(check.valid) << cube << ": " << check.problem;
+        EXPECT_EQ(read.cubeValue, cube);
+    }
 }
 
 TEST(SavedGameFile, EveryDamagedCopyIsRefusedOrReadCleanly) {
@@ -171,36 +191,111 @@ TEST(SavedGameFile, EveryDamagedCopyIsRefusedOrReadCleanly) {
     EXPECT_GT(refused, 10000);
 }
 
-using SavedGameTest = GameFixture;
+class SavedGameTest : public GameFixture {
+protected:
+    void driveToARandomState(GameManager& manager, std::mt19937& random);
+};
 
-TEST_F(SavedGameTest, SaveThenOpenGivesTheSameGame) {
-    GameSettings settings = settingsFor(false, "Ann", false, "Bob");
-    settings.useTimer = 1;
-    settings.initialMinutes = 3;
-    auto manager = startGame(settings, 17);
-    for (int turn = 0; turn < 4; ++turn) {
-        playHumanTurn(*manager, turn);
+// Plays a game with seeded choices (doubles, undos, redos, plays, time
+// passing) and stops where saving is offered: a human to move, not yet moved.
+void SavedGameTest::driveToARandomState(GameManager& manager, std::mt19937& random) {
+    const int turns = static_cast<int>(random() % 80);
+    const unsigned doubleEvery = 1 + random() % 2; // every chance or every other one
+    for (int turn = 0; turn < turns && manager.state() == GameState::Playing; ++turn) {
+        if (!manager.isHumanTurn()) {
+            stepUntilTurnPasses(manager);
+        } else if (random() % 6 == 0 && manager.canUndo()) {
+            manager.undo();
+            stepUntilPlaying(manager);
+        } else if (random() % 4 == 0 && manager.canRedo()) {
+            manager.redo();
+            stepUntilPlaying(manager);
+        } else {
+            if (random() % doubleEvery == 0 && manager.canOfferDouble()) {
+                manager.offerDouble();
+                manager.step(); // a human takes every double
+            }
+            now_ += static_cast<std::uint32_t>(random() % 4000);
+            if (manager.isHumanTurn()) { // not when the step found no move
+                playHumanTurn(manager, static_cast<int>(random() % 1000));
+            }
+        }
+        if (testing::Test::HasFatalFailure()) {
+            return;
+        }
     }
-    now_ += 1234;
-    manager->step();
-    const std::filesystem::path file = directory_ / "Save1.vhf";
-    ASSERT_TRUE(manager->saveGame(file));
+    while (manager.state() == GameState::Playing && !manager.isHumanTurn() &&
+           !testing::Test::HasFatalFailure()) {
+        stepUntilTurnPasses(manager);
+    }
+}
 
-    GameManager opened(environmentFor(settings));
-    ASSERT_TRUE(opened.openGame(file));
-    EXPECT_EQ(opened.state(), GameState::Playing);
-    EXPECT_EQ(opened.board().position, manager->board().position);
-    EXPECT_EQ(opened.board().die1, manager->board().die1);
-    EXPECT_EQ(opened.board().die2, manager->board().die2);
-    EXPECT_EQ(opened.currentSide(), manager->currentSide());
-    EXPECT_EQ(opened.firstSide(), manager->currentSide());
-    EXPECT_EQ(opened.turnsPlayed(), 4);
-    EXPECT_EQ(opened.clockValue(0), manager->clockValue(0));
-    EXPECT_EQ(opened.clockValue(1), manager->clockValue(1));
-    EXPECT_EQ(opened.gameTime(), manager->gameTime());
-    EXPECT_EQ(opened.cubeOwner(), -1);
-    EXPECT_FALSE(opened.canUndo()) << "the history is not read back";
-    EXPECT_EQ(opened.player(0)->name(), "Ann");
+TEST_F(SavedGameTest, SavingAndOpeningAnyGameGivesBackTheSameGame) {
+    // Timer off, on, and on with the negative times of a damaged options file.
+    const std::array<std::array<int, 5>, 4> timings = {
+        {{0, 0, 0, 0, 0}, {1, 3, 20, 0, 15}, {1, -2, 0, 0, -30}, {1, 0, -5, -1, 0}}};
+    int saved = 0;
+    int savedWithNegativeTimes = 0;
+    int savedAtTheHighestCube = 0;
+    for (std::uint32_t seed = 1; seed <= 16; ++seed) {
+        SCOPED_TRACE(seed);
+        std::mt19937 random(seed);
+        const bool againstComputer = seed % 3 == 0;
+        GameSettings settings =
+            settingsFor(false, "Ann", againstComputer, againstComputer ? "Milo" : "Bob");
+        const std::array<int, 5>& timing = timings[seed % timings.size()];
+        settings.useTimer = timing[0];
+        settings.initialMinutes = timing[1];
+        settings.initialSeconds = timing[2];
+        settings.perMoveMinutes = timing[3];
+        settings.perMoveSeconds = timing[4];
+        auto manager = startGame(settings, seed);
+        driveToARandomState(*manager, random);
+        ASSERT_FALSE(HasFatalFailure());
+        if (manager->state() != GameState::Playing) {
+            continue; // the game was decided on the way
+        }
+
+        // As the Save Game command does: pause, write, go on.
+        const std::filesystem::path file = directory_ / "Save1.vhf";
+        manager->pause();
+        ASSERT_TRUE(manager->saveGame(file));
+        manager->resume();
+        GameManager opened(environmentFor(settings));
+        ASSERT_TRUE(opened.openGame(file));
+        ++saved;
+        savedWithNegativeTimes += timing[1] < 0 || timing[2] < 0 ? 1 : 0;
+        savedAtTheHighestCube += manager->board().cubeValue == kHighestCubeValue ? 1 : 0;
+
+        EXPECT_EQ(opened.state(), GameState::Playing);
+        EXPECT_EQ(opened.board().position, manager->board().position);
+        EXPECT_EQ(opened.board().die1, manager->board().die1);
+        EXPECT_EQ(opened.board().die2, manager->board().die2);
+        EXPECT_EQ(opened.board().cubeValue, manager->board().cubeValue);
+        EXPECT_EQ(opened.currentSide(), manager->currentSide());
+        EXPECT_EQ(opened.firstSide(), manager->currentSide());
+        EXPECT_EQ(opened.turnsPlayed(), manager->turnsPlayed());
+        EXPECT_EQ(opened.clockValue(0), manager->clockValue(0));
+        EXPECT_EQ(opened.clockValue(1), manager->clockValue(1));
+        EXPECT_EQ(opened.gameTime(), manager->gameTime());
+        EXPECT_TRUE(opened.isHumanTurn());
+        EXPECT_EQ(opened.cubeOwner(), -1) << "not in the file";
+        EXPECT_FALSE(opened.canUndo()) << "the history is not read back";
+
+        // Saved again, it is the same file but for the history and the state.
+        SavedGame expected;
+        ASSERT_TRUE(decodeSavedGame(readBytes(file), expected).valid);
+        expected.state = static_cast<std::int32_t>(GameState::Playing);
+        expected.history.clear();
+        expected.historyCursor = 0;
+        const std::filesystem::path again = directory_ / "Save2.vhf";
+        ASSERT_TRUE(opened.saveGame(again));
+        EXPECT_EQ(readBytes(again), encodeSavedGame(expected));
+    }
+    // The seeds reach the states this is about.
+    EXPECT_GE(saved, 8);
+    EXPECT_GE(savedWithNegativeTimes, 2);
+    EXPECT_GE(savedAtTheHighestCube, 1);
 }
 
 TEST_F(SavedGameTest, ADamagedFileIsRefusedAndNothingIsBuilt) {

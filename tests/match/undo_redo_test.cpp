@@ -1,3 +1,4 @@
+#include "rules/move_generator.h"
 #include "rules/side.h"
 #include "tests/match/game_fixture.h"
 
@@ -55,27 +56,110 @@ TEST_F(UndoRedoTest, BetweenHumansEachUndoTakesBackOneTurnAndRedoReplaysIt) {
     EXPECT_FALSE(manager->canRedo());
 }
 
-TEST_F(UndoRedoTest, AgainstTheComputerOneUndoTakesBackItsReplyAndYourTurn) {
-    auto manager = startGame(settingsFor(false, "Ann", true, "Milo"), 5);
-    if (!manager->isHumanTurn()) {
-        stepUntilTurnPasses(*manager);
-    }
-    ASSERT_TRUE(manager->isHumanTurn());
-    EXPECT_FALSE(manager->canUndo());
-    const Snapshot start = snapshotOf(*manager);
-    playHumanTurn(*manager, 3);
-    stepUntilTurnPasses(*manager); // the computer's reply
-    ASSERT_TRUE(manager->isHumanTurn());
-    ASSERT_TRUE(manager->canUndo());
-    manager->undo();
-    stepUntilPlaying(*manager);
-    expectSame(snapshotOf(*manager), start);
-    EXPECT_TRUE(manager->isHumanTurn());
+// Side 0 holds points 1 to 6 and has three spares far out; side 1 has one
+// checker on the bar and the rest borne off. With 1-3 side 1 can only enter
+// on point 0, and from there no roll moves it again while the six points hold.
+constexpr std::array<int, kEntryCount> kEnteringBehindAPrime = {
+    0, 2, 2, 2, 2, 2, 2, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 3, 0, 1, 0, 14};
 
-    manager->redo();
-    stepUntilPlaying(*manager);
-    EXPECT_EQ(manager->turnsPlayed(), start.turnsPlayed + 2);
-    EXPECT_TRUE(manager->isHumanTurn());
+std::array<int, kEntryCount> withSidesExchanged(const std::array<int, kEntryCount>& counts) {
+    std::array<int, kEntryCount> exchanged{};
+    for (std::size_t point = 0; point < kPointCount; ++point) {
+        exchanged[kPointCount - 1 - point] = -counts[point];
+    }
+    exchanged[BAR_ONE] = counts[BAR_TWO];
+    exchanged[BAR_TWO] = counts[BAR_ONE];
+    exchanged[OFF_ONE] = counts[OFF_TWO];
+    exchanged[OFF_TWO] = counts[OFF_ONE];
+    return exchanged;
+}
+
+// The first legal play that moves only checkers at least eight pips from
+// home, so the points next to home stay as they are.
+int farPlayIndex(const GameManager& manager, PlayList& plays) {
+    const int side = manager.currentSide();
+    BoardPosition working = manager.board().position;
+    generatePlays(plays, working, side, manager.board().die1, manager.board().die2);
+    for (int index = 0; index < plays.count; ++index) {
+        const Play& play = plays[index];
+        bool far = true;
+        for (int i = 0; i < play.count; ++i) {
+            const auto from = static_cast<int>(play.moves[static_cast<std::size_t>(i)].from);
+            far = far && (side == PLAYER_ONE ? from >= 7 : from <= 16);
+        }
+        if (far) {
+            return index;
+        }
+    }
+    return 0;
+}
+
+TEST_F(UndoRedoTest, AgainstTheComputerUndoGoesBackToAndIncludingYourPreviousTurn) {
+    const struct {
+        const char* name;
+        int humanSide;
+        bool computerStarts; // in the prime position, else at the start
+        int humanTurns;      // played before the undo
+        int backTo;          // the turn start the undo returns to
+    } cases[] = {
+        // Computer, human: the undo takes back the reply and your turn.
+        {"reply, human black", 0, false, 1, 0},
+        {"reply, human white", 1, false, 1, 0},
+        // Computer, human, computer forfeit: your turn and its entry go back.
+        {"forfeited reply, human black", 0, true, 1, 0},
+        {"forfeited reply, human white", 1, true, 1, 0},
+        // Computer, human, forfeit, human, forfeit: back to your first turn.
+        {"two forfeits, human black", 0, true, 2, 1},
+        {"two forfeits, human white", 1, true, 2, 1},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const int computerSide = otherSide(c.humanSide);
+        BoardPosition start;
+        setStartPosition(start);
+        const std::array<int, kEntryCount> counts = !c.computerStarts ? signedCounts(start)
+                                                    : c.humanSide == PLAYER_ONE
+                                                        ? kEnteringBehindAPrime
+                                                        : withSidesExchanged(kEnteringBehindAPrime);
+        std::array<std::pair<std::string, bool>, 2> seats;
+        seats[static_cast<std::size_t>(c.humanSide)] = {"Ann", false};
+        seats[static_cast<std::size_t>(computerSide)] = {"Milo", true};
+        seedRandom(7);
+        auto manager = openSaved(
+            settingsFor(seats[0].second, seats[0].first, seats[1].second, seats[1].first),
+            savedGameAt(counts, c.computerStarts ? computerSide : c.humanSide, 1, 3, seats[0].first,
+                        seats[0].second, seats[1].first, seats[1].second));
+        ASSERT_FALSE(manager->canUndo());
+
+        std::vector<Snapshot> turnStarts;
+        for (int humanTurns = 0; humanTurns < c.humanTurns || !manager->isHumanTurn();) {
+            turnStarts.push_back(snapshotOf(*manager));
+            if (manager->isHumanTurn()) {
+                playHumanTurn(*manager, farPlayIndex(*manager, *plays_));
+                ++humanTurns;
+            } else {
+                stepUntilTurnPasses(*manager);
+            }
+            ASSERT_FALSE(HasFatalFailure());
+        }
+        const MoveHistory& history = manager->history();
+        ASSERT_EQ(history.sideAt(history.cursor() - 1),
+                  c.computerStarts ? c.humanSide : computerSide)
+            << "the last recorded turn";
+
+        const Snapshot beforeUndo = snapshotOf(*manager);
+        ASSERT_TRUE(manager->canUndo());
+        manager->undo();
+        stepUntilPlaying(*manager);
+        expectSame(snapshotOf(*manager), turnStarts[static_cast<std::size_t>(c.backTo)]);
+        if (!manager->isHumanTurn()) {
+            EXPECT_FALSE(manager->canRedo());
+            continue;
+        }
+        manager->redo();
+        stepUntilPlaying(*manager);
+        expectSame(snapshotOf(*manager), beforeUndo);
+    }
 }
 
 TEST_F(UndoRedoTest, UndoingAHitBringsTheCheckerBackFromTheBar) {

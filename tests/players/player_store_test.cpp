@@ -283,7 +283,7 @@ std::vector<std::byte> twoPlayerFile() {
     return file.bytes();
 }
 
-TEST_F(PlayerStoreTest, DamagedFilesKeepTheCompleteRecordsReadBeforeTheDamage) {
+TEST_F(PlayerStoreTest, EveryCompleteRecordIsKeptAndOnlyAFileEndingInsideOneIsDamaged) {
     const std::vector<std::byte> good = twoPlayerFile();
     const auto withInt = [&](std::size_t offset, std::int32_t value) {
         std::vector<std::byte> bytes = good;
@@ -307,7 +307,7 @@ TEST_F(PlayerStoreTest, DamagedFilesKeepTheCompleteRecordsReadBeforeTheDamage) {
         std::vector<std::byte> bytes;
         std::vector<std::string> players; // store order
         std::vector<int> games;
-        std::string damage;
+        std::string damage; // empty: read without a fault
     } cases[] = {
         {"negative player count", withInt(0, -1), {}, {}, "the player count -1 is negative"},
         {"huge player count",
@@ -315,11 +315,7 @@ TEST_F(PlayerStoreTest, DamagedFilesKeepTheCompleteRecordsReadBeforeTheDamage) {
          {"Bob", "Ann"},
          {1, 2},
          "player 3 of 2147483647 is cut short"},
-        {"player count too small",
-         withInt(0, 1),
-         {"Ann"},
-         {2},
-         std::to_string(good.size() - bobBlock) + " bytes follow the last of 1 players"},
+        {"player count too small", withInt(0, 1), {"Ann"}, {2}, ""},
         {"negative game count",
          withInt(annGames, -5),
          {"Ann"},
@@ -330,7 +326,7 @@ TEST_F(PlayerStoreTest, DamagedFilesKeepTheCompleteRecordsReadBeforeTheDamage) {
          {"Ann"},
          {36},
          "the games of player 1 are cut short after 36 of 1000000"},
-        {"trailing byte", trailing, {"Bob", "Ann"}, {1, 2}, "1 bytes follow the last of 2 players"},
+        {"trailing byte", trailing, {"Bob", "Ann"}, {1, 2}, ""},
         {"cut inside a player", cutInBob, {"Ann"}, {2}, "player 2 of 2 is cut short"},
         {"cut inside a game",
          cutInBobsGame,
@@ -343,14 +339,25 @@ TEST_F(PlayerStoreTest, DamagedFilesKeepTheCompleteRecordsReadBeforeTheDamage) {
         SCOPED_TRACE(c.name);
         folder_.write("Data/Stats.dat", c.bytes);
         PlayerStore store;
-        EXPECT_EQ(store.loadPlayers(), StoreLoad::Damaged);
+        const bool damaged = !c.damage.empty();
+        EXPECT_EQ(store.loadPlayers(), damaged ? StoreLoad::Damaged : StoreLoad::Read);
         EXPECT_EQ(store.damage(), c.damage);
         ASSERT_EQ(store.count(), static_cast<int>(c.players.size()));
+        std::size_t keptBytes = 4;
         for (int index = 0; index < store.count(); ++index) {
-            EXPECT_EQ(store.playerAt(index)->name, c.players[static_cast<std::size_t>(index)]);
-            EXPECT_EQ(store.playerAt(index)->historyCount(),
-                      c.games[static_cast<std::size_t>(index)]);
+            const auto at = static_cast<std::size_t>(index);
+            EXPECT_EQ(store.playerAt(index)->name, c.players[at]);
+            EXPECT_EQ(store.playerAt(index)->historyCount(), c.games[at]);
+            keptBytes += kPlayerBlockSize + static_cast<std::size_t>(c.games[at]) * kGameBlockSize;
         }
+        // Only a damaged file is kept aside, and only then is the user told.
+        boxes_.clear();
+        ASSERT_TRUE(store.savePlayers());
+        const std::filesystem::path keptAside = folder_ / "Data/Stats.dat.bad";
+        EXPECT_EQ(std::filesystem::exists(keptAside), damaged);
+        EXPECT_EQ(boxes_.shown().size(), damaged ? 1u : 0u);
+        EXPECT_EQ(statsBytes().size(), keptBytes) << "the players kept, nothing more";
+        std::filesystem::remove(keptAside);
     }
 }
 
