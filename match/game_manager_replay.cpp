@@ -12,6 +12,7 @@ void GameManager::queueReplay(const Play& play) {
 }
 
 void GameManager::undo() {
+    returnHeldChecker();
     if (!canUndo()) {
         return;
     }
@@ -50,6 +51,7 @@ void GameManager::undo() {
 }
 
 void GameManager::redo() {
+    returnHeldChecker();
     if (!canRedo()) {
         return;
     }
