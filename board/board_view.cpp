@@ -278,7 +278,7 @@ void BoardView::Render() {
 }
 
 Rect BoardView::LocationRect(int location) const {
-    return layout_ ? locationRect(*layout_, location) : Rect{};
+    return layout_ ? vh::locationRect(*layout_, location) : Rect{};
 }
 
 Rect BoardView::SlotRect(int location, int index) const {

@@ -81,6 +81,7 @@ public:
     // The stage the stone animation and the mouse drive.
     BoardRecord& board() override { return board_; }
     Rect slotRect(int location, int index) const override { return SlotRect(location, index); }
+    Rect locationRect(int location) const override { return LocationRect(location); }
     void render() override { Render(); }
     void startMovingChecker(const Rect& slot) override;
     Rect drawMovingChecker(int x, int y, int side) override {

@@ -13,6 +13,19 @@ Rect liftChecker(CheckerStage& stage, int location) {
     return slot;
 }
 
+int entryAt(const CheckerStage& stage, int x, int y) {
+    for (int location = 0; location < kEntryCount; ++location) {
+        if (stage.locationRect(location).contains(x, y)) {
+            return location;
+        }
+    }
+    return -1;
+}
+
+int checkerSize(const CheckerStage& stage) {
+    return stage.slotRect(0, 0).width();
+}
+
 void placeChecker(CheckerStage& stage, int location, int side) {
     BoardPosition& position = stage.board().position;
     BoardEntry& entry = position[location];
@@ -41,6 +54,10 @@ HeadlessStage::HeadlessStage(BoardRecord& board) : board_(board) {}
 
 Rect HeadlessStage::slotRect(int location, int index) const {
     return vh::slotRect(headlessLayout(), location, index);
+}
+
+Rect HeadlessStage::locationRect(int location) const {
+    return vh::locationRect(headlessLayout(), location);
 }
 
 Rect HeadlessStage::drawMovingChecker(int x, int y, int) {

@@ -15,6 +15,8 @@ public:
     virtual BoardRecord& board() = 0;
     // The j-th checker slot of a location, in board coordinates.
     virtual Rect slotRect(int location, int index) const = 0;
+    // The area of a location (0-27) that the mouse finds it by.
+    virtual Rect locationRect(int location) const = 0;
     // The board record changed: compose and show the whole board.
     virtual void render() = 0;
     // A checker has been lifted from `slot`; it is drawn moving from there on.
@@ -29,6 +31,13 @@ public:
 // Returns the slot the checker occupied.
 Rect liftChecker(CheckerStage& stage, int location);
 
+// The location (0-27) under board point (x, y), the lowest index first, or
+// -1 when there is none.
+int entryAt(const CheckerStage& stage, int x, int y);
+
+// The size of a checker on the board.
+int checkerSize(const CheckerStage& stage);
+
 // Puts a checker of `side` on a location. A single checker of the other side
 // there goes to its bar. The board is redrawn.
 void placeChecker(CheckerStage& stage, int location, int side);
@@ -40,11 +49,14 @@ public:
 
     BoardRecord& board() override { return board_; }
     Rect slotRect(int location, int index) const override;
+    Rect locationRect(int location) const override;
     void render() override { ++renders_; }
     void startMovingChecker(const Rect& slot) override { moving_ = slot; }
     Rect drawMovingChecker(int x, int y, int side) override;
 
     int renders() const { return renders_; }
+    // Where the moving checker was drawn last.
+    const Rect& movingChecker() const { return moving_; }
 
 private:
     BoardRecord& board_;

@@ -176,6 +176,7 @@ void GameManager::activatePanel(int side) {
 }
 
 void GameManager::restartGame() {
+    returnHeldChecker();
     if (!players_[0] || !players_[1]) {
         newGame();
         return;
@@ -323,6 +324,7 @@ void GameManager::setState(GameState state) {
     if (state == state_ || static_cast<std::int32_t>(state) > 5) {
         return;
     }
+    returnHeldChecker();
     const std::uint32_t tick = now();
     Stopwatch* clock = clockOf(currentSide_);
     switch (state) {
@@ -410,6 +412,7 @@ void GameManager::forceMove() {
 }
 
 void GameManager::suggestMove() {
+    returnHeldChecker();
     Player* current = currentPlayer();
     if (current != nullptr && !current->isComputer()) {
         current->suggestMove(*stage_);
@@ -418,6 +421,7 @@ void GameManager::suggestMove() {
 
 void GameManager::offerDouble() {
     if (canOfferDouble()) {
+        returnHeldChecker();
         const auto index = static_cast<std::size_t>(currentSide_);
         offerPressed_[index] = true;
         offerAvailable_[index] = false;
@@ -427,6 +431,31 @@ void GameManager::offerDouble() {
 void GameManager::showDice() {
     if (currentSide_ == 0 || currentSide_ == 1) {
         diceShown_[static_cast<std::size_t>(currentSide_)] = true;
+    }
+}
+
+void GameManager::routeMouse(MouseMessage message, int x, int y) {
+    Player* current = currentPlayer();
+    if (state_ != GameState::Playing || current == nullptr) {
+        return;
+    }
+    if (!current->isComputer() && !diceShown_[static_cast<std::size_t>(currentSide_)]) {
+        return; // the dice cup has not been pressed yet
+    }
+    current->handleMouse(*stage_, message, x, y);
+}
+
+BoardCursor GameManager::boardCursor() const {
+    const Player* current = currentPlayer();
+    return state_ == GameState::Playing && current != nullptr ? current->cursor()
+                                                              : BoardCursor::Arrow;
+}
+
+void GameManager::returnHeldChecker() {
+    for (auto& seated : players_) {
+        if (seated) {
+            seated->returnHeldChecker(*stage_);
+        }
     }
 }
 

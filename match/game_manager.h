@@ -82,6 +82,14 @@ public:
     void offerDouble();
     // The dice cup of the side to move was pressed.
     void showDice();
+    // A mouse message over the board, (x, y) in board coordinates: handed to
+    // the side to move while playing; a human gets it once its roll is shown.
+    void routeMouse(MouseMessage message, int x, int y);
+    // The pointer the side to move shows over the board; an arrow unless playing.
+    BoardCursor boardCursor() const;
+    // Puts a checker held in a drag back on the entry it came from. Every
+    // command that looks at or takes over the board does this first.
+    void returnHeldChecker();
     // Reads the options again into the manager's and the players' copies.
     void reloadSettings();
 

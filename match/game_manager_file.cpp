@@ -8,6 +8,7 @@ bool GameManager::saveGame(const std::filesystem::path& path) {
     if (!players_[0] || !players_[1]) {
         return false; // no game to save
     }
+    returnHeldChecker(); // the file gets every checker on the board
     SavedGame game;
     game.turnsPlayed = turnsPlayed_;
     game.currentSide = currentSide_;

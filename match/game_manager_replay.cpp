@@ -12,6 +12,7 @@ void GameManager::queueReplay(const Play& play) {
 }
 
 void GameManager::undo() {
+    returnHeldChecker();
     if (!canUndo()) {
         return;
     }
@@ -51,6 +52,7 @@ void GameManager::undo() {
 }
 
 void GameManager::redo() {
+    returnHeldChecker();
     if (!canRedo()) {
         return;
     }

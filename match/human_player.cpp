@@ -5,7 +5,6 @@
 #include "platform/random.h"
 #include "rules/side.h"
 
-#include <cstdlib>
 #include <utility>
 
 namespace vh {
@@ -15,50 +14,7 @@ bool allDiceUsed(const DiceUsed& used) {
     return used[0] != 0 && used[1] != 0 && used[2] != 0 && used[3] != 0;
 }
 
-// The highest point 0-5 holding side 0's checkers, or -1.
-int highestHomePointOfSideOne(const BoardPosition& position) {
-    for (int point = 5; point >= 0; --point) {
-        if (position[point].heldBy(PLAYER_ONE)) {
-            return point;
-        }
-    }
-    return -1;
-}
-
-// The lowest point 18-23 holding side 1's checkers, or -1.
-int lowestHomePointOfSideTwo(const BoardPosition& position) {
-    for (int point = 18; point <= 23; ++point) {
-        if (position[point].heldBy(PLAYER_TWO)) {
-            return point;
-        }
-    }
-    return -1;
-}
-
 } // namespace
-
-int dieOfSlot(const BoardRecord& board, int slot) {
-    return slot == 1 ? board.die2 : board.die1;
-}
-
-bool moveUsesDie(const BoardPosition& position, int side, int from, int to, int die) {
-    if (to < kPointCount && std::abs(from - to) == die) {
-        return true;
-    }
-    if (side == PLAYER_TWO && from == BAR_TWO) {
-        return die == to + 1;
-    }
-    if (side == PLAYER_ONE && from == BAR_ONE) {
-        return from - die == to;
-    }
-    if (side == PLAYER_ONE && to == OFF_ONE) {
-        return die == from + 1 || (from == highestHomePointOfSideOne(position) && die - 1 > from);
-    }
-    if (side == PLAYER_TWO && to == OFF_TWO) {
-        return 24 - die == from || (from == lowestHomePointOfSideTwo(position) && 24 - die < from);
-    }
-    return false;
-}
 
 HumanPlayer::HumanPlayer(int side, std::string_view name, SettingsSource settings)
     : Player(side, false, name, std::move(settings)), plays_(std::make_unique<PlayList>()) {
@@ -76,6 +32,8 @@ void HumanPlayer::startTurn(CheckerStage& stage, const TurnStart&) {
     currentPlay_.count = 0;
     finishedPlay_.count = 0;
     pickedPoint_ = -1;
+    cursor_ = BoardCursor::Arrow;
+    shown_.reset();
 }
 
 TurnState HumanPlayer::poll(CheckerStage& stage, bool, std::uint32_t, bool diceShown) {
@@ -83,8 +41,7 @@ TurnState HumanPlayer::poll(CheckerStage& stage, bool, std::uint32_t, bool diceS
         return TurnState::Moving;
     }
     if (allDiceUsed(diceUsed_)) {
-        copyPlay(finishedPlay_, currentPlay_);
-        turnState_ = TurnState::Complete;
+        completeTurn();
     }
     if (pickedPoint_ != -1 || turnState_ == TurnState::Complete) {
         return turnState_;
@@ -99,6 +56,11 @@ TurnState HumanPlayer::poll(CheckerStage& stage, bool, std::uint32_t, bool diceS
     copyPlay(finishedPlay_, currentPlay_);
     turnState_ = TurnState::Complete;
     return turnState_;
+}
+
+void HumanPlayer::completeTurn() {
+    copyPlay(finishedPlay_, currentPlay_);
+    turnState_ = TurnState::Complete;
 }
 
 bool HumanPlayer::canStillMove(BoardRecord& board) {
@@ -209,6 +171,152 @@ void HumanPlayer::suggestMove(CheckerStage& stage) {
     }
     board.highlights[static_cast<std::size_t>(from)] = kHighlightTarget;
     stage.render();
+}
+
+void HumanPlayer::handleMouse(CheckerStage& stage, MouseMessage message, int x, int y) {
+    // Only the left button and the pointer's moves take part; the other
+    // buttons change nothing.
+    if ((message != MouseMessage::Move && message != MouseMessage::LeftDown &&
+         message != MouseMessage::LeftUp) ||
+        turnState_ != TurnState::Moving) {
+        return;
+    }
+    if (allDiceUsed(diceUsed_)) {
+        completeTurn();
+        return;
+    }
+    if (settings_.mouseInputMode != 0) {
+        return;
+    }
+    switch (message) {
+    case MouseMessage::Move:
+        if (pickedPoint_ != -1) {
+            cursor_ = BoardCursor::Grab;
+            drawHeldChecker(stage, x, y);
+        } else if (hoverOver(stage.board(), entryAt(stage, x, y))) {
+            stage.render();
+        }
+        break;
+    case MouseMessage::LeftDown:
+        pickUp(stage, x, y);
+        break;
+    case MouseMessage::LeftUp:
+        drop(stage, x, y);
+        break;
+    default:
+        break;
+    }
+}
+
+BoardCursor HumanPlayer::cursor() const {
+    return turnState_ == TurnState::Moving ? cursor_ : BoardCursor::Arrow;
+}
+
+void HumanPlayer::returnHeldChecker(CheckerStage& stage) {
+    if (pickedPoint_ == -1) {
+        return;
+    }
+    const int origin = pickedPoint_;
+    pickedPoint_ = -1;
+    cursor_ = BoardCursor::Arrow;
+    placeChecker(stage, origin, side());
+}
+
+bool HumanPlayer::holdsOwnChecker(const BoardRecord& board, int entry) const {
+    return entry >= 0 && entry < OFF_ONE && board.position[entry].heldBy(side());
+}
+
+void HumanPlayer::pickUp(CheckerStage& stage, int x, int y) {
+    if (pickedPoint_ != -1) {
+        return; // a second press (a double click) while one is held
+    }
+    const int entry = entryAt(stage, x, y);
+    if (!holdsOwnChecker(stage.board(), entry)) {
+        cursor_ = BoardCursor::Arrow;
+        return;
+    }
+    pickedPoint_ = entry;
+    cursor_ = BoardCursor::Grab;
+    liftChecker(stage, entry);
+    drawHeldChecker(stage, x, y);
+}
+
+void HumanPlayer::drawHeldChecker(CheckerStage& stage, int x, int y) {
+    const int size = checkerSize(stage);
+    stage.drawMovingChecker(x - size / 2, y - size / 2, side());
+}
+
+void HumanPlayer::drop(CheckerStage& stage, int x, int y) {
+    if (pickedPoint_ == -1) {
+        return;
+    }
+    BoardRecord& board = stage.board();
+    const int origin = pickedPoint_;
+    pickedPoint_ = -1;
+    // Back on its entry: the rules judge the drop from the whole position,
+    // and a refused drop leaves it there.
+    ++board.position[origin].count;
+    const int target = entryAt(stage, x, y);
+    const DropResult result =
+        MoveEntry(*plays_, board.position, side(), board.die1, board.die2, diceUsed_)
+            .drop(origin, target);
+    if (!result.accepted()) {
+        hoverOver(board, target);
+        stage.render();
+        return;
+    }
+    for (int index = 0; index < result.moves.count; ++index) {
+        const CheckerMove& move = result.moves.moves[static_cast<std::size_t>(index)];
+        applyMove(move, board.position);
+        if (currentPlay_.count < kMaxMovesPerPlay) {
+            currentPlay_.moves[static_cast<std::size_t>(currentPlay_.count++)] = move;
+        }
+    }
+    for (std::size_t slot = 0; slot < diceUsed_.size(); ++slot) {
+        if (result.slots[slot] != 0) {
+            diceUsed_[slot] = 1;
+        }
+    }
+    const bool overEntry = target >= 0 && target <= BAR_TWO;
+    cursor_ = overEntry ? BoardCursor::Hand : BoardCursor::Arrow;
+    showTargets(board, overEntry ? target : -1);
+    stage.render();
+}
+
+bool HumanPlayer::hoverOver(BoardRecord& board, int entry) {
+    if (holdsOwnChecker(board, entry)) {
+        cursor_ = BoardCursor::Hand;
+        return showTargets(board, entry);
+    }
+    cursor_ = BoardCursor::Arrow;
+    return showTargets(board, -1);
+}
+
+bool HumanPlayer::showTargets(BoardRecord& board, int entry) {
+    std::array<std::uint32_t, kEntryCount> flags{};
+    if (entry < 0) {
+        shown_.reset();
+    } else {
+        const ShownTargets wanted{entry,      board.position, diceUsed_,
+                                  board.die1, board.die2,     settings_.showMovesOnHover};
+        if (shown_ == wanted) {
+            return false;
+        }
+        shown_ = wanted;
+        if (settings_.showMovesOnHover == 1) {
+            const MoveEntry rules(*plays_, board.position, side(), board.die1, board.die2,
+                                  diceUsed_);
+            const std::array<bool, kEntryCount> targets = rules.targets(entry);
+            for (std::size_t index = 0; index < flags.size(); ++index) {
+                flags[index] = targets[index] ? kHighlightTarget : kHighlightNone;
+            }
+        }
+    }
+    if (flags == board.highlights) {
+        return false;
+    }
+    board.highlights = flags;
+    return true;
 }
 
 } // namespace vh

@@ -1,14 +1,18 @@
 #pragma once
 
 #include "players/player.h"
+#include "rules/move_entry.h"
 
 #include <memory>
+#include <optional>
 
 namespace vh {
 
-// A player at the mouse. The board's move entry hands it each checker moved
-// (playMove); poll tells when the dice are used up, or ends the turn with
-// "No Move" when what is left of the roll cannot be played.
+// A player at the mouse. It picks up its checkers, shows where they can go
+// while the pointer hovers over them, and judges each drop by the rules of
+// MoveEntry; an accepted drop is played on the board, added to the turn's
+// play and uses its dice. poll tells when the dice are used up, or ends the
+// turn with "No Move" when what is left of the roll cannot be played.
 class HumanPlayer final : public Player {
 public:
     HumanPlayer(int side, std::string_view name, SettingsSource settings = settingsFromFile);
@@ -20,6 +24,9 @@ public:
     void suggestMove(CheckerStage& stage) override;
     int markDieUsed(int dieValue, bool used, const BoardRecord& board) override;
     void setPlay(const Play& play) override;
+    void handleMouse(CheckerStage& stage, MouseMessage message, int x, int y) override;
+    BoardCursor cursor() const override;
+    void returnHeldChecker(CheckerStage& stage) override;
 
     // One checker moved by one die, as the move entry makes it: played on the
     // board, added to the turn's play, its die marked used.
@@ -30,17 +37,35 @@ public:
     int pickedPoint() const { return pickedPoint_; }
 
 private:
+    // What the highlight flags were last worked out for: hovering over the
+    // same entry of the same board again changes nothing.
+    struct ShownTargets {
+        int entry = -1;
+        BoardPosition position;
+        DiceUsed used{};
+        std::int32_t die1 = 0;
+        std::int32_t die2 = 0;
+        std::int32_t showMovesOnHover = 0;
+        friend bool operator==(const ShownTargets&, const ShownTargets&) = default;
+    };
+
     bool canStillMove(BoardRecord& board);
+    void completeTurn();
+    void pickUp(CheckerStage& stage, int x, int y);
+    void drop(CheckerStage& stage, int x, int y);
+    void drawHeldChecker(CheckerStage& stage, int x, int y);
+    // The cursor and highlights for the pointer over `entry` with nothing
+    // held; true when a highlight flag changed.
+    bool hoverOver(BoardRecord& board, int entry);
+    // Sets the highlight flags to where a checker on `entry` can go (none
+    // when the option is off or `entry` is -1); true when a flag changed.
+    bool showTargets(BoardRecord& board, int entry);
+    bool holdsOwnChecker(const BoardRecord& board, int entry) const;
 
     int pickedPoint_ = -1;
+    BoardCursor cursor_ = BoardCursor::Arrow;
+    std::optional<ShownTargets> shown_;
     std::unique_ptr<PlayList> plays_; // 6.8 MB: kept off the stack, allocated once
 };
-
-// The die value of die slot `slot`: slot 1 carries die 2, the others die 1.
-int dieOfSlot(const BoardRecord& board, int slot);
-
-// Whether a first move from `from` to `to` of `side` uses exactly `die`, by
-// the same rule the move entry applies (bar entries and bear-offs included).
-bool moveUsesDie(const BoardPosition& position, int side, int from, int to, int die);
 
 } // namespace vh

@@ -20,6 +20,21 @@ enum class TurnState : std::int32_t {
     Complete = 3,  // the turn is over
 };
 
+// A mouse message over the board, numbered as the window system numbers them.
+enum class MouseMessage : std::int32_t {
+    Move = 512,
+    LeftDown = 513,
+    LeftUp = 514,
+    RightDown = 516,
+    RightUp = 517,
+    MiddleDown = 519,
+    MiddleUp = 520,
+};
+
+// The pointer over the board: an arrow, a hand over a checker that can be
+// picked up, a grabbing hand while one is held.
+enum class BoardCursor { Arrow, Hand, Grab };
+
 // What a player is told when its turn begins.
 struct TurnStart {
     bool timed = false;
@@ -48,6 +63,13 @@ public:
     // Where the turn stands. `diceShown`: the player's panel shows the roll.
     virtual TurnState poll(CheckerStage& stage, bool timed, std::uint32_t remainingMs,
                            bool diceShown);
+    // A mouse message over the board, (x, y) in board coordinates: (0, 0) is
+    // the board's top left corner. A computer ignores it.
+    virtual void handleMouse(CheckerStage&, MouseMessage, int /*x*/, int /*y*/) {}
+    // The pointer to show over the board.
+    virtual BoardCursor cursor() const { return BoardCursor::Arrow; }
+    // Puts a checker held in a drag back on the entry it was taken from.
+    virtual void returnHeldChecker(CheckerStage&) {}
     // Asked by the other side, named `offeringName`, to double: true accepts.
     virtual bool answerDouble(CheckerStage& stage, std::string_view offeringName) = 0;
     // Makes a thinking computer play at once.

@@ -24,6 +24,7 @@ public:
     Rect slotRect(int location, int index) const override {
         return {0, location * 100 + index * 10, 36, location * 100 + index * 10 + 36};
     }
+    Rect locationRect(int) const override { return {}; }
     void render() override { ++renders; }
     void startMovingChecker(const Rect& slot) override { last = {slot.left, slot.top}; }
     Rect drawMovingChecker(int x, int y, int) override {

@@ -6,6 +6,7 @@
 #include <chrono>
 #include <filesystem>
 #include <thread>
+#include <utility>
 
 namespace vh::test {
 
@@ -105,11 +106,13 @@ void GameFixture::stepUntilPlaying(GameManager& manager) {
 }
 
 std::unique_ptr<GameManager> GameFixture::openSaved(const GameSettings& settings,
-                                                    const SavedGame& game) {
+                                                    const SavedGame& game, bool revealDice) {
     const std::filesystem::path file = directory_ / "opened.vhf";
     std::string error;
     EXPECT_TRUE(writeSavedGameFile(file, game, error)) << error;
-    auto manager = std::make_unique<GameManager>(environmentFor(settings));
+    GameEnvironment environment = environmentFor(settings);
+    environment.revealDiceAtOnce = revealDice;
+    auto manager = std::make_unique<GameManager>(std::move(environment));
     EXPECT_TRUE(manager->openGame(file));
     return manager;
 }

@@ -39,8 +39,10 @@ protected:
     void stepUntilGameOver(GameManager& manager, int maxTurns = 2000);
     // Steps an undo or redo replay to its end.
     void stepUntilPlaying(GameManager& manager);
-    // Opens a game built from `game` (written to a file first).
-    std::unique_ptr<GameManager> openSaved(const GameSettings& settings, const SavedGame& game);
+    // Opens a game built from `game` (written to a file first). Unless
+    // `revealDice`, a human's roll is shown only after showDice().
+    std::unique_ptr<GameManager> openSaved(const GameSettings& settings, const SavedGame& game,
+                                           bool revealDice = true);
 
     TempDirectory directory_{"game"};
     RecordingMessageBoxes messages_;

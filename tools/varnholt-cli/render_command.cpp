@@ -91,6 +91,7 @@ public:
     Rect slotRect(int location, int index) const override {
         return vh::slotRect(layout_, location, index);
     }
+    Rect locationRect(int location) const override { return vh::locationRect(layout_, location); }
     void render() override {}
     void startMovingChecker(const Rect&) override {}
     Rect drawMovingChecker(int, int, int) override { return {}; }
