@@ -4,14 +4,18 @@
 #include "assets/clock.h"
 #include "assets/cube.h"
 #include "assets/cup.h"
+#include "assets/cursors.h"
 #include "assets/dice.h"
 #include "assets/font.h"
+#include "assets/icon.h"
 #include "assets/image.h"
 #include "assets/logo.h"
 #include "assets/marble.h"
+#include "assets/png.h"
 #include "assets/portraits.h"
 #include "assets/sounds.h"
 #include "assets/stones.h"
+#include "assets/toolbar.h"
 #include "assets/wallpapers.h"
 #include "assets/wav.h"
 #include "assets/wood.h"
@@ -34,6 +38,14 @@ AssetFile soundFile(std::string path, const Sound& sound) {
 
 AssetFile pictureFile(std::string path, const Image& image) {
     return {std::move(path), encodeBmp(image)};
+}
+
+AssetFile pngFile(std::string path, const Canvas& canvas) {
+    return {std::move(path), encodePngWithAlpha(canvas)};
+}
+
+std::string iconPath(int size) {
+    return "Graphics/Icon " + std::to_string(size) + ".png";
 }
 
 // "Graphics/X.bmp" and "Graphics/X Mask.bmp".
@@ -102,6 +114,29 @@ std::vector<AssetTask> assetTasks(const AssetInputs& inputs) {
     add("Graphics/Popup Logo.bmp", [=] {
         return std::vector<AssetFile>{
             pictureFile("Graphics/Popup Logo.bmp", paintPopupLogo(*numbers))};
+    });
+    const std::array<std::pair<PictogramLook, const char*>, 3> toolbarStrips{{
+        {PictogramLook::Normal, "Graphics/Toolbar.bmp"},
+        {PictogramLook::Hot, "Graphics/Toolbar Hot.bmp"},
+        {PictogramLook::Disabled, "Graphics/Toolbar Disabled.bmp"},
+    }};
+    for (const auto& [look, path] : toolbarStrips) {
+        add(path, [look, path] {
+            return std::vector<AssetFile>{pictureFile(path, paintToolbarStrip(look))};
+        });
+    }
+    add(iconPath(kIconSizes.front()), [] {
+        std::vector<AssetFile> files;
+        for (int size : kIconSizes) {
+            files.push_back(pngFile(iconPath(size), paintIcon(size)));
+        }
+        return files;
+    });
+    add("Graphics/Cursor Hand.png", [] {
+        return std::vector<AssetFile>{pngFile("Graphics/Cursor Hand.png", paintHandCursor())};
+    });
+    add("Graphics/Cursor Grab.png", [] {
+        return std::vector<AssetFile>{pngFile("Graphics/Cursor Grab.png", paintGrabCursor())};
     });
     add("Graphics/Human.bmp", [] {
         return std::vector<AssetFile>{pictureFile("Graphics/Human.bmp", paintStandardPhoto())};

@@ -33,6 +33,25 @@ inline Vec3 tileNormal(Vec2 p, Vec2 centre, Vec2 half, float radius, float bevel
     return normalize({ux * slope, uy * slope, 1.0f});
 }
 
+// The surface normal of a raised shape given by its signed distance (negative
+// inside), its rim rounded off over `bevel` in the distance's units; `step` is
+// the distance used for the slope.
+template <typename Distance>
+Vec3 bevelNormal(Distance distance, Vec2 p, float bevel, float step) {
+    const float inside = -distance(p);
+    if (inside >= bevel) {
+        return {0.0f, 0.0f, 1.0f};
+    }
+    const float gx = distance(Vec2{p.x + step, p.y}) - distance(Vec2{p.x - step, p.y});
+    const float gy = distance(Vec2{p.x, p.y + step}) - distance(Vec2{p.x, p.y - step});
+    const float g = std::sqrt(gx * gx + gy * gy);
+    const float ux = g > 0.0f ? gx / g : 0.0f;
+    const float uy = g > 0.0f ? gy / g : 0.0f;
+    const float t = std::min(1.0f - std::max(inside, 0.0f) / bevel, 0.97f);
+    const float slope = t / std::sqrt(1.0f - t * t);
+    return normalize({ux * slope, uy * slope, 1.0f});
+}
+
 // Diffuse light with a little specular shine for a surface normal.
 struct Lit {
     float diffuse;

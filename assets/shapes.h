@@ -5,6 +5,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstddef>
+#include <limits>
+#include <span>
 
 namespace vh::assets {
 
@@ -73,6 +76,52 @@ inline float sdTriangle(Vec2 p, Vec2 a, Vec2 b, Vec2 c) {
     const float d = std::min({d0, d1, d2});
     const float inside = std::min({s0, s1, s2});
     return inside > 0.0f ? -std::sqrt(d) : std::sqrt(d);
+}
+
+// A polygon with the given corners in order (either winding).
+inline float sdPolygon(Vec2 p, std::span<const Vec2> corners) {
+    float nearest = std::numeric_limits<float>::max();
+    bool inside = false;
+    for (std::size_t i = 0, j = corners.size() - 1; i < corners.size(); j = i++) {
+        const Vec2 a = corners[j];
+        const Vec2 b = corners[i];
+        const Vec2 e{b.x - a.x, b.y - a.y};
+        const Vec2 w{p.x - a.x, p.y - a.y};
+        const float h = std::clamp((w.x * e.x + w.y * e.y) / (e.x * e.x + e.y * e.y), 0.0f, 1.0f);
+        nearest = std::min(nearest, length({w.x - e.x * h, w.y - e.y * h}));
+        // Crossing count of a ray to the right of p.
+        if ((a.y > p.y) != (b.y > p.y) && p.x < a.x + (p.y - a.y) / (b.y - a.y) * e.x) {
+            inside = !inside;
+        }
+    }
+    return inside ? -nearest : nearest;
+}
+
+// A stroke along the circle of `radius` around `centre`, from angle `from` to
+// angle `to` (radians from the +x axis; with y pointing down, growing angles
+// turn clockwise on the picture), `halfWidth` thick on each side, round ends.
+inline float sdArc(Vec2 p, Vec2 centre, float radius, float from, float to, float halfWidth) {
+    const float dx = p.x - centre.x;
+    const float dy = p.y - centre.y;
+    const float angle = std::atan2(dy, dx);
+    const float past = angle - from - 2.0f * kPi * std::floor((angle - from) / (2.0f * kPi));
+    if (past <= to - from) {
+        return std::abs(length({dx, dy}) - radius) - halfWidth;
+    }
+    const Vec2 start{centre.x + radius * std::cos(from), centre.y + radius * std::sin(from)};
+    const Vec2 end{centre.x + radius * std::cos(to), centre.y + radius * std::sin(to)};
+    return std::min(length({p.x - start.x, p.y - start.y}), length({p.x - end.x, p.y - end.y})) -
+           halfWidth;
+}
+
+// The point p seen in a frame turned by `angle` (radians) around `centre`:
+// a shape drawn upright there appears turned by `angle` on the picture.
+inline Vec2 unrotated(Vec2 p, Vec2 centre, float angle) {
+    const float c = std::cos(angle);
+    const float s = std::sin(angle);
+    const float dx = p.x - centre.x;
+    const float dy = p.y - centre.y;
+    return {centre.x + c * dx + s * dy, centre.y - s * dx + c * dy};
 }
 
 // Pixel coverage of a shape from the signed distance at the pixel centre.

@@ -30,6 +30,8 @@ TEST(AssetDeterminism, RepaintedFilesEqualTheBuiltOnes) {
                                        "Graphics/Small Clock.bmp",
                                        "Graphics/Dice Cup.bmp",
                                        "Graphics/Human.bmp",
+                                       "Graphics/Toolbar Hot.bmp",
+                                       "Graphics/Cursor Grab.png",
                                        "Graphics/" + in.opponentNames.back() + ".bmp",
                                        "Wallpapers/Felt.bmp",
                                        "Sounds/Dice2.wav",

@@ -2,8 +2,10 @@
 
 #include "assets/bmp.h"
 
+#include <array>
 #include <fstream>
 #include <iterator>
+#include <stb_image.h>
 
 namespace vh::assets::test {
 
@@ -83,6 +85,38 @@ std::optional<Image> checkedBmp(const std::vector<std::byte>& bytes, std::string
         return fail<Image>(problem, "the decoder refuses it");
     }
     return image;
+}
+
+std::optional<RgbaPicture> checkedPngWithAlpha(const std::vector<std::byte>& bytes,
+                                               std::string* problem) {
+    constexpr std::array<std::uint8_t, 8> signature{137, 80, 78, 71, 13, 10, 26, 10};
+    if (bytes.size() < 33) {
+        return fail<RgbaPicture>(problem, "shorter than a PNG header");
+    }
+    for (std::size_t i = 0; i < signature.size(); ++i) {
+        if (static_cast<std::uint8_t>(bytes[i]) != signature[i]) {
+            return fail<RgbaPicture>(problem, "no PNG signature");
+        }
+    }
+    // The first chunk is IHDR: width, height, bit depth, colour type (6 = RGBA).
+    const auto bitDepth = static_cast<std::uint8_t>(bytes[24]);
+    const auto colourType = static_cast<std::uint8_t>(bytes[25]);
+    if (bitDepth != 8 || colourType != 6) {
+        return fail<RgbaPicture>(problem, "not 8-bit colour with alpha");
+    }
+    int width = 0;
+    int height = 0;
+    int channels = 0;
+    unsigned char* pixels =
+        stbi_load_from_memory(reinterpret_cast<const unsigned char*>(bytes.data()),
+                              static_cast<int>(bytes.size()), &width, &height, &channels, 4);
+    if (pixels == nullptr) {
+        return fail<RgbaPicture>(problem, "the decoder refuses it");
+    }
+    RgbaPicture picture{width, height, {}};
+    picture.rgba.assign(pixels, pixels + static_cast<std::size_t>(width * height * 4));
+    stbi_image_free(pixels);
+    return picture;
 }
 
 std::optional<WavFacts> checkedWav(const std::vector<std::byte>& bytes, std::string* problem) {
