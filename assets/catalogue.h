@@ -20,7 +20,8 @@ struct AssetInputs {
     std::filesystem::path fontDirectory;    // holds the Liberation fonts
 };
 
-// One unit of work: a picture, a picture with its mask, or a sound.
+// One unit of work: a picture, a picture with its mask, the icon at all its
+// sizes, or a sound.
 struct AssetTask {
     std::string name; // the path of its first file
     std::function<std::vector<AssetFile>()> make;
