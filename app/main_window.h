@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/command_table.h"
+#include "app/modal_scope.h"
 #include "match/command_states.h"
 #include "match/game_manager.h"
 #include "players/player_store.h"
@@ -84,6 +85,7 @@ private:
     void requestPass();
     void scheduleNextPass();
 
+    ModalMessageBoxes messageBoxes_;
     GameSettings settings_;
     PlayerStore store_;
     std::unique_ptr<GameManager> game_;

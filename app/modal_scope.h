@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/message_box.h"
+
 namespace vh::app {
 
 // Counts the modal windows open (message boxes, dialogs, file choosers).
@@ -17,6 +19,22 @@ public:
 
 private:
     static int depth_;
+};
+
+// The program's message boxes, each counted as a modal window: installed
+// by the main window over whatever boxes were installed before.
+class ModalMessageBoxes final : public MessageBoxes {
+public:
+    ModalMessageBoxes() : inner_(messageBoxes()), installed_(*this) {}
+
+    MessageAnswer show(const Message& message) override {
+        const ModalScope modal;
+        return inner_.show(message);
+    }
+
+private:
+    MessageBoxes& inner_;
+    ScopedMessageBoxes installed_;
 };
 
 } // namespace vh::app

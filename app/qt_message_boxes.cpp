@@ -1,7 +1,5 @@
 #include "app/qt_message_boxes.h"
 
-#include "app/modal_scope.h"
-
 #include <QMessageBox>
 
 namespace vh::app {
@@ -12,7 +10,6 @@ MessageAnswer QtMessageBoxes::show(const Message& message) {
                     QString::fromStdString(message.caption), QString::fromStdString(message.text),
                     question ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, parent_);
     box.setDefaultButton(question ? QMessageBox::Yes : QMessageBox::Ok);
-    const ModalScope modal;
     const int answer = box.exec();
     if (!question) {
         return MessageAnswer::Ok;

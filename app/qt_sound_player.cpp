@@ -1,5 +1,6 @@
 #include "app/qt_sound_player.h"
 
+#include <QAudioDevice>
 #include <QMediaDevices>
 #include <QSoundEffect>
 #include <QUrl>

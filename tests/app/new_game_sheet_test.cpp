@@ -30,7 +30,7 @@ protected:
         store_.addPlayer(std::move(ann));
         store_.savePlayers();
         GameSettings settings;
-        settings.playerName = {"bea", "Nobody"};
+        settings.playerName = {"ann", "Nobody"};
         settings.initialMinutes = 3;
         saveSettings(settings);
     }
@@ -57,10 +57,11 @@ TEST_F(NewGameSheetTest, OpensOnTheOptionsAndPlayWritesTheShownPages) {
     QApplication::processEvents();
     auto* name0 = child<QComboBox>(sheet, "playerName0");
     auto* name1 = child<QComboBox>(sheet, "playerName1");
-    // Store order is newest first; "bea" selects Bea without regard to case,
-    // and a name nobody has selects the first entry.
-    EXPECT_EQ(name0->currentText(), "Bea");
-    EXPECT_EQ(name1->currentText(), "Ann");
+    // Loading the store reverses the file's order: Bea, Ann. "ann" selects Ann
+    // without regard to case, and a name nobody has selects the first entry.
+    ASSERT_EQ(name0->count(), 2);
+    EXPECT_EQ(name0->currentText(), "Ann");
+    EXPECT_EQ(name1->currentText(), "Bea");
 
     child<QComboBox>(sheet, "playerType1")->setCurrentIndex(1);
     ASSERT_EQ(name1->count(), 10);
@@ -70,7 +71,7 @@ TEST_F(NewGameSheetTest, OpensOnTheOptionsAndPlayWritesTheShownPages) {
 
     const GameSettings written = stored();
     EXPECT_EQ(written.playerIsComputer, (std::array<std::int32_t, 2>{0, 1}));
-    EXPECT_EQ(written.playerName[0], "Bea");
+    EXPECT_EQ(written.playerName[0], "Ann");
     EXPECT_EQ(written.playerName[1], "Tobias Reed") << "the bare name, without its level";
     EXPECT_EQ(written.matchBet, 25);
     EXPECT_EQ(written.initialMinutes, 3) << "the timer page was never shown";
@@ -85,7 +86,7 @@ TEST_F(NewGameSheetTest, TheTimerPageReadsItsNumbersAndCancelWritesNothing) {
     };
     for (const Case& c : {Case{true, "12", 12, 1}, Case{true, "", 3, 1}, Case{false, "12", 3, 0}}) {
         GameSettings reset;
-        reset.playerName = {"bea", "Nobody"};
+        reset.playerName = {"ann", "Nobody"};
         reset.initialMinutes = 3;
         saveSettings(reset);
         app::NewGameSheet sheet(store_, nullptr);
