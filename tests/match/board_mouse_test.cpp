@@ -129,7 +129,6 @@ TEST_F(BoardMouseTest, DragsThroughTheManagerArePlayedOrReturned) {
          32,
          {{3, 26}, {3, 1}, {1, 26}},
          "2:3/1 3:1/26"},
-        {"side 1 enters with both dice", "25=1 20=2", 1, 52, {{25, 6}}, "5:25/4 2:4/6"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

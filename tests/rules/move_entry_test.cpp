@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 #include <memory>
 #include <string>
-#include <vector>
 
 namespace vh {
 namespace {
@@ -115,41 +114,6 @@ TEST(MoveEntry, JudgesDropsAgainstTheLegalPlays) {
         const DropResult result = entry.drop(c.from, c.to);
         EXPECT_EQ(formatPlay(result.moves), c.moves);
         EXPECT_EQ(result.slots, slotsOf(c.slots, roll));
-    }
-}
-
-TEST(MoveEntry, TargetsAreTheAcceptedDrops) {
-    struct Case {
-        const char* name;
-        const char* position;
-        int side;
-        int dice;
-        int from;
-        std::vector<int> targets;
-    };
-    const Case cases[] = {
-        {"both dice through a blot", "12=1 6=-1 11=-1", 0, 61, 12, {5, 6, 11}},
-        {"a double up to a closed point", "20=1 14=-2", 0, 33, 20, {17}},
-        {"a double to the tray", "8=1 2=1 20=-2", 0, 33, 8, {2, 5, 26}},
-        {"from the bar", "25=1 20=2", 1, 52, 25, {1, 4, 6}},
-        {"a point while the bar is taken", "25=1 3=-1 20=2", 1, 52, 3, {}},
-        {"bear-off with either die or both", "4=1 5=1 20=-2", 0, 32, 4, {1, 2, 26}},
-        {"no checker there", "4=1 20=-2", 0, 32, 10, {}},
-    };
-    auto plays = std::make_unique<PlayList>();
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        const Roll roll = rollOf(c.dice);
-        const MoveEntry entry(*plays, test::placedPosition(c.position), c.side, roll.die1,
-                              roll.die2, slotsOf("", roll));
-        const std::array<bool, kEntryCount> marked = entry.targets(c.from);
-        std::vector<int> targets;
-        for (int index = 0; index < kEntryCount; ++index) {
-            if (marked[static_cast<std::size_t>(index)]) {
-                targets.push_back(index);
-            }
-        }
-        EXPECT_EQ(targets, c.targets);
     }
 }
 
