@@ -154,8 +154,8 @@ void BoardWidget::repaintAll() {
         // Tiles keep their size on the screen.
         const int tileWidth = static_cast<int>(std::lround(wallpaper_.width() * s));
         if (scaledWallpaper_.width() != tileWidth) {
-            scaledWallpaper_ =
-                wallpaper_.scaledTo(tileWidth, static_cast<int>(std::lround(wallpaper_.height() * s)));
+            scaledWallpaper_ = wallpaper_.scaledTo(
+                tileWidth, static_cast<int>(std::lround(wallpaper_.height() * s)));
         }
         wallpaper = &scaledWallpaper_;
     }

@@ -33,14 +33,14 @@ enum class Command {
 // One entry of the menu bar, in menu order.
 struct CommandEntry {
     Command command;
-    const char* menu;          // "&Game", ...
-    const char* text;          // the menu item
-    const char* toolbarText;   // the toolbar caption, or nullptr when not on the toolbar
-    int toolbarPicture;        // its picture in the toolbar strips, or -1
-    bool separatorBefore;      // a separator above the item in its menu
-    bool toolbarGapBefore;     // a gap before the button on the toolbar
+    const char* menu;        // "&Game", ...
+    const char* text;        // the menu item
+    const char* toolbarText; // the toolbar caption, or nullptr when not on the toolbar
+    int toolbarPicture;      // its picture in the toolbar strips, or -1
+    bool separatorBefore;    // a separator above the item in its menu
+    bool toolbarGapBefore;   // a gap before the button on the toolbar
     QKeySequence::StandardKey standardKey; // QKeySequence::UnknownKey for none
-    const char* extraShortcut; // another key, or nullptr
+    const char* extraShortcut;             // another key, or nullptr
 };
 
 std::span<const CommandEntry> commandTable();

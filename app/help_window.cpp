@@ -20,7 +20,8 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
 }
 
 void HelpWindow::showAt(const char* anchor) {
-    QUrl page = QUrl::fromLocalFile(QString::fromStdString(programPath("Data/vhhelp.html").string()));
+    QUrl page =
+        QUrl::fromLocalFile(QString::fromStdString(programPath("Data/vhhelp.html").string()));
     if (anchor != nullptr) {
         page.setFragment(anchor);
     }

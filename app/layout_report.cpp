@@ -28,7 +28,8 @@ void LayoutReport::update(const BoardWidget& board) {
     out << "side " << side << '\n' << "dice-shown " << (content.diceShown ? 1 : 0) << '\n';
     const double scale = board.devicePixelRatioF();
     const auto global = [scale](const QWidget* widget, int x, int y) {
-        return widget->mapToGlobal(QPoint(static_cast<int>(x / scale), static_cast<int>(y / scale)));
+        return widget->mapToGlobal(
+            QPoint(static_cast<int>(x / scale), static_cast<int>(y / scale)));
     };
     if (PlayerPanelView::showsCup(content)) {
         PlayerPanelWidget* panel = board.panel(side);

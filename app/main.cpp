@@ -10,6 +10,7 @@
 #include "platform/version.h"
 
 #include <QApplication>
+#include <QScreen>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -64,6 +65,10 @@ int main(int argc, char** argv) {
     {
         vh::app::MainWindow window;
         messageBoxes.setParent(&window);
+        // The size of the screen even where no window manager maximises it.
+        if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+            window.setGeometry(screen->availableGeometry());
+        }
         window.showMaximized();
         window.startUp(kSplashMs);
         if (!file.empty()) {

@@ -208,16 +208,18 @@ void MainWindow::showHelp(const char* anchor) {
 
 void MainWindow::openWebPage(const char* file) {
     const PauseAround pause(game_.get());
-    QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(programPath(file).string())));
+    QDesktopServices::openUrl(
+        QUrl::fromLocalFile(QString::fromStdString(programPath(file).string())));
 }
 
 void MainWindow::showAbout() {
     const PauseAround pause(game_.get());
     const ModalScope modal;
-    QMessageBox::about(this, "About Varnholt Backgammon",
-                       QString("<b>Varnholt Backgammon</b><br>Version %1")
-                           .arg(QString::fromUtf8(programVersion().data(),
-                                                  static_cast<qsizetype>(programVersion().size()))));
+    QMessageBox::about(
+        this, "About Varnholt Backgammon",
+        QString("<b>Varnholt Backgammon</b><br>Version %1")
+            .arg(QString::fromUtf8(programVersion().data(),
+                                   static_cast<qsizetype>(programVersion().size()))));
 }
 
 } // namespace vh::app

@@ -72,7 +72,8 @@ QIcon programIcon() {
 
 QCursor boardCursor(CursorShape shape) {
     const bool hand = shape == CursorShape::Hand;
-    const QPixmap pixmap(programFile(hand ? "Graphics/Cursor Hand.png" : "Graphics/Cursor Grab.png"));
+    const QPixmap pixmap(
+        programFile(hand ? "Graphics/Cursor Hand.png" : "Graphics/Cursor Grab.png"));
     if (pixmap.isNull()) {
         return QCursor(hand ? Qt::OpenHandCursor : Qt::ClosedHandCursor);
     }

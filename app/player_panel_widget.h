@@ -22,7 +22,7 @@ public:
     explicit PlayerPanelWidget(QWidget* parent);
 
     void setContent(const PanelContent& content, const std::filesystem::path& photo,
-                     bool offerAvailable);
+                    bool offerAvailable);
     const PanelContent& content() const { return content_; }
     // Where the dice cup lies, in the panel's physical pixels.
     Rect cupRect() const;

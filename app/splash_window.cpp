@@ -41,8 +41,8 @@ SplashWindow::SplashWindow()
     logo.Load(programPath("Graphics/Popup Logo.bmp"));
     logo.Draw(picture_, 0, 0);
     drawShadowedText(picture_, {290, 78, 400, 110}, "2004 Edition", {255, 255, 0});
-    drawShadowedText(picture_, {10, 450, 400, 475},
-                     "Version " + std::string(programVersion()), kWhite);
+    drawShadowedText(picture_, {10, 450, 400, 475}, "Version " + std::string(programVersion()),
+                     kWhite);
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect available = screen->geometry();
         move(available.center() - QPoint(kWidth / 2, kHeight / 2));

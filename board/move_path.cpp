@@ -7,8 +7,8 @@
 namespace vh {
 
 float checkerSpeed(int animationSpeed) {
-    return static_cast<float>(std::clamp(animationSpeed, kSlowestAnimationSpeed,
-                                         kFastestAnimationSpeed)) *
+    return static_cast<float>(
+               std::clamp(animationSpeed, kSlowestAnimationSpeed, kFastestAnimationSpeed)) *
            0.002f;
 }
 

@@ -536,8 +536,9 @@ std::filesystem::path GameManager::panelPhoto(int side) const {
     }
     const PlayerRecord* record =
         environment_.store != nullptr ? environment_.store->findPlayer(seated->name()) : nullptr;
-    return record != nullptr && !record->photoPath.empty() ? std::filesystem::path(record->photoPath)
-                                                           : std::filesystem::path();
+    return record != nullptr && !record->photoPath.empty()
+               ? std::filesystem::path(record->photoPath)
+               : std::filesystem::path();
 }
 
 std::optional<std::string> GameManager::firstHumanName() const {

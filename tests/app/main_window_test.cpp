@@ -119,8 +119,9 @@ TEST_F(MainWindowTest, ClosingAsksOnlyDuringAGameAndFilesNoUnfinishedGame) {
         MessageAnswer answer;
         bool closes;
     };
-    for (const Case& c : {Case{false, MessageAnswer::Yes, true}, Case{true, MessageAnswer::No, false},
-                          Case{true, MessageAnswer::Yes, true}}) {
+    for (const Case& c :
+         {Case{false, MessageAnswer::Yes, true}, Case{true, MessageAnswer::No, false},
+          Case{true, MessageAnswer::Yes, true}}) {
         std::filesystem::remove(settingsFilePath());
         messages_.shown.clear();
         messages_.answers = {c.answer};
@@ -148,8 +149,8 @@ TEST_F(MainWindowTest, AMessageShownDuringAPassLetsNoOtherPassRun) {
     openWindow();
     // Ann is on the bar and every entry point is closed: "No Move".
     SavedGame blocked = humanAgainstComputer(3, 4);
-    blocked.position = positionFromSignedCounts({0,  0,  0,  0,  0,  0, 0, 0, 0,  0,  0,  0, 0, 0,
-                                                 0,  0,  0,  0, -2, -2, -2, -2, -2, -2, 1, 0, 14, 3});
+    blocked.position = positionFromSignedCounts({0, 0, 0, 0, 0,  0,  0,  0,  0,  0,  0, 0, 0,  0,
+                                                 0, 0, 0, 0, -2, -2, -2, -2, -2, -2, 1, 0, 14, 3});
     openSaved(blocked);
     int nestedPasses = 0;
     messages_.whileOpen = [&](const Message&) {

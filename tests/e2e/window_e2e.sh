@@ -66,7 +66,8 @@ cd "$work"
 VARNHOLT_LAYOUT_REPORT="$work/layout.txt" "$game" start.vhf >"$work/game.log" 2>&1 &
 game_pid=$!
 
-report() { grep "^$1 " "$work/layout.txt" | head -n 1 | cut -d' ' -f2-; }
+# report KEY: what the layout report says after KEY, e.g. "X Y" for "location 12".
+report() { grep "^$1 " "$work/layout.txt" | head -n 1 | sed "s/^$1 //"; }
 wait_for 30 grep -q '^cup ' "$work/layout.txt" || fail "the window never showed the dice cup"
 [[ $(report side) == 0 ]] || fail "side 0 should be to move"
 

@@ -34,8 +34,8 @@ TEST_F(StatusLineTest, CommandsFollowTheGame) {
 
     // A human (side 0) against a computer, the human to move.
     const SavedGame saved = savedGameAt(
-        {-2, 0, 0, 0, 0, 5, 0, 3, 0, 0, 0, -5, 5, 0, 0, 0, -3, 0, -5, 0, 0, 0, 0, 2, 0, 0, 0, 0},
-        0, 6, 1, "Ann", false, "Milo", true);
+        {-2, 0, 0, 0, 0, 5, 0, 3, 0, 0, 0, -5, 5, 0, 0, 0, -3, 0, -5, 0, 0, 0, 0, 2, 0, 0, 0, 0}, 0,
+        6, 1, "Ann", false, "Milo", true);
     auto manager = openSaved(settingsFor(false, "Ann", true, "Milo"), saved);
     manager->showDice();
     manager->step();
