@@ -121,6 +121,7 @@ void BoardWidget::setGame(GameManager* game) {
         view_ = nullptr;
     }
     game_ = game;
+    showStartButtons();
     ++gameGeneration_;
     revealing_ = false;
     pauseShown_ = false;
@@ -190,10 +191,17 @@ void BoardWidget::refresh() {
 }
 
 void BoardWidget::setStartButtonsShown(bool shown) {
-    gameInfoButton_->setVisible(shown);
-    gameInfoButton_->setEnabled(shown);
-    endGameButton_->setVisible(shown);
-    endGameButton_->setEnabled(shown);
+    startButtonsWanted_ = shown;
+    showStartButtons();
+}
+
+void BoardWidget::showStartButtons() {
+    // They would cover the board's corner while a game is shown.
+    const bool shown = startButtonsWanted_ && game_ == nullptr;
+    for (QPushButton* button : {gameInfoButton_, endGameButton_}) {
+        button->setVisible(shown);
+        button->setEnabled(shown);
+    }
 }
 
 Rect BoardWidget::pauseClient() const {

@@ -78,6 +78,7 @@ private:
     void updateCursor();
     void repaintAll();
     void layoutChildren();
+    void showStartButtons();
     Rect pauseClient() const;
     void pressDiceCup(int side);
     QRect toLogical(const Rect& pixels) const;
@@ -96,6 +97,7 @@ private:
     std::array<PlayerPanelWidget*, 2> panels_{};
     QPushButton* gameInfoButton_ = nullptr;
     QPushButton* endGameButton_ = nullptr;
+    bool startButtonsWanted_ = false;
     QCursor handCursor_;
     QCursor grabCursor_;
     LayoutReport report_;

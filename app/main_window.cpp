@@ -16,14 +16,19 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QStatusBar>
+#include <algorithm>
 
 namespace vh::app {
 namespace {
 
-// A first start's checkers glide at the middle of the speed slider.
+// A first start's checkers glide at the middle of the speed slider, and
+// its first game is against the first computer opponent.
 constexpr std::int32_t kFirstStartAnimationSpeed = 100;
 
+// The panes' widths, wider where the desktop's font needs more room for
+// the longest text a pane usually shows.
 constexpr std::array<int, 3> kPaneWidths{96, 96, 384};
+constexpr std::array<const char*, 3> kPaneSamples{"Game Time 00:00", "Turns Played: 000", ""};
 
 } // namespace
 
@@ -31,6 +36,7 @@ MainWindow::MainWindow() {
     const SettingsLoad load = loadSettingsFile(settingsFilePath(), settings_);
     if (!load.fileRead) {
         settings_.animationSpeed = kFirstStartAnimationSpeed;
+        settings_.playerIsComputer[1] = 1;
     }
     setWindowTitle("Varnholt Backgammon");
     setWindowIcon(programIcon());
@@ -91,7 +97,8 @@ void MainWindow::createStatusBar() {
     for (std::size_t pane = 0; pane < panes_.size(); ++pane) {
         auto* label = new QLabel(this);
         label->setObjectName(QString("statusPane%1").arg(pane));
-        label->setFixedWidth(kPaneWidths[pane]);
+        const int textWidth = label->fontMetrics().horizontalAdvance(kPaneSamples[pane]) + 12;
+        label->setFixedWidth(std::max(kPaneWidths[pane], textWidth));
         label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         statusBar()->addWidget(label);
         panes_[pane] = label;

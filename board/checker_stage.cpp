@@ -8,6 +8,7 @@ Rect liftChecker(CheckerStage& stage, int location) {
     BoardEntry& entry = stage.board().position[location];
     const Rect slot = stage.slotRect(location, entry.count - 1);
     stage.startMovingChecker(slot);
+    stage.setLiftedFrom(location);
     --entry.count;
     stage.render();
     return slot;
@@ -36,6 +37,7 @@ void placeChecker(CheckerStage& stage, int location, int side) {
     }
     entry.owner = side;
     ++entry.count;
+    stage.setLiftedFrom(-1);
     stage.render();
 }
 

@@ -24,11 +24,20 @@ public:
     // Draws the moving checker of `side` with its upper left corner at (x, y)
     // and returns the area of the screen that changed.
     virtual Rect drawMovingChecker(int x, int y, int side) = 0;
+
+    // The location of the checker in the air (lifted and not yet put down
+    // anywhere), or -1: it still counts as the side's, e.g. for its pips.
+    int liftedFrom() const { return liftedFrom_; }
+    void setLiftedFrom(int location) { liftedFrom_ = location; }
+
+private:
+    int liftedFrom_ = -1;
 };
 
 // Takes the top checker off a location to move it by hand or by animation:
 // the location's count drops by one and the board is redrawn without it.
-// Returns the slot the checker occupied.
+// Returns the slot the checker occupied. It is in the air until a checker is
+// placed again.
 Rect liftChecker(CheckerStage& stage, int location);
 
 // The location (0-27) under board point (x, y), the lowest index first, or
@@ -39,7 +48,7 @@ int entryAt(const CheckerStage& stage, int x, int y);
 int checkerSize(const CheckerStage& stage);
 
 // Puts a checker of `side` on a location. A single checker of the other side
-// there goes to its bar. The board is redrawn.
+// there goes to its bar. The board is redrawn; no checker is in the air.
 void placeChecker(CheckerStage& stage, int location, int side);
 
 // A stage that keeps the board record and its layout and draws nothing.

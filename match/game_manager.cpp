@@ -86,6 +86,7 @@ void GameManager::setUpBoard() {
     animator_.stop();
     replayList_->count = 0;
     setUpStartPosition(board_);
+    stage_->setLiftedFrom(-1);
 }
 
 void GameManager::setUpTiming(bool useTimer) {
@@ -518,7 +519,12 @@ PanelContent GameManager::panelContent(int side) const {
     content.textColourCode = side == 0 ? settings_.stoneColourA : settings_.stoneColourB;
     content.timed = timed_;
     content.clockMs = clockValue(side).value_or(0);
-    content.pipsToGo = static_cast<int>(pipCount(board_.position, side));
+    // A checker in the air still has its way to go.
+    BoardPosition position = board_.position;
+    if (const int lifted = stage_->liftedFrom(); lifted >= 0) {
+        ++position[lifted].count;
+    }
+    content.pipsToGo = static_cast<int>(pipCount(position, side));
     content.active = side == currentSide_;
     content.diceShown = diceShown_[index];
     content.die1 = board_.die1;

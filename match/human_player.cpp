@@ -256,6 +256,7 @@ void HumanPlayer::drop(CheckerStage& stage, int x, int y) {
     // Back on its entry: the rules judge the drop from the whole position,
     // and a refused drop leaves it there.
     ++board.position[origin].count;
+    stage.setLiftedFrom(-1);
     const int target = entryAt(stage, x, y);
     const DropResult result =
         MoveEntry(*plays_, board.position, side(), board.die1, board.die2, diceUsed_)

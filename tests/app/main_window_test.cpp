@@ -15,7 +15,7 @@ namespace {
 using app::Command;
 using MainWindowTest = AppFixture;
 
-TEST_F(MainWindowTest, AFirstStartWritesABriskAnimationSpeedAndAnOldFileKeepsItsOwn) {
+TEST_F(MainWindowTest, AFirstStartPlaysAComputerBrisklyAndAnOldFileKeepsItsOwnSpeed) {
     struct Case {
         std::optional<std::int32_t> stored; // none: no options file yet
         std::int32_t written;
@@ -31,6 +31,7 @@ TEST_F(MainWindowTest, AFirstStartWritesABriskAnimationSpeedAndAnOldFileKeepsIts
         GameSettings written;
         ASSERT_TRUE(loadSettingsFile(settingsFilePath(), written).fileRead);
         EXPECT_EQ(written.animationSpeed, c.written);
+        EXPECT_EQ(written.playerIsComputer[1], c.stored ? 0 : 1);
     }
 }
 

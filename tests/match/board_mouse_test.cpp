@@ -282,8 +282,10 @@ TEST_F(BoardMouseTest, AHeldCheckerGoesBackBeforeACommandTakesTheBoard) {
         auto manager = openAt(start, 0, 63);
         drag(*manager, 12, 6);
         send(*manager, MouseMessage::Move, 12);
+        const int pips = manager->panelContent(PLAYER_ONE).pipsToGo;
         send(*manager, MouseMessage::LeftDown, 12);
         ASSERT_EQ(humanToMove(*manager).pickedPoint(), 12);
+        EXPECT_EQ(manager->panelContent(PLAYER_ONE).pipsToGo, pips) << "the held checker counts";
         c.command(*manager);
         if (manager->state() == GameState::UndoAnimating) {
             stepUntilPlaying(*manager);
