@@ -16,6 +16,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QTimer>
+#include <algorithm>
 #include <cmath>
 
 namespace vh::app {
@@ -110,7 +111,7 @@ QRect BoardWidget::toLogical(const Rect& pixels) const {
 std::unique_ptr<CheckerStage> BoardWidget::makeStage(BoardRecord& board) {
     auto view = std::make_unique<BoardView>(board, programDirectory());
     view->attachWindow(&area_);
-    view->onWindowChanged([this](const Rect& changed) { update(toLogical(changed)); });
+    view->onWindowChanged([this](const Rect& changed) { present(changed); });
     view->Layout(boardPixels());
     view_ = view.get();
     return view;
@@ -149,6 +150,8 @@ void BoardWidget::repaintAll() {
     const int pixelHeight = static_cast<int>(std::lround(height() * s));
     if (area_.width() != pixelWidth || area_.height() != pixelHeight) {
         area_ = PixelImage(pixelWidth, pixelHeight);
+        screen_ = QImage(pixelWidth, pixelHeight, QImage::Format_RGB32);
+        screen_.setDevicePixelRatio(devicePixelRatioF());
     }
     const CSurface* wallpaper = &wallpaper_;
     if (s != 1.0f && wallpaper_.width() > 0 && background_.stretchWallpaper != 1) {
@@ -167,7 +170,25 @@ void BoardWidget::repaintAll() {
     if (pauseShown_) {
         drawPauseNotice(area_, pauseClient(), s);
     }
-    update();
+    present({0, 0, area_.width(), area_.height()});
+}
+
+void BoardWidget::present(const Rect& pixels) {
+    const Rect area{std::max(pixels.left, 0), std::max(pixels.top, 0),
+                    std::min(pixels.right, area_.width()), std::min(pixels.bottom, area_.height())};
+    if (area.empty()) {
+        return;
+    }
+    // The screen takes 32-bit pixels: converting only what changed keeps
+    // every paint a plain copy.
+    for (int y = area.top; y < area.bottom; ++y) {
+        auto* line = reinterpret_cast<QRgb*>(screen_.scanLine(y));
+        for (int x = area.left; x < area.right; ++x) {
+            const Rgb& pixel = area_.at(x, y);
+            line[x] = qRgb(pixel.red, pixel.green, pixel.blue);
+        }
+    }
+    update(toLogical(area));
 }
 
 void BoardWidget::refresh() {
@@ -238,12 +259,10 @@ void BoardWidget::changeEvent(QEvent* event) {
 
 void BoardWidget::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    QImage image = wrapImage(area_);
-    image.setDevicePixelRatio(devicePixelRatioF());
     const double s = devicePixelRatioF();
     for (const QRect& rect : event->region()) {
         const QRectF source(rect.left() * s, rect.top() * s, rect.width() * s, rect.height() * s);
-        painter.drawImage(QRectF(rect), image, source);
+        painter.drawImage(QRectF(rect), screen_, source);
     }
 }
 

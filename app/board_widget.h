@@ -7,6 +7,7 @@
 #include "players/player.h"
 #include "settings/game_settings.h"
 
+#include <QImage>
 #include <QWidget>
 #include <array>
 #include <memory>
@@ -77,6 +78,8 @@ private:
     void route(MouseMessage message, const QPointF& position);
     void updateCursor();
     void repaintAll();
+    // Shows a changed area of the picture (physical pixels) on the screen.
+    void present(const Rect& pixels);
     void layoutChildren();
     void showStartButtons();
     Rect pauseClient() const;
@@ -86,6 +89,7 @@ private:
     GameManager* game_ = nullptr;
     BoardView* view_ = nullptr; // owned by the game
     PixelImage area_;           // the whole widget in physical pixels
+    QImage screen_;             // the same, as the screen takes it
     GameSettings background_;
     CSurface wallpaper_;
     CSurface scaledWallpaper_; // the wallpaper at the screen's scale
