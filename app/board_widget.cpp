@@ -26,10 +26,9 @@ namespace {
 constexpr int kPanelLeft = 160;
 constexpr int kPanelRight = 10;
 constexpr int kDiceRevealMs = 500;
-// The notice of a paused game is placed against the main window's whole
-// client area, which reaches past this widget by the toolbar above it and
-// the status line below.
-constexpr int kToolbarAndStatusHeight = 80;
+// The notice of a paused game stands under the board where there is room
+// for it, else over the board's middle.
+constexpr int kPauseNoticeRoom = 36;
 
 MouseMessage pressMessage(Qt::MouseButton button) {
     switch (button) {
@@ -168,7 +167,7 @@ void BoardWidget::repaintAll() {
         view_->Render();
     }
     if (pauseShown_) {
-        drawPauseNotice(area_, pauseClient(), s);
+        drawPauseNotice(area_, pausePlace(), s);
     }
     present({0, 0, area_.width(), area_.height()});
 }
@@ -225,8 +224,13 @@ void BoardWidget::showStartButtons() {
     }
 }
 
-Rect BoardWidget::pauseClient() const {
-    return {0, 0, width(), height() + kToolbarAndStatusHeight};
+Rect BoardWidget::pausePlace() const {
+    const QRect board = boardRect();
+    const int below = height() - board.bottom() - 1;
+    if (below >= kPauseNoticeRoom) {
+        return {board.left(), board.bottom() + 1, board.right() + 1, height()};
+    }
+    return {board.left(), board.top(), board.right() + 1, board.bottom() + 1};
 }
 
 void BoardWidget::layoutChildren() {

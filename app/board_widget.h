@@ -82,7 +82,7 @@ private:
     void present(const Rect& pixels);
     void layoutChildren();
     void showStartButtons();
-    Rect pauseClient() const;
+    Rect pausePlace() const;
     void pressDiceCup(int side);
     QRect toLogical(const Rect& pixels) const;
 

@@ -7,10 +7,7 @@
 namespace vh {
 namespace {
 
-constexpr int kLeftOfMiddle = 50;
-constexpr int kAboveBottom = 130;
-constexpr int kWidth = 250;
-constexpr int kHeight = 30;
+constexpr char kText[] = "- Game Paused -";
 constexpr int kShadowOffset = 2;
 constexpr int kFontHeight = 24;
 
@@ -18,37 +15,42 @@ int px(int length, float scale) {
     return static_cast<int>(std::lround(static_cast<double>(length) * scale));
 }
 
-Point noticeOrigin(const Rect& client) {
-    return {(client.left + client.right) / 2 - kLeftOfMiddle, client.bottom - kAboveBottom};
-}
-
-Rect scaledRect(int left, int top, int right, int bottom, float scale) {
-    return {px(left, scale), px(top, scale), px(right, scale), px(bottom, scale)};
-}
-
-} // namespace
-
-void drawPauseNotice(PixelImage& target, const Rect& client, float scale) {
-    static constexpr char kText[] = "- Game Paused -";
-    const Point origin = noticeOrigin(client);
+TextStyle noticeStyle(float scale) {
     TextStyle style;
     style.height = px(kFontHeight, scale);
     style.bold = true;
     style.format = kTextLeft | kTextSingleLine;
-    style.colour = kBlack;
-    drawText(target, scaledRect(origin.x, origin.y, origin.x + kWidth, origin.y + kHeight, scale),
-             kText, style);
-    style.colour = kWhite;
-    drawText(target,
-             scaledRect(origin.x - kShadowOffset, origin.y - kShadowOffset, origin.x + kWidth,
-                        origin.y + kHeight, scale),
-             kText, style);
+    return style;
 }
 
-Rect pauseNoticeRect(const Rect& client, float scale) {
-    const Point origin = noticeOrigin(client);
-    return scaledRect(origin.x - kShadowOffset, origin.y - kShadowOffset, origin.x + kWidth,
-                      origin.y + kHeight, scale);
+// The white letters' rectangle, in physical pixels.
+Rect letters(const Rect& area, float scale) {
+    const TextStyle style = noticeStyle(scale);
+    const int width = textWidth(kText, style);
+    const int height = lineHeight(style);
+    const int left = px(area.left + area.right, scale) / 2 - width / 2;
+    const int top = px(area.top + area.bottom, scale) / 2 - height / 2;
+    return {left, top, left + width, top + height};
+}
+
+} // namespace
+
+void drawPauseNotice(PixelImage& target, const Rect& area, float scale) {
+    const Rect white = letters(area, scale);
+    const int shadow = px(kShadowOffset, scale);
+    TextStyle style = noticeStyle(scale);
+    style.colour = kBlack;
+    drawText(target,
+             {white.left + shadow, white.top + shadow, white.right + shadow, white.bottom + shadow},
+             kText, style);
+    style.colour = kWhite;
+    drawText(target, white, kText, style);
+}
+
+Rect pauseNoticeRect(const Rect& area, float scale) {
+    const Rect white = letters(area, scale);
+    const int shadow = px(kShadowOffset, scale);
+    return {white.left, white.top, white.right + shadow, white.bottom + shadow};
 }
 
 } // namespace vh
