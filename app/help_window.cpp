@@ -2,6 +2,7 @@
 
 #include "platform/program_directory.h"
 
+#include <QShortcut>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -17,6 +18,7 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(browser_);
     resize(760, 680);
+    new QShortcut(QKeySequence::Cancel, this, this, &QWidget::close);
 }
 
 void HelpWindow::showAt(const char* anchor) {

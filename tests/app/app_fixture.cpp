@@ -47,6 +47,7 @@ AppFixture::~AppFixture() {
 }
 
 app::MainWindow& AppFixture::openWindow() {
+    window_.reset(); // windows install their message boxes one after another
     window_ = std::make_unique<app::MainWindow>();
     window_->resize(1024, 768);
     window_->show();
