@@ -1,5 +1,6 @@
-#include "assets/roster_names.h"
+#include "assets/opponent_roster.h"
 
+#include <algorithm>
 #include <fstream>
 #include <iterator>
 
@@ -24,17 +25,16 @@ public:
         return result;
     }
 
-    // A number field: white space (line breaks too) is skipped, the number and
-    // the rest of its line are consumed.
-    bool numberLine() {
+    // A number field: white space (line breaks too) is skipped, then the rest
+    // of the line is consumed and returned; nothing when the text has ended.
+    std::optional<std::string> numberLine() {
         while (!atEnd() && isSpace(text_[at_])) {
             ++at_;
         }
         if (atEnd()) {
-            return false;
+            return std::nullopt;
         }
-        line();
-        return true;
+        return line();
     }
 
 private:
@@ -53,57 +53,87 @@ bool fail(std::string* error, const std::string& message) {
     return false;
 }
 
+std::string where(int profile) {
+    return "profile " + std::to_string(profile + 1) + ": ";
+}
+
 bool usableName(const std::string& name, int profile, std::string* error) {
-    const std::string where = "profile " + std::to_string(profile + 1) + ": ";
     if (name.empty() || name == "." || name == "..") {
-        return fail(error, where + "the name is empty");
+        return fail(error, where(profile) + "the name is empty");
     }
     if (name.size() > kMaxNameLength) {
-        return fail(error, where + "the name \"" + name + "\" is longer than 31 characters");
+        return fail(error,
+                    where(profile) + "the name \"" + name + "\" is longer than 31 characters");
     }
     for (char c : name) {
         if (c == '/' || c == '\\' || static_cast<unsigned char>(c) < 32) {
-            return fail(error, where + "the name \"" + name + "\" cannot be a file name");
+            return fail(error, where(profile) + "the name \"" + name + "\" cannot be a file name");
         }
     }
     return true;
 }
 
+// A decimal integer at the start of the field (a sign allowed); the rest of
+// the line is ignored. Ages beyond any human's are held at 999.
+std::optional<int> leadingInteger(const std::string& field) {
+    std::size_t at = 0;
+    const bool negative = !field.empty() && field[0] == '-';
+    if (!field.empty() && (field[0] == '-' || field[0] == '+')) {
+        at = 1;
+    }
+    if (at >= field.size() || field[at] < '0' || field[at] > '9') {
+        return std::nullopt;
+    }
+    int value = 0;
+    for (; at < field.size() && field[at] >= '0' && field[at] <= '9'; ++at) {
+        value = std::min(value * 10 + (field[at] - '0'), 999);
+    }
+    return negative ? -value : value;
+}
+
 } // namespace
 
-std::optional<std::vector<std::string>> opponentNamesFromText(std::string_view text,
-                                                              std::string* error) {
+std::optional<std::vector<Opponent>> opponentsFromText(std::string_view text, std::string* error) {
     LineReader reader(text);
-    std::vector<std::string> names;
+    std::vector<Opponent> opponents;
     for (int profile = 0; profile < kOpponentCount; ++profile) {
         if (reader.atEnd()) {
             fail(error, "the roster ends after " + std::to_string(profile) + " of " +
                             std::to_string(kOpponentCount) + " profiles");
             return std::nullopt;
         }
-        std::string name = reader.line();
-        if (!usableName(name, profile, error)) {
+        Opponent opponent;
+        opponent.name = reader.line();
+        if (!usableName(opponent.name, profile, error)) {
             return std::nullopt;
         }
-        names.push_back(std::move(name));
-        // age, level text, cash, two play parameters, description, separator
-        bool complete = reader.numberLine();
+        const std::optional<std::string> age = reader.numberLine();
+        bool complete = age.has_value() && !reader.atEnd();
         if (complete) {
-            reader.line();
-            complete = reader.numberLine() && reader.numberLine() && reader.numberLine();
+            reader.line(); // level text
+            // cash and the two play parameters
+            complete = reader.numberLine() && reader.numberLine() && reader.numberLine() &&
+                       !reader.atEnd();
         }
-        if (!complete && profile + 1 < kOpponentCount) {
+        if (!complete) {
             fail(error, "profile " + std::to_string(profile + 1) + " is cut short");
             return std::nullopt;
         }
-        reader.line();
-        reader.line();
+        const std::optional<int> years = leadingInteger(*age);
+        if (!years) {
+            fail(error, where(profile) + "the age \"" + *age + "\" is not a number");
+            return std::nullopt;
+        }
+        opponent.age = *years;
+        opponent.description = reader.line();
+        reader.line(); // separator
+        opponents.push_back(std::move(opponent));
     }
-    return names;
+    return opponents;
 }
 
-std::optional<std::vector<std::string>> readOpponentNames(const std::filesystem::path& roster,
-                                                          std::string* error) {
+std::optional<std::vector<Opponent>> readOpponents(const std::filesystem::path& roster,
+                                                   std::string* error) {
     std::ifstream file(roster, std::ios::binary);
     if (!file) {
         fail(error, roster.string() + " cannot be opened");
@@ -111,11 +141,11 @@ std::optional<std::vector<std::string>> readOpponentNames(const std::filesystem:
     }
     const std::string text{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
     std::string why;
-    auto names = opponentNamesFromText(text, &why);
-    if (!names) {
+    auto opponents = opponentsFromText(text, &why);
+    if (!opponents) {
         fail(error, roster.string() + ": " + why);
     }
-    return names;
+    return opponents;
 }
 
 } // namespace vh::assets
