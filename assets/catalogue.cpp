@@ -141,9 +141,12 @@ std::vector<AssetTask> assetTasks(const AssetInputs& inputs) {
     add("Graphics/Human.bmp", [] {
         return std::vector<AssetFile>{pictureFile("Graphics/Human.bmp", paintStandardPhoto())};
     });
-    for (const std::string& name : inputs.opponentNames) {
-        const std::string path = "Graphics/" + name + ".bmp";
-        add(path, [=] { return std::vector<AssetFile>{pictureFile(path, paintPortrait(name))}; });
+    for (const Opponent& opponent : inputs.opponents) {
+        const std::string path = "Graphics/" + opponent.name + ".bmp";
+        add(path, [=] {
+            return std::vector<AssetFile>{
+                pictureFile(path, paintPortrait(portraitLookFor(opponent)))};
+        });
     }
     const std::array<std::pair<const char*, Image (*)()>, 4> wallpapers{{
         {"Wallpapers/Felt.bmp", paintFeltWallpaper},

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "assets/opponent_roster.h"
+
 #include <cstddef>
 #include <filesystem>
 #include <functional>
@@ -16,8 +18,8 @@ struct AssetFile {
 };
 
 struct AssetInputs {
-    std::vector<std::string> opponentNames; // one portrait each
-    std::filesystem::path fontDirectory;    // holds the Liberation fonts
+    std::vector<Opponent> opponents;     // one portrait each
+    std::filesystem::path fontDirectory; // holds the Liberation fonts
 };
 
 // One unit of work: a picture, a picture with its mask, the icon at all its

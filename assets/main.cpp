@@ -3,7 +3,7 @@
 // DIR/Graphics, DIR/Sounds and DIR/Wallpapers.
 
 #include "assets/catalogue.h"
-#include "assets/roster_names.h"
+#include "assets/opponent_roster.h"
 
 #include <iostream>
 #include <string>
@@ -48,12 +48,13 @@ int main(int argc, char** argv) {
         return 2;
     }
     std::string error;
-    const auto names = vh::assets::readOpponentNames(roster, &error);
-    if (!names) {
+    const auto opponents = vh::assets::readOpponents(roster, &error);
+    if (!opponents) {
         std::cerr << "varnholt-assets: " << error << '\n';
         return 1;
     }
-    if (!vh::assets::generateAssets({*names, fonts}, out, &error, verbose ? &std::cout : nullptr)) {
+    if (!vh::assets::generateAssets({*opponents, fonts}, out, &error,
+                                    verbose ? &std::cout : nullptr)) {
         std::cerr << "varnholt-assets: " << error << '\n';
         return 1;
     }

@@ -2,10 +2,11 @@
 
 #include "assets/noise.h"
 #include "assets/paint_math.h"
+#include "assets/portrait_layout.h"
 #include "assets/shapes.h"
 
-#include <array>
 #include <cmath>
+#include <cstdint>
 #include <vector>
 
 namespace vh::assets {
@@ -13,136 +14,6 @@ namespace vh::assets {
 namespace {
 
 constexpr int kScale = 2; // painted at twice the size, then averaged down
-
-// Deterministic choices drawn from one name's hash.
-class Choices {
-public:
-    explicit Choices(std::uint32_t seed) : state_(seed) {}
-
-    float unit() {
-        state_ = hashMix(state_ + 0x9e3779b9u);
-        return static_cast<float>(state_ >> 8) * (1.0f / 16777216.0f);
-    }
-    float between(float lo, float hi) { return mix(lo, hi, unit()); }
-    int pick(int count) {
-        return std::min(static_cast<int>(unit() * static_cast<float>(count)), count - 1);
-    }
-    bool chance(float p) { return unit() < p; }
-
-private:
-    std::uint32_t state_;
-};
-
-enum class HairStyle { Short, SidePart, Long, Receding, Curly, Bun };
-enum class Clothes { Jacket, Sweater, Turtleneck };
-
-struct Face {
-    Colour skin;
-    Colour hair;
-    Colour eyes;
-    Colour clothes;
-    Colour shirt;
-    Colour backdropTop;
-    Colour backdropBottom;
-    HairStyle hairStyle;
-    Clothes clothing;
-    float headWidth;  // x radius of the head
-    float headHeight; // y radius
-    float jaw;        // how much the face narrows to the chin
-    float eyeSpacing;
-    float eyeSize;
-    float browArch;
-    float browWeight;
-    float noseLength;
-    float noseWidth;
-    float mouthWidth;
-    float smile;
-    float lipFullness;
-    bool glasses;
-    bool roundGlasses;
-    bool moustache;
-    bool beard;
-    bool lined;  // smile lines and a lined forehead
-    bool lashes; // darker lashes and fuller lips
-    std::uint32_t seed;
-};
-
-Face faceFor(std::uint32_t seed) {
-    Choices c(seed);
-    static const std::array<Colour, 6> skins{{{0.96f, 0.80f, 0.69f},
-                                              {0.92f, 0.73f, 0.60f},
-                                              {0.84f, 0.63f, 0.48f},
-                                              {0.71f, 0.51f, 0.36f},
-                                              {0.56f, 0.38f, 0.26f},
-                                              {0.41f, 0.27f, 0.19f}}};
-    static const std::array<Colour, 7> hairs{{{0.07f, 0.06f, 0.06f},
-                                              {0.20f, 0.13f, 0.08f},
-                                              {0.38f, 0.24f, 0.14f},
-                                              {0.55f, 0.24f, 0.11f},
-                                              {0.82f, 0.66f, 0.40f},
-                                              {0.58f, 0.57f, 0.55f},
-                                              {0.86f, 0.86f, 0.84f}}};
-    static const std::array<Colour, 5> eyes{{{0.33f, 0.20f, 0.11f},
-                                             {0.44f, 0.34f, 0.17f},
-                                             {0.27f, 0.47f, 0.70f},
-                                             {0.30f, 0.50f, 0.33f},
-                                             {0.42f, 0.48f, 0.54f}}};
-    static const std::array<Colour, 7> clothes{{{0.14f, 0.19f, 0.34f},
-                                                {0.44f, 0.10f, 0.15f},
-                                                {0.15f, 0.31f, 0.22f},
-                                                {0.21f, 0.21f, 0.23f},
-                                                {0.62f, 0.47f, 0.30f},
-                                                {0.09f, 0.38f, 0.42f},
-                                                {0.36f, 0.19f, 0.38f}}};
-    static const std::array<Colour, 6> backdrops{{{0.40f, 0.47f, 0.56f},
-                                                  {0.47f, 0.53f, 0.45f},
-                                                  {0.55f, 0.50f, 0.46f},
-                                                  {0.58f, 0.44f, 0.45f},
-                                                  {0.62f, 0.53f, 0.35f},
-                                                  {0.30f, 0.46f, 0.47f}}};
-    Face f{};
-    f.seed = seed;
-    f.skin = skins[static_cast<std::size_t>(c.pick(6))];
-    const int hair = c.pick(7);
-    f.hair = hairs[static_cast<std::size_t>(hair)];
-    f.eyes = eyes[static_cast<std::size_t>(c.pick(5))];
-    f.clothes = clothes[static_cast<std::size_t>(c.pick(7))];
-    f.shirt = c.chance(0.6f) ? Colour{0.94f, 0.94f, 0.92f} : Colour{0.72f, 0.80f, 0.90f};
-    const Colour backdrop = backdrops[static_cast<std::size_t>(c.pick(6))];
-    f.backdropTop = backdrop * 1.15f;
-    f.backdropBottom = backdrop * 0.62f;
-    f.hairStyle = static_cast<HairStyle>(c.pick(6));
-    f.clothing = static_cast<Clothes>(c.pick(3));
-    f.headWidth = c.between(70.0f, 80.0f);
-    f.headHeight = c.between(94.0f, 102.0f);
-    f.jaw = c.between(0.15f, 0.35f);
-    f.eyeSpacing = c.between(0.40f, 0.46f) * f.headWidth;
-    f.eyeSize = c.between(0.9f, 1.1f);
-    f.browArch = c.between(1.0f, 5.0f);
-    f.browWeight = c.between(2.6f, 4.2f);
-    f.noseLength = c.between(0.33f, 0.40f) * f.headHeight;
-    f.noseWidth = c.between(0.15f, 0.19f) * f.headWidth;
-    f.mouthWidth = c.between(0.26f, 0.33f) * f.headWidth;
-    f.smile = c.between(1.5f, 6.0f);
-    f.lipFullness = c.between(0.8f, 1.3f);
-    f.glasses = c.chance(0.35f);
-    f.roundGlasses = c.chance(0.5f);
-    f.moustache = c.chance(0.25f);
-    f.beard = c.chance(0.22f);
-    f.lined = hair >= 5 || c.chance(0.2f);
-    // Long hair and buns go with a soft face: lashes, fuller lips, no beard.
-    f.lashes = f.hairStyle == HairStyle::Long || f.hairStyle == HairStyle::Bun ||
-               (f.hairStyle == HairStyle::Curly && c.chance(0.5f));
-    if (f.lashes) {
-        f.moustache = false;
-        f.beard = false;
-        f.lipFullness = std::max(f.lipFullness, 1.15f);
-    }
-    if (f.hairStyle == HairStyle::Receding && hair < 5 && c.chance(0.5f)) {
-        f.lined = true;
-    }
-    return f;
-}
 
 const Vec3 kKeyLight = normalize({-0.5f, -0.45f, 0.75f});
 
@@ -202,34 +73,32 @@ std::vector<Vec2> curve(Vec2 a, Vec2 control, Vec2 b, int steps = 8) {
 
 class PortraitPainter {
 public:
-    PortraitPainter(const Face& face)
-        : f_(face),
-          canvas_(kPortraitWidth * kScale, kPortraitHeight * kScale), head_{150.0f, 172.0f} {}
+    explicit PortraitPainter(const PortraitLook& look)
+        : f_(look), layout_(look), hair_(layout_.hair()),
+          canvas_(kPortraitWidth * kScale, kPortraitHeight * kScale), head_(layout_.head()) {}
 
     Image paint() {
         backdrop();
-        if (f_.hairStyle == HairStyle::Long) {
-            longHairBehind();
-        }
-        body();
+        hairBehind();
         neck();
+        body();
         collar();
         ears();
+        if (f_.earrings) {
+            earrings();
+        }
         face();
-        if (f_.lined) {
+        if (f_.wrinkles > 0.0f) {
             lines();
         }
         eyes();
         brows();
         nose();
         mouth();
-        if (f_.beard) {
-            beard();
+        facialHair();
+        if (hair_.crown) {
+            hairFront();
         }
-        if (f_.moustache) {
-            moustache();
-        }
-        hair();
         if (f_.glasses) {
             glasses();
         }
@@ -237,16 +106,18 @@ public:
     }
 
 private:
-    float rx() const { return f_.headWidth; }
-    float ry() const { return f_.headHeight; }
-    float eyeY() const { return head_.y + 2.0f; }
-
-    // The face outline: an ellipse narrowing towards the chin.
-    float faceDistance(Vec2 p) const {
-        const float v = std::clamp((p.y - head_.y) / ry(), 0.0f, 1.0f);
-        const float narrow = 1.0f - f_.jaw * v * v;
-        return sdEllipse({head_.x + (p.x - head_.x) / narrow, p.y}, head_, {rx(), ry()});
-    }
+    bool child() const { return f_.stage == LifeStage::Child; }
+    bool woman() const { return f_.gender == Gender::Female; }
+    float rx() const { return layout_.rx(); }
+    float ry() const { return layout_.ry(); }
+    float topY() const { return layout_.topY(); }
+    float eyeY() const { return layout_.eyeY(); }
+    float browY() const { return layout_.browY(); }
+    float chinY() const { return layout_.chinY(); }
+    float shoulderY() const { return layout_.shoulderY(); }
+    float neckHalf() const { return layout_.neckHalf(); }
+    float mouthY() const { return layout_.mouthY(); }
+    float faceDistance(Vec2 p) const { return layout_.faceDistance(p); }
 
     Colour skinLit(Vec2 p, const Vec3& n, float amount = 1.0f) const {
         const float d = lambert(n);
@@ -269,41 +140,163 @@ private:
         });
     }
 
-    Colour hairShade(Vec2 p, Vec2 centre, Vec2 radii) const {
-        const Vec3 n = bulge(p, centre, radii);
+    // The natural colour with grey strands among it, the temples first.
+    Colour hairColour(Vec2 p) const {
+        const float g = f_.greyness;
+        if (g <= 0.0f || g >= 1.0f) {
+            return g <= 0.0f ? f_.hair : f_.greyHair;
+        }
+        const float strand = gradientNoise(p.x * 0.3f, p.y * 0.05f, f_.seed + 21u) +
+                             0.5f * smoothstep(0.6f, 1.0f, std::abs(p.x - head_.x) / rx());
+        const float spread = 1.2f * g * (1.0f - g);
+        return mix(f_.hair, f_.greyHair, clamp01(g + spread * strand));
+    }
+
+    Colour hairLit(Vec2 p, const Vec3& n) const {
         const float d = lambert(n);
         const float strands = gradientNoise(p.x * 0.25f, p.y * 0.03f, f_.seed + 5u) * 0.12f +
                               gradientNoise(p.x * 0.6f, p.y * 0.06f, f_.seed + 6u) * 0.08f;
-        Colour c = f_.hair * (0.45f + 0.7f * d + strands);
+        const Colour base = hairColour(p);
+        const Colour c = base * (0.45f + 0.7f * d + strands);
         // A sheen across the crown.
         const float sheen =
             std::pow(std::max(0.0f, dot(n, normalize({-0.3f, -0.7f, 0.6f}))), 12.0f);
-        return c + grey(0.18f * sheen * (0.4f + luminance(f_.hair)));
+        return c + grey(0.18f * sheen * (0.4f + luminance(base)));
     }
 
-    void longHairBehind() {
-        const Vec2 centre{head_.x, head_.y + 55.0f};
-        const Vec2 radii{rx() + 20.0f, ry() + 62.0f};
+    Colour hairShade(Vec2 p, Vec2 centre, Vec2 radii) const {
+        return hairLit(p, bulge(p, centre, radii));
+    }
+
+    // Hair on the head and hanging from it: round over the crown, turning
+    // only slowly further down.
+    Colour hangingHairShade(Vec2 p) const {
+        const float u =
+            std::clamp((p.x - hair_.capCentre.x) / std::max(hair_.capRadii.x, 1.0f), -1.0f, 1.0f);
+        float v = (p.y - hair_.capCentre.y) / hair_.capRadii.y;
+        if (v > 0.0f) {
+            v *= 0.35f;
+        }
+        const float z = std::sqrt(std::max(0.05f, 1.0f - u * u - v * v));
+        return hairLit(p, normalize({u, v, z}));
+    }
+
+    void hairBehind() {
+        if (hair_.backBottom > 0.0f) {
+            paintShape(
+                canvas_, wholeCanvas(canvas_), [&](Vec2 p) { return layout_.hairOutline(p); },
+                [&](Vec2 p) { return hangingHairShade(p) * 0.62f; });
+        }
+        if (f_.hairStyle == HairStyle::Bald) {
+            // Seen from the front, a fringe around the back of the head shows
+            // only beside the temples; the face covers the rest.
+            const float from = eyeY() - 0.42f * ry();
+            const float to = eyeY() + 0.16f * ry();
+            paintShape(
+                canvas_, wholeCanvas(canvas_),
+                [&](Vec2 p) {
+                    const float band = std::max(from - p.y, p.y - to) / 3.0f;
+                    return std::max(sdEllipse(p, hair_.capCentre, hair_.capRadii) +
+                                        gradientNoise(p.x * 0.3f, p.y * 0.3f, f_.seed + 19u),
+                                    band);
+                },
+                [&](Vec2 p) { return hairShade(p, hair_.capCentre, hair_.capRadii); });
+        }
+        if (f_.hairStyle == HairStyle::Bun) {
+            const Vec2 bun{head_.x + 4.0f, topY() + 2.0f};
+            const float r = 0.34f * rx();
+            paintShape(
+                canvas_, around(bun, r + 4.0f, r + 4.0f),
+                [&](Vec2 p) { return sdCircle(p, bun, r); },
+                [&](Vec2 p) {
+                    const float twist =
+                        0.08f * std::sin(std::atan2(p.y - bun.y, p.x - bun.x) * 5.0f +
+                                         length({p.x - bun.x, p.y - bun.y}) * 0.3f);
+                    return hairShade(p, bun, {r, r}) * (1.0f + twist);
+                });
+        }
+        if (f_.hairStyle == HairStyle::Pigtails) {
+            for (float side : {-1.0f, 1.0f}) {
+                const Vec2 c{head_.x + side * 1.18f * rx(), eyeY() - 0.05f * ry()};
+                const Vec2 r{0.27f * rx(), 0.46f * ry()};
+                const float turn = side * -0.35f;
+                paintShape(
+                    canvas_, around(c, r.y + 6.0f, r.y + 6.0f),
+                    [&](Vec2 p) {
+                        const Vec2 q = unrotated(p, c, turn);
+                        // Narrow where it is tied, full further down.
+                        const float pinch = 1.0f - 0.45f * smoothstep(0.0f, -r.y, q.y - c.y);
+                        return sdEllipse({c.x + (q.x - c.x) / pinch, q.y}, c, r) +
+                               layout_.curls(p, c);
+                    },
+                    [&](Vec2 p) {
+                        return hairShade(p, c, {r.x * 1.3f, r.y * 1.1f});
+                    });
+                const Vec2 tie{c.x - side * 0.1f * rx(), c.y - r.y * 0.88f};
+                paintShape(
+                    canvas_, around(tie, 8.0f, 8.0f),
+                    [&](Vec2 p) { return sdCircle(p, tie, 5.5f); },
+                    [&](Vec2 p) {
+                        return f_.clothes * (0.7f + 0.6f * lambert(bulge(p, tie, {6.0f, 6.0f})));
+                    });
+            }
+        }
+    }
+
+    void hairFront() {
+        const float neckGap = neckHalf() + 5.0f;
+        const float gapTop = chinY() - 0.12f * ry();
+        const auto distance = [&](Vec2 p) {
+            const float bottom = p.y - hair_.sideBottom -
+                                 std::max(0.0f, std::abs(p.x - head_.x) - rx() * 0.85f) * 0.4f;
+            // Hanging hair parts around the neck.
+            const float neck = std::max(std::abs(p.x - head_.x) - neckGap, gapTop - p.y);
+            return std::max({layout_.hairOutline(p), -layout_.faceOpening(p), bottom, -neck});
+        };
+        paintShape(canvas_, wholeCanvas(canvas_), distance,
+                   [&](Vec2 p) { return hangingHairShade(p); });
+        if (f_.hairStyle == HairStyle::SidePart) {
+            parting(head_.x - f_.partSide * 0.38f * rx(), -f_.partSide * 4.0f);
+        } else if ((f_.hairStyle == HairStyle::Long || f_.hairStyle == HairStyle::Bob) &&
+                   !f_.fringe) {
+            parting(head_.x + 2.0f, 0.0f);
+        }
+        // A soft shadow of the hair on the forehead.
         paintShape(
             canvas_, wholeCanvas(canvas_),
-            [&](Vec2 p) { return std::max(sdEllipse(p, centre, radii), p.y - 330.0f); },
-            [&](Vec2 p) { return hairShade(p, centre, radii) * 0.8f; });
+            [&](Vec2 p) {
+                const float line = layout_.hairlineAt(p.x);
+                return std::max({(p.y - line - 7.0f) / 4.0f, faceDistance(p), line - p.y});
+            },
+            [&](Vec2) { return f_.skin * 0.6f; }, 0.35f);
     }
 
-    float chinY() const { return head_.y + ry(); }
+    // A parting from the hairline at x back over the crown, leaning by `lean`.
+    void parting(float x, float lean) {
+        const std::vector<Vec2> line{{x, layout_.hairlineAt(x) - 1.0f},
+                                     {x + lean, hair_.capCentre.y - hair_.capRadii.y + 14.0f}};
+        paintShape(
+            canvas_, strokeBox(line, 4.0f),
+            [&](Vec2 p) {
+                return std::max(sdStroke(p, line, 1.6f, 0.6f),
+                                sdEllipse(p, hair_.capCentre, hair_.capRadii) + 4.0f);
+            },
+            [&](Vec2 p) { return mix(hairColour(p) * 0.5f, f_.skin * 0.8f, 0.4f); }, 0.8f);
+    }
 
     void body() {
         // Shoulders falling away from the neck, cut off by the frame.
-        const float top = chinY() + 0.22f * ry();
+        const float top = shoulderY();
+        const float width = f_.shoulderWidth;
         const Vec2 centre{150.0f, top + 150.0f};
-        const Vec2 half{150.0f, 150.0f};
+        const Vec2 half{width, 150.0f};
         const auto shoulders = [&](Vec2 p) {
             // A rounded block whose top falls off towards the arms.
-            const float dx = (p.x - 150.0f) / 150.0f;
-            return sdRoundedBox({p.x, p.y - 38.0f * dx * dx}, centre, half, 95.0f);
+            const float dx = (p.x - 150.0f) / width;
+            return sdRoundedBox({p.x, p.y - 38.0f * dx * dx}, centre, half, width * 0.63f);
         };
         paintShape(canvas_, wholeCanvas(canvas_), shoulders, [&](Vec2 p) {
-            const Vec3 n = bulge(p, {150.0f, top + 120.0f}, {190.0f, 200.0f}, 0.9f);
+            const Vec3 n = bulge(p, {150.0f, top + 120.0f}, {width * 1.27f, 200.0f}, 0.9f);
             const float weave =
                 1.0f + 0.05f * gradientNoise(p.x * 0.35f, p.y * 0.35f, f_.seed + 9u);
             return f_.clothes * ((0.40f + 0.7f * lambert(n)) * weave);
@@ -311,9 +304,9 @@ private:
     }
 
     void collar() {
-        const float top = chinY() + 0.22f * ry();
-        const float neckBase = top + 8.0f;
-        if (f_.clothing == Clothes::Jacket) {
+        const float neckBase = shoulderY() + 8.0f;
+        switch (f_.clothing) {
+        case Clothes::Jacket:
             // Shirt in the opening, lapels either side.
             paintShape(
                 canvas_, wholeCanvas(canvas_),
@@ -339,40 +332,68 @@ private:
                     [&](Vec2 p) { return sdStroke(p, collar, 8.0f, 3.0f); },
                     [&](Vec2) { return f_.shirt * 0.95f; });
             }
-        } else if (f_.clothing == Clothes::Sweater) {
+            break;
+        case Clothes::Sweater:
             paintShape(
                 canvas_, wholeCanvas(canvas_),
                 [&](Vec2 p) {
-                    return sdEllipse(p, {150.0f, neckBase - 8.0f}, {rx() * 0.62f, 18.0f});
+                    return sdEllipse(p, {150.0f, neckBase - 8.0f}, {neckHalf() * 1.4f, 18.0f});
                 },
                 [&](Vec2 p) {
                     const float rib = 0.9f + 0.1f * std::sin(p.x * 1.2f);
                     return f_.clothes * (0.75f * rib);
                 });
-        } else {
+            break;
+        case Clothes::Turtleneck:
             paintShape(
                 canvas_, wholeCanvas(canvas_),
                 [&](Vec2 p) {
-                    return sdRoundedBox(p, {150.0f, neckBase - 20.0f}, {rx() * 0.52f, 24.0f},
+                    return sdRoundedBox(p, {150.0f, neckBase - 20.0f}, {neckHalf() * 1.18f, 24.0f},
                                         14.0f);
                 },
                 [&](Vec2 p) {
                     const float fold = 0.9f + 0.1f * std::sin(p.y * 0.5f + std::sin(p.x * 0.05f));
-                    const Vec3 n = bulge(p, {150.0f, neckBase - 22.0f}, {rx() * 0.6f, 60.0f});
+                    const Vec3 n =
+                        bulge(p, {150.0f, neckBase - 22.0f}, {neckHalf() * 1.36f, 60.0f});
                     return f_.clothes * ((0.45f + 0.6f * lambert(n)) * fold);
                 });
+            break;
+        case Clothes::VNeck: {
+            const float w = neckHalf() + 8.0f;
+            const Vec2 left{150.0f - w, neckBase - 14.0f};
+            const Vec2 right{150.0f + w, neckBase - 14.0f};
+            const Vec2 point{150.0f, neckBase + 48.0f};
+            paintShape(
+                canvas_, wholeCanvas(canvas_),
+                [&](Vec2 p) { return sdTriangle(p, left, right, point); },
+                [&](Vec2 p) {
+                    const Vec3 n = bulge(p, {150.0f, neckBase + 30.0f}, {w * 2.5f, 120.0f});
+                    // In the shadow of the chin at the top.
+                    const float shadow =
+                        0.75f + 0.25f * smoothstep(neckBase - 14.0f, neckBase + 10.0f, p.y);
+                    return skinLit(p, n, 0.9f * shadow);
+                });
+            for (float side : {-1.0f, 1.0f}) {
+                const std::vector<Vec2> trim{{150.0f + side * w, neckBase - 14.0f}, point};
+                paintShape(
+                    canvas_, strokeBox(trim, 6.0f),
+                    [&](Vec2 p) { return sdStroke(p, trim, 3.5f, 3.5f); },
+                    [&](Vec2) { return f_.clothes * 0.7f; });
+            }
+            break;
+        }
         }
     }
 
     void neck() {
         const float top = head_.y + 0.4f * ry();
-        const float bottom = chinY() + 0.4f * ry();
-        const float half = rx() * 0.44f;
+        const float bottom = shoulderY() + 30.0f;
+        const float half = neckHalf();
         paintShape(
             canvas_, wholeCanvas(canvas_),
             [&](Vec2 p) {
                 // Wider where it meets the shoulders.
-                const float flare = 6.0f * smoothstep(chinY(), bottom, p.y);
+                const float flare = 6.0f * smoothstep(chinY(), shoulderY(), p.y);
                 return std::max(std::abs(p.x - head_.x) - half - flare,
                                 std::max(top - p.y, p.y - bottom));
             },
@@ -385,10 +406,17 @@ private:
             });
     }
 
+    Vec2 earCentre(float side) const {
+        return {head_.x + side * (rx() - 3.0f), eyeY() + 0.12f * ry()};
+    }
+    Vec2 earRadii() const {
+        return {0.16f * rx(), (f_.stage == LifeStage::Old ? 0.27f : 0.25f) * ry()};
+    }
+
     void ears() {
         for (float side : {-1.0f, 1.0f}) {
-            const Vec2 c{head_.x + side * (rx() - 3.0f), eyeY() + 0.12f * ry()};
-            const Vec2 r{0.16f * rx(), 0.25f * ry()};
+            const Vec2 c = earCentre(side);
+            const Vec2 r = earRadii();
             paintShape(
                 canvas_, wholeCanvas(canvas_), [&](Vec2 p) { return sdEllipse(p, c, r); },
                 [&](Vec2 p) {
@@ -401,7 +429,24 @@ private:
         }
     }
 
+    void earrings() {
+        const bool pearl = (f_.seed & 1u) != 0u;
+        const Colour metal = pearl ? Colour{0.93f, 0.91f, 0.86f} : Colour{0.86f, 0.68f, 0.30f};
+        for (float side : {-1.0f, 1.0f}) {
+            const Vec2 lobe{earCentre(side).x + side * 2.0f,
+                            earCentre(side).y + earRadii().y * 0.78f};
+            paintShape(
+                canvas_, around(lobe, 8.0f, 8.0f), [&](Vec2 p) { return sdCircle(p, lobe, 4.5f); },
+                [&](Vec2 p) {
+                    const Vec3 n = bulge(p, lobe, {4.5f, 4.5f});
+                    const float glint = std::pow(lambert(n), 8.0f);
+                    return metal * (0.55f + 0.5f * lambert(n)) + grey(0.35f * glint);
+                });
+        }
+    }
+
     void face() {
+        const float blush = child() ? 0.24f : (woman() ? 0.17f : 0.12f);
         paintShape(
             canvas_, wholeCanvas(canvas_), [&](Vec2 p) { return faceDistance(p); },
             [&](Vec2 p) {
@@ -409,10 +454,10 @@ private:
                 Colour c = skinLit(p, n);
                 // Colour in the cheeks.
                 for (float side : {-1.0f, 1.0f}) {
-                    const float dx = (p.x - (head_.x + side * rx() * 0.55f)) / 20.0f;
-                    const float dy = (p.y - (eyeY() + 0.36f * ry())) / 16.0f;
+                    const float dx = (p.x - (head_.x + side * rx() * 0.55f)) / (0.27f * rx());
+                    const float dy = (p.y - (eyeY() + 0.36f * ry())) / (0.16f * ry());
                     c = mix(c, Colour{0.85f, 0.42f, 0.38f} * (luminance(f_.skin) + 0.2f),
-                            0.14f * std::exp(-(dx * dx + dy * dy)));
+                            blush * std::exp(-(dx * dx + dy * dy)));
                 }
                 return c;
             });
@@ -425,35 +470,66 @@ private:
                                      {0.26f * rx(), 0.13f * ry()}) /
                            8.0f;
                 },
-                [&](Vec2) { return f_.skin * 0.6f; }, 0.35f);
+                [&](Vec2) { return f_.skin * 0.6f; }, child() ? 0.2f : 0.35f);
         }
     }
 
+    // Creases that deepen with the years.
     void lines() {
-        const Colour crease = f_.skin * 0.62f;
+        const float w = f_.wrinkles;
+        const Colour crease = f_.skin * 0.6f;
+        const auto stroke = [&](const std::vector<Vec2>& points, float r0, float r1,
+                                float opacity) {
+            paintShape(
+                canvas_, strokeBox(points, 4.0f),
+                [&](Vec2 p) { return sdStroke(p, points, r0, r1); }, [&](Vec2) { return crease; },
+                opacity);
+        };
         for (float side : {-1.0f, 1.0f}) {
-            const auto smileLine = curve({head_.x + side * 13.0f, eyeY() + f_.noseLength - 2.0f},
-                                         {head_.x + side * 26.0f, eyeY() + f_.noseLength + 14.0f},
-                                         {head_.x + side * 22.0f, eyeY() + f_.noseLength + 30.0f});
-            paintShape(
-                canvas_, strokeBox(smileLine, 14.0f),
-                [&](Vec2 p) { return sdStroke(p, smileLine, 1.1f, 0.4f); },
-                [&](Vec2) { return crease; }, 0.6f);
+            // From the nose to the corners of the mouth.
+            const float y = eyeY() + f_.noseLength;
+            stroke(curve({head_.x + side * 13.0f, y - 2.0f}, {head_.x + side * 26.0f, y + 14.0f},
+                         {head_.x + side * 22.0f, y + 30.0f}),
+                   1.1f, 0.4f, 0.3f + 0.4f * w);
+            if (w < 0.3f) {
+                continue;
+            }
+            // Crow's feet at the outer corners of the eyes.
+            const float eyeHalf = 0.165f * rx() * f_.eyeSize;
+            const Vec2 corner{head_.x + side * (f_.eyeSpacing + eyeHalf + 4.0f), eyeY()};
+            for (float fan : {-0.45f, 0.0f, 0.45f}) {
+                stroke({corner,
+                        {corner.x + side * 9.0f * std::cos(fan), corner.y + 9.0f * std::sin(fan)}},
+                       0.7f, 0.3f, 0.45f * w);
+            }
+            // Bags under the eyes.
+            const float ex = head_.x + side * f_.eyeSpacing;
+            stroke(curve({ex - eyeHalf * 0.8f, eyeY() + 8.0f}, {ex, eyeY() + 15.0f},
+                         {ex + eyeHalf * 0.8f, eyeY() + 8.0f}),
+                   0.7f, 0.7f, 0.35f * w);
+            if (w > 0.7f) {
+                // Lines falling from the corners of the mouth.
+                const float mx = head_.x + side * (f_.mouthWidth + 2.0f);
+                stroke({{mx, mouthY() + 2.0f}, {mx + side * 2.0f, mouthY() + 14.0f}}, 0.8f, 0.3f,
+                       0.4f * w);
+            }
         }
-        for (int i = 0; i < 2; ++i) {
-            const float y = head_.y - ry() * 0.48f + static_cast<float>(i) * 8.0f;
-            const auto line = curve({head_.x - 26.0f, y + 2.0f}, {head_.x, y - 3.0f},
-                                    {head_.x + 26.0f, y + 2.0f});
-            paintShape(
-                canvas_, strokeBox(line, 14.0f),
-                [&](Vec2 p) { return sdStroke(p, line, 0.5f, 0.5f); }, [&](Vec2) { return crease; },
-                0.45f);
+        if (w < 0.15f) {
+            return;
+        }
+        const int count = w > 0.6f ? 3 : 2;
+        for (int i = 0; i < count; ++i) {
+            const float y = head_.y - ry() * 0.5f + static_cast<float>(i) * 8.0f;
+            stroke(curve({head_.x - 26.0f, y + 2.0f}, {head_.x, y - 3.0f},
+                         {head_.x + 26.0f, y + 2.0f}),
+                   0.5f, 0.5f, 0.2f + 0.35f * w);
         }
     }
 
     void eyes() {
         const float w = 0.165f * rx() * f_.eyeSize;
         const float h = 0.52f * w;
+        const float lashes = woman() ? (child() ? 0.6f : 1.2f) : 0.0f;
         for (float side : {-1.0f, 1.0f}) {
             const Vec2 c{head_.x + side * f_.eyeSpacing, eyeY()};
             const auto eyeShape = [&](Vec2 p) {
@@ -467,7 +543,7 @@ private:
                 return Colour{0.93f, 0.91f, 0.88f} * (0.82f - 0.18f * shade);
             });
             const Vec2 iris{c.x + side * -0.8f, c.y + 0.5f};
-            const float irisRadius = h * 0.95f;
+            const float irisRadius = h * (child() ? 1.1f : 0.95f);
             paintShape(
                 canvas_, around(iris, irisRadius, irisRadius),
                 [&](Vec2 p) { return std::max(sdCircle(p, iris, irisRadius), eyeShape(p)); },
@@ -500,7 +576,7 @@ private:
                 [&](Vec2 p) {
                     // Lashes thicken the lid towards the outer corner.
                     const float outer = clamp01((p.x - c.x) * side / w * 0.5f + 0.5f);
-                    return sdStroke(p, lid, 1.3f, 1.3f) - (f_.lashes ? 1.2f * outer : 0.0f);
+                    return sdStroke(p, lid, 1.3f, 1.3f) - lashes * outer;
                 },
                 [&](Vec2) {
                     return Colour{0.12f, 0.08f, 0.07f};
@@ -510,7 +586,7 @@ private:
             paintShape(
                 canvas_, around(c, w + 4.0f, h + 10.0f),
                 [&](Vec2 p) { return sdStroke(p, crease, 0.9f, 0.6f); },
-                [&](Vec2) { return f_.skin * 0.6f; }, 0.5f);
+                [&](Vec2) { return f_.skin * 0.6f; }, child() ? 0.3f : 0.5f);
             const auto lower = curve({c.x - w + 2.0f, c.y + 2.0f}, {c.x, c.y + h * 1.6f},
                                      {c.x + w - 1.0f, c.y + 1.0f});
             paintShape(
@@ -520,22 +596,23 @@ private:
         }
     }
 
-    Colour browColour() const {
-        return luminance(f_.hair) > 0.5f ? f_.hair * 0.55f : f_.hair * 0.9f;
+    Colour browColour(Vec2 p) const {
+        const Colour hair = hairColour(p);
+        return luminance(hair) > 0.5f ? hair * 0.6f : hair * 0.9f;
     }
 
     void brows() {
         for (float side : {-1.0f, 1.0f}) {
             const float inner = head_.x + side * (f_.eyeSpacing - 0.17f * rx());
             const float outer = head_.x + side * (f_.eyeSpacing + 0.22f * rx());
-            const float y = eyeY() - 0.17f * ry();
+            const float y = browY();
             const auto brow = curve({inner, y}, {(inner + outer) * 0.5f, y - f_.browArch - 4.0f},
                                     {outer, y + 1.0f});
             paintShape(
                 canvas_, strokeBox(brow, 14.0f),
                 [&](Vec2 p) { return sdStroke(p, brow, f_.browWeight, f_.browWeight * 0.45f); },
                 [&](Vec2 p) {
-                    return browColour() *
+                    return browColour(p) *
                            (1.0f + 0.2f * gradientNoise(p.x * 0.5f, p.y * 0.5f, f_.seed + 7u));
                 },
                 0.92f);
@@ -552,7 +629,7 @@ private:
         paintShape(
             canvas_, strokeBox(ridge, 14.0f),
             [&](Vec2 p) { return sdStroke(p, ridge, 3.0f, 4.0f) / 3.0f; },
-            [&](Vec2) { return f_.skin * 0.62f; }, 0.35f);
+            [&](Vec2) { return f_.skin * 0.62f; }, child() ? 0.2f : 0.35f);
         paintShape(
             canvas_, wholeCanvas(canvas_),
             [&](Vec2 p) {
@@ -582,12 +659,11 @@ private:
             [&](Vec2) { return f_.skin * 1.15f; }, 0.3f);
     }
 
-    float mouthY() const { return eyeY() + f_.noseLength + 0.17f * ry(); }
-
     void mouth() {
         const float y = mouthY();
         const float w = f_.mouthWidth;
-        const Colour lips = mix(f_.skin, Colour{0.68f, 0.24f, 0.26f}, f_.lashes ? 0.62f : 0.5f);
+        const Colour lips =
+            mix(f_.skin, Colour{0.68f, 0.24f, 0.26f}, woman() && !child() ? 0.62f : 0.4f);
         const float full = f_.lipFullness;
         const auto bend = [&](Vec2 p) {
             const float u = (p.x - head_.x) / w;
@@ -628,26 +704,50 @@ private:
             [&](Vec2) { return f_.skin * 0.7f; }, 0.3f);
     }
 
+    // The cheeks and chin below a line from the sideburns to above the mouth.
+    float beardDistance(Vec2 p) const {
+        const float d = faceDistance({p.x, p.y - 4.0f}) - 3.0f;
+        const float u = (p.x - head_.x) / rx();
+        const float edge = mouthY() - 0.06f * ry() - 0.62f * ry() * u * u;
+        const float below = (edge - p.y) / 3.0f;
+        const float mouthHole =
+            -sdEllipse(p, {head_.x, mouthY() + 1.5f}, {f_.mouthWidth + 2.0f, 8.0f});
+        return std::max({d, below, mouthHole});
+    }
+
+    void facialHair() {
+        switch (f_.facialHair) {
+        case FacialHair::None:
+            return;
+        case FacialHair::Stubble:
+            paintShape(
+                canvas_, wholeCanvas(canvas_),
+                [&](Vec2 p) { return std::max(beardDistance(p), faceDistance(p) + 1.0f) / 3.0f; },
+                [&](Vec2 p) {
+                    const float grain = hashUnit(static_cast<std::int32_t>(p.x),
+                                                 static_cast<std::int32_t>(p.y), f_.seed + 23u);
+                    return mix(f_.skin * 0.7f, hairColour(p) * 0.8f, 0.4f + 0.4f * grain);
+                },
+                0.22f);
+            return;
+        case FacialHair::Beard:
+            beard();
+            moustache();
+            return;
+        case FacialHair::Moustache:
+            moustache();
+            return;
+        }
+    }
+
     void beard() {
-        const float mouthAt = mouthY();
         paintShape(
-            canvas_, wholeCanvas(canvas_),
-            [&](Vec2 p) {
-                const float d = faceDistance({p.x, p.y - 4.0f}) - 3.0f;
-                // The upper edge runs from the sideburns down the cheeks to
-                // just above the mouth, softly.
-                const float u = (p.x - head_.x) / rx();
-                const float edge = mouthAt - 0.06f * ry() - 0.62f * ry() * u * u;
-                const float below = (edge - p.y) / 3.0f;
-                const float mouthHole =
-                    -sdEllipse(p, {head_.x, mouthAt + 1.5f}, {f_.mouthWidth + 2.0f, 8.0f});
-                return std::max({d, below, mouthHole});
-            },
+            canvas_, wholeCanvas(canvas_), [&](Vec2 p) { return beardDistance(p); },
             [&](Vec2 p) {
                 const Vec3 n = bulge(p, {head_.x, head_.y + 20.0f}, {rx(), ry()});
                 const float curls = gradientNoise(p.x * 0.45f, p.y * 0.3f, f_.seed + 11u) * 0.18f +
                                     gradientNoise(p.x * 1.1f, p.y * 0.7f, f_.seed + 14u) * 0.08f;
-                return f_.hair * (0.55f + 0.55f * lambert(n) + curls);
+                return hairColour(p) * (0.55f + 0.55f * lambert(n) + curls);
             },
             0.95f);
     }
@@ -662,98 +762,9 @@ private:
                 canvas_, strokeBox(half, 14.0f),
                 [&](Vec2 p) { return sdStroke(p, half, 4.5f, 2.0f); },
                 [&](Vec2 p) {
-                    return f_.hair *
+                    return hairColour(p) *
                            (0.8f + 0.25f * gradientNoise(p.x * 0.6f, p.y * 0.2f, f_.seed + 12u));
                 });
-        }
-    }
-
-    void hair() {
-        const Vec2 capCentre{head_.x, head_.y - 6.0f};
-        Vec2 capRadii{rx() * 1.1f, ry() * 1.02f};
-        const float top = head_.y - ry();
-        std::vector<Vec2> extra; // circles: x, y, radius in the extra list (bun)
-        float hairline = top + ry() * 0.42f;
-        float slope = 0.0f;
-        float curl = 0.0f;
-        float sideLimit = rx() * 0.92f;
-        bool sidesOnly = false;
-        switch (f_.hairStyle) {
-        case HairStyle::Short:
-            hairline = top + ry() * 0.36f;
-            capRadii = {rx() * 1.06f, ry() * 0.99f};
-            break;
-        case HairStyle::SidePart:
-            hairline = top + ry() * 0.42f;
-            slope = 0.22f;
-            break;
-        case HairStyle::Long:
-            hairline = top + ry() * 0.40f;
-            capRadii = {rx() * 1.14f, ry() * 1.04f};
-            sideLimit = rx() * 0.86f;
-            break;
-        case HairStyle::Receding:
-            sidesOnly = true;
-            capRadii = {rx() * 1.04f, ry() * 1.0f};
-            break;
-        case HairStyle::Curly:
-            hairline = top + ry() * 0.38f;
-            capRadii = {rx() * 1.2f, ry() * 1.08f};
-            curl = 6.0f;
-            break;
-        case HairStyle::Bun:
-            hairline = top + ry() * 0.36f;
-            capRadii = {rx() * 1.05f, ry() * 1.0f};
-            break;
-        }
-        const auto distance = [&](Vec2 p) {
-            float cap = sdEllipse(p, capCentre, capRadii);
-            if (curl > 0.0f) {
-                const float angle = std::atan2(p.y - capCentre.y, p.x - capCentre.x);
-                cap += curl * (0.5f + 0.5f * std::sin(angle * 15.0f)) +
-                       3.0f * gradientNoise(p.x * 0.12f, p.y * 0.12f, f_.seed + 13u);
-            }
-            if (sidesOnly) {
-                // Hair only around the sides and back, above the ears.
-                // A rim along the outline of the head from the temples to the
-                // ears.
-                const float dx = std::abs(p.x - head_.x);
-                const float rim = -(faceDistance(p) + 0.07f * rx());
-                const float window = sdEllipse({dx, p.y}, {rx() * 0.98f, head_.y - 0.1f * ry()},
-                                               {rx() * 0.3f, ry() * 0.3f});
-                return std::max({cap, rim, window});
-            }
-            const float u = (p.x - head_.x) / rx();
-            const float line = hairline + slope * (p.x - head_.x) + 10.0f * u * u +
-                               (curl > 0.0f ? 3.0f * std::sin(p.x * 0.25f) : 0.0f);
-            const float open =
-                std::max(p.y - line, 0.0f) > 0.0f && std::abs(p.x - head_.x) < sideLimit
-                    ? -std::min(p.y - line, sideLimit - std::abs(p.x - head_.x))
-                    : std::max(line - p.y, std::abs(p.x - head_.x) - sideLimit);
-            // Below the eyes only long hair continues.
-            const float lowest = f_.hairStyle == HairStyle::Long ? -1e9f : p.y - (eyeY() - 6.0f);
-            return std::max({cap, -open, lowest});
-        };
-        paintShape(canvas_, wholeCanvas(canvas_), distance,
-                   [&](Vec2 p) { return hairShade(p, capCentre, capRadii); });
-        if (f_.hairStyle == HairStyle::Bun) {
-            const Vec2 bun{head_.x + 6.0f, top - 4.0f};
-            paintShape(
-                canvas_, wholeCanvas(canvas_), [&](Vec2 p) { return sdCircle(p, bun, 24.0f); },
-                [&](Vec2 p) {
-                    return hairShade(p, bun, {24.0f, 24.0f});
-                });
-        }
-        // A soft shadow of the hair on the forehead.
-        if (!sidesOnly) {
-            paintShape(
-                canvas_, wholeCanvas(canvas_),
-                [&](Vec2 p) {
-                    const float line = hairline + slope * (p.x - head_.x) +
-                                       10.0f * std::pow((p.x - head_.x) / rx(), 2.0f);
-                    return std::max({(p.y - line - 7.0f) / 4.0f, faceDistance(p), line - p.y});
-                },
-                [&](Vec2) { return f_.skin * 0.6f; }, 0.35f);
         }
     }
 
@@ -792,16 +803,17 @@ private:
             [&](Vec2 p) { return sdStroke(p, bridge, 1.4f, 1.4f); }, [&](Vec2) { return frame; });
     }
 
-    const Face& f_;
+    const PortraitLook& f_;
+    const PortraitLayout layout_;
+    const PortraitLayout::Hair& hair_;
     Canvas canvas_;
     Vec2 head_;
 };
 
 } // namespace
 
-Image paintPortrait(const std::string& name) {
-    const Face face = faceFor(hashText(name.c_str()));
-    return PortraitPainter(face).paint();
+Image paintPortrait(const PortraitLook& look) {
+    return PortraitPainter(look).paint();
 }
 
 Image paintStandardPhoto() {

@@ -1,15 +1,12 @@
 #pragma once
 
 #include "assets/image.h"
-
-#include <string>
+#include "assets/portrait_look.h"
 
 namespace vh::assets {
 
-// A painted head-and-shoulders portrait of a computer opponent. Every feature
-// (face shape, skin, hair, eyes, glasses, beard, clothes, backdrop) follows
-// from a hash of the name, so each name always gets the same face.
-Image paintPortrait(const std::string& name);
+// A painted head-and-shoulders portrait of a computer opponent.
+Image paintPortrait(const PortraitLook& look);
 
 // "Human.bmp", the standard photo of a player without one: a neutral
 // silhouette on a studio backdrop.

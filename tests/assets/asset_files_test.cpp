@@ -2,7 +2,7 @@
 // sound the program loads exists, parses, and has the properties the program
 // relies on when it draws or plays it.
 
-#include "assets/roster_names.h"
+#include "assets/opponent_roster.h"
 #include "tests/assets/file_checks.h"
 
 #include <algorithm>
@@ -187,9 +187,13 @@ TEST(AssetFiles, BorneOffStonesHaveTheTraySlotsShape) {
 
 std::vector<std::string> opponentNames() {
     std::string error;
-    const auto names = readOpponentNames(VARNHOLT_TEST_ROSTER, &error);
-    EXPECT_TRUE(names.has_value()) << error;
-    return names.value_or(std::vector<std::string>{});
+    const auto opponents = readOpponents(VARNHOLT_TEST_ROSTER, &error);
+    EXPECT_TRUE(opponents.has_value()) << error;
+    std::vector<std::string> names;
+    for (const Opponent& opponent : opponents.value_or(std::vector<Opponent>{})) {
+        names.push_back(opponent.name);
+    }
+    return names;
 }
 
 TEST(AssetFiles, EveryOpponentHasADistinctPortraitShapedLikeAPhoto) {

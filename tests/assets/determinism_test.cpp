@@ -2,7 +2,7 @@
 // identical to the ones the build's generator run wrote.
 
 #include "assets/catalogue.h"
-#include "assets/roster_names.h"
+#include "assets/opponent_roster.h"
 #include "tests/assets/file_checks.h"
 
 #include <gtest/gtest.h>
@@ -14,14 +14,14 @@ namespace {
 
 AssetInputs inputs() {
     std::string error;
-    const auto names = readOpponentNames(VARNHOLT_TEST_ROSTER, &error);
-    EXPECT_TRUE(names.has_value()) << error;
-    return {names.value_or(std::vector<std::string>{}), VARNHOLT_TEST_FONT_DIR};
+    const auto opponents = readOpponents(VARNHOLT_TEST_ROSTER, &error);
+    EXPECT_TRUE(opponents.has_value()) << error;
+    return {opponents.value_or(std::vector<Opponent>{}), VARNHOLT_TEST_FONT_DIR};
 }
 
 TEST(AssetDeterminism, RepaintedFilesEqualTheBuiltOnes) {
     const AssetInputs in = inputs();
-    ASSERT_FALSE(in.opponentNames.empty());
+    ASSERT_FALSE(in.opponents.empty());
     // A sample across the painters, kept small so the test stays quick.
     const std::set<std::string> sample{"Graphics/Red Stone 50x50.bmp",
                                        "Graphics/Black Vertical Stone.bmp",
@@ -32,7 +32,7 @@ TEST(AssetDeterminism, RepaintedFilesEqualTheBuiltOnes) {
                                        "Graphics/Human.bmp",
                                        "Graphics/Toolbar Hot.bmp",
                                        "Graphics/Cursor Grab.png",
-                                       "Graphics/" + in.opponentNames.back() + ".bmp",
+                                       "Graphics/" + in.opponents.back().name + ".bmp",
                                        "Wallpapers/Felt.bmp",
                                        "Sounds/Dice2.wav",
                                        "Sounds/Lose.wav"};
