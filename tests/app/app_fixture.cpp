@@ -39,6 +39,17 @@ AppFixture::AppFixture() {
         fs::create_directory_symlink(fs::path(VARNHOLT_PROGRAM_DIR) / folder, directory_ / folder);
     }
     setSoundPlayer(&sounds_);
+    dialogWatch_.setInterval(5);
+    QObject::connect(&dialogWatch_, &QTimer::timeout, [this] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (dialog == nullptr || !dialogHandler_) {
+            return;
+        }
+        dialogWatch_.stop();
+        const auto handle = std::move(dialogHandler_);
+        dialogHandler_ = nullptr;
+        handle(*dialog);
+    });
 }
 
 AppFixture::~AppFixture() {
@@ -100,6 +111,11 @@ void AppFixture::drag(int from, int to) {
     QTest::mousePress(board, Qt::LeftButton, {}, locationCentre(from));
     QTest::mouseMove(board, locationCentre(to));
     QTest::mouseRelease(board, Qt::LeftButton, {}, locationCentre(to));
+}
+
+void AppFixture::onNextDialog(std::function<void(QDialog&)> handle) {
+    dialogHandler_ = std::move(handle);
+    dialogWatch_.start();
 }
 
 bool AppFixture::enabled(app::Command command) const {
