@@ -228,6 +228,7 @@ void MainWindow::showAbout() {
 }
 
 void MainWindow::runModal(QDialog& dialog) {
+    board_->refresh(); // the notice of a game paused around the dialog
     const ModalScope modal;
     dialog.exec();
 }

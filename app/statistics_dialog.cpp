@@ -12,8 +12,10 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace vh::app {
 namespace {
@@ -22,8 +24,12 @@ constexpr std::array<const char*, 4> kHeadings{"Date", "Opponent", "Money", "Res
 constexpr std::array<int, 4> kColumnWidths{140, 85, 75, 50};
 constexpr std::array<const char*, 4> kTotalNames{"cashTotal", "gamesPlayed", "gamesWon",
                                                  "gamesLost"};
-constexpr int kListWidth = 350;
 constexpr int kListHeight = 290;
+// The longest texts a column usually holds: the desktop's font may need more
+// room for them than the columns' own widths give.
+constexpr std::array<const char*, 4> kWidestTexts{"00/00/0000 00:00PM", "Opponent", "$-0000",
+                                                  "Loss(G)"};
+constexpr int kCellPadding = 14;
 
 QString screenText(const std::string& bytes) {
     return QString::fromStdString(utf8FromWindows1252(bytes));
@@ -37,7 +43,6 @@ StatisticsDialog::StatisticsDialog(PlayerStore& store, const std::optional<std::
     setWindowTitle("Game Statistics");
     games_ = new QTableWidget(0, static_cast<int>(kHeadings.size()), this);
     games_->setObjectName("games");
-    games_->setMinimumSize(kListWidth, kListHeight);
     games_->setShowGrid(true);
     games_->setWordWrap(false);
     games_->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -46,11 +51,18 @@ StatisticsDialog::StatisticsDialog(PlayerStore& store, const std::optional<std::
     games_->verticalHeader()->hide();
     games_->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     games_->horizontalHeader()->setStretchLastSection(true);
+    games_->verticalHeader()->setDefaultSectionSize(games_->fontMetrics().height() + 6);
+    int listWidth = 2 * games_->frameWidth() + games_->verticalScrollBar()->sizeHint().width();
     for (std::size_t column = 0; column < kHeadings.size(); ++column) {
         games_->setHorizontalHeaderItem(static_cast<int>(column),
                                         new QTableWidgetItem(kHeadings[column]));
-        games_->setColumnWidth(static_cast<int>(column), kColumnWidths[column]);
+        columnWidths_[column] =
+            std::max(kColumnWidths[column],
+                     games_->fontMetrics().horizontalAdvance(kWidestTexts[column]) + kCellPadding);
+        games_->setColumnWidth(static_cast<int>(column), columnWidths_[column]);
+        listWidth += columnWidths_[column];
     }
+    games_->setMinimumSize(listWidth, kListHeight);
 
     players_ = new QComboBox(this);
     players_->setObjectName("players");
@@ -121,7 +133,9 @@ void StatisticsDialog::fillGames() {
         }
         return;
     }
-    games_->setColumnWidth(0, statisticsDateWidth(player->historyCount()));
+    // Narrower from 14 games on, to leave room for the scroll bar.
+    const int narrowing = kColumnWidths[0] - statisticsDateWidth(player->historyCount());
+    games_->setColumnWidth(0, columnWidths_[0] - narrowing);
     const std::vector<StatisticsRow> rows = statisticsRows(*player);
     games_->setRowCount(static_cast<int>(rows.size()));
     for (std::size_t row = 0; row < rows.size(); ++row) {

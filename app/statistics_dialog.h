@@ -45,6 +45,7 @@ private:
     QComboBox* players_ = nullptr;
     QTableWidget* games_ = nullptr;
     std::array<QLabel*, 4> totals_{};
+    std::array<int, 4> columnWidths_{};
 };
 
 } // namespace vh::app
