@@ -21,7 +21,10 @@ SoundSettingsDialog::SoundSettingsDialog(QWidget* parent) : QDialog(parent) {
     buttons->button(QDialogButtonBox::Cancel)->setObjectName("cancel");
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(mute_);
+    layout->addSpacing(8);
     layout->addWidget(buttons);
+    // Room for the caption in the window's title bar.
+    setMinimumWidth(fontMetrics().horizontalAdvance(windowTitle()) * 2 + 80);
     connect(buttons, &QDialogButtonBox::accepted, this, &SoundSettingsDialog::confirm);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 }
