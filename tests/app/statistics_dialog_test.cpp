@@ -96,10 +96,7 @@ TEST_F(StatisticsDialogTest, ShowsTheGamesAndTotalsOfTheChosenPlayer) {
 
     openOn("Ann");
     EXPECT_EQ(row(0), (QStringList{"03/03/2004 05:05PM", "Bob", "$-4", "Loss(G)"}));
-    EXPECT_EQ(row(3), (QStringList{"03/03/2004 02:05PM", "Bob", "$2", "Win"}));
     EXPECT_EQ(total("cashTotal"), "Cash Total: $102");
-    EXPECT_EQ(total("gamesPlayed"), "Games Played: 4");
-    EXPECT_EQ(total("gamesLost"), "Games Lost: 1 (25.00%)");
 
     // The keyboard picks the next player; Escape closes and keeps the choice.
     QTest::keyClick(players_, Qt::Key_Down);

@@ -1,9 +1,6 @@
 #include "board/bmp_file.h"
 #include "board/picture_file.h"
 #include "board/png_file.h"
-#include "board/surface.h"
-#include "platform/message_box.h"
-#include "tests/support/temp_directory.h"
 
 #include <cstdlib>
 #include <gtest/gtest.h>
@@ -93,20 +90,6 @@ TEST(PictureFileTest, RefusesWhatItCannotShowSafely) {
         EXPECT_FALSE(decodePicture(cases[index], &reason).has_value()) << index;
         EXPECT_FALSE(reason.empty()) << index;
     }
-}
-
-TEST(PictureFileTest, SurfacesLoadPngFiles) {
-    const test::TempDirectory folder("picture");
-    ASSERT_TRUE(savePngFile(folder / "sky.png", gradient(4, 5)));
-    RecordingMessageBoxes boxes;
-    const ScopedMessageBoxes installed(boxes);
-    CSurface surface;
-    surface.Load(folder / "sky.png");
-    EXPECT_EQ(surface.picture(), gradient(4, 5));
-    surface.Load(folder / "none.png");
-    EXPECT_EQ(surface.width(), 0);
-    EXPECT_EQ(boxes.texts(),
-              std::vector<std::string>{(folder / "none.png").string() + " could not be loaded!"});
 }
 
 } // namespace

@@ -6,74 +6,51 @@
 namespace vh {
 namespace {
 
-GameSettings withPairs(std::int32_t stoneA, std::int32_t stoneB, std::int32_t wood,
-                       std::int32_t marble, std::int32_t pipA, std::int32_t pipB) {
-    GameSettings settings;
-    settings.stoneColourA = stoneA;
-    settings.stoneColourB = stoneB;
-    settings.boardWood = wood;
-    settings.boardMarble = marble;
-    settings.pipColourA = pipA;
-    settings.pipColourB = pipB;
-    return settings;
-}
-
-std::string shown(SchemeList list, const GameSettings& settings) {
-    return schemeEntries(list)[static_cast<std::size_t>(schemeEntryFor(list, settings))];
-}
-
-TEST(ColourSchemeChoiceTest, TheEntryShownForEachPair) {
-    struct Case {
-        GameSettings settings;
-        const char* stones;
-        const char* board;
-        const char* pips;
-    };
-    const Case cases[] = {
-        {GameSettings{}, "White and Black Stones", "Dark Wood with Purple Marble",
-         "Orange and Green Pips"},
-        {withPairs(3, 2, 1, 4, 1, 2), "Red and Black Stones", "Dark Wood with Red Marble",
-         "White and Black Pips"},
-        {withPairs(1, 2, 1, 3, 3, 2), "White and Black Stones", "Dark Wood with Blue Marble",
-         "Red and Black Pips"},
-        {withPairs(3, 3, 2, 4, 4, 5), "White and Black Stones", "Dark Wood with Purple Marble",
-         "Orange and Green Pips"},
-    };
-    for (const Case& c : cases) {
-        EXPECT_EQ(shown(SchemeList::Stones, c.settings), c.stones);
-        EXPECT_EQ(shown(SchemeList::Board, c.settings), c.board);
-        EXPECT_EQ(shown(SchemeList::Pips, c.settings), c.pips);
-    }
-}
-
-TEST(ColourSchemeChoiceTest, EachEntryWritesItsPairAndNothingElse) {
+TEST(ColourSchemeChoiceTest, EntriesWriteTheirPairAndPairsShowTheirEntry) {
     struct Case {
         SchemeList list;
-        const char* entry;
-        GameSettings expected;
+        std::string entry;
+        std::int32_t first;
+        std::int32_t second;
+        int shown; // the entry the written pair shows
     };
-    const GameSettings base = withPairs(7, 7, 7, 7, 7, 7);
     const Case cases[] = {
-        {SchemeList::Stones, "White and Black Stones", withPairs(1, 2, 7, 7, 7, 7)},
-        {SchemeList::Stones, "Red and Black Stones", withPairs(3, 2, 7, 7, 7, 7)},
-        {SchemeList::Stones, "anything", withPairs(3, 2, 7, 7, 7, 7)},
-        {SchemeList::Board, "Dark Wood with Red Marble", withPairs(7, 7, 1, 4, 7, 7)},
-        {SchemeList::Board, "Dark Wood with Blue Marble", withPairs(7, 7, 1, 3, 7, 7)},
-        {SchemeList::Board, "Dark Wood with Purple Marble", withPairs(7, 7, 1, 2, 7, 7)},
-        {SchemeList::Board, "", withPairs(7, 7, 1, 2, 7, 7)},
-        {SchemeList::Pips, "White and Black Pips", withPairs(7, 7, 7, 7, 1, 2)},
-        {SchemeList::Pips, "Red and Black Pips", withPairs(7, 7, 7, 7, 3, 2)},
-        {SchemeList::Pips, "Orange and Green Pips", withPairs(7, 7, 7, 7, 4, 5)},
+        {SchemeList::Stones, "White and Black Stones", 1, 2, 0},
+        {SchemeList::Stones, "Red and Black Stones", 3, 2, 1},
+        {SchemeList::Stones, "other", 3, 2, 1},
+        {SchemeList::Board, "Dark Wood with Red Marble", 1, 4, 0},
+        {SchemeList::Board, "Dark Wood with Blue Marble", 1, 3, 1},
+        {SchemeList::Board, "Dark Wood with Purple Marble", 1, 2, 2},
+        {SchemeList::Board, "", 1, 2, 2},
+        {SchemeList::Pips, "White and Black Pips", 1, 2, 0},
+        {SchemeList::Pips, "Red and Black Pips", 3, 2, 1},
+        {SchemeList::Pips, "Orange and Green Pips", 4, 5, 2},
     };
     for (const Case& c : cases) {
-        GameSettings settings = base;
+        GameSettings settings;
         applySchemeEntry(c.list, c.entry, settings);
-        EXPECT_EQ(settings, c.expected) << c.entry;
-        // What an entry writes shows that entry again.
-        if (std::string(c.entry).find(' ') != std::string::npos) {
-            EXPECT_EQ(shown(c.list, settings), c.entry);
-        }
+        GameSettings expected;
+        const std::array<std::int32_t*, 3> firsts{&expected.stoneColourA, &expected.boardWood,
+                                                  &expected.pipColourA};
+        const std::array<std::int32_t*, 3> seconds{&expected.stoneColourB, &expected.boardMarble,
+                                                   &expected.pipColourB};
+        *firsts[static_cast<std::size_t>(c.list)] = c.first;
+        *seconds[static_cast<std::size_t>(c.list)] = c.second;
+        EXPECT_EQ(settings, expected) << c.entry;
+        EXPECT_EQ(schemeEntryFor(c.list, settings), c.shown) << c.entry;
     }
+    // Pairs of no entry: the defaults' pips 0/16777215, stones 3/3, wood 2.
+    GameSettings odd;
+    odd.stoneColourA = 3;
+    odd.stoneColourB = 3;
+    odd.boardWood = 2;
+    odd.boardMarble = 4;
+    EXPECT_EQ(schemeEntries(SchemeList::Stones)[schemeEntryFor(SchemeList::Stones, odd)],
+              std::string("White and Black Stones"));
+    EXPECT_EQ(schemeEntries(SchemeList::Board)[schemeEntryFor(SchemeList::Board, odd)],
+              std::string("Dark Wood with Purple Marble"));
+    EXPECT_EQ(schemeEntries(SchemeList::Pips)[schemeEntryFor(SchemeList::Pips, odd)],
+              std::string("Orange and Green Pips"));
 }
 
 } // namespace
