@@ -58,6 +58,9 @@ AppFixture::~AppFixture() {
 }
 
 app::MainWindow& AppFixture::openWindow() {
+    // The window before goes first: each window installs its message boxes
+    // over those before it and puts them back when it goes.
+    window_.reset();
     window_ = std::make_unique<app::MainWindow>();
     window_->resize(1024, 768);
     window_->show();
