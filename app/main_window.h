@@ -13,9 +13,11 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 
 class QAction;
+class QDialog;
 class QLabel;
 
 namespace vh::app {
@@ -72,6 +74,19 @@ private:
     void showHelp(const char* anchor);
     void openWebPage(const char* file);
     void showAbout();
+    void viewStatistics();
+    void gameSettings();
+    void graphicsSettings();
+    void soundSettings();
+
+    // Runs a dialog of the program modally: the game loop waits meanwhile.
+    void runModal(QDialog& dialog);
+    // The statistics window, opened on a player or on the one last chosen.
+    void showStatistics(const std::optional<std::string>& player);
+    // After a dialog that may have changed the options: the window's copy is
+    // read again, the game's copy when `game` is set, and the board is laid
+    // out again so that it shows the options.
+    void reloadOptions(bool game);
 
     // Asks before a running game is given up; true when there is none, when
     // it is over, or when the user agreed (the game is then gone).

@@ -1,17 +1,19 @@
+#include "app/about_box.h"
 #include "app/board_widget.h"
 #include "app/help_window.h"
 #include "app/main_window.h"
 #include "app/modal_scope.h"
 #include "app/new_game_sheet.h"
+#include "app/option_sheet.h"
 #include "app/pause_around.h"
+#include "app/sound_settings_dialog.h"
+#include "app/statistics_dialog.h"
 #include "platform/message_box.h"
 #include "platform/program_directory.h"
-#include "platform/version.h"
 #include "settings/settings_file.h"
 
 #include <QDesktopServices>
 #include <QFileDialog>
-#include <QMessageBox>
 #include <QUrl>
 
 namespace vh::app {
@@ -87,9 +89,16 @@ void MainWindow::runCommand(Command command) {
         showAbout();
         break;
     case Command::ViewStatistics:
+        viewStatistics();
+        break;
     case Command::GameSettings:
+        gameSettings();
+        break;
     case Command::GraphicsSettings:
+        graphicsSettings();
+        break;
     case Command::SoundSettings:
+        soundSettings();
         break;
     }
     board_->refresh();
@@ -214,12 +223,58 @@ void MainWindow::openWebPage(const char* file) {
 
 void MainWindow::showAbout() {
     const PauseAround pause(game_.get());
+    AboutBox about(this);
+    runModal(about);
+}
+
+void MainWindow::runModal(QDialog& dialog) {
+    board_->refresh(); // the notice of a game paused around the dialog
     const ModalScope modal;
-    QMessageBox::about(
-        this, "About Varnholt Backgammon",
-        QString("<b>Varnholt Backgammon</b><br>Version %1")
-            .arg(QString::fromUtf8(programVersion().data(),
-                                   static_cast<qsizetype>(programVersion().size()))));
+    dialog.exec();
+}
+
+void MainWindow::showStatistics(const std::optional<std::string>& player) {
+    StatisticsDialog statistics(store_, player, this);
+    runModal(statistics);
+}
+
+void MainWindow::reloadOptions(bool game) {
+    loadSettings(settings_);
+    if (game && game_ != nullptr) {
+        game_->reloadSettings();
+    }
+    board_->relayout();
+}
+
+void MainWindow::viewStatistics() {
+    const PauseAround pause(game_.get());
+    showStatistics(std::nullopt);
+    reloadOptions(true);
+}
+
+void MainWindow::gameSettings() {
+    const PauseAround pause(game_.get());
+    const std::unique_ptr<OptionSheet> sheet = makeBoardSettingsSheet(this);
+    runModal(*sheet);
+    reloadOptions(true);
+}
+
+void MainWindow::graphicsSettings() {
+    const PauseAround pause(game_.get());
+    const std::unique_ptr<OptionSheet> sheet = makeGraphicsSettingsSheet(this);
+    runModal(*sheet);
+    // The game keeps its own copy of the options; the board and the
+    // background show the new ones.
+    loadSettings(settings_);
+    board_->setBackground(settings_);
+    board_->relayout();
+}
+
+void MainWindow::soundSettings() {
+    const PauseAround pause(game_.get());
+    SoundSettingsDialog sound(this);
+    runModal(sound);
+    reloadOptions(true);
 }
 
 } // namespace vh::app

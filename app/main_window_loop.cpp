@@ -41,6 +41,7 @@ void MainWindow::runPass() {
 }
 
 void MainWindow::finishGame() {
+    showStatistics(game_->firstHumanName());
     loadSettings(settings_);
     for (int pane = 0; pane < 3; ++pane) {
         setPaneText(pane, "");

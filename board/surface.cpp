@@ -1,13 +1,13 @@
 #include "board/surface.h"
 
-#include "board/bmp_file.h"
+#include "board/picture_file.h"
 #include "platform/message_box.h"
 
 namespace vh {
 
 void CSurface::Load(const std::filesystem::path& path) {
     Release();
-    if (std::optional<BmpPicture> loaded = loadBmpFile(path)) {
+    if (std::optional<BmpPicture> loaded = loadPictureFile(path)) {
         Adopt(std::move(loaded->image), loaded->bitsPerPixel);
         return;
     }

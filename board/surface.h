@@ -15,7 +15,7 @@ namespace vh {
 // 0) and draws nothing.
 class CSurface {
 public:
-    // Reads a .bmp file at its own size. A file that cannot be loaded is
+    // Reads a .bmp, PNG or JPEG file at its own size. A file that cannot be loaded is
     // reported in an OK box, "<path> could not be loaded!", and the program
     // goes on without the picture.
     void Load(const std::filesystem::path& path);

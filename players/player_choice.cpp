@@ -1,24 +1,8 @@
 #include "players/player_choice.h"
 
-#include <cctype>
+#include "platform/list_text.h"
 
 namespace vh {
-namespace {
-
-bool startsWithIgnoringCase(std::string_view text, std::string_view prefix) {
-    if (prefix.size() > text.size()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < prefix.size(); ++i) {
-        if (std::tolower(static_cast<unsigned char>(text[i])) !=
-            std::tolower(static_cast<unsigned char>(prefix[i]))) {
-            return false;
-        }
-    }
-    return true;
-}
-
-} // namespace
 
 std::vector<std::string> playerNameEntries(bool computer, const Roster& roster,
                                            const PlayerStore& store) {
@@ -36,12 +20,8 @@ std::vector<std::string> playerNameEntries(bool computer, const Roster& roster,
 }
 
 int entryForName(const std::vector<std::string>& entries, std::string_view name) {
-    for (std::size_t index = 0; index < entries.size(); ++index) {
-        if (startsWithIgnoringCase(entries[index], name)) {
-            return static_cast<int>(index);
-        }
-    }
-    return entries.empty() ? -1 : 0;
+    const int found = entryBeginningWith(entries, name);
+    return found >= 0 || entries.empty() ? found : 0;
 }
 
 std::string chosenPlayerName(bool computer, std::string_view entry, const Roster& roster) {

@@ -39,6 +39,17 @@ AppFixture::AppFixture() {
         fs::create_directory_symlink(fs::path(VARNHOLT_PROGRAM_DIR) / folder, directory_ / folder);
     }
     setSoundPlayer(&sounds_);
+    dialogWatch_.setInterval(5);
+    QObject::connect(&dialogWatch_, &QTimer::timeout, [this] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (dialog == nullptr || !dialogHandler_) {
+            return;
+        }
+        dialogWatch_.stop();
+        const auto handle = std::move(dialogHandler_);
+        dialogHandler_ = nullptr;
+        handle(*dialog);
+    });
 }
 
 AppFixture::~AppFixture() {
@@ -47,7 +58,9 @@ AppFixture::~AppFixture() {
 }
 
 app::MainWindow& AppFixture::openWindow() {
-    window_.reset(); // windows install their message boxes one after another
+    // The window before goes first: each window installs its message boxes
+    // over those before it and puts them back when it goes.
+    window_.reset();
     window_ = std::make_unique<app::MainWindow>();
     window_->resize(1024, 768);
     window_->show();
@@ -101,6 +114,11 @@ void AppFixture::drag(int from, int to) {
     QTest::mousePress(board, Qt::LeftButton, {}, locationCentre(from));
     QTest::mouseMove(board, locationCentre(to));
     QTest::mouseRelease(board, Qt::LeftButton, {}, locationCentre(to));
+}
+
+void AppFixture::onNextDialog(std::function<void(QDialog&)> handle) {
+    dialogHandler_ = std::move(handle);
+    dialogWatch_.start();
 }
 
 bool AppFixture::enabled(app::Command command) const {

@@ -6,6 +6,8 @@
 #include "platform/sound.h"
 #include "tests/support/temp_directory.h"
 
+#include <QDialog>
+#include <QTimer>
 #include <array>
 #include <functional>
 #include <gtest/gtest.h>
@@ -45,12 +47,17 @@ protected:
     // Drags a checker on the board from one location to another.
     void drag(int from, int to);
     bool enabled(app::Command command) const;
+    // Runs `handle` on the next modal dialog once it is open, e.g. to press
+    // one of its buttons; dialogs run their own event loop until closed.
+    void onNextDialog(std::function<void(QDialog&)> handle);
 
     TempDirectory directory_{"window"};
     ScriptedMessageBoxes messages_;
     ScopedMessageBoxes installedMessages_{messages_};
     RecordingSoundPlayer sounds_;
     std::unique_ptr<app::MainWindow> window_;
+    QTimer dialogWatch_;
+    std::function<void(QDialog&)> dialogHandler_;
 };
 
 // A human "Ann" (side 0) against the roster's first opponent (side 1), Ann

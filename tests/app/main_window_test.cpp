@@ -1,10 +1,17 @@
 #include "app/board_widget.h"
+#include "board/board_view.h"
+#include "platform/version.h"
 #include "players/player_store.h"
 #include "settings/settings_file.h"
 #include "tests/app/app_fixture.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
 #include <QToolButton>
 #include <chrono>
 #include <thread>
@@ -97,7 +104,14 @@ TEST_F(MainWindowTest, AFinishedGameIsClosedAndAnotherOneOffered) {
     pressDiceCup();
     drag(0, 26);
     messages_.answers = {MessageAnswer::No}; // no other game
+    QString statisticsOn;
+    onNextDialog([&statisticsOn](QDialog& dialog) {
+        statisticsOn = dialog.findChild<QComboBox*>("players")->currentText();
+        EXPECT_EQ(dialog.findChild<QLabel*>("gamesWon")->text(), "Games Won: 1 (100.00%)");
+        QTest::keyClick(&dialog, Qt::Key_Escape);
+    });
     passUntil([this] { return window_->game() == nullptr; });
+    EXPECT_EQ(statisticsOn, "Ann") << "the statistics open on the human who played";
     ASSERT_GE(messages_.shown.size(), 2u);
     EXPECT_EQ(messages_.shown[messages_.shown.size() - 2].caption, "Match Won!");
     EXPECT_EQ(messages_.shown.back(),
@@ -112,6 +126,71 @@ TEST_F(MainWindowTest, AFinishedGameIsClosedAndAnotherOneOffered) {
     ASSERT_EQ(stored.loadPlayers(), StoreLoad::Read);
     ASSERT_NE(stored.findPlayer("Ann"), nullptr);
     EXPECT_EQ(stored.findPlayer("Ann")->gamesWon, 1);
+}
+
+TEST_F(MainWindowTest, OptionCommandsPauseAroundTheirWindowAndReloadTheOptions) {
+    using Check = std::function<bool(const app::MainWindow&)>;
+    struct Case {
+        Command command;
+        bool pausedBefore;
+        const char* title;
+        std::function<void(QDialog&)> use;
+        Check reloaded;
+    };
+    const auto view = [](const app::MainWindow& w) { return w.board()->view()->settings(); };
+    const auto game = [](const app::MainWindow& w) { return w.game()->settings(); };
+    const Case cases[] = {
+        {Command::ViewStatistics, false, "Game Statistics", [](QDialog&) {},
+         [](const app::MainWindow&) { return true; }},
+        {Command::ViewStatistics, true, "Game Statistics", [](QDialog&) {},
+         [](const app::MainWindow&) { return true; }},
+        {Command::GameSettings, false, "Board Settings",
+         [](QDialog& d) { d.findChild<QCheckBox*>("showPipNumbers")->setChecked(false); },
+         [&](const app::MainWindow& w) {
+             return view(w).showPipNumbers == 0 && game(w).showPipNumbers == 0;
+         }},
+        // The game keeps its own copy; the board shows the new colours.
+        {Command::GraphicsSettings, false, "Graphics Settings",
+         [](QDialog& d) { d.findChild<QComboBox*>("stoneColours")->setCurrentIndex(1); },
+         [&](const app::MainWindow& w) {
+             return view(w).stoneColourA == 3 && game(w).stoneColourA == 1 &&
+                    w.settings().stoneColourA == 3;
+         }},
+        {Command::SoundSettings, true, "Sound Settings",
+         [](QDialog& d) { d.findChild<QCheckBox*>("muteSounds")->setChecked(true); },
+         [&](const app::MainWindow& w) {
+             return game(w).muteSounds == 1 && w.settings().muteSounds == 1;
+         }},
+        {Command::About, false, "About Varnholt Backgammon",
+         [](QDialog& d) {
+             const QString text = d.findChild<QLabel*>("aboutText")->text();
+             EXPECT_TRUE(text.contains("MIT License")) << text.toStdString();
+             EXPECT_TRUE(text.contains(QString::fromStdString(std::string(programVersion()))));
+         },
+         [](const app::MainWindow&) { return true; }},
+    };
+    for (const Case& c : cases) {
+        saveSettings(GameSettings{});
+        openWindow();
+        openSaved(humanAgainstComputer());
+        if (c.pausedBefore) {
+            window_->action(Command::PauseGame)->trigger();
+        }
+        QString title;
+        GameState during = GameState::Playing;
+        onNextDialog([&](QDialog& dialog) {
+            title = dialog.windowTitle();
+            during = window_->game()->state();
+            c.use(dialog);
+            auto* ok = dialog.findChild<QPushButton*>("ok");
+            (ok != nullptr ? ok : dialog.findChild<QPushButton*>("close"))->click();
+        });
+        window_->action(c.command)->trigger();
+        EXPECT_EQ(title, c.title);
+        EXPECT_EQ(during, GameState::Paused) << c.title;
+        EXPECT_EQ(window_->game()->state(), GameState::Playing) << c.title;
+        EXPECT_TRUE(c.reloaded(*window_)) << c.title;
+    }
 }
 
 TEST_F(MainWindowTest, ClosingAsksOnlyDuringAGameAndFilesNoUnfinishedGame) {

@@ -2,7 +2,8 @@
 # window_e2e.sh GAME CLI WRITER PROGRAM_DIR
 # Starts the game window in its own X server on a saved game between two
 # humans, presses the dice cup, drags a checker with both dice, saves the game
-# with Ctrl+S and checks the saved file with the command-line tool.
+# with Ctrl+S and checks the saved file with the command-line tool, then opens
+# the statistics from the menu by keyboard and closes them.
 set -euo pipefail
 game=$1 cli=$2 writer=$3 program_dir=$4
 
@@ -109,6 +110,17 @@ grep -q '^turns played 1$' "$work/open.txt" || fail "one turn should be played"
 grep -q '^history 1 turns, cursor 1$' "$work/open.txt" || fail "the turn should be in the history"
 expected='position -2 0 0 0 0 6 0 3 0 0 0 -5 4 0 0 0 -3 0 -5 0 0 0 0 2 0 0 0 0'
 grep -q "^$expected\$" "$work/open.txt" || fail "the position should show the move 12/5"
+
+# The statistics from the menu, by keyboard: Alt+O opens the Options menu,
+# V its "View Statistics..." item; Escape closes the window again.
+xdotool windowfocus --sync "$main_window" key alt+o
+sleep 0.5
+xdotool key v
+statistics=$(timeout 10 xdotool search --sync --onlyvisible --name '^Game Statistics$' | head -n 1) ||
+    fail "Alt+O, V opened no statistics window"
+xdotool windowfocus --sync "$statistics" key Escape
+wait_for 10 bash -c "! xdotool search --onlyvisible --name '^Game Statistics\$'" ||
+    fail "Escape did not close the statistics window"
 
 # Quit: Ctrl+Q asks about the game in progress; Enter answers Yes.
 xdotool windowfocus --sync "$main_window" key ctrl+q

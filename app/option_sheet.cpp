@@ -1,0 +1,55 @@
+#include "app/option_sheet.h"
+
+#include "app/board_settings_pages.h"
+#include "app/colour_scheme_page.h"
+#include "app/option_page.h"
+#include "app/wallpaper_page.h"
+
+#include <QDialogButtonBox>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace vh::app {
+
+OptionSheet::OptionSheet(const QString& title, QWidget* parent) : QDialog(parent) {
+    setWindowTitle(title);
+    tabs_ = new QTabWidget(this);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    buttons->button(QDialogButtonBox::Ok)->setObjectName("ok");
+    buttons->button(QDialogButtonBox::Ok)->setDefault(true);
+    buttons->button(QDialogButtonBox::Cancel)->setObjectName("cancel");
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(tabs_);
+    layout->addWidget(buttons);
+    connect(buttons, &QDialogButtonBox::accepted, this, &OptionSheet::confirm);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+}
+
+void OptionSheet::addPage(OptionPage* page, const QString& title) {
+    tabs_->addTab(page, title);
+    pages_.push_back(page);
+}
+
+void OptionSheet::confirm() {
+    for (OptionPage* page : pages_) {
+        page->apply();
+    }
+    accept();
+}
+
+std::unique_ptr<OptionSheet> makeBoardSettingsSheet(QWidget* parent) {
+    auto sheet = std::make_unique<OptionSheet>("Board Settings", parent);
+    sheet->addPage(new MouseInputPage(sheet->tabs()), "Mouse Input");
+    sheet->addPage(new AnimationPage(sheet->tabs()), "Animation");
+    return sheet;
+}
+
+std::unique_ptr<OptionSheet> makeGraphicsSettingsSheet(QWidget* parent) {
+    auto sheet = std::make_unique<OptionSheet>("Graphics Settings", parent);
+    sheet->addPage(new ColourSchemePage(sheet->tabs()), "Game");
+    sheet->addPage(new WallpaperPage(sheet->tabs()), "Wallpaper");
+    return sheet;
+}
+
+} // namespace vh::app

@@ -1,0 +1,96 @@
+#include "board/bmp_file.h"
+#include "board/picture_file.h"
+#include "board/png_file.h"
+
+#include <cstdlib>
+#include <gtest/gtest.h>
+#include <stb_image_write.h>
+
+namespace vh {
+namespace {
+
+PixelImage gradient(int width, int height) {
+    PixelImage image(width, height);
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            image.at(x, y) = {static_cast<std::uint8_t>(30 * x), static_cast<std::uint8_t>(70 * y),
+                              static_cast<std::uint8_t>(200 - x * y)};
+        }
+    }
+    return image;
+}
+
+std::vector<std::byte> jpegOf(const PixelImage& image) {
+    std::vector<std::byte> out;
+    stbi_write_jpg_to_func(
+        [](void* context, void* data, int size) {
+            auto* bytes = static_cast<std::vector<std::byte>*>(context);
+            const auto* first = static_cast<const std::byte*>(data);
+            bytes->insert(bytes->end(), first, first + size);
+        },
+        &out, image.width(), image.height(), 3, image.pixels().data(), 100);
+    return out;
+}
+
+// A PNG signature and a header chunk announcing a picture of the given size.
+std::vector<std::byte> pngHeader(std::uint32_t width, std::uint32_t height) {
+    std::vector<std::byte> bytes;
+    const auto put = [&bytes](std::initializer_list<int> values) {
+        for (const int value : values) {
+            bytes.push_back(static_cast<std::byte>(value));
+        }
+    };
+    const auto big = [&put](std::uint32_t value) {
+        put({static_cast<int>(value >> 24), static_cast<int>((value >> 16) & 0xFF),
+             static_cast<int>((value >> 8) & 0xFF), static_cast<int>(value & 0xFF)});
+    };
+    put({0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A, 0, 0, 0, 13, 'I', 'H', 'D', 'R'});
+    big(width);
+    big(height);
+    put({8, 2, 0, 0, 0, 0, 0, 0, 0});
+    return bytes;
+}
+
+TEST(PictureFileTest, BmpPngAndJpegGiveThePicture) {
+    const PixelImage image = gradient(6, 3);
+    const auto png = decodePicture(encodePng(image));
+    ASSERT_TRUE(png.has_value());
+    EXPECT_EQ(png->image, image);
+    EXPECT_EQ(png->bitsPerPixel, 24);
+    const auto bmp = decodePicture(encodeBmp(image));
+    ASSERT_TRUE(bmp.has_value());
+    EXPECT_EQ(bmp->image, image);
+
+    const PixelImage flat(16, 16, Rgb{200, 120, 40});
+    const auto jpeg = decodePicture(jpegOf(flat));
+    ASSERT_TRUE(jpeg.has_value());
+    ASSERT_EQ(jpeg->image.width(), 16);
+    ASSERT_EQ(jpeg->image.height(), 16);
+    for (const Rgb pixel : jpeg->image.pixels()) {
+        EXPECT_LE(
+            std::abs(pixel.red - 200) + std::abs(pixel.green - 120) + std::abs(pixel.blue - 40), 6);
+    }
+}
+
+TEST(PictureFileTest, RefusesWhatItCannotShowSafely) {
+    std::vector<std::byte> cut = encodePng(gradient(6, 3));
+    cut.resize(cut.size() / 2);
+    const std::string gif = "GIF89a\x01\x00\x01\x00";
+    const std::vector<std::byte> cases[] = {
+        {},
+        cut,
+        {reinterpret_cast<const std::byte*>(gif.data()),
+         reinterpret_cast<const std::byte*>(gif.data()) + gif.size()},
+        pngHeader(kMaxBmpSide + 1, 1),
+        pngHeader(8192, 8192), // more pixels than any picture may have
+        {std::byte{0xFF}, std::byte{0xD8}, std::byte{0xFF}, std::byte{0xE0}},
+    };
+    for (std::size_t index = 0; index < std::size(cases); ++index) {
+        std::string reason;
+        EXPECT_FALSE(decodePicture(cases[index], &reason).has_value()) << index;
+        EXPECT_FALSE(reason.empty()) << index;
+    }
+}
+
+} // namespace
+} // namespace vh

@@ -1,0 +1,61 @@
+#include "board/wallpaper_choice.h"
+#include "settings/game_settings.h"
+#include "tests/support/temp_directory.h"
+
+#include <fstream>
+#include <gtest/gtest.h>
+
+namespace vh {
+namespace {
+
+TEST(WallpaperChoiceTest, ListsTheFilesOfTheFolderSorted) {
+    const test::TempDirectory folder("wallpapers");
+    EXPECT_TRUE(wallpaperFileNames(folder.path()).empty()) << "no Wallpapers folder";
+    std::filesystem::create_directories(folder / "Wallpapers/Old");
+    for (const char* name : {"b.bmp", "A.png", "c.JPG", "readme"}) {
+        std::ofstream(folder / "Wallpapers" / name) << "x";
+    }
+    EXPECT_EQ(wallpaperFileNames(folder.path()),
+              (std::vector<std::string>{"A.png", "b.bmp", "c.JPG", "readme"}));
+}
+
+TEST(WallpaperChoiceTest, StoredPaths) {
+    struct Case {
+        std::string path; // UTF-8
+        std::optional<std::string> stored;
+    };
+    const Case cases[] = {
+        {"/home/me/sky.png", "/home/me/sky.png"},
+        {"/home/m\xC3\xA9/\xE2\x82\xAC.png", "/home/m\xE9/\x80.png"}, // é and € have a byte
+        {"/home/\xE6\x9D\xB1/sky.png", std::nullopt},                 // a character without one
+        {"/" + std::string(kWallpaperPathSize - 2, 'a'),
+         "/" + std::string(kWallpaperPathSize - 2, 'a')},
+        {"/" + std::string(kWallpaperPathSize - 1, 'a'), std::nullopt}, // no room for the end
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(storedWallpaperPath(c.path), c.stored) << c.path.substr(0, 40);
+    }
+    EXPECT_EQ(folderWallpaperPath("Sky.bmp"), "Wallpapers\\Sky.bmp");
+}
+
+TEST(WallpaperChoiceTest, TheListNameOfAStoredPath) {
+    struct Case {
+        const char* stored;
+        std::optional<std::string> name;
+    };
+    const Case cases[] = {
+        {"Wallpapers\\Sky.bmp", "Sky.bmp"},
+        {"Wallpapers/Sky.bmp", "Sky.bmp"},
+        {"/home/me/Wallpapers/Sea \xE9.png", "Sea \xC3\xA9.png"},
+        {"/home/me/pictures/Sky.bmp", std::nullopt},
+        {"Wallpapers\\", std::nullopt},
+        {"Wallpapers", std::nullopt},
+        {"", std::nullopt},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(wallpaperListName(c.stored), c.name) << c.stored;
+    }
+}
+
+} // namespace
+} // namespace vh
