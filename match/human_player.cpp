@@ -34,7 +34,6 @@ void HumanPlayer::startTurn(CheckerStage& stage, const TurnStart&) {
     pickedPoint_ = -1;
     cursor_ = BoardCursor::Arrow;
     shown_.reset();
-    suggestion_ = {};
 }
 
 TurnState HumanPlayer::poll(CheckerStage& stage, bool, std::uint32_t, bool diceShown) {
@@ -171,8 +170,6 @@ void HumanPlayer::suggestMove(CheckerStage& stage) {
         }
     }
     board.highlights[static_cast<std::size_t>(from)] = kHighlightTarget;
-    suggestion_ = board.highlights;
-    shown_.reset();
     stage.render();
 }
 
@@ -240,10 +237,6 @@ void HumanPlayer::pickUp(CheckerStage& stage, int x, int y) {
     }
     pickedPoint_ = entry;
     cursor_ = BoardCursor::Grab;
-    if (stage.board().highlights == suggestion_) {
-        stage.board().highlights = {}; // the suggestion has served
-    }
-    suggestion_ = {};
     liftChecker(stage, entry);
     drawHeldChecker(stage, x, y);
 }
@@ -301,7 +294,7 @@ bool HumanPlayer::hoverOver(BoardRecord& board, int entry) {
 }
 
 bool HumanPlayer::showTargets(BoardRecord& board, int entry) {
-    std::array<std::uint32_t, kEntryCount> flags = suggestion_;
+    std::array<std::uint32_t, kEntryCount> flags{};
     if (entry < 0) {
         shown_.reset();
     } else {

@@ -57,19 +57,14 @@ private:
     // The cursor and highlights for the pointer over `entry` with nothing
     // held; true when a highlight flag changed.
     bool hoverOver(BoardRecord& board, int entry);
-    // Sets the highlight flags to where a checker on `entry` can go (the
-    // suggested move when the option is off or `entry` is -1); true when a
-    // flag changed.
+    // Sets the highlight flags to where a checker on `entry` can go (none
+    // when the option is off or `entry` is -1); true when a flag changed.
     bool showTargets(BoardRecord& board, int entry);
     bool holdsOwnChecker(const BoardRecord& board, int entry) const;
 
     int pickedPoint_ = -1;
     BoardCursor cursor_ = BoardCursor::Arrow;
     std::optional<ShownTargets> shown_;
-    // The highlights of a suggested move: they stay while the pointer moves
-    // over the board (hover targets show over them) until a checker is
-    // picked up or the turn starts again.
-    std::array<std::uint32_t, kEntryCount> suggestion_{};
     std::unique_ptr<PlayList> plays_; // 6.8 MB: kept off the stack, allocated once
 };
 

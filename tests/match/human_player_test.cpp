@@ -87,42 +87,6 @@ TEST_F(HumanPlayerTest, SuggestMoveHighlightsTheStartAndEndOfALegalMove) {
     }
 }
 
-TEST_F(HumanPlayerTest, ASuggestionStaysWhileThePointerMovesUntilACheckerIsPickedUp) {
-    for (const int hoverOption : {0, 1}) {
-        BoardRecord board = startWithSixFive();
-        HeadlessStage stage(board);
-        GameSettings settings;
-        settings.showMovesOnHover = hoverOption;
-        HumanPlayer player(0, "Ann", [settings] { return settings; });
-        player.startTurn(stage, {});
-        player.suggestMove(stage);
-        const auto suggested = board.highlights;
-        ASSERT_NE(suggested, decltype(suggested){});
-        const auto centre = [&stage](int entry) {
-            const Rect area = stage.locationRect(entry);
-            return Point{(area.left + area.right) / 2, (area.top + area.bottom) / 2};
-        };
-        // Over the frame, over an empty point, over the opponent's checkers.
-        for (const Point at : {Point{1, 1}, centre(14), centre(0)}) {
-            player.handleMouse(stage, MouseMessage::Move, at.x, at.y);
-            EXPECT_EQ(board.highlights, suggested) << hoverOption << " at " << at.x << "," << at.y;
-        }
-        // Over one's own checker the option's targets show; then the
-        // suggestion again.
-        player.handleMouse(stage, MouseMessage::Move, centre(12).x, centre(12).y);
-        EXPECT_EQ(board.highlights == suggested, hoverOption == 0);
-        player.handleMouse(stage, MouseMessage::Move, centre(14).x, centre(14).y);
-        EXPECT_EQ(board.highlights, suggested);
-        // Picking a checker up ends it.
-        player.handleMouse(stage, MouseMessage::LeftDown, centre(14).x, centre(14).y);
-        player.handleMouse(stage, MouseMessage::Move, centre(12).x, centre(12).y);
-        player.handleMouse(stage, MouseMessage::LeftDown, centre(12).x, centre(12).y);
-        player.handleMouse(stage, MouseMessage::LeftUp, centre(12).x, centre(12).y);
-        player.handleMouse(stage, MouseMessage::Move, 1, 1);
-        expectNoHighlights(board);
-    }
-}
-
 TEST_F(HumanPlayerTest, SuggestMoveWithNoFreeDieOrNoMoveShowsNothing) {
     BoardRecord board = startWithSixFive();
     HeadlessStage stage(board);
