@@ -26,6 +26,20 @@ void LayoutReport::update(const BoardWidget& board) {
     const int side = game->currentSide();
     const PanelContent content = game->panelContent(side);
     out << "side " << side << '\n' << "dice-shown " << (content.diceShown ? 1 : 0) << '\n';
+    out << "state " << static_cast<int>(game->state()) << '\n';
+    out << "dice " << game->board().die1 << ' ' << game->board().die2 << '\n';
+    out << "position";
+    for (const int count : signedCounts(game->board().position)) {
+        out << ' ' << count;
+    }
+    out << '\n';
+    out << "highlights";
+    for (int location = 0; location < kEntryCount; ++location) {
+        if (game->board().highlights[static_cast<std::size_t>(location)] != 0) {
+            out << ' ' << location;
+        }
+    }
+    out << '\n';
     const double scale = board.devicePixelRatioF();
     const auto global = [scale](const QWidget* widget, int x, int y) {
         return widget->mapToGlobal(

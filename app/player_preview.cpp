@@ -10,14 +10,16 @@
 namespace vh::app {
 namespace {
 
-const QRect kPhoto{10, 0, 75, 100};
-const QRect kCash{0, 105, 95, 20};
-const QRect kAge{0, 125, 95, 20};
+// Wide enough for the richest opponent's cash under the photo.
+constexpr int kWidth = 130;
+const QRect kPhoto{(kWidth - 75) / 2, 0, 75, 100};
+const QRect kCash{0, 105, kWidth, 20};
+const QRect kAge{0, 125, kWidth, 20};
 
 } // namespace
 
 PlayerPreview::PlayerPreview(QWidget* parent) : QWidget(parent) {
-    setFixedSize(95, 150);
+    setFixedSize(kWidth, 150);
     description_ = new QLabel(parent);
     description_->setWordWrap(true);
     description_->setAlignment(Qt::AlignLeft | Qt::AlignTop);

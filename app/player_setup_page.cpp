@@ -47,6 +47,9 @@ PlayerSetupPage::PlayerSetupPage(PlayerStore& store, QWidget* parent)
         names_[index] = new QComboBox(group);
         names_[index]->setObjectName(QString("playerName%1").arg(side));
         names_[index]->setMaxVisibleItems(12);
+        // Room for the longest opponent entry, "Professor Aldous Penn (Grandmaster)".
+        names_[index]->setMinimumContentsLength(36);
+        names_[index]->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
         previews_[index] = new PlayerPreview(group);
         auto* form = new QFormLayout;
         form->addRow("Player Type:", types_[index]);
