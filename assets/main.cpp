@@ -1,4 +1,4 @@
-// varnholt-assets --out DIR --roster FILE [--fonts DIR] [--verbose]
+// varnholt-assets --out DIR --roster FILE [--champion FILE] [--fonts DIR] [--verbose]
 // Paints every picture and synthesises every sound the program loads into
 // DIR/Graphics, DIR/Sounds and DIR/Wallpapers.
 
@@ -12,13 +12,14 @@
 namespace {
 
 constexpr const char* kUsage =
-    "usage: varnholt-assets --out DIR --roster FILE [--fonts DIR] [--verbose]\n";
+    "usage: varnholt-assets --out DIR --roster FILE [--champion FILE] [--fonts DIR] [--verbose]\n";
 
 } // namespace
 
 int main(int argc, char** argv) {
     std::string out;
     std::string roster;
+    std::string champion;
     std::string fonts = "/usr/share/fonts/truetype/liberation2";
     bool verbose = false;
     for (int i = 1; i < argc; ++i) {
@@ -36,6 +37,8 @@ int main(int argc, char** argv) {
             out = value;
         } else if (option == "--roster") {
             roster = value;
+        } else if (option == "--champion") {
+            champion = value;
         } else if (option == "--fonts") {
             fonts = value;
         } else {
@@ -48,10 +51,18 @@ int main(int argc, char** argv) {
         return 2;
     }
     std::string error;
-    const auto names = vh::assets::readOpponentNames(roster, &error);
+    auto names = vh::assets::readOpponentNames(roster, &error);
     if (!names) {
         std::cerr << "varnholt-assets: " << error << '\n';
         return 1;
+    }
+    if (!champion.empty()) {
+        const auto name = vh::assets::readChampionName(champion, &error);
+        if (!name) {
+            std::cerr << "varnholt-assets: " << error << '\n';
+            return 1;
+        }
+        names->push_back(*name);
     }
     if (!vh::assets::generateAssets({*names, fonts}, out, &error, verbose ? &std::cout : nullptr)) {
         std::cerr << "varnholt-assets: " << error << '\n';

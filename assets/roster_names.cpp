@@ -102,14 +102,52 @@ std::optional<std::vector<std::string>> opponentNamesFromText(std::string_view t
     return names;
 }
 
-std::optional<std::vector<std::string>> readOpponentNames(const std::filesystem::path& roster,
-                                                          std::string* error) {
-    std::ifstream file(roster, std::ios::binary);
+namespace {
+
+std::optional<std::string> fileText(const std::filesystem::path& path, std::string* error) {
+    std::ifstream file(path, std::ios::binary);
     if (!file) {
-        fail(error, roster.string() + " cannot be opened");
+        fail(error, path.string() + " cannot be opened");
         return std::nullopt;
     }
-    const std::string text{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+    return std::string{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
+} // namespace
+
+std::optional<std::string> championNameFromText(std::string_view text, std::string* error) {
+    LineReader reader(text);
+    if (reader.atEnd()) {
+        fail(error, "the file holds no profile");
+        return std::nullopt;
+    }
+    std::string name = reader.line();
+    if (!usableName(name, 0, error)) {
+        return std::nullopt;
+    }
+    return name;
+}
+
+std::optional<std::string> readChampionName(const std::filesystem::path& file, std::string* error) {
+    const std::optional<std::string> text = fileText(file, error);
+    if (!text) {
+        return std::nullopt;
+    }
+    std::string why;
+    auto name = championNameFromText(*text, &why);
+    if (!name) {
+        fail(error, file.string() + ": " + why);
+    }
+    return name;
+}
+
+std::optional<std::vector<std::string>> readOpponentNames(const std::filesystem::path& roster,
+                                                          std::string* error) {
+    const std::optional<std::string> read = fileText(roster, error);
+    if (!read) {
+        return std::nullopt;
+    }
+    const std::string& text = *read;
     std::string why;
     auto names = opponentNamesFromText(text, &why);
     if (!names) {

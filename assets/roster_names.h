@@ -22,4 +22,9 @@ std::optional<std::vector<std::string>> opponentNamesFromText(std::string_view t
 std::optional<std::vector<std::string>> readOpponentNames(const std::filesystem::path& roster,
                                                           std::string* error);
 
+// The name of the one opponent of a champion file (the roster's format, one
+// profile): its first line, with the same checks as a roster name.
+std::optional<std::string> championNameFromText(std::string_view text, std::string* error);
+std::optional<std::string> readChampionName(const std::filesystem::path& file, std::string* error);
+
 } // namespace vh::assets
