@@ -112,29 +112,30 @@ TEST_F(NeuralEngineTest, StopFromAnotherThreadReturnsALegalPlayAtOnce) {
 
 TEST_F(NeuralEngineTest, CubeDecisionsOnPositionsDecidedByTheRace) {
     const auto network = shippedNetwork();
+    enum class Doubler { Doubles, Cashes, PlaysOn };
     const struct {
         const char* what;
         std::array<int, kEntryCount> counts;
         int doubler;
-        bool doubles;
+        Doubler decision; // Cashes: doubles, or is too good to double
         bool takes;
     } cases[] = {
         // Side 0 bears off its last two checkers with any roll.
         {"a certain win doubles and is passed",
          {2, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -5, -5, -3, 0, 0, 13, 2},
          PLAYER_ONE,
-         true,
+         Doubler::Doubles,
          false},
         // Side 1 needs one or two rolls, side 0 at least four.
         {"a lost race is dropped",
          {0, 0, 0, 0, 0, 10, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -3, 0, 0, 5, 12},
          PLAYER_TWO,
-         true,
+         Doubler::Cashes,
          false},
         {"the start is no double",
          {-2, 0, 0, 0, 0, 5, 0, 3, 0, 0, 0, -5, 5, 0, 0, 0, -3, 0, -5, 0, 0, 0, 0, 2, 0, 0, 0, 0},
          PLAYER_ONE,
-         false,
+         Doubler::PlaysOn,
          true},
     };
     for (const auto& c : cases) {
@@ -142,7 +143,19 @@ TEST_F(NeuralEngineTest, CubeDecisionsOnPositionsDecidedByTheRace) {
         board.position = positionFromSignedCounts(c.counts);
         const NeuralEngine doubler(network, 1, board, c.doubler, 1000, workspace_.get());
         const NeuralEngine taker(network, 1, board, otherSide(c.doubler), 1000, workspace_.get());
-        EXPECT_EQ(doubler.shouldOfferDouble(board.position), c.doubles) << c.what;
+        const CubeDecision decision = doubler.cubeDecisionFor(board.position, c.doubler);
+        EXPECT_EQ(doubler.shouldOfferDouble(board.position), decision.shouldDouble) << c.what;
+        switch (c.decision) {
+        case Doubler::Doubles:
+            EXPECT_TRUE(decision.shouldDouble) << c.what;
+            break;
+        case Doubler::Cashes:
+            EXPECT_TRUE(decision.shouldDouble || decision.tooGood) << c.what;
+            break;
+        case Doubler::PlaysOn:
+            EXPECT_FALSE(decision.shouldDouble || decision.tooGood) << c.what;
+            break;
+        }
         EXPECT_EQ(taker.acceptDouble(board.position), c.takes) << c.what;
     }
 }
