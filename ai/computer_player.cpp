@@ -48,9 +48,8 @@ void ComputerPlayer::becomeChampion(const ComputerProfile& champion) {
     std::string error;
     std::optional<TrainedNetwork> trained = readWeightsFile(championWeightsPath(), error);
     if (!trained) {
-        showMessage(kApplicationTitle, "The network of " + champion.name +
-                                           " cannot be used: Data/Champion.weights " + error +
-                                           ". " + champion.name +
+        showMessage(kApplicationTitle, "Data/Champion.weights cannot be used: " + error + ". " +
+                                           champion.name +
                                            " plays with the classic evaluation instead.");
         return;
     }

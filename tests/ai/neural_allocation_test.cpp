@@ -20,7 +20,7 @@ TEST(NeuralAllocation, EvaluationsAndSearchesNeverAllocate) {
     const std::shared_ptr<const NeuralNetwork> shared = network;
     auto workspace = makeNeuralWorkspace();
     int index = 0;
-    for (RollCase& c : test::randomCases(150, 6)) {
+    for (RollCase& c : test::randomCases(100, 6)) {
         BoardRecord board;
         board.position = c.position;
         board.die1 = c.die1;

@@ -4,9 +4,9 @@
 #include "tests/cli/cli_runner.h"
 #include "tools/varnholt-cli/notation.h"
 
+#include <cstdio>
 #include <gtest/gtest.h>
 #include <map>
-#include <regex>
 #include <sstream>
 
 namespace vh::cli {
@@ -155,14 +155,14 @@ MatchTally readMatch(const std::string& out) {
             tally.seats[std::string(1, engine) + " side " + std::to_string(side)] = counts;
         }
     }
-    const std::regex last(R"(ppg (-?\d+\.\d{3}) ci (\d+\.\d{3}) games (\d+))");
-    std::smatch found;
-    EXPECT_TRUE(std::regex_match(rows.back(), found, last)) << rows.back();
-    if (found.size() == 4) {
-        tally.ppg = std::stod(found[1]);
-        tally.ci = std::stod(found[2]);
-        tally.games = std::stoi(found[3]);
+    // The last line, exactly: "ppg P ci C games N" with three decimals.
+    char exact[96] = "";
+    if (std::sscanf(rows.back().c_str(), "ppg %lf ci %lf games %d", &tally.ppg, &tally.ci,
+                    &tally.games) == 3) {
+        std::snprintf(exact, sizeof exact, "ppg %.3f ci %.3f games %d", tally.ppg, tally.ci,
+                      tally.games);
     }
+    EXPECT_EQ(rows.back(), exact);
     return tally;
 }
 

@@ -67,7 +67,7 @@ TEST_F(ChampionPlayerTest, WeightsThatCannotBeUsedLeaveTheClassicSearchAndSaySo)
         EXPECT_FALSE(player.playsNeural()) << c.what;
         EXPECT_EQ(player.strength(), 2001) << c.what;
         ASSERT_EQ(messages_.shown().size(), 1u) << c.what;
-        const std::string& text = messages_.texts().front();
+        const std::string text = messages_.texts().front();
         EXPECT_NE(text.find("Data/Champion.weights"), std::string::npos) << text;
         EXPECT_NE(text.find(c.reason), std::string::npos) << text;
         EXPECT_NE(text.find("classic evaluation"), std::string::npos) << text;
