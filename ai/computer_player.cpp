@@ -1,8 +1,11 @@
 #include "ai/computer_player.h"
 
+#include "ai/neural_engine.h"
 #include "board/move_path.h"
+#include "neural/weights_file.h"
 #include "platform/message_box.h"
 #include "platform/tick_count.h"
+#include "players/champion_file.h"
 #include "players/computer_profile.h"
 #include "players/roster_file.h"
 
@@ -26,11 +29,41 @@ ComputerPlayer::ComputerPlayer(int side, std::string_view name, SettingsSource s
       budgetOverride_(budgetMs), plays_(std::make_unique<PlayList>()) {
     Roster roster;
     readRosterFile(rosterFilePath(), roster);
+    turnState_ = TurnState::Moving;
+    const std::optional<ComputerProfile> champion = readChampionFile(championFilePath());
+    if (champion && playsAsChampion(roster, *champion, this->name())) {
+        becomeChampion(*champion);
+        return;
+    }
     profileIndex_ = profileForPlayer(roster, this->name());
     const ComputerProfile& profile = roster[static_cast<std::size_t>(profileIndex_)];
     parameters_ = {strengthForCash(profile.cash), profile.evalParamA, profile.evalParamB};
     strength_ = parameters_.strength;
-    turnState_ = TurnState::Moving;
+}
+
+void ComputerPlayer::becomeChampion(const ComputerProfile& champion) {
+    profileIndex_ = kRosterSize;
+    parameters_ = {strengthForCash(champion.cash), champion.evalParamA, champion.evalParamB};
+    strength_ = parameters_.strength;
+    std::string error;
+    std::optional<TrainedNetwork> trained = readWeightsFile(championWeightsPath(), error);
+    if (!trained) {
+        showMessage(kApplicationTitle, "Data/Champion.weights cannot be used: " + error + ". " +
+                                           champion.name +
+                                           " plays with the classic evaluation instead.");
+        return;
+    }
+    network_ = std::make_shared<const NeuralNetwork>(std::move(trained->network));
+    neuralSpace_ = makeNeuralWorkspace();
+}
+
+std::unique_ptr<SearchEngine> ComputerPlayer::makeEngine(const BoardRecord& board,
+                                                         std::uint32_t budgetMs, EngineTask task) {
+    if (network_ != nullptr) {
+        return std::make_unique<NeuralEngine>(network_, kChampionPlies, board, side(), budgetMs,
+                                              neuralSpace_.get());
+    }
+    return std::make_unique<LookaheadEngine>(parameters_, board, side(), budgetMs, task);
 }
 
 ComputerPlayer::~ComputerPlayer() {
@@ -60,11 +93,11 @@ void ComputerPlayer::startTurn(CheckerStage& stage, const TurnStart& turn) {
                                      "current dice.");
         return;
     }
-    engine_ = std::make_unique<LookaheadEngine>(parameters_, board, side(), budget);
+    engine_ = makeEngine(board, budget, EngineTask::ChoosePlay);
     if (turn.cubeOwner == side() || board.cubeValue == 1) {
         doubleWanted_ = engine_->shouldOfferDouble(board.position);
     }
-    LookaheadEngine* engine = engine_.get();
+    SearchEngine* engine = engine_.get();
     worker_.start([engine] { engine->run(); }, WorkerThread::kSearchStackSize);
     turnState_ = TurnState::Moving;
 }
@@ -115,9 +148,10 @@ void ComputerPlayer::releaseEngine() {
 }
 
 bool ComputerPlayer::answerDouble(CheckerStage& stage, std::string_view) {
-    const LookaheadEngine engine(parameters_, stage.board(), side(), 1000,
-                                 EngineTask::AnswerDouble);
-    const bool accepted = engine.acceptDouble(stage.board().position);
+    // Asked during the other side's turn, while no search of this player
+    // runs, so the champion's engine may use the player's workspace.
+    const auto engine = makeEngine(stage.board(), 1000, EngineTask::AnswerDouble);
+    const bool accepted = engine->acceptDouble(stage.board().position);
     showMessage("Doubling Cube", accepted ? "Double accepted." : "Double declined.");
     return accepted;
 }

@@ -2,8 +2,11 @@
 
 #include "ai/engine_parameters.h"
 #include "ai/lookahead_engine.h"
+#include "ai/neural_workspace.h"
 #include "board/move_animator.h"
+#include "neural/network.h"
 #include "platform/worker_thread.h"
+#include "players/computer_profile.h"
 #include "players/player.h"
 
 #include <cstdint>
@@ -25,6 +28,11 @@ public:
 
     // Finds its profile in Data/Computers.dat: the last whose name contains
     // `name` (the first profile when none does); its cash sets the strength.
+    // When none of the ten contains the name but the champion's of
+    // Data/Champion.dat does, it is the champion: it plays with the neural
+    // network of Data/Champion.weights at one ply, or, when that file cannot
+    // be used, says so in a message box and plays the classic search at the
+    // strength of the champion's cash.
     // `budgetMs`, when given, replaces the thinking time the clock allows.
     ComputerPlayer(int side, std::string_view name, SettingsSource settings = settingsFromFile,
                    TickSource clock = nullptr, std::optional<std::uint32_t> budgetMs = {});
@@ -37,9 +45,18 @@ public:
     void forceMove() override;
 
     const EngineParameters& parameters() const { return parameters_; }
+    // 0-9 for the ten of the roster, kRosterSize for the champion.
     int profileIndex() const { return profileIndex_; }
+    // The champion with its network loaded.
+    bool playsNeural() const { return network_ != nullptr; }
+
+    // How many plies the champion's search looks ahead.
+    static constexpr int kChampionPlies = 1;
 
 private:
+    void becomeChampion(const ComputerProfile& champion);
+    std::unique_ptr<SearchEngine> makeEngine(const BoardRecord& board, std::uint32_t budgetMs,
+                                             EngineTask task);
     void finishSearch(CheckerStage& stage);
     void releaseEngine();
     std::uint32_t now() const;
@@ -49,8 +66,10 @@ private:
     TickSource clock_;
     std::optional<std::uint32_t> budgetOverride_;
     MoveAnimator animator_;
-    std::unique_ptr<PlayList> plays_; // 6.8 MB: allocated once, off the stack
-    std::unique_ptr<LookaheadEngine> engine_;
+    std::unique_ptr<PlayList> plays_;              // 6.8 MB: allocated once, off the stack
+    std::shared_ptr<const NeuralNetwork> network_; // the champion's, read-only
+    std::unique_ptr<NeuralWorkspace> neuralSpace_; // about 14 MB, for the champion only
+    std::unique_ptr<SearchEngine> engine_;
     WorkerThread worker_; // declared last: joined before the engine goes away
 };
 

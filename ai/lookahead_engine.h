@@ -48,7 +48,7 @@ public:
     bool acceptDouble(const BoardPosition& position) const override;
 
     // Read after run() has returned (after the worker has been joined).
-    const Play& result() const { return result_; }
+    const Play& result() const override { return result_; }
     const SearchStatistics& statistics() const { return statistics_; }
     int side() const { return side_; }
     std::int32_t strength() const { return parameters_.strength; }

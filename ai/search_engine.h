@@ -1,6 +1,7 @@
 #pragma once
 
 #include "rules/board_position.h"
+#include "rules/play.h"
 
 namespace vh {
 
@@ -16,6 +17,9 @@ public:
     virtual void stop() = 0;
     virtual bool shouldOfferDouble(const BoardPosition& position) const = 0;
     virtual bool acceptDouble(const BoardPosition& position) const = 0;
+    // The chosen play, read after run() has returned (no moves when the roll
+    // cannot be played).
+    virtual const Play& result() const = 0;
 };
 
 } // namespace vh

@@ -27,15 +27,14 @@ PlayerPreview::PlayerPreview(QWidget* parent) : QWidget(parent) {
 }
 
 void PlayerPreview::showPlayer(bool computer, const std::string& entry, const Roster& roster,
-                               const PlayerStore& store) {
+                               const PlayerStore& store, const ComputerProfile* champion) {
     photo_ = QImage();
     cash_.clear();
     age_.clear();
     QString description;
     if (computer) {
-        const int index = profileByText(roster, entry);
-        if (index >= 0) {
-            const ComputerProfile& profile = roster[static_cast<std::size_t>(index)];
+        if (const ComputerProfile* opponent = opponentForEntry(roster, champion, entry)) {
+            const ComputerProfile& profile = *opponent;
             photo_ = copyImage(profile.picture.picture());
             cash_ = QString("Cash: $%1").arg(profile.cash);
             age_ = QString("Age: %1").arg(profile.age);

@@ -23,10 +23,10 @@ class PlayerPreview final : public QWidget {
 public:
     explicit PlayerPreview(QWidget* parent);
 
-    // Shows the opponent or the stored player the name list's entry stands
-    // for; nothing when it stands for none.
+    // Shows the opponent (one of the ten or the champion) or the stored
+    // player the name list's entry stands for; nothing when it stands for none.
     void showPlayer(bool computer, const std::string& entry, const Roster& roster,
-                    const PlayerStore& store);
+                    const PlayerStore& store, const ComputerProfile* champion = nullptr);
     QLabel* descriptionLabel() const { return description_; }
 
 protected:

@@ -4,6 +4,7 @@
 #include "app/new_player_dialog.h"
 #include "app/player_preview.h"
 #include "platform/text_encoding.h"
+#include "players/champion_file.h"
 #include "players/player_choice.h"
 #include "players/roster_file.h"
 #include "settings/number_text.h"
@@ -92,6 +93,7 @@ void PlayerSetupPage::initialise() {
     initialising_ = true;
     loadSettings(settings_);
     loadRoster(roster_);
+    champion_ = loadChampion();
     store_.loadPlayers();
     if (store_.count() == 0) {
         NewPlayerDialog dialog(store_, this);
@@ -111,7 +113,7 @@ void PlayerSetupPage::initialise() {
         const int selected = entryForName(entries, settings_.playerName[index]);
         names_[index]->setCurrentIndex(selected);
         previews_[index]->showPlayer(computer, storedText(names_[index]->currentText()), roster_,
-                                     store_);
+                                     store_, champion());
     }
     bet_->setText(QString::number(settings_.matchBet));
     initialising_ = false;
@@ -122,9 +124,15 @@ void PlayerSetupPage::fillNames(int side, bool computer) {
     QComboBox* names = names_[static_cast<std::size_t>(side)];
     const QSignalBlocker quiet(names);
     names->clear();
-    for (const std::string& entry : playerNameEntries(computer, roster_, store_)) {
+    const std::vector<std::string> entries = computer ? computerNameEntries(roster_, champion())
+                                                      : playerNameEntries(false, roster_, store_);
+    for (const std::string& entry : entries) {
         names->addItem(screenText(entry));
     }
+}
+
+const ComputerProfile* PlayerSetupPage::champion() const {
+    return champion_ ? &*champion_ : nullptr;
 }
 
 bool PlayerSetupPage::isComputer(int side) const {
@@ -151,7 +159,7 @@ void PlayerSetupPage::nameChanged(int side) {
     loadSettings(settings_);
     const auto index = static_cast<std::size_t>(side);
     previews_[index]->showPlayer(isComputer(side), storedText(names_[index]->currentText()),
-                                 roster_, store_);
+                                 roster_, store_, champion());
 }
 
 void PlayerSetupPage::createPlayer() {
@@ -170,8 +178,9 @@ void PlayerSetupPage::apply() {
         const auto index = static_cast<std::size_t>(side);
         const bool computer = isComputer(side);
         settings_.playerIsComputer[index] = computer ? 1 : 0;
-        settings_.playerName[index] =
-            chosenPlayerName(computer, storedText(names_[index]->currentText()), roster_);
+        const std::string entry = storedText(names_[index]->currentText());
+        settings_.playerName[index] = computer ? chosenOpponentName(entry, roster_, champion())
+                                               : chosenPlayerName(false, entry, roster_);
     }
     settings_.matchBet = leadingInteger(bet_->text().toStdString(), kBetLength).value_or(0);
     saveSettings(settings_);

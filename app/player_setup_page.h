@@ -5,6 +5,7 @@
 
 #include <QWidget>
 #include <array>
+#include <optional>
 
 class QComboBox;
 class QLineEdit;
@@ -40,10 +41,12 @@ private:
     void nameChanged(int side);
     void createPlayer();
     bool isComputer(int side) const;
+    const ComputerProfile* champion() const;
 
     PlayerStore& store_;
     GameSettings settings_;
     Roster roster_;
+    std::optional<ComputerProfile> champion_; // listed after the ten when Data/Champion.dat has one
     std::array<QComboBox*, 2> types_{};
     std::array<QComboBox*, 2> names_{};
     std::array<PlayerPreview*, 2> previews_{};

@@ -1,4 +1,4 @@
-// varnholt-assets --out DIR --roster FILE [--fonts DIR] [--verbose]
+// varnholt-assets --out DIR --roster FILE [--champion FILE] [--fonts DIR] [--verbose]
 // Paints every picture and synthesises every sound the program loads into
 // DIR/Graphics, DIR/Sounds and DIR/Wallpapers.
 
@@ -12,13 +12,14 @@
 namespace {
 
 constexpr const char* kUsage =
-    "usage: varnholt-assets --out DIR --roster FILE [--fonts DIR] [--verbose]\n";
+    "usage: varnholt-assets --out DIR --roster FILE [--champion FILE] [--fonts DIR] [--verbose]\n";
 
 } // namespace
 
 int main(int argc, char** argv) {
     std::string out;
     std::string roster;
+    std::string champion;
     std::string fonts = "/usr/share/fonts/truetype/liberation2";
     bool verbose = false;
     for (int i = 1; i < argc; ++i) {
@@ -36,6 +37,8 @@ int main(int argc, char** argv) {
             out = value;
         } else if (option == "--roster") {
             roster = value;
+        } else if (option == "--champion") {
+            champion = value;
         } else if (option == "--fonts") {
             fonts = value;
         } else {
@@ -48,10 +51,18 @@ int main(int argc, char** argv) {
         return 2;
     }
     std::string error;
-    const auto opponents = vh::assets::readOpponents(roster, &error);
+    auto opponents = vh::assets::readOpponents(roster, &error);
     if (!opponents) {
         std::cerr << "varnholt-assets: " << error << '\n';
         return 1;
+    }
+    if (!champion.empty()) {
+        auto profile = vh::assets::readChampion(champion, &error);
+        if (!profile) {
+            std::cerr << "varnholt-assets: " << error << '\n';
+            return 1;
+        }
+        opponents->push_back(std::move(*profile));
     }
     if (!vh::assets::generateAssets({*opponents, fonts}, out, &error,
                                     verbose ? &std::cout : nullptr)) {

@@ -91,15 +91,15 @@ std::optional<int> leadingInteger(const std::string& field) {
     return negative ? -value : value;
 }
 
-} // namespace
-
-std::optional<std::vector<Opponent>> opponentsFromText(std::string_view text, std::string* error) {
+// `count` profiles of eight lines; the last separator may be missing.
+std::optional<std::vector<Opponent>> profilesFromText(std::string_view text, int count,
+                                                      std::string* error) {
     LineReader reader(text);
     std::vector<Opponent> opponents;
-    for (int profile = 0; profile < kOpponentCount; ++profile) {
+    for (int profile = 0; profile < count; ++profile) {
         if (reader.atEnd()) {
-            fail(error, "the roster ends after " + std::to_string(profile) + " of " +
-                            std::to_string(kOpponentCount) + " profiles");
+            fail(error, "the file ends after " + std::to_string(profile) + " of " +
+                            std::to_string(count) + " profiles");
             return std::nullopt;
         }
         Opponent opponent;
@@ -132,20 +132,55 @@ std::optional<std::vector<Opponent>> opponentsFromText(std::string_view text, st
     return opponents;
 }
 
-std::optional<std::vector<Opponent>> readOpponents(const std::filesystem::path& roster,
-                                                   std::string* error) {
-    std::ifstream file(roster, std::ios::binary);
+std::optional<std::string> fileText(const std::filesystem::path& path, std::string* error) {
+    std::ifstream file(path, std::ios::binary);
     if (!file) {
-        fail(error, roster.string() + " cannot be opened");
+        fail(error, path.string() + " cannot be opened");
         return std::nullopt;
     }
-    const std::string text{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+    return std::string{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
+// Reads a file of `count` profiles; a fault names the file.
+std::optional<std::vector<Opponent>> readProfiles(const std::filesystem::path& path, int count,
+                                                  std::string* error) {
+    const std::optional<std::string> text = fileText(path, error);
+    if (!text) {
+        return std::nullopt;
+    }
     std::string why;
-    auto opponents = opponentsFromText(text, &why);
+    auto opponents = profilesFromText(*text, count, &why);
     if (!opponents) {
-        fail(error, roster.string() + ": " + why);
+        fail(error, path.string() + ": " + why);
     }
     return opponents;
+}
+
+} // namespace
+
+std::optional<std::vector<Opponent>> opponentsFromText(std::string_view text, std::string* error) {
+    return profilesFromText(text, kOpponentCount, error);
+}
+
+std::optional<std::vector<Opponent>> readOpponents(const std::filesystem::path& roster,
+                                                   std::string* error) {
+    return readProfiles(roster, kOpponentCount, error);
+}
+
+std::optional<Opponent> championFromText(std::string_view text, std::string* error) {
+    auto profiles = profilesFromText(text, 1, error);
+    if (!profiles) {
+        return std::nullopt;
+    }
+    return std::move(profiles->front());
+}
+
+std::optional<Opponent> readChampion(const std::filesystem::path& file, std::string* error) {
+    auto profiles = readProfiles(file, 1, error);
+    if (!profiles) {
+        return std::nullopt;
+    }
+    return std::move(profiles->front());
 }
 
 } // namespace vh::assets

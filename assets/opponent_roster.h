@@ -31,4 +31,9 @@ std::optional<std::vector<Opponent>> opponentsFromText(std::string_view text, st
 std::optional<std::vector<Opponent>> readOpponents(const std::filesystem::path& roster,
                                                    std::string* error);
 
+// The one opponent of a champion file: a single profile in the roster's
+// format, its separator line optional, with the same checks.
+std::optional<Opponent> championFromText(std::string_view text, std::string* error);
+std::optional<Opponent> readChampion(const std::filesystem::path& file, std::string* error);
+
 } // namespace vh::assets

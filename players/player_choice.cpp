@@ -19,6 +19,36 @@ std::vector<std::string> playerNameEntries(bool computer, const Roster& roster,
     return entries;
 }
 
+std::vector<std::string> computerNameEntries(const Roster& roster,
+                                             const ComputerProfile* champion) {
+    std::vector<std::string> entries;
+    for (const ComputerProfile& profile : roster) {
+        entries.push_back(listEntry(profile));
+    }
+    if (champion != nullptr) {
+        entries.push_back(listEntry(*champion));
+    }
+    return entries;
+}
+
+const ComputerProfile* opponentForEntry(const Roster& roster, const ComputerProfile* champion,
+                                        std::string_view entry) {
+    const int profile = profileByText(roster, entry);
+    if (profile >= 0) {
+        return &roster[static_cast<std::size_t>(profile)];
+    }
+    if (champion != nullptr && entry.find(champion->name) != std::string_view::npos) {
+        return champion;
+    }
+    return nullptr;
+}
+
+std::string chosenOpponentName(std::string_view entry, const Roster& roster,
+                               const ComputerProfile* champion) {
+    const ComputerProfile* opponent = opponentForEntry(roster, champion, entry);
+    return opponent == nullptr ? std::string(entry) : opponent->name;
+}
+
 int entryForName(const std::vector<std::string>& entries, std::string_view name) {
     const int found = entryBeginningWith(entries, name);
     return found >= 0 || entries.empty() ? found : 0;

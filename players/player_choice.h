@@ -18,6 +18,21 @@ namespace vh {
 std::vector<std::string> playerNameEntries(bool computer, const Roster& roster,
                                            const PlayerStore& store);
 
+// The Computer name list: the ten's entries, then the champion's when there
+// is one.
+std::vector<std::string> computerNameEntries(const Roster& roster, const ComputerProfile* champion);
+
+// The opponent an entry of the Computer name list stands for: the last of the
+// ten whose name occurs in it, else the champion when its name does, else
+// none.
+const ComputerProfile* opponentForEntry(const Roster& roster, const ComputerProfile* champion,
+                                        std::string_view entry);
+
+// The name the options store for an entry of the Computer name list: the
+// opponent's bare name, or the entry itself when it names none.
+std::string chosenOpponentName(std::string_view entry, const Roster& roster,
+                               const ComputerProfile* champion);
+
 // The entry to select for the name the options hold: the first that begins
 // with it, letters compared without case; 0 when none does, -1 for no entries.
 int entryForName(const std::vector<std::string>& entries, std::string_view name);

@@ -3,7 +3,7 @@
 # Debian packages the build, the tests and the benchmarks need.
 VARNHOLT_PACKAGES=(
     g++ cmake ninja-build
-    libgtest-dev libgmock-dev libbenchmark-dev libstb-dev
+    libgtest-dev libgmock-dev libbenchmark-dev libstb-dev libeigen3-dev
     clang-format fonts-liberation2
     qt6-base-dev qt6-multimedia-dev libgl-dev
     xvfb xdotool

@@ -41,6 +41,21 @@ TEST(OpponentRoster, ReadsNameAgeAndDescriptionOfEachProfile) {
     }
 }
 
+TEST(OpponentRoster, AChampionFileHoldsOneProfileItsSeparatorOptional) {
+    const Opponent runa{"Runa", 40, "She reads the dice."};
+    std::string text = roster({runa});
+    for (const std::string& file : {text, text.substr(0, text.rfind("----"))}) {
+        std::string error;
+        const auto champion = championFromText(file, &error);
+        ASSERT_TRUE(champion.has_value()) << error;
+        EXPECT_EQ(*champion, runa);
+    }
+    std::string error;
+    EXPECT_FALSE(championFromText("", &error).has_value());
+    EXPECT_FALSE(championFromText("Runa\n40\n", &error).has_value());
+    EXPECT_NE(error.find("cut short"), std::string::npos) << error;
+}
+
 TEST(OpponentRoster, NumberFieldsSkipBlankLinesLikeTheProgramsReader) {
     // An empty line before the age is skipped by the number read, so the
     // profile still has eight fields and the next name is found.

@@ -1,3 +1,4 @@
+#include "ai/engine_seat.h"
 #include "ai/lookahead_engine.h"
 #include "platform/random.h"
 #include "platform/tick_count.h"
@@ -9,8 +10,10 @@
 #include "tools/varnholt-cli/cli_error.h"
 #include "tools/varnholt-cli/commands.h"
 #include "tools/varnholt-cli/engine_options.h"
+#include "tools/varnholt-cli/neural_options.h"
 #include "tools/varnholt-cli/notation.h"
 
+#include <optional>
 #include <ostream>
 #include <vector>
 
@@ -20,25 +23,16 @@ namespace {
 struct ChooseSettings {
     EngineParameters parameters;
     std::uint32_t budgetMs = kDefaultBudgetMs;
+    std::optional<EngineChoice> engine; // --engine instead of --strength
+    std::shared_ptr<const NeuralNetwork> network;
 };
 
 const char* yesNo(bool answer) {
     return answer ? "yes" : "no";
 }
 
-// Builds the engine for the case, as the computer player does, and runs its
-// search on a worker thread with the search stack.
-void chooseFor(const RollCase& rollCase, const ChooseSettings& settings, SearchWorkspace& workspace,
-               std::string& report, bool withDoubling) {
-    BoardRecord board;
-    board.position = rollCase.position;
-    board.die1 = rollCase.die1;
-    board.die2 = rollCase.die2;
-    LookaheadEngine engine(settings.parameters, board, rollCase.side, settings.budgetMs,
-                           EngineTask::ChoosePlay, &workspace);
-    WorkerThread worker;
-    worker.start([&engine] { engine.run(); }, WorkerThread::kSearchStackSize);
-    worker.join();
+void reportChoice(const SearchEngine& engine, const RollCase& rollCase, std::string& report,
+                  bool withDoubling) {
     appendPlay(report, engine.result());
     report += '\n';
     if (withDoubling) {
@@ -48,6 +42,37 @@ void chooseFor(const RollCase& rollCase, const ChooseSettings& settings, SearchW
         report += yesNo(engine.acceptDouble(rollCase.position));
         report += '\n';
     }
+}
+
+BoardRecord boardFor(const RollCase& rollCase) {
+    BoardRecord board;
+    board.position = rollCase.position;
+    board.die1 = rollCase.die1;
+    board.die2 = rollCase.die2;
+    return board;
+}
+
+// Builds the engine for the case, as the computer player does, and runs its
+// search on a worker thread with the search stack.
+void chooseFor(const RollCase& rollCase, const ChooseSettings& settings, SearchWorkspace& workspace,
+               std::string& report, bool withDoubling) {
+    LookaheadEngine engine(settings.parameters, boardFor(rollCase), rollCase.side,
+                           settings.budgetMs, EngineTask::ChoosePlay, &workspace);
+    WorkerThread worker;
+    worker.start([&engine] { engine.run(); }, WorkerThread::kSearchStackSize);
+    worker.join();
+    reportChoice(engine, rollCase, report, withDoubling);
+}
+
+// The same with the engine of --engine, built by its seat.
+void chooseWithSeat(const RollCase& rollCase, const ChooseSettings& settings, EngineSeat& seat,
+                    std::string& report, bool withDoubling) {
+    const auto engine = seat.makeEngine(boardFor(rollCase), rollCase.side, settings.budgetMs,
+                                        EngineTask::ChoosePlay);
+    WorkerThread worker;
+    worker.start([&engine] { engine->run(); }, WorkerThread::kSearchStackSize);
+    worker.join();
+    reportChoice(*engine, rollCase, report, withDoubling);
 }
 
 } // namespace
@@ -62,9 +87,27 @@ void runChooseCommand(std::span<const std::string> arguments, std::ostream& out)
                              {"--param-b", 1},
                              {"--budget-ms", 1},
                              {"--seed", 1},
-                             {"--batch", 1}});
+                             {"--batch", 1},
+                             {"--engine", 1},
+                             {"--weights", 1},
+                             {"--program-dir", 1}});
     ChooseSettings settings;
-    settings.parameters.strength = parseStrength(options.value("--strength"));
+    if (options.has("--engine")) {
+        for (const char* classicOnly : {"--strength", "--param-a", "--param-b"}) {
+            if (options.has(classicOnly)) {
+                throw CliError(std::string("--engine replaces ") + classicOnly);
+            }
+        }
+        settings.engine = parseEngineOption(options.value("--engine"));
+        if (settings.engine->kind == EngineChoice::Kind::Neural) {
+            settings.network = loadNetworkOption(options);
+        }
+    } else {
+        if (options.has("--weights")) {
+            throw CliError("--weights needs --engine");
+        }
+        settings.parameters.strength = parseStrength(options.value("--strength"));
+    }
     if (options.has("--param-a")) {
         settings.parameters.evalParamA = parsePlayParameter(options.value("--param-a"), "param-a");
     }
@@ -97,10 +140,17 @@ void runChooseCommand(std::span<const std::string> arguments, std::ostream& out)
     }
 
     seedRandom(seed);
-    const auto workspace = makeSearchWorkspace();
     std::string report;
-    for (const RollCase& rollCase : cases) {
-        chooseFor(rollCase, settings, *workspace, report, !options.has("--batch"));
+    if (settings.engine) {
+        EngineSeat seat(*settings.engine, settings.network);
+        for (const RollCase& rollCase : cases) {
+            chooseWithSeat(rollCase, settings, seat, report, !options.has("--batch"));
+        }
+    } else {
+        const auto workspace = makeSearchWorkspace();
+        for (const RollCase& rollCase : cases) {
+            chooseFor(rollCase, settings, *workspace, report, !options.has("--batch"));
+        }
     }
     out << report;
 }

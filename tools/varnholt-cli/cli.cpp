@@ -26,12 +26,30 @@ Commands:
       without a cube; adds the decision count and times.
   evaluate --position P --side S [--param-b B]
       The static evaluation for side S: race, safety, bear-off and total.
+  evaluate --position P --side S --engine neural[:0|:1] [--weights FILE]
+           [--program-dir DIR]
+      The neural network's chances for side S about to roll (win, win-gammon,
+      win-backgammon, lose-gammon, lose-backgammon, gammons counting
+      backgammons) and its cubeless equity; at 1 ply averaged over the rolls.
   choose --position P --side S --dice D1 D2 --strength N [--param-a A]
          [--param-b B] [--budget-ms MS] [--seed X]
       The computer's play for the roll, then "offer-double yes|no" and
       "accept-double yes|no" for side S in that position.
   choose --batch FILE --strength N [...]
       Read cases "S D1 D2 | P", one a line, and print one chosen play a line.
+  choose ... --engine ENGINE [--weights FILE] [--program-dir DIR]
+      The same with any engine instead of --strength (and its parameters).
+  rank --position P --side S --dice D1 D2 [--engine neural:0|neural:1]
+       [--weights FILE] [--program-dir DIR]
+      Every play of the roll with a distinct resulting position, best first,
+      as "equity play" lines (the mover's cubeless equity after the play).
+  match --a ENGINE --b ENGINE --games N [--seed X] [--cube] [--budget-ms MS]
+        [--weights FILE] [--program-dir DIR]
+      N money games (N even) in duplicate: every dice sequence twice, A on
+      side 0 and then on side 1. Prints wins, gammons and backgammons of each
+      engine by side, the median and longest thinking time per play, and last
+      "ppg P ci C games N": A's points per game and the half-width of its 95 %
+      confidence interval. With --cube the engines double and answer doubles.
   game --players NAME1 NAME2 [--games N] [--seed X] [--budget-ms MS]
        [--save FILE] [--program-dir DIR]
       Play whole money games, cube and all, between two computer opponents
@@ -56,6 +74,11 @@ Commands:
       (location L gets highlight flag F, 1 green or 2 yellow, 2 by default).
       With --play the board after the play is drawn; with --frames N as well,
       N frames of the play's animation, FILE-000.png to FILE-(N-1).png.
+
+ENGINE: classic:STRENGTH or classic:STRENGTH:A:B (the roster's search with
+its two play parameters), neural:0 (the network's best play) or neural:1 (the
+best few looked at again over the opponent's replies). The network is read
+from --weights, else from Data/Champion.weights of the program directory.
 
 Strength: below 1250 a random legal play, from 1250 the best play by the
 evaluation, from 1750 a look at every reply. --param-a is the doubling
@@ -102,6 +125,10 @@ int runCli(std::span<const std::string> arguments, std::ostream& out, std::ostre
             runEvaluateCommand(options, out);
         } else if (command == "choose") {
             runChooseCommand(options, out);
+        } else if (command == "rank") {
+            runRankCommand(options, out);
+        } else if (command == "match") {
+            runMatchCommand(options, out);
         } else {
             throw CliError("unknown command '" + command + "' (try --help)");
         }

@@ -20,5 +20,9 @@ void runSettingsCommand(std::span<const std::string> arguments, std::ostream& ou
                         std::ostream& err);
 void runEvaluateCommand(std::span<const std::string> arguments, std::ostream& out);
 void runChooseCommand(std::span<const std::string> arguments, std::ostream& out);
+// Every distinct play of a roll, best first by the neural network.
+void runRankCommand(std::span<const std::string> arguments, std::ostream& out);
+// Money games in duplicate between two engines.
+void runMatchCommand(std::span<const std::string> arguments, std::ostream& out);
 
 } // namespace vh::cli

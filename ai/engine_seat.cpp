@@ -1,0 +1,32 @@
+#include "ai/engine_seat.h"
+
+#include "ai/lookahead_engine.h"
+#include "ai/neural_engine.h"
+
+#include <stdexcept>
+
+namespace vh {
+
+EngineSeat::EngineSeat(const EngineChoice& choice, std::shared_ptr<const NeuralNetwork> network)
+    : choice_(choice), network_(std::move(network)) {
+    if (choice_.kind == EngineChoice::Kind::Neural) {
+        if (network_ == nullptr) {
+            throw std::invalid_argument("a neural engine needs a network");
+        }
+        neuralSpace_ = makeNeuralWorkspace();
+    } else {
+        classicSpace_ = makeSearchWorkspace();
+    }
+}
+
+std::unique_ptr<SearchEngine> EngineSeat::makeEngine(const BoardRecord& board, int side,
+                                                     std::uint32_t budgetMs, EngineTask task) {
+    if (choice_.kind == EngineChoice::Kind::Neural) {
+        return std::make_unique<NeuralEngine>(network_, choice_.plies, board, side, budgetMs,
+                                              neuralSpace_.get());
+    }
+    return std::make_unique<LookaheadEngine>(choice_.classic, board, side, budgetMs, task,
+                                             classicSpace_.get());
+}
+
+} // namespace vh

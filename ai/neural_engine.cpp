@@ -1,0 +1,214 @@
+#include "ai/neural_engine.h"
+
+#include "neural/network_play.h"
+#include "platform/tick_count.h"
+#include "rules/result_kind.h"
+#include "rules/side.h"
+
+#include <algorithm>
+#include <array>
+
+namespace vh {
+namespace {
+
+// Deadlines are compared on the wrapping tick counter, which orders two
+// instants only while they lie less than 2^31 ms apart.
+constexpr std::uint32_t kLongestBudgetMs = 0x7FFFFFFFu;
+// The root list is judged in slices of this many plays between looks at the clock.
+constexpr int kPlaysBetweenClockChecks = 16;
+
+bool rankedBefore(const RankedPlay& a, const RankedPlay& b) {
+    return a.equity > b.equity || (a.equity == b.equity && a.index < b.index);
+}
+
+// How many plays of a roll's list stand for all of them: a double's list
+// holds each play twice.
+std::int32_t distinctListLength(const PlayList& list, int die1, int die2) {
+    return die1 == die2 && list.count >= 2 && list.count % 2 == 0 ? list.count / 2 : list.count;
+}
+
+} // namespace
+
+NeuralEngine::NeuralEngine(std::shared_ptr<const NeuralNetwork> network, int plies,
+                           const BoardRecord& board, int side, std::uint32_t budgetMs,
+                           NeuralWorkspace* workspace)
+    : network_(std::move(network)), plies_(std::clamp(plies, 0, 1)),
+      side_(side == PLAYER_ONE ? PLAYER_ONE : PLAYER_TWO), position_(board.position),
+      die1_(board.die1), die2_(board.die2), cubeValue_(board.cubeValue),
+      deadline_(tickCount() + std::min(budgetMs, kLongestBudgetMs)), stopped_(budgetMs == 0),
+      workspace_(workspace) {}
+
+void NeuralEngine::stop() {
+    deadline_.store(0, std::memory_order_relaxed);
+    // A wrapping comparison would not see 0 as passed, hence the flag.
+    stopped_.store(true, std::memory_order_release);
+}
+
+bool NeuralEngine::stopRequested() const {
+    return stopped_.load(std::memory_order_acquire) ||
+           tickIsAfter(tickCount(), deadline_.load(std::memory_order_relaxed));
+}
+
+NeuralWorkspace& NeuralEngine::workspace() const {
+    if (workspace_ == nullptr) {
+        ownWorkspace_ = makeNeuralWorkspace();
+        workspace_ = ownWorkspace_.get();
+    }
+    return *workspace_;
+}
+
+void NeuralEngine::run() {
+    result_.count = 0;
+    NeuralWorkspace& space = workspace();
+    BoardPosition position = position_;
+    generatePlays(space.list, position, side_, die1_, die2_);
+    if (space.list.count == 0) {
+        return;
+    }
+    // A legal play at once, whenever the search is stopped.
+    copyPlay(result_, space.list[0]);
+    rankByNetwork(position);
+    if (space.ranked.empty()) {
+        return;
+    }
+    copyPlay(result_, space.list[space.ranked.front().index]);
+    if (plies_ == 0 || stopRequested()) {
+        return;
+    }
+    // The best few distinct positions, judged again one roll ahead.
+    std::array<BoardPosition, kOnePlyCandidates> seen;
+    std::array<std::int32_t, kOnePlyCandidates> candidates{};
+    std::size_t candidateCount = 0;
+    for (const RankedPlay& ranked : space.ranked) {
+        if (candidateCount == candidates.size()) {
+            break;
+        }
+        BoardPosition after = position;
+        applyPlay(space.list[ranked.index], after);
+        const bool repeated =
+            std::any_of(seen.begin(), seen.begin() + static_cast<std::ptrdiff_t>(candidateCount),
+                        [&](const BoardPosition& other) { return samePlacement(after, other); });
+        if (!repeated) {
+            seen[candidateCount] = after;
+            candidates[candidateCount++] = ranked.index;
+        }
+    }
+    float bestEquity = 0.0f;
+    for (std::size_t rank = 0; rank < candidateCount; ++rank) {
+        const Play& play = space.list[candidates[rank]];
+        OutcomeChances chances;
+        if (!judgeOneRollAhead(play, position, chances)) {
+            return;
+        }
+        const float equity = cubelessEquity(chances);
+        if (rank == 0 || equity > bestEquity) {
+            bestEquity = equity;
+            copyPlay(result_, play);
+        }
+    }
+}
+
+void NeuralEngine::rankByNetwork(BoardPosition& position) {
+    NeuralWorkspace& space = workspace();
+    space.ranked.clear();
+    const std::int32_t count = distinctListLength(space.list, die1_, die2_);
+    for (std::int32_t index = 0; index < count; ++index) {
+        if (index % kPlaysBetweenClockChecks == kPlaysBetweenClockChecks - 1 && stopRequested()) {
+            break;
+        }
+        const Play& play = space.list[index];
+        applyPlay(play, position);
+        const OutcomeChances chances = chancesAfterPlay(*network_, position, side_);
+        takeBackPlay(play, position);
+        space.ranked.push_back({index, cubelessEquity(chances), chances});
+    }
+    std::sort(space.ranked.begin(), space.ranked.end(), rankedBefore);
+}
+
+bool NeuralEngine::judgeOneRollAhead(const Play& play, BoardPosition& position,
+                                     OutcomeChances& chances) {
+    NeuralWorkspace& space = workspace();
+    applyPlay(play, position);
+    if (hasWon(position, side_)) {
+        chances = wonGame(resultKind(position, side_));
+        takeBackPlay(play, position);
+        return true;
+    }
+    const int opponent = otherSide(side_);
+    std::array<float, kOutcomeCount> sums{};
+    for (const WeightedRoll& roll : distinctRolls()) {
+        if (stopRequested()) {
+            takeBackPlay(play, position);
+            return false;
+        }
+        generatePlays(space.replies, position, opponent, roll.die1, roll.die2);
+        const OutcomeChances reply =
+            space.replies.count == 0
+                ? chancesAfterPlay(*network_, position, opponent)
+                : bestPlayOfRoll(*network_, space.replies, position, opponent, roll.die1, roll.die2)
+                      .chances;
+        for (std::size_t k = 0; k < sums.size(); ++k) {
+            sums[k] += static_cast<float>(roll.weight) * reply[k];
+        }
+    }
+    takeBackPlay(play, position);
+    OutcomeChances average;
+    for (std::size_t k = 0; k < sums.size(); ++k) {
+        average[k] = sums[k] / 36.0f;
+    }
+    chances = seenByOpponent(average);
+    return true;
+}
+
+OutcomeChances NeuralEngine::chancesOnRoll(const BoardPosition& position, int sideToMove) const {
+    if (plies_ == 0) {
+        return ::vh::chancesOnRoll(*network_, position, sideToMove);
+    }
+    BoardPosition working = position;
+    return chancesOneRollAhead(*network_, working, sideToMove, workspace().replies);
+}
+
+CubeDecision NeuralEngine::cubeDecisionFor(const BoardPosition& position, int roller) const {
+    // The computer is only asked while the cube is centred or its own, and
+    // a cube that has been turned is never back at 1.
+    return cubeDecision(chancesOnRoll(position, roller), cubeValue_ == 1);
+}
+
+bool NeuralEngine::shouldOfferDouble(const BoardPosition& position) const {
+    return cubeDecisionFor(position, side_).shouldDouble;
+}
+
+bool NeuralEngine::acceptDouble(const BoardPosition& position) const {
+    return cubeDecisionFor(position, otherSide(side_)).shouldTake;
+}
+
+std::vector<std::pair<Play, RankedPlay>> NeuralEngine::rankAllPlays() {
+    NeuralWorkspace& space = workspace();
+    BoardPosition position = position_;
+    generatePlays(space.list, position, side_, die1_, die2_);
+    std::vector<std::pair<Play, RankedPlay>> distinct;
+    std::vector<BoardPosition> reached;
+    for (std::int32_t index = 0; index < space.list.count; ++index) {
+        BoardPosition after = position;
+        applyPlay(space.list[index], after);
+        const bool repeated = std::any_of(reached.begin(), reached.end(), [&](const auto& other) {
+            return samePlacement(after, other);
+        });
+        if (repeated) {
+            continue;
+        }
+        reached.push_back(after);
+        RankedPlay ranked{index, 0.0f, chancesAfterPlay(*network_, after, side_)};
+        if (plies_ == 1) {
+            // Kept at 0 plies when the engine has been stopped.
+            judgeOneRollAhead(space.list[index], position, ranked.chances);
+        }
+        ranked.equity = cubelessEquity(ranked.chances);
+        distinct.emplace_back(space.list[index], ranked);
+    }
+    std::sort(distinct.begin(), distinct.end(),
+              [](const auto& a, const auto& b) { return rankedBefore(a.second, b.second); });
+    return distinct;
+}
+
+} // namespace vh

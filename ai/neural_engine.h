@@ -1,0 +1,81 @@
+#pragma once
+
+#include "ai/neural_workspace.h"
+#include "ai/search_engine.h"
+#include "neural/cube_decision.h"
+#include "neural/network.h"
+#include "rules/board_record.h"
+#include "rules/move_generator.h"
+#include "rules/play.h"
+
+#include <atomic>
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+namespace vh {
+
+// The search over the neural network. At 0 plies it plays the play after
+// which its cubeless equity is highest. At 1 ply it takes the best
+// kOnePlyCandidates plays by that measure (distinct resulting positions) and
+// judges each again as the average over the opponent's 21 rolls of the
+// position after the opponent's best reply by the network. Its doubling
+// decisions follow cubeDecision on the chances of the position before the
+// roll, judged at the same depth. Like the classic engine it copies the board
+// at construction, so run() on a worker never looks at the game's board; the
+// network is shared read-only.
+class NeuralEngine final : public SearchEngine {
+public:
+    static constexpr int kOnePlyCandidates = 8;
+
+    // `plies` is 0 or 1 (clamped). `budgetMs` from now the search stops and
+    // keeps the best play found so far; `workspace`, when given, is lent by
+    // the caller and must outlive the engine, else the engine allocates its
+    // own when it first needs one.
+    NeuralEngine(std::shared_ptr<const NeuralNetwork> network, int plies, const BoardRecord& board,
+                 int side, std::uint32_t budgetMs, NeuralWorkspace* workspace = nullptr);
+
+    void run() override;
+    // Safe from any thread while run() is active: run() returns within a
+    // few evaluations with the best play found so far (a legal play of the
+    // roll as soon as the plays are generated).
+    void stop() override;
+    // Both use the engine's workspace: not while run() is active.
+    bool shouldOfferDouble(const BoardPosition& position) const override;
+    bool acceptDouble(const BoardPosition& position) const override;
+    const Play& result() const override { return result_; }
+
+    int plies() const { return plies_; }
+    // The chances of `sideToMove` about to roll, at the engine's depth.
+    OutcomeChances chancesOnRoll(const BoardPosition& position, int sideToMove) const;
+    // The doubling decisions of `roller` about to roll, at the engine's depth.
+    CubeDecision cubeDecisionFor(const BoardPosition& position, int roller) const;
+
+    // Every play of the roll with a distinct resulting position (the first
+    // generated of each), best first, judged at the engine's depth (every
+    // one of them, not only the best few): the equity after the play and the
+    // mover's chances. For the command line; not while run() is active.
+    std::vector<std::pair<Play, RankedPlay>> rankAllPlays();
+
+private:
+    bool stopRequested() const;
+    NeuralWorkspace& workspace() const;
+    void rankByNetwork(BoardPosition& position);
+    // The mover's chances after `play` one roll ahead; false when stopped first.
+    bool judgeOneRollAhead(const Play& play, BoardPosition& position, OutcomeChances& chances);
+
+    std::shared_ptr<const NeuralNetwork> network_;
+    int plies_;
+    int side_;
+    BoardPosition position_;
+    int die1_;
+    int die2_;
+    std::int32_t cubeValue_;
+    std::atomic<std::uint32_t> deadline_;
+    std::atomic<bool> stopped_{false};
+    Play result_;
+    mutable NeuralWorkspace* workspace_;
+    mutable std::unique_ptr<NeuralWorkspace> ownWorkspace_;
+};
+
+} // namespace vh

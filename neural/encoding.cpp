@@ -1,0 +1,115 @@
+#include "neural/encoding.h"
+
+#include "rules/side.h"
+
+#include <algorithm>
+
+namespace vh {
+namespace {
+
+constexpr float kBarScale = 0.5f;
+constexpr float kBorneOffScale = 1.0f / 15.0f;
+constexpr float kPipScale = 0.01f;
+
+// Board point `point` as `side` counts it: 0 for the point next to its
+// borne-off tray, 23 for the farthest.
+constexpr int distanceIndex(int side, int point) {
+    return side == PLAYER_ONE ? point : kPointCount - 1 - point;
+}
+
+int countOn(const BoardEntry& entry) {
+    return std::max(entry.count, 0);
+}
+
+class InputWriter {
+public:
+    explicit InputWriter(NetworkInputs& inputs) : inputs_(inputs) { inputs_.count = 0; }
+
+    void add(int index, float value) {
+        if (value != 0.0f) {
+            const auto at = static_cast<std::size_t>(inputs_.count++);
+            inputs_.index[at] = static_cast<std::uint16_t>(index);
+            inputs_.value[at] = value;
+        }
+    }
+
+private:
+    NetworkInputs& inputs_;
+};
+
+// Writes one side's block starting at `base`; returns the distance index of
+// its farthest checker (24 on the bar, -1 when it has none left on the board).
+int writeBlock(const BoardPosition& position, int side, int base, InputWriter& out) {
+    std::array<int, kPointCount> counts{};
+    int farthest = -1;
+    int pips = 0;
+    for (int point = 0; point < kPointCount; ++point) {
+        if (position[point].owner == side) {
+            const int index = distanceIndex(side, point);
+            const int count = countOn(position[point]);
+            counts[static_cast<std::size_t>(index)] = count;
+            pips += count * (index + 1);
+            if (count > 0) {
+                farthest = std::max(farthest, index);
+            }
+        }
+    }
+    for (int index = 0; index < kPointCount; ++index) {
+        const int count = counts[static_cast<std::size_t>(index)];
+        const int unit = base + index * kUnitsPerPoint;
+        if (count >= 1) {
+            out.add(unit, 1.0f);
+        }
+        if (count >= 2) {
+            out.add(unit + 1, 1.0f);
+        }
+        if (count >= 3) {
+            out.add(unit + 2, 1.0f);
+        }
+        if (count >= 4) {
+            out.add(unit + 3, static_cast<float>(count - 3) * 0.5f);
+        }
+    }
+    const int bar = countOn(position[barEntry(side)]);
+    pips += bar * (kPointCount + 1);
+    if (bar > 0) {
+        farthest = kPointCount;
+    }
+    out.add(base + kBarInput, static_cast<float>(bar) * kBarScale);
+    out.add(base + kBorneOffInput,
+            static_cast<float>(countOn(position[offEntry(side)])) * kBorneOffScale);
+    out.add(base + kPipInput, static_cast<float>(pips) * kPipScale);
+    return farthest;
+}
+
+} // namespace
+
+void encodePosition(const BoardPosition& position, int sideToMove, NetworkInputs& inputs) {
+    const int mover = sideToMove == PLAYER_ONE ? PLAYER_ONE : PLAYER_TWO;
+    InputWriter out(inputs);
+    const int moverFarthest = writeBlock(position, mover, 0, out);
+    const int opponentFarthest = writeBlock(position, otherSide(mover), kBlockInputs, out);
+    // Two checkers can still meet while the farthest of each side has not
+    // passed the farthest of the other.
+    if (moverFarthest >= 0 && opponentFarthest >= 0 &&
+        moverFarthest + opponentFarthest >= kPointCount) {
+        out.add(kContactInput, 1.0f);
+    }
+}
+
+BoardPosition mirroredPosition(const BoardPosition& position) {
+    BoardPosition mirrored;
+    for (int point = 0; point < kPointCount; ++point) {
+        const BoardEntry& entry = position[point];
+        BoardEntry& target = mirrored[kPointCount - 1 - point];
+        target.count = entry.count;
+        target.owner = entry.owner == kNoOwner ? kNoOwner : otherSide(entry.owner);
+    }
+    mirrored[BAR_ONE] = {position[BAR_TWO].count, PLAYER_ONE};
+    mirrored[BAR_TWO] = {position[BAR_ONE].count, PLAYER_TWO};
+    mirrored[OFF_ONE] = {position[OFF_TWO].count, PLAYER_ONE};
+    mirrored[OFF_TWO] = {position[OFF_ONE].count, PLAYER_TWO};
+    return mirrored;
+}
+
+} // namespace vh

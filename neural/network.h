@@ -1,0 +1,49 @@
+#pragma once
+
+#include "neural/encoding.h"
+#include "neural/outcome.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <span>
+#include <vector>
+
+namespace vh {
+
+// A network of one hidden layer of sigmoid units and five sigmoid outputs,
+// the chances of OutcomeChances for the side to move. All parameters live in
+// one array, in this order: the hidden weights input by input (each input's
+// weights to every hidden unit side by side, so an input that is set adds one
+// contiguous row), the hidden biases, the output weights output by output,
+// the output biases.
+class NeuralNetwork {
+public:
+    static constexpr int kMinHiddenUnits = 1;
+    static constexpr int kMaxHiddenUnits = 256;
+
+    // All parameters zero. `hiddenUnits` is clamped to the range above.
+    explicit NeuralNetwork(int hiddenUnits);
+
+    int hiddenUnits() const { return hidden_; }
+    std::size_t parameterCount() const { return parameters_.size(); }
+    std::span<float> parameters() { return parameters_; }
+    std::span<const float> parameters() const { return parameters_; }
+
+    // Offsets of the four parts within parameters().
+    std::size_t hiddenBiasOffset() const { return std::size_t{kInputCount} * hidden_; }
+    std::size_t outputWeightOffset() const { return hiddenBiasOffset() + hidden_; }
+    std::size_t outputBiasOffset() const { return outputWeightOffset() + kOutcomeCount * hidden_; }
+
+    // The five raw outputs (each a sigmoid, not yet made consistent). Only the
+    // inputs that are set are read; nothing is allocated. `hiddenOut`, when
+    // not empty, receives the hidden activations (hiddenUnits() values).
+    OutcomeChances evaluate(const NetworkInputs& inputs, std::span<float> hiddenOut = {}) const;
+
+    friend bool operator==(const NeuralNetwork&, const NeuralNetwork&) = default;
+
+private:
+    int hidden_;
+    std::vector<float> parameters_;
+};
+
+} // namespace vh

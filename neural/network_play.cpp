@@ -1,0 +1,97 @@
+#include "neural/network_play.h"
+
+#include "rules/move_generator.h"
+#include "rules/result_kind.h"
+#include "rules/side.h"
+
+namespace vh {
+
+OutcomeChances chancesOnRoll(const NeuralNetwork& network, const BoardPosition& position,
+                             int sideToMove) {
+    const int opponent = otherSide(sideToMove);
+    if (hasWon(position, opponent)) {
+        return seenByOpponent(wonGame(resultKind(position, opponent)));
+    }
+    if (hasWon(position, sideToMove)) {
+        return wonGame(resultKind(position, sideToMove));
+    }
+    NetworkInputs inputs;
+    encodePosition(position, sideToMove, inputs);
+    return consistent(network.evaluate(inputs));
+}
+
+OutcomeChances chancesAfterPlay(const NeuralNetwork& network, const BoardPosition& position,
+                                int mover) {
+    return seenByOpponent(chancesOnRoll(network, position, otherSide(mover)));
+}
+
+namespace {
+
+JudgedPlay bestOfFirst(const NeuralNetwork& network, const PlayList& list, int count,
+                       BoardPosition& position, int mover) {
+    JudgedPlay best;
+    for (int index = 0; index < count; ++index) {
+        const Play& play = list[index];
+        applyPlay(play, position);
+        const OutcomeChances chances = chancesAfterPlay(network, position, mover);
+        takeBackPlay(play, position);
+        const float equity = cubelessEquity(chances);
+        if (best.index < 0 || equity > best.equity) {
+            best = {index, chances, equity};
+        }
+    }
+    return best;
+}
+
+} // namespace
+
+JudgedPlay bestPlay(const NeuralNetwork& network, const PlayList& list, BoardPosition& position,
+                    int mover) {
+    return bestOfFirst(network, list, list.count, position, mover);
+}
+
+JudgedPlay bestPlayOfRoll(const NeuralNetwork& network, const PlayList& list,
+                          BoardPosition& position, int mover, int die1, int die2) {
+    const bool listedTwice = die1 == die2 && list.count >= 2 && list.count % 2 == 0;
+    return bestOfFirst(network, list, listedTwice ? list.count / 2 : list.count, position, mover);
+}
+
+const std::array<WeightedRoll, 21>& distinctRolls() {
+    static const std::array<WeightedRoll, 21> rolls = [] {
+        std::array<WeightedRoll, 21> made{};
+        std::size_t at = 0;
+        for (int die1 = 1; die1 <= 6; ++die1) {
+            for (int die2 = 1; die2 <= die1; ++die2) {
+                made[at++] = {die1, die2, die1 == die2 ? 1 : 2};
+            }
+        }
+        return made;
+    }();
+    return rolls;
+}
+
+OutcomeChances chancesOneRollAhead(const NeuralNetwork& network, BoardPosition& position,
+                                   int sideToMove, PlayList& list) {
+    std::array<float, kOutcomeCount> sums{};
+    for (const WeightedRoll& roll : distinctRolls()) {
+        generatePlays(list, position, sideToMove, roll.die1, roll.die2);
+        OutcomeChances chances;
+        if (list.count == 0) {
+            chances = chancesAfterPlay(network, position, sideToMove);
+        } else {
+            chances =
+                bestPlayOfRoll(network, list, position, sideToMove, roll.die1, roll.die2).chances;
+        }
+        for (int k = 0; k < kOutcomeCount; ++k) {
+            sums[static_cast<std::size_t>(k)] +=
+                static_cast<float>(roll.weight) * chances[static_cast<std::size_t>(k)];
+        }
+    }
+    OutcomeChances average;
+    for (int k = 0; k < kOutcomeCount; ++k) {
+        average[static_cast<std::size_t>(k)] = sums[static_cast<std::size_t>(k)] / 36.0f;
+    }
+    return average;
+}
+
+} // namespace vh

@@ -1,0 +1,132 @@
+#include "neural/weights_file.h"
+
+#include "platform/atomic_file.h"
+#include "platform/binary_io.h"
+#include "platform/file_bytes.h"
+
+#include <array>
+#include <bit>
+#include <cmath>
+
+namespace vh {
+namespace {
+
+constexpr std::size_t kHeaderBytes = 6 * 4;
+constexpr std::size_t kChecksumBytes = 4;
+// The largest network's parameters and the header: no sound file is larger.
+constexpr std::size_t kMaxFileBytes =
+    kHeaderBytes + kChecksumBytes +
+    4 * ((std::size_t{kInputCount} + 1 + kOutcomeCount) * NeuralNetwork::kMaxHiddenUnits +
+         kOutcomeCount);
+
+std::uint32_t crc32(std::span<const std::byte> bytes) {
+    static const std::array<std::uint32_t, 256> table = [] {
+        std::array<std::uint32_t, 256> made{};
+        for (std::uint32_t n = 0; n < 256; ++n) {
+            std::uint32_t c = n;
+            for (int bit = 0; bit < 8; ++bit) {
+                c = (c & 1u) != 0 ? 0xEDB88320u ^ (c >> 1) : c >> 1;
+            }
+            made[n] = c;
+        }
+        return made;
+    }();
+    std::uint32_t crc = 0xFFFFFFFFu;
+    for (const std::byte b : bytes) {
+        crc = table[(crc ^ static_cast<std::uint32_t>(b)) & 0xFFu] ^ (crc >> 8);
+    }
+    return crc ^ 0xFFFFFFFFu;
+}
+
+} // namespace
+
+std::vector<std::byte> weightsFileBytes(const TrainedNetwork& trained) {
+    BinaryWriter out;
+    out.writeUInt32(kWeightsMagic);
+    out.writeUInt32(kWeightsVersion);
+    out.writeUInt32(kInputCount);
+    out.writeUInt32(static_cast<std::uint32_t>(trained.network.hiddenUnits()));
+    out.writeUInt32(kOutcomeCount);
+    out.writeUInt32(trained.gamesTrained);
+    for (const float value : trained.network.parameters()) {
+        out.writeUInt32(std::bit_cast<std::uint32_t>(value));
+    }
+    out.writeUInt32(crc32(out.bytes()));
+    return out.take();
+}
+
+std::optional<TrainedNetwork> networkFromBytes(std::span<const std::byte> bytes,
+                                               std::string& error) {
+    BinaryReader in(bytes);
+    std::array<std::uint32_t, 6> header{};
+    for (std::uint32_t& field : header) {
+        in.readUInt32(field);
+    }
+    const auto [magic, version, inputs, hidden, outputs, games] = header;
+    if (in.failed()) {
+        error = "it is too short";
+        return std::nullopt;
+    }
+    if (magic != kWeightsMagic) {
+        error = "it is not a weights file";
+        return std::nullopt;
+    }
+    if (version != kWeightsVersion) {
+        error = "its version " + std::to_string(version) + " is not known";
+        return std::nullopt;
+    }
+    if (inputs != kInputCount || outputs != kOutcomeCount || hidden < 1 ||
+        hidden > NeuralNetwork::kMaxHiddenUnits) {
+        error = "its network sizes (" + std::to_string(inputs) + ", " + std::to_string(hidden) +
+                ", " + std::to_string(outputs) + ") do not fit";
+        return std::nullopt;
+    }
+    TrainedNetwork trained{NeuralNetwork(static_cast<int>(hidden)), games};
+    const std::size_t expected =
+        kHeaderBytes + 4 * trained.network.parameterCount() + kChecksumBytes;
+    if (bytes.size() != expected) {
+        error = "it holds " + std::to_string(bytes.size()) + " bytes instead of " +
+                std::to_string(expected);
+        return std::nullopt;
+    }
+    for (float& value : trained.network.parameters()) {
+        std::uint32_t bits = 0;
+        in.readUInt32(bits);
+        value = std::bit_cast<float>(bits);
+    }
+    std::uint32_t checksum = 0;
+    in.readUInt32(checksum);
+    if (in.failed() || checksum != crc32(bytes.first(expected - kChecksumBytes))) {
+        error = "its checksum does not match";
+        return std::nullopt;
+    }
+    for (const float value : trained.network.parameters()) {
+        if (!std::isfinite(value)) {
+            error = "it holds a weight that is not a number";
+            return std::nullopt;
+        }
+    }
+    return trained;
+}
+
+bool writeWeightsFile(const std::filesystem::path& path, const TrainedNetwork& trained,
+                      std::string& error) {
+    const std::vector<std::byte> bytes = weightsFileBytes(trained);
+    return writeFileAtomically(path, bytes, &error);
+}
+
+std::optional<TrainedNetwork> readWeightsFile(const std::filesystem::path& path,
+                                              std::string& error) {
+    const FileBytes file = readFileBytes(path, kMaxFileBytes);
+    if (file.status == FileReadStatus::Missing) {
+        error = "it is missing";
+        return std::nullopt;
+    }
+    if (file.status != FileReadStatus::Read) {
+        error = "it cannot be read (" + file.error + ")";
+        return std::nullopt;
+    }
+    return networkFromBytes(file.bytes, error);
+}
+
+} // namespace vh

@@ -1,0 +1,59 @@
+#include "players/champion_file.h"
+
+#include "platform/file_bytes.h"
+#include "platform/program_directory.h"
+#include "players/roster_file.h"
+
+#include <algorithm>
+
+namespace vh {
+namespace {
+
+constexpr std::size_t kMaxChampionFileBytes = 1 << 16;
+// A profile is whole once its description line has been read.
+constexpr int kProfileLines = 7;
+
+} // namespace
+
+std::filesystem::path championFilePath() {
+    return programPath("Data/Champion.dat");
+}
+
+std::filesystem::path championWeightsPath() {
+    return programPath("Data/Champion.weights");
+}
+
+std::optional<ComputerProfile> readChampionFile(const std::filesystem::path& path) {
+    const FileBytes file = readFileBytes(path, kMaxChampionFileBytes);
+    if (file.status != FileReadStatus::Read) {
+        return std::nullopt;
+    }
+    const std::string_view text(reinterpret_cast<const char*>(file.bytes.data()),
+                                file.bytes.size());
+    // The roster's reader, for the first of its profiles.
+    Roster profiles;
+    if (parseRoster(text, profiles) < kProfileLines || profiles.front().name.empty()) {
+        return std::nullopt;
+    }
+    return std::move(profiles.front());
+}
+
+std::optional<ComputerProfile> loadChampion() {
+    std::optional<ComputerProfile> champion = readChampionFile(championFilePath());
+    if (champion) {
+        if (const auto path = computerPicturePath(champion->name)) {
+            champion->picture.Load(*path);
+        }
+    }
+    return champion;
+}
+
+bool playsAsChampion(const Roster& roster, const ComputerProfile& champion,
+                     std::string_view playerName) {
+    const bool rosterMatch = std::any_of(roster.begin(), roster.end(), [&](const auto& profile) {
+        return profile.name.find(playerName) != std::string::npos;
+    });
+    return !rosterMatch && champion.name.find(playerName) != std::string::npos;
+}
+
+} // namespace vh

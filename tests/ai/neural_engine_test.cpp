@@ -1,0 +1,188 @@
+#include "ai/neural_engine.h"
+#include "neural/weights_file.h"
+#include "platform/seeded_stream.h"
+#include "platform/worker_thread.h"
+#include "rules/play_notation.h"
+#include "rules/side.h"
+#include "tests/support/random_positions.h"
+
+#include <chrono>
+#include <gtest/gtest.h>
+#include <thread>
+
+namespace vh {
+namespace {
+
+std::shared_ptr<const NeuralNetwork> randomNetwork(int hidden, std::uint64_t seed) {
+    auto network = std::make_shared<NeuralNetwork>(hidden);
+    SeededStream stream(seed);
+    for (float& weight : network->parameters()) {
+        weight = stream.symmetric(0.5f);
+    }
+    return network;
+}
+
+std::shared_ptr<const NeuralNetwork> shippedNetwork() {
+    std::string error;
+    auto trained = readWeightsFile(
+        std::filesystem::path(VARNHOLT_PROGRAM_DIR) / "Data/Champion.weights", error);
+    EXPECT_TRUE(trained.has_value()) << error;
+    return std::make_shared<const NeuralNetwork>(trained ? std::move(trained->network)
+                                                         : NeuralNetwork(1));
+}
+
+BoardRecord boardFor(const RollCase& c) {
+    BoardRecord board;
+    board.position = c.position;
+    board.die1 = c.die1;
+    board.die2 = c.die2;
+    return board;
+}
+
+class NeuralEngineTest : public testing::Test {
+protected:
+    bool isGenerated(const RollCase& c, const Play& play) {
+        BoardPosition position = c.position;
+        generatePlays(*list_, position, c.side, c.die1, c.die2);
+        if (list_->count == 0) {
+            return play.count == 0;
+        }
+        return std::any_of(list_->begin(), list_->end(),
+                           [&](const Play& generated) { return samePlay(generated, play); });
+    }
+
+    std::unique_ptr<PlayList> list_ = std::make_unique<PlayList>();
+    std::unique_ptr<NeuralWorkspace> workspace_ = makeNeuralWorkspace();
+};
+
+TEST_F(NeuralEngineTest, EveryChosenPlayIsAGeneratedPlay) {
+    const auto network = randomNetwork(6, 1);
+    int index = 0;
+    int differ = 0;
+    for (const RollCase& c : test::randomCases(2000, 31)) {
+        NeuralEngine zero(network, 0, boardFor(c), c.side, 60000, workspace_.get());
+        zero.run();
+        ASSERT_TRUE(isGenerated(c, zero.result())) << formatPlay(zero.result());
+        if (index++ % 15 == 0) {
+            NeuralEngine one(network, 1, boardFor(c), c.side, 60000, workspace_.get());
+            one.run();
+            ASSERT_TRUE(isGenerated(c, one.result())) << formatPlay(one.result());
+            differ += samePlay(zero.result(), one.result()) ? 0 : 1;
+        }
+    }
+    EXPECT_GT(differ, 0) << "looking a roll ahead must matter somewhere";
+}
+
+TEST_F(NeuralEngineTest, StopFromAnotherThreadReturnsALegalPlayAtOnce) {
+    const auto network = shippedNetwork();
+    int index = 0;
+    for (const RollCase& c : test::randomCases(40, 77)) {
+        if (c.die1 != c.die2 && index++ % 2 == 0) {
+            continue; // doubles keep a search busiest
+        }
+        NeuralEngine engine(network, 1, boardFor(c), c.side, 60000, workspace_.get());
+        WorkerThread worker;
+        worker.start([&engine] { engine.run(); }, WorkerThread::kSearchStackSize);
+        std::this_thread::sleep_for(std::chrono::microseconds(300 * (index % 7)));
+        const auto stopped = std::chrono::steady_clock::now();
+        engine.stop();
+        while (!worker.finished()) {
+            ASSERT_LT(std::chrono::steady_clock::now() - stopped, std::chrono::milliseconds(500));
+            std::this_thread::yield();
+        }
+        worker.join();
+        ASSERT_TRUE(isGenerated(c, engine.result())) << formatPlay(engine.result());
+    }
+    // Stopped before it ran, and with no time at all.
+    const RollCase start{[] {
+                             BoardPosition position;
+                             setStartPosition(position);
+                             return position;
+                         }(),
+                         PLAYER_TWO, 4, 4};
+    NeuralEngine stopped(network, 1, boardFor(start), start.side, 60000, workspace_.get());
+    stopped.stop();
+    stopped.run();
+    EXPECT_TRUE(isGenerated(start, stopped.result()));
+    EXPECT_GT(stopped.result().count, 0);
+    NeuralEngine late(network, 1, boardFor(start), start.side, 0, workspace_.get());
+    late.run();
+    EXPECT_TRUE(isGenerated(start, late.result()));
+}
+
+TEST_F(NeuralEngineTest, CubeDecisionsOnPositionsDecidedByTheRace) {
+    const auto network = shippedNetwork();
+    enum class Doubler { Doubles, Cashes, PlaysOn };
+    const struct {
+        const char* what;
+        std::array<int, kEntryCount> counts;
+        int doubler;
+        Doubler decision; // Cashes: doubles, or is too good to double
+        bool takes;
+    } cases[] = {
+        // Side 0 bears off its last two checkers with any roll.
+        {"a certain win doubles and is passed",
+         {2, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -5, -5, -3, 0, 0, 13, 2},
+         PLAYER_ONE,
+         Doubler::Doubles,
+         false},
+        // Side 1 needs one or two rolls, side 0 at least four.
+        {"a lost race is dropped",
+         {0, 0, 0, 0, 0, 10, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -3, 0, 0, 5, 12},
+         PLAYER_TWO,
+         Doubler::Cashes,
+         false},
+        {"the start is no double",
+         {-2, 0, 0, 0, 0, 5, 0, 3, 0, 0, 0, -5, 5, 0, 0, 0, -3, 0, -5, 0, 0, 0, 0, 2, 0, 0, 0, 0},
+         PLAYER_ONE,
+         Doubler::PlaysOn,
+         true},
+    };
+    for (const auto& c : cases) {
+        BoardRecord board;
+        board.position = positionFromSignedCounts(c.counts);
+        const NeuralEngine doubler(network, 1, board, c.doubler, 1000, workspace_.get());
+        const NeuralEngine taker(network, 1, board, otherSide(c.doubler), 1000, workspace_.get());
+        const CubeDecision decision = doubler.cubeDecisionFor(board.position, c.doubler);
+        EXPECT_EQ(doubler.shouldOfferDouble(board.position), decision.shouldDouble) << c.what;
+        switch (c.decision) {
+        case Doubler::Doubles:
+            EXPECT_TRUE(decision.shouldDouble) << c.what;
+            break;
+        case Doubler::Cashes:
+            EXPECT_TRUE(decision.shouldDouble || decision.tooGood) << c.what;
+            break;
+        case Doubler::PlaysOn:
+            EXPECT_FALSE(decision.shouldDouble || decision.tooGood) << c.what;
+            break;
+        }
+        EXPECT_EQ(taker.acceptDouble(board.position), c.takes) << c.what;
+    }
+}
+
+TEST_F(NeuralEngineTest, RankListsEachResultingPositionOnceBestFirst) {
+    const auto network = shippedNetwork();
+    BoardRecord board;
+    setUpStartPosition(board);
+    board.die1 = 3;
+    board.die2 = 1;
+    NeuralEngine engine(network, 0, board, PLAYER_ONE, 60000, workspace_.get());
+    const auto ranked = engine.rankAllPlays();
+    engine.run();
+    ASSERT_FALSE(ranked.empty());
+    EXPECT_TRUE(samePlay(ranked.front().first, engine.result()));
+    for (std::size_t i = 0; i < ranked.size(); ++i) {
+        BoardPosition a = board.position;
+        applyPlay(ranked[i].first, a);
+        for (std::size_t j = i + 1; j < ranked.size(); ++j) {
+            EXPECT_GE(ranked[i].second.equity, ranked[j].second.equity);
+            BoardPosition b = board.position;
+            applyPlay(ranked[j].first, b);
+            EXPECT_FALSE(samePlacement(a, b)) << formatPlay(ranked[j].first);
+        }
+    }
+    EXPECT_EQ(formatPlay(ranked.front().first), "3:7/4 1:5/4") << "making the 5-point";
+}
+
+} // namespace
+} // namespace vh

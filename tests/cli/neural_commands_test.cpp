@@ -1,0 +1,229 @@
+#include "ai/money_game.h"
+#include "neural/encoding.h"
+#include "rules/move_generator.h"
+#include "tests/cli/cli_runner.h"
+#include "tools/varnholt-cli/notation.h"
+
+#include <cstdio>
+#include <gtest/gtest.h>
+#include <map>
+#include <sstream>
+
+namespace vh::cli {
+namespace {
+
+const std::string kWeights = std::string(VARNHOLT_PROGRAM_DIR) + "/Data/Champion.weights";
+// Side 0 blot on 10, six pips from side 1's point on 4.
+const std::string kBlotPosition = "0 0 0 0 -2 0 0 0 0 0 1 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 14 13";
+
+std::vector<std::string> withWeights(std::vector<std::string> arguments) {
+    arguments.push_back("--weights");
+    arguments.push_back(kWeights);
+    return arguments;
+}
+
+std::map<std::string, double> namedNumbers(const std::string& text) {
+    std::map<std::string, double> numbers;
+    std::istringstream lines(text);
+    std::string name;
+    double value = 0;
+    while (lines >> name >> value) {
+        numbers[name] = value;
+    }
+    return numbers;
+}
+
+std::vector<std::string> lines(const std::string& text) {
+    std::vector<std::string> result;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) {
+        result.push_back(line);
+    }
+    return result;
+}
+
+TEST(NeuralCommands, EvaluateGivesFiveChancesAndTheirEquityAlikeForTheMirror) {
+    for (const char* engine : {"neural", "neural:1"}) {
+        const Outcome outcome = run(withWeights(
+            {"evaluate", "--position", kBlotPosition, "--side", "0", "--engine", engine}));
+        ASSERT_EQ(outcome.code, 0) << outcome.err;
+        const std::map<std::string, double> n = namedNumbers(outcome.out);
+        ASSERT_EQ(n.size(), 6u) << outcome.out;
+        for (const char* chance :
+             {"win", "win-gammon", "win-backgammon", "lose-gammon", "lose-backgammon"}) {
+            EXPECT_GE(n.at(chance), 0.0) << chance;
+            EXPECT_LE(n.at(chance), 1.0) << chance;
+        }
+        EXPECT_LE(n.at("win-gammon"), n.at("win"));
+        EXPECT_LE(n.at("lose-gammon"), 1.0 - n.at("win") + 1e-4);
+        const double equity = 2 * n.at("win") - 1 + n.at("win-gammon") - n.at("lose-gammon") +
+                              n.at("win-backgammon") - n.at("lose-backgammon");
+        EXPECT_NEAR(n.at("equity"), equity, 6e-4);
+
+        const std::string mirror = formatPosition(mirroredPosition(parsePosition(kBlotPosition)));
+        const Outcome mirrored =
+            run(withWeights({"evaluate", "--position", mirror, "--side", "1", "--engine", engine}));
+        EXPECT_EQ(mirrored.out, outcome.out) << engine;
+    }
+}
+
+TEST(NeuralCommands, BadNeuralCommandLinesAreRefused) {
+    const struct {
+        std::vector<std::string> arguments;
+        std::string error;
+    } cases[] = {
+        {{"evaluate", "--position", "start", "--side", "0", "--engine", "classic:2001"},
+         "evaluate --engine takes neural"},
+        {{"evaluate", "--position", "start", "--side", "0", "--engine", "neural:2"},
+         "is not classic:STRENGTH[:A:B], neural:0 or neural:1"},
+        {{"evaluate", "--position", "start", "--side", "0", "--engine", "neural", "--weights",
+          "/nonexistent/x.weights"},
+         "cannot be used: it is missing"},
+        {{"choose", "--position", "start", "--side", "0", "--dice", "3", "1", "--engine",
+          "neural:0", "--strength", "2001"},
+         "--engine replaces --strength"},
+        {{"rank", "--position", "start", "--side", "0", "--dice", "3", "1", "--engine",
+          "classic:2001"},
+         "rank --engine takes neural:0 or neural:1"},
+        {{"match", "--a", "neural:0", "--b", "neural:1", "--games", "3"}, "games must be even"},
+        {{"match", "--a", "neural:0", "--b", "classic", "--games", "2"}, "engine 'classic'"},
+    };
+    for (const auto& c : cases) {
+        const Outcome outcome = run(c.arguments);
+        EXPECT_EQ(outcome.code, 2) << c.error;
+        EXPECT_NE(outcome.err.find(c.error), std::string::npos) << outcome.err;
+        EXPECT_EQ(outcome.out, "");
+    }
+}
+
+TEST(NeuralCommands, RankListsEveryDistinctPlayBestFirstAsChooseDoes) {
+    const BoardPosition start = parsePosition("start");
+    for (const auto& [die1, die2] : {std::pair{6, 4}, std::pair{2, 2}}) {
+        const std::vector<std::string> dice = {std::to_string(die1), std::to_string(die2)};
+        const Outcome ranked = run(withWeights(
+            {"rank", "--position", "start", "--side", "1", "--dice", dice[0], dice[1]}));
+        ASSERT_EQ(ranked.code, 0) << ranked.err;
+        const std::vector<std::string> rows = lines(ranked.out);
+
+        auto list = std::make_unique<PlayList>();
+        BoardPosition working = start;
+        generatePlays(*list, working, 1, die1, die2);
+        std::vector<BoardPosition> distinct;
+        for (const Play& play : *list) {
+            BoardPosition after = start;
+            applyPlay(play, after);
+            if (std::none_of(distinct.begin(), distinct.end(),
+                             [&](const auto& seen) { return samePlacement(seen, after); })) {
+                distinct.push_back(after);
+            }
+        }
+        ASSERT_EQ(rows.size(), distinct.size());
+        double previous = 10.0;
+        for (const std::string& row : rows) {
+            const double equity = std::stod(row.substr(0, row.find(' ')));
+            EXPECT_LE(equity, previous) << row;
+            previous = equity;
+            parsePlay(row.substr(row.find(' ') + 1), start); // throws when not a play
+        }
+        const Outcome chosen =
+            run(withWeights({"choose", "--position", "start", "--side", "1", "--dice", dice[0],
+                             dice[1], "--engine", "neural:0"}));
+        ASSERT_EQ(chosen.code, 0) << chosen.err;
+        EXPECT_EQ(lines(chosen.out).front(), rows.front().substr(rows.front().find(' ') + 1));
+        EXPECT_EQ(lines(chosen.out).at(1), "offer-double no");
+        EXPECT_EQ(lines(chosen.out).at(2), "accept-double yes");
+    }
+}
+
+struct MatchTally {
+    std::map<std::string, std::array<int, 3>> seats; // "a side 0" -> wins, gammons, backgammons
+    double ppg = 0;
+    double ci = 0;
+    int games = 0;
+};
+
+MatchTally readMatch(const std::string& out) {
+    MatchTally tally;
+    const std::vector<std::string> rows = lines(out);
+    for (const std::string& row : rows) {
+        char engine = 0;
+        int side = 0;
+        int games = 0;
+        std::array<int, 3> counts{};
+        if (std::sscanf(row.c_str(), "%c side %d games %d wins %d gammons %d backgammons %d",
+                        &engine, &side, &games, &counts[0], &counts[1], &counts[2]) == 6) {
+            tally.seats[std::string(1, engine) + " side " + std::to_string(side)] = counts;
+        }
+    }
+    // The last line, exactly: "ppg P ci C games N" with three decimals.
+    char exact[96] = "";
+    if (std::sscanf(rows.back().c_str(), "ppg %lf ci %lf games %d", &tally.ppg, &tally.ci,
+                    &tally.games) == 3) {
+        std::snprintf(exact, sizeof exact, "ppg %.3f ci %.3f games %d", tally.ppg, tally.ci,
+                      tally.games);
+    }
+    EXPECT_EQ(rows.back(), exact);
+    return tally;
+}
+
+TEST(NeuralCommands, MatchSwapsSeatsOverTheSameDice) {
+    const Outcome outcome = run(withWeights(
+        {"match", "--a", "neural:0", "--b", "neural:0", "--games", "16", "--seed", "4"}));
+    ASSERT_EQ(outcome.code, 0) << outcome.err;
+    const MatchTally tally = readMatch(outcome.out);
+    // The same engine on both seats plays each dice sequence the same way twice.
+    EXPECT_EQ(tally.ppg, 0.0);
+    EXPECT_EQ(tally.ci, 0.0);
+    EXPECT_EQ(tally.games, 16);
+    EXPECT_EQ(tally.seats.at("a side 0"), tally.seats.at("b side 0"));
+    EXPECT_EQ(tally.seats.at("a side 1"), tally.seats.at("b side 1"));
+}
+
+TEST(NeuralCommands, MatchCountsGammonsAndBackgammonsAndTheCube) {
+    const Outcome plain = run(
+        {"match", "--a", "classic:1001", "--b", "classic:2001", "--games", "30", "--seed", "9"});
+    ASSERT_EQ(plain.code, 0) << plain.err;
+    const MatchTally tally = readMatch(plain.out);
+    // Without the cube a single game counts 1, a gammon 2, a backgammon 3.
+    const auto points = [&](const char* engine) {
+        int total = 0;
+        for (const char* side : {" side 0", " side 1"}) {
+            const auto& c = tally.seats.at(std::string(engine) + side);
+            total += c[0] + c[1] + 2 * c[2];
+        }
+        return total;
+    };
+    EXPECT_GT(tally.seats.at("b side 0")[1] + tally.seats.at("b side 1")[1], 0) << "gammons";
+    EXPECT_NEAR(tally.ppg * tally.games, points("a") - points("b"), 0.02 * tally.games);
+    EXPECT_LT(tally.ppg, 0.0);
+
+    // An engine that always doubles against one that always passes: one point a game.
+    for (const bool doublerIsA : {true, false}) {
+        const std::string doubler = "classic:2001:-1000:0";
+        const std::string passer = "classic:2001:1000:0";
+        const Outcome cubed = run({"match", "--a", doublerIsA ? doubler : passer, "--b",
+                                   doublerIsA ? passer : doubler, "--games", "6", "--cube"});
+        ASSERT_EQ(cubed.code, 0) << cubed.err;
+        const MatchTally withCube = readMatch(cubed.out);
+        EXPECT_EQ(withCube.ppg, doublerIsA ? 1.0 : -1.0) << cubed.out;
+        EXPECT_EQ(withCube.seats.at(doublerIsA ? "a side 0" : "b side 0")[0], 3);
+        EXPECT_EQ(withCube.seats.at(doublerIsA ? "a side 1" : "b side 1")[1], 0);
+    }
+}
+
+TEST(MoneyGame, PointsAreTheCubeTimesTheKindOfWin) {
+    const struct {
+        MoneyGameResult result;
+        std::int64_t points;
+    } cases[] = {
+        {{0, ResultKind::Single, 1, false, 20}, 1},     {{1, ResultKind::Gammon, 1, false, 20}, 2},
+        {{0, ResultKind::Backgammon, 2, false, 20}, 6}, {{1, ResultKind::Gammon, 4, false, 20}, 8},
+        {{0, ResultKind::Single, 8, true, 20}, 8},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(c.result.points(), c.points);
+    }
+}
+
+} // namespace
+} // namespace vh::cli

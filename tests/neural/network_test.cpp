@@ -1,0 +1,117 @@
+#include "neural/cube_decision.h"
+#include "neural/network.h"
+#include "neural/network_play.h"
+#include "platform/seeded_stream.h"
+#include "tests/support/random_positions.h"
+
+#include <cmath>
+#include <gtest/gtest.h>
+
+namespace vh {
+namespace {
+
+// The network worked out densely over every input, in double precision.
+OutcomeChances denseReference(const NeuralNetwork& network, const NetworkInputs& inputs) {
+    std::vector<double> x(kInputCount, 0.0);
+    for (int i = 0; i < inputs.count; ++i) {
+        x[inputs.index[static_cast<std::size_t>(i)]] = inputs.value[static_cast<std::size_t>(i)];
+    }
+    const auto h = static_cast<std::size_t>(network.hiddenUnits());
+    const std::span<const float> p = network.parameters();
+    std::vector<double> hidden(h);
+    for (std::size_t j = 0; j < h; ++j) {
+        double sum = p[network.hiddenBiasOffset() + j];
+        for (std::size_t i = 0; i < kInputCount; ++i) {
+            sum += x[i] * p[i * h + j];
+        }
+        hidden[j] = 1.0 / (1.0 + std::exp(-sum));
+    }
+    OutcomeChances out;
+    for (std::size_t k = 0; k < kOutcomeCount; ++k) {
+        double sum = p[network.outputBiasOffset() + k];
+        for (std::size_t j = 0; j < h; ++j) {
+            sum += hidden[j] * p[network.outputWeightOffset() + k * h + j];
+        }
+        out[k] = static_cast<float>(1.0 / (1.0 + std::exp(-sum)));
+    }
+    return out;
+}
+
+TEST(Network, SparseEvaluationEqualsTheDenseSum) {
+    for (const int hidden : {1, 13, 96}) {
+        NeuralNetwork network(hidden);
+        SeededStream stream(static_cast<std::uint64_t>(hidden));
+        for (float& weight : network.parameters()) {
+            weight = stream.symmetric(0.4f);
+        }
+        NetworkInputs inputs;
+        int index = 0;
+        for (const RollCase& c : test::randomCases(300, 4)) {
+            encodePosition(c.position, index++ % 2, inputs);
+            const OutcomeChances fast = network.evaluate(inputs);
+            const OutcomeChances reference = denseReference(network, inputs);
+            for (std::size_t k = 0; k < kOutcomeCount; ++k) {
+                ASSERT_NEAR(fast[k], reference[k], 2e-5) << "hidden " << hidden << " output " << k;
+            }
+        }
+    }
+}
+
+TEST(Network, FinishedGamesGetTheirCertainResult) {
+    const NeuralNetwork network(3); // every output 0.5 on its own
+    // Side 0 has borne off all; side 1 still has a checker on side 0's home board.
+    BoardPosition position = positionFromSignedCounts(
+        {-1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 15, 14});
+    EXPECT_EQ(chancesOnRoll(network, position, 1), (OutcomeChances{0, 0, 0, 1, 1}));
+    EXPECT_EQ(chancesAfterPlay(network, position, 0), (OutcomeChances{1, 1, 1, 0, 0}));
+    position[0] = {0, kNoOwner};
+    position[OFF_TWO].count = 15;
+    position[OFF_ONE].count = 14;
+    position[3] = {1, 0};
+    EXPECT_EQ(chancesOnRoll(network, position, 0), (OutcomeChances{0, 0, 0, 0, 0}))
+        << "a single game lost";
+}
+
+TEST(CubeDecision, LiveCubeThresholdsOnHandCheckedChances) {
+    const struct {
+        const char* what;
+        OutcomeChances chances;
+        bool centred;
+        bool doubles;
+        bool takes;
+        bool tooGood;
+    } cases[] = {
+        {"even game", {0.5f, 0, 0, 0, 0}, true, false, true, false},
+        {"a sure single win is cashed", {1, 0, 0, 0, 0}, true, true, false, false},
+        {"a sure gammon is played out", {1, 1, 0, 0, 0}, true, false, false, true},
+        {"70 % without gammons: doubled and taken", {0.7f, 0, 0, 0, 0}, true, true, true, false},
+        {"84 % without gammons: doubled and passed", {0.84f, 0, 0, 0, 0}, true, true, false, false},
+        {"60 %: too early to double", {0.6f, 0, 0, 0, 0}, true, false, true, false},
+        {"62 % with its own cube: too early", {0.62f, 0, 0, 0, 0}, false, false, true, false},
+        {"90 % with many gammons: too good", {0.9f, 0.6f, 0, 0, 0}, true, false, false, true},
+    };
+    for (const auto& c : cases) {
+        const CubeDecision decision = cubeDecision(c.chances, c.centred);
+        EXPECT_EQ(decision.shouldDouble, c.doubles) << c.what;
+        EXPECT_EQ(decision.shouldTake, c.takes) << c.what;
+        EXPECT_EQ(decision.tooGood, c.tooGood) << c.what;
+    }
+}
+
+TEST(CubeDecision, TakePointsFollowTheCubesLife) {
+    // Without gammons the taker needs 25 % with a dead cube and 20 % with a
+    // fully live one; Janowski's efficiency sits between.
+    const auto takes = [](float takerChance, float efficiency) {
+        return cubeDecision({1.0f - takerChance, 0, 0, 0, 0}, true, efficiency).shouldTake;
+    };
+    EXPECT_TRUE(takes(0.251f, 0.0f));
+    EXPECT_FALSE(takes(0.249f, 0.0f));
+    EXPECT_TRUE(takes(0.201f, 1.0f));
+    EXPECT_FALSE(takes(0.199f, 1.0f));
+    const float point = 0.5f / (2.0f + kCubeEfficiency / 2.0f);
+    EXPECT_TRUE(takes(point + 0.001f, kCubeEfficiency));
+    EXPECT_FALSE(takes(point - 0.001f, kCubeEfficiency));
+}
+
+} // namespace
+} // namespace vh

@@ -1,0 +1,65 @@
+#include "ai/duplicate_match.h"
+#include "neural/td_trainer.h"
+#include "neural/weights_file.h"
+
+#include <gtest/gtest.h>
+
+namespace vh {
+namespace {
+
+TrainingSettings smallRun(std::uint32_t seed) {
+    TrainingSettings settings;
+    settings.seed = seed;
+    settings.hiddenUnits = 12;
+    return settings;
+}
+
+TEST(TdTrainer, ASeededRunIsReproducedBitForBitAlsoWhenResumed) {
+    TdTrainer first(smallRun(7));
+    TdTrainer second(smallRun(7));
+    TdTrainer halfway(smallRun(7));
+    for (int game = 0; game < 200; ++game) {
+        const SelfPlayResult a = first.playGame();
+        const SelfPlayResult b = second.playGame();
+        ASSERT_EQ(a.winner, b.winner);
+        ASSERT_EQ(a.turns, b.turns);
+        if (game < 100) {
+            halfway.playGame();
+        }
+    }
+    EXPECT_EQ(first.trained().network, second.trained().network);
+    EXPECT_EQ(first.gamesPlayed(), 200u);
+    EXPECT_NE(first.trained().network, TdTrainer(smallRun(7)).trained().network) << "it learnt";
+    EXPECT_NE(first.trained().network, TdTrainer(smallRun(8)).trained().network);
+
+    // Through the weights file, as the tool resumes from its checkpoint.
+    std::string error;
+    auto checkpoint = networkFromBytes(weightsFileBytes(halfway.trained()), error);
+    ASSERT_TRUE(checkpoint.has_value()) << error;
+    TdTrainer resumed(smallRun(7), std::move(*checkpoint));
+    for (int game = 100; game < 200; ++game) {
+        resumed.playGame();
+    }
+    EXPECT_EQ(resumed.trained().network, first.trained().network);
+}
+
+TEST(TdTrainer, AShortRunBeatsTheUntrainedNetworkClearly) {
+    TdTrainer trainer(smallRun(11));
+    const auto untrained = std::make_shared<const NeuralNetwork>(trainer.trained().network);
+    while (trainer.gamesPlayed() < 800) {
+        trainer.playGame();
+    }
+    EngineChoice zeroPly;
+    zeroPly.kind = EngineChoice::Kind::Neural;
+    EngineSeat trained(zeroPly, std::make_shared<const NeuralNetwork>(trainer.trained().network));
+    EngineSeat beginner(zeroPly, untrained);
+    MatchSettings settings;
+    settings.pairs = 40;
+    settings.seed = 3;
+    const MatchReport report = playDuplicateMatch(trained, beginner, settings);
+    EXPECT_GT(report.pointsPerGame() - report.confidence95(), 1.0)
+        << report.pointsPerGame() << " +- " << report.confidence95();
+}
+
+} // namespace
+} // namespace vh

@@ -1,0 +1,88 @@
+#include "ai/duplicate_match.h"
+#include "platform/tick_count.h"
+#include "tools/varnholt-cli/arguments.h"
+#include "tools/varnholt-cli/cli_error.h"
+#include "tools/varnholt-cli/commands.h"
+#include "tools/varnholt-cli/engine_options.h"
+#include "tools/varnholt-cli/neural_options.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <ostream>
+
+namespace vh::cli {
+namespace {
+
+std::string places(double value, int decimals) {
+    char text[48];
+    std::snprintf(text, sizeof text, "%.*f", decimals, value);
+    return text;
+}
+
+double median(std::vector<double> values) {
+    if (values.empty()) {
+        return 0.0;
+    }
+    const auto middle = values.begin() + static_cast<std::ptrdiff_t>(values.size() / 2);
+    std::nth_element(values.begin(), middle, values.end());
+    return *middle;
+}
+
+} // namespace
+
+void runMatchCommand(std::span<const std::string> arguments, std::ostream& out) {
+    const Arguments options("match", arguments,
+                            {{"--a", 1},
+                             {"--b", 1},
+                             {"--games", 1},
+                             {"--seed", 1},
+                             {"--cube", 0},
+                             {"--budget-ms", 1},
+                             {"--weights", 1},
+                             {"--program-dir", 1}});
+    const EngineChoice a = parseEngineOption(options.value("--a"));
+    const EngineChoice b = parseEngineOption(options.value("--b"));
+    const auto games =
+        static_cast<int>(parseInteger(options.value("--games"), 2, 1000000, "games"));
+    if (games % 2 != 0) {
+        throw CliError("games must be even: every dice sequence is played twice");
+    }
+    MatchSettings settings;
+    settings.pairs = games / 2;
+    settings.seed = options.has("--seed") ? static_cast<std::uint64_t>(parseInteger(
+                                                options.value("--seed"), 0, 4294967295, "seed"))
+                                          : tickCount();
+    settings.cube = options.has("--cube");
+    if (options.has("--budget-ms")) {
+        settings.budgetMs = parseBudget(options.value("--budget-ms"));
+    }
+    const bool neural =
+        a.kind == EngineChoice::Kind::Neural || b.kind == EngineChoice::Kind::Neural;
+    const auto network = neural ? loadNetworkOption(options) : nullptr;
+    EngineSeat seatA(a, network);
+    EngineSeat seatB(b, network);
+    const MatchReport report = playDuplicateMatch(seatA, seatB, settings);
+
+    out << "a " << engineChoiceText(a) << '\n'
+        << "b " << engineChoiceText(b) << '\n'
+        << "seed " << settings.seed << " cube " << (settings.cube ? "yes" : "no") << '\n';
+    for (int engine = 0; engine < 2; ++engine) {
+        for (int side = 0; side < 2; ++side) {
+            const SeatRecord& seat =
+                report.seats[static_cast<std::size_t>(engine)][static_cast<std::size_t>(side)];
+            out << (engine == 0 ? "a" : "b") << " side " << side << " games " << seat.games
+                << " wins " << seat.wins << " gammons " << seat.gammons << " backgammons "
+                << seat.backgammons << '\n';
+        }
+    }
+    for (int engine = 0; engine < 2; ++engine) {
+        const std::vector<double>& times = report.decisionMs[static_cast<std::size_t>(engine)];
+        const double slowest = times.empty() ? 0.0 : *std::max_element(times.begin(), times.end());
+        out << "decision-ms " << (engine == 0 ? "a" : "b") << " median " << places(median(times), 3)
+            << " max " << places(slowest, 3) << '\n';
+    }
+    out << "ppg " << places(report.pointsPerGame(), 3) << " ci " << places(report.confidence95(), 3)
+        << " games " << report.games << '\n';
+}
+
+} // namespace vh::cli

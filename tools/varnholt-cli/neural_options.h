@@ -1,0 +1,20 @@
+#pragma once
+
+#include "ai/engine_choice.h"
+#include "neural/network.h"
+#include "tools/varnholt-cli/arguments.h"
+
+#include <memory>
+#include <string>
+
+namespace vh::cli {
+
+// An engine option's value, as parseEngineChoice reads it; a CliError otherwise.
+EngineChoice parseEngineOption(const std::string& text);
+
+// The network of --weights FILE, else of Data/Champion.weights in the
+// program directory (--program-dir DIR, else found as the other commands
+// find it). A file that cannot be used is a CliError saying why.
+std::shared_ptr<const NeuralNetwork> loadNetworkOption(const Arguments& options);
+
+} // namespace vh::cli

@@ -1,0 +1,143 @@
+// varnholt-train: TD(lambda) self-play training of the neural evaluator, and
+// the plot of its learning curve. Run ./train.sh for the shipped weights.
+
+#include "tools/varnholt-train/curve_plot.h"
+#include "tools/varnholt-train/training_run.h"
+
+#include <algorithm>
+#include <charconv>
+#include <fstream>
+#include <iostream>
+#include <iterator>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr const char* kUsage =
+    R"(usage: varnholt-train --games N --out FILE [--seed S] [--hidden H]
+                      [--lambda L] [--alpha A] [--final-alpha A] [--planned-games N]
+                      [--checkpoint FILE] [--checkpoint-every N] [--resume FILE]
+                      [--curve FILE.csv] [--measure-every N] [--measure-games N]
+       varnholt-train plot --curve FILE.csv --out FILE.svg [--title TEXT]
+
+Trains the network by self-play until it has played N games in all, writing
+a progress line every 1000 games and, every --measure-every games (10000),
+its points per game at 0 ply against classic:2001 over --measure-games
+duplicate games (500). The step size falls from --alpha to --final-alpha over
+--planned-games (N). A run resumed from its checkpoint goes on exactly as
+the first run would have.
+)";
+
+struct Options {
+    std::map<std::string, std::string> values;
+
+    bool has(const std::string& name) const { return values.count(name) != 0; }
+    const std::string& get(const std::string& name) const { return values.at(name); }
+};
+
+const std::vector<std::string> kTrainOptions = {
+    "--games",  "--out",         "--seed",          "--hidden",       "--lambda",
+    "--alpha",  "--final-alpha", "--planned-games", "--checkpoint",   "--checkpoint-every",
+    "--resume", "--curve",       "--measure-every", "--measure-games"};
+const std::vector<std::string> kPlotOptions = {"--curve", "--out", "--title"};
+
+bool parseOptions(const std::vector<std::string>& arguments, std::size_t first,
+                  const std::vector<std::string>& known, Options& options) {
+    for (std::size_t i = first; i < arguments.size(); i += 2) {
+        if (std::find(known.begin(), known.end(), arguments[i]) == known.end() ||
+            i + 1 >= arguments.size()) {
+            std::cerr << "varnholt-train: unknown or incomplete option " << arguments[i] << '\n';
+            return false;
+        }
+        options.values[arguments[i]] = arguments[i + 1];
+    }
+    return true;
+}
+
+template <typename T>
+bool parseNumber(const Options& options, const std::string& name, T& value) {
+    if (!options.has(name)) {
+        return true;
+    }
+    const std::string& text = options.get(name);
+    if constexpr (std::is_floating_point_v<T>) {
+        try {
+            std::size_t used = 0;
+            value = static_cast<T>(std::stod(text, &used));
+            return used == text.size();
+        } catch (const std::exception&) {
+            return false;
+        }
+    } else {
+        const auto [end, problem] = std::from_chars(text.data(), text.data() + text.size(), value);
+        return problem == std::errc() && end == text.data() + text.size();
+    }
+}
+
+int plot(const Options& options) {
+    if (!options.has("--curve") || !options.has("--out")) {
+        std::cerr << kUsage;
+        return 2;
+    }
+    std::ifstream in(options.get("--curve"));
+    const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    std::string error;
+    const auto points = vh::train::parseCurve(text, error);
+    if (!in || !points) {
+        std::cerr << "varnholt-train: " << options.get("--curve") << ": "
+                  << (points ? "cannot be read" : error) << '\n';
+        return 1;
+    }
+    const std::string title = options.has("--title")
+                                  ? options.get("--title")
+                                  : "Neural network at 0 ply against classic:2001";
+    std::ofstream out(options.get("--out"), std::ios::trunc);
+    out << vh::train::curveSvg(*points, title);
+    return out ? 0 : 1;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    const std::vector<std::string> arguments(argv + 1, argv + argc);
+    Options options;
+    const bool plotting = !arguments.empty() && arguments[0] == "plot";
+    if (!parseOptions(arguments, plotting ? 1 : 0, plotting ? kPlotOptions : kTrainOptions,
+                      options)) {
+        std::cerr << kUsage;
+        return 2;
+    }
+    if (plotting) {
+        return plot(options);
+    }
+    vh::train::RunSettings settings;
+    vh::TrainingSettings& training = settings.training;
+    const bool numbersRead = parseNumber(options, "--games", settings.games) &&
+                             parseNumber(options, "--seed", training.seed) &&
+                             parseNumber(options, "--hidden", training.hiddenUnits) &&
+                             parseNumber(options, "--lambda", training.lambda) &&
+                             parseNumber(options, "--alpha", training.firstLearningRate) &&
+                             parseNumber(options, "--final-alpha", training.lastLearningRate) &&
+                             parseNumber(options, "--checkpoint-every", settings.checkpointEvery) &&
+                             parseNumber(options, "--measure-every", settings.measureEvery) &&
+                             parseNumber(options, "--measure-games", settings.measureGames);
+    training.plannedGames = settings.games;
+    if (!numbersRead || !parseNumber(options, "--planned-games", training.plannedGames) ||
+        settings.games == 0 || !options.has("--out") || settings.checkpointEvery == 0) {
+        std::cerr << kUsage;
+        return 2;
+    }
+    settings.out = options.get("--out");
+    if (options.has("--resume")) {
+        settings.resume = options.get("--resume");
+    }
+    if (options.has("--checkpoint")) {
+        settings.checkpoint = options.get("--checkpoint");
+    }
+    if (options.has("--curve")) {
+        settings.curve = options.get("--curve");
+    }
+    return vh::train::runTraining(settings, std::cout) ? 0 : 1;
+}
