@@ -80,7 +80,7 @@ private:
     void soundSettings();
 
     // Runs a dialog of the program modally: the game loop waits meanwhile.
-    void runModal(QDialog& dialog);
+    int runModal(QDialog& dialog);
     // The statistics window, opened on a player or on the one last chosen.
     void showStatistics(const std::optional<std::string>& player);
     // After a dialog that may have changed the options: the window's copy is

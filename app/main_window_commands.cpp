@@ -3,7 +3,6 @@
 #include "app/help_window.h"
 #include "app/main_window.h"
 #include "app/modal_scope.h"
-#include "app/new_game_sheet.h"
 #include "app/option_sheet.h"
 #include "app/pause_around.h"
 #include "app/sound_settings_dialog.h"
@@ -121,13 +120,8 @@ void MainWindow::newGame() {
     if (!giveUpRunningGame("You're already playing a game.  Quit this game and start another?")) {
         return;
     }
-    NewGameSheet sheet(store_, this);
-    bool play = false;
-    {
-        const ModalScope modal;
-        play = sheet.exec() == QDialog::Accepted;
-    }
-    if (!play) {
+    const std::unique_ptr<OptionSheet> sheet = makeNewGameSheet(store_, this);
+    if (runModal(*sheet) != QDialog::Accepted) {
         return;
     }
     loadSettings(settings_);
@@ -227,10 +221,10 @@ void MainWindow::showAbout() {
     runModal(about);
 }
 
-void MainWindow::runModal(QDialog& dialog) {
+int MainWindow::runModal(QDialog& dialog) {
     board_->refresh(); // the notice of a game paused around the dialog
     const ModalScope modal;
-    dialog.exec();
+    return dialog.exec();
 }
 
 void MainWindow::showStatistics(const std::optional<std::string>& player) {

@@ -21,7 +21,6 @@ public:
     OptionPage(Apply apply, QWidget* parent);
 
     void apply();
-    bool wasShown() const { return shown_; }
 
 protected:
     void showEvent(QShowEvent* event) override;

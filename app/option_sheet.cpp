@@ -3,6 +3,8 @@
 #include "app/board_settings_pages.h"
 #include "app/colour_scheme_page.h"
 #include "app/option_page.h"
+#include "app/player_setup_page.h"
+#include "app/timer_setup_page.h"
 #include "app/wallpaper_page.h"
 
 #include <QDialogButtonBox>
@@ -12,12 +14,17 @@
 
 namespace vh::app {
 
-OptionSheet::OptionSheet(const QString& title, QWidget* parent) : QDialog(parent) {
+OptionSheet::OptionSheet(const QString& title, QWidget* parent, const QString& confirmText)
+    : QDialog(parent) {
     setWindowTitle(title);
     tabs_ = new QTabWidget(this);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Ok)->setObjectName("ok");
-    buttons->button(QDialogButtonBox::Ok)->setDefault(true);
+    QPushButton* ok = buttons->button(QDialogButtonBox::Ok);
+    ok->setObjectName("ok");
+    ok->setDefault(true);
+    if (!confirmText.isEmpty()) {
+        ok->setText(confirmText);
+    }
     buttons->button(QDialogButtonBox::Cancel)->setObjectName("cancel");
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(tabs_);
@@ -36,6 +43,13 @@ void OptionSheet::confirm() {
         page->apply();
     }
     accept();
+}
+
+std::unique_ptr<OptionSheet> makeNewGameSheet(PlayerStore& store, QWidget* parent) {
+    auto sheet = std::make_unique<OptionSheet>("New Game", parent, "Play");
+    sheet->addPage(new PlayerSetupPage(store, sheet->tabs()), "Player Setup");
+    sheet->addPage(new TimerSetupPage(sheet->tabs()), "Timer Setup");
+    return sheet;
 }
 
 std::unique_ptr<OptionSheet> makeBoardSettingsSheet(QWidget* parent) {

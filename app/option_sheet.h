@@ -6,6 +6,10 @@
 
 class QTabWidget;
 
+namespace vh {
+class PlayerStore;
+}
+
 namespace vh::app {
 
 class OptionPage;
@@ -16,7 +20,8 @@ class OptionSheet final : public QDialog {
     Q_OBJECT
 
 public:
-    OptionSheet(const QString& title, QWidget* parent);
+    // `confirmText` replaces "OK" on the confirming button when given.
+    OptionSheet(const QString& title, QWidget* parent, const QString& confirmText = {});
 
     void addPage(OptionPage* page, const QString& title);
     QTabWidget* tabs() const { return tabs_; }
@@ -28,6 +33,8 @@ private:
     std::vector<OptionPage*> pages_;
 };
 
+// "New Game": Player Setup and Timer Setup, confirmed with "Play".
+std::unique_ptr<OptionSheet> makeNewGameSheet(PlayerStore& store, QWidget* parent);
 // "Board Settings": Mouse Input and Animation.
 std::unique_ptr<OptionSheet> makeBoardSettingsSheet(QWidget* parent);
 // "Graphics Settings": the colour scheme ("Game") and the Wallpaper.

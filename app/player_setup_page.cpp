@@ -36,7 +36,7 @@ std::string storedText(const QString& text) {
 } // namespace
 
 PlayerSetupPage::PlayerSetupPage(PlayerStore& store, QWidget* parent)
-    : QWidget(parent), store_(store) {
+    : OptionPage(Apply::ReloadFirst, parent), store_(store) {
     auto* layout = new QVBoxLayout(this);
     static constexpr const char* kSideTitles[] = {"Player 1 (Black)", "Player 2 (White)"};
     for (int side = 0; side < 2; ++side) {
@@ -82,16 +82,8 @@ PlayerSetupPage::PlayerSetupPage(PlayerStore& store, QWidget* parent)
     connect(newPlayer, &QPushButton::clicked, this, &PlayerSetupPage::createPlayer);
 }
 
-void PlayerSetupPage::showEvent(QShowEvent* event) {
-    QWidget::showEvent(event);
-    if (!shown_) {
-        initialise();
-    }
-}
-
-void PlayerSetupPage::initialise() {
+void PlayerSetupPage::load(const GameSettings& settings) {
     initialising_ = true;
-    loadSettings(settings_);
     loadRoster(roster_);
     champion_ = loadChampion();
     store_.loadPlayers();
@@ -103,21 +95,20 @@ void PlayerSetupPage::initialise() {
     addAnonymousPlayerIfEmpty(store_);
     for (int side = 0; side < 2; ++side) {
         const auto index = static_cast<std::size_t>(side);
-        const bool computer = settings_.playerIsComputer[index] != 0;
+        const bool computer = settings.playerIsComputer[index] != 0;
         types_[index]->setCurrentIndex(computer ? 1 : 0);
         fillNames(side, computer);
         std::vector<std::string> entries;
         for (int i = 0; i < names_[index]->count(); ++i) {
             entries.push_back(storedText(names_[index]->itemText(i)));
         }
-        const int selected = entryForName(entries, settings_.playerName[index]);
+        const int selected = entryForName(entries, settings.playerName[index]);
         names_[index]->setCurrentIndex(selected);
         previews_[index]->showPlayer(computer, storedText(names_[index]->currentText()), roster_,
                                      store_, champion());
     }
-    bet_->setText(QString::number(settings_.matchBet));
+    bet_->setText(QString::number(settings.matchBet));
     initialising_ = false;
-    shown_ = true;
 }
 
 void PlayerSetupPage::fillNames(int side, bool computer) {
@@ -169,21 +160,16 @@ void PlayerSetupPage::createPlayer() {
     dialog.exec();
 }
 
-void PlayerSetupPage::apply() {
-    if (!shown_) {
-        return;
-    }
-    loadSettings(settings_);
+void PlayerSetupPage::store(GameSettings& settings) {
     for (int side = 0; side < 2; ++side) {
         const auto index = static_cast<std::size_t>(side);
         const bool computer = isComputer(side);
-        settings_.playerIsComputer[index] = computer ? 1 : 0;
+        settings.playerIsComputer[index] = computer ? 1 : 0;
         const std::string entry = storedText(names_[index]->currentText());
-        settings_.playerName[index] = computer ? chosenOpponentName(entry, roster_, champion())
-                                               : chosenPlayerName(false, entry, roster_);
+        settings.playerName[index] = computer ? chosenOpponentName(entry, roster_, champion())
+                                              : chosenPlayerName(false, entry, roster_);
     }
-    settings_.matchBet = leadingInteger(bet_->text().toStdString(), kBetLength).value_or(0);
-    saveSettings(settings_);
+    settings.matchBet = leadingInteger(bet_->text().toStdString(), kBetLength).value_or(0);
 }
 
 } // namespace vh::app

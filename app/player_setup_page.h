@@ -1,9 +1,8 @@
 #pragma once
 
+#include "app/option_page.h"
 #include "players/computer_profile.h"
-#include "settings/game_settings.h"
 
-#include <QWidget>
 #include <array>
 #include <optional>
 
@@ -20,22 +19,19 @@ class PlayerPreview;
 
 // "Player Setup": each side's player type and name with a preview of the
 // chosen player, a button to create a player, and the match bet.
-class PlayerSetupPage final : public QWidget {
+class PlayerSetupPage final : public OptionPage {
     Q_OBJECT
 
 public:
     PlayerSetupPage(PlayerStore& store, QWidget* parent);
 
-    // Writes the page's fields into Data/Settings.dat; nothing when the page
-    // was never shown.
-    void apply();
-    bool wasShown() const { return shown_; }
-
 protected:
-    void showEvent(QShowEvent* event) override;
+    // Also reads the roster and the store, and asks for a player when the
+    // store has none.
+    void load(const GameSettings& settings) override;
+    void store(GameSettings& settings) override;
 
 private:
-    void initialise();
     void fillNames(int side, bool computer);
     void typeChanged(int side);
     void nameChanged(int side);
@@ -44,14 +40,12 @@ private:
     const ComputerProfile* champion() const;
 
     PlayerStore& store_;
-    GameSettings settings_;
     Roster roster_;
     std::optional<ComputerProfile> champion_; // listed after the ten when Data/Champion.dat has one
     std::array<QComboBox*, 2> types_{};
     std::array<QComboBox*, 2> names_{};
     std::array<PlayerPreview*, 2> previews_{};
     QLineEdit* bet_ = nullptr;
-    bool shown_ = false;
     bool initialising_ = false;
 };
 

@@ -1,7 +1,6 @@
 #include "app/timer_setup_page.h"
 
 #include "settings/number_text.h"
-#include "settings/settings_file.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -22,7 +21,7 @@ std::array<std::int32_t*, 4> timeFields(GameSettings& settings) {
 
 } // namespace
 
-TimerSetupPage::TimerSetupPage(QWidget* parent) : QWidget(parent) {
+TimerSetupPage::TimerSetupPage(QWidget* parent) : OptionPage(Apply::ReloadFirst, parent) {
     useTimer_ = new QCheckBox("Use Timer", this);
     useTimer_->setObjectName("useTimer");
     static constexpr const char* kNames[] = {"initialMinutes", "initialSeconds", "perMoveMinutes",
@@ -50,22 +49,14 @@ TimerSetupPage::TimerSetupPage(QWidget* parent) : QWidget(parent) {
     connect(useTimer_, &QCheckBox::toggled, this, &TimerSetupPage::enableTimes);
 }
 
-void TimerSetupPage::showEvent(QShowEvent* event) {
-    QWidget::showEvent(event);
-    if (!shown_) {
-        initialise();
-    }
-}
-
-void TimerSetupPage::initialise() {
-    loadSettings(settings_);
-    useTimer_->setChecked(settings_.useTimer != 0);
-    const auto fields = timeFields(settings_);
+void TimerSetupPage::load(const GameSettings& settings) {
+    useTimer_->setChecked(settings.useTimer != 0);
+    GameSettings shown = settings;
+    const auto fields = timeFields(shown);
     for (std::size_t i = 0; i < times_.size(); ++i) {
         times_[i]->setText(QString::number(*fields[i]));
     }
     enableTimes();
-    shown_ = true;
 }
 
 void TimerSetupPage::enableTimes() {
@@ -74,20 +65,15 @@ void TimerSetupPage::enableTimes() {
     }
 }
 
-void TimerSetupPage::apply() {
-    if (!shown_) {
-        return;
-    }
-    loadSettings(settings_);
-    settings_.useTimer = useTimer_->isChecked() ? 1 : 0;
-    const auto fields = timeFields(settings_);
+void TimerSetupPage::store(GameSettings& settings) {
+    settings.useTimer = useTimer_->isChecked() ? 1 : 0;
+    const auto fields = timeFields(settings);
     for (std::size_t i = 0; i < times_.size(); ++i) {
         // A field without a number keeps its value.
         if (const auto value = leadingInteger(times_[i]->text().toStdString(), kTimeLength)) {
             *fields[i] = *value;
         }
     }
-    saveSettings(settings_);
 }
 
 } // namespace vh::app

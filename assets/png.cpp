@@ -1,19 +1,10 @@
 #include "assets/png.h"
 
+#include "board/png_file.h"
+
 #include <cstdint>
-#include <stb_image_write.h>
 
 namespace vh::assets {
-
-namespace {
-
-void appendBytes(void* context, void* data, int size) {
-    auto* out = static_cast<std::vector<std::byte>*>(context);
-    const auto* first = static_cast<const std::byte*>(data);
-    out->insert(out->end(), first, first + size);
-}
-
-} // namespace
 
 std::vector<std::byte> encodePngWithAlpha(const Canvas& canvas) {
     std::vector<std::uint8_t> rgba;
@@ -29,12 +20,7 @@ std::vector<std::byte> encodePngWithAlpha(const Canvas& canvas) {
             rgba.push_back(alpha);
         }
     }
-    std::vector<std::byte> out;
-    if (stbi_write_png_to_func(appendBytes, &out, canvas.width(), canvas.height(), 4, rgba.data(),
-                               canvas.width() * 4) == 0) {
-        out.clear();
-    }
-    return out;
+    return encodePngSamples(rgba, canvas.width(), canvas.height(), 4);
 }
 
 } // namespace vh::assets

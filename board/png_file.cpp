@@ -15,18 +15,25 @@ void appendBytes(void* context, void* data, int size) {
 
 } // namespace
 
-std::vector<std::byte> encodePng(const PixelImage& image) {
+std::vector<std::byte> encodePngSamples(std::span<const std::uint8_t> samples, int width,
+                                        int height, int channels) {
     std::vector<std::byte> out;
-    if (image.empty()) {
+    if (width < 1 || height < 1 ||
+        samples.size() < static_cast<std::size_t>(width) * static_cast<std::size_t>(height) *
+                             static_cast<std::size_t>(channels)) {
         return out;
     }
-    static_assert(sizeof(Rgb) == 3, "pixels are handed to the encoder as packed RGB bytes");
-    const int stride = image.width() * 3;
-    if (stbi_write_png_to_func(appendBytes, &out, image.width(), image.height(), 3,
-                               image.pixels().data(), stride) == 0) {
+    if (stbi_write_png_to_func(appendBytes, &out, width, height, channels, samples.data(),
+                               width * channels) == 0) {
         out.clear();
     }
     return out;
+}
+
+std::vector<std::byte> encodePng(const PixelImage& image) {
+    static_assert(sizeof(Rgb) == 3, "pixels are handed to the encoder as packed RGB bytes");
+    const auto* samples = reinterpret_cast<const std::uint8_t*>(image.pixels().data());
+    return encodePngSamples({samples, image.pixels().size() * 3}, image.width(), image.height(), 3);
 }
 
 bool savePngFile(const std::filesystem::path& path, const PixelImage& image, std::string* error) {

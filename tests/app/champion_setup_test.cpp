@@ -1,4 +1,4 @@
-#include "app/new_game_sheet.h"
+#include "app/option_sheet.h"
 #include "players/champion_file.h"
 #include "players/player_store.h"
 #include "settings/settings_file.h"
@@ -33,21 +33,21 @@ protected:
 TEST_F(ChampionSetupTest, TheChampionIsListedAfterTheTenAndChosenByItsName) {
     const ComputerProfile profile = readChampionFile(championFilePath()).value();
     const std::string& champion = profile.name;
-    app::NewGameSheet sheet(store_, nullptr);
-    sheet.show();
+    const auto sheet = app::makeNewGameSheet(store_, nullptr);
+    sheet->show();
     QApplication::processEvents();
-    auto* names = sheet.findChild<QComboBox*>("playerName1");
+    auto* names = sheet->findChild<QComboBox*>("playerName1");
     ASSERT_NE(names, nullptr);
     ASSERT_EQ(names->count(), 11);
     EXPECT_TRUE(names->itemText(10).startsWith(QString::fromStdString(champion + " (")));
     names->setCurrentIndex(10);
     QApplication::processEvents();
     bool described = false;
-    for (const QLabel* label : sheet.findChildren<QLabel*>()) {
+    for (const QLabel* label : sheet->findChildren<QLabel*>()) {
         described = described || label->text().toStdString() == profile.description;
     }
     EXPECT_TRUE(described) << "the preview shows the champion";
-    sheet.findChild<QPushButton*>("play")->click();
+    sheet->findChild<QPushButton*>("ok")->click();
     GameSettings written;
     loadSettings(written);
     EXPECT_EQ(written.playerName[1], champion);

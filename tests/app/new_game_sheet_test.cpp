@@ -1,5 +1,5 @@
-#include "app/new_game_sheet.h"
 #include "app/new_player_dialog.h"
+#include "app/option_sheet.h"
 #include "app/player_setup_page.h"
 #include "app/timer_setup_page.h"
 #include "players/player_store.h"
@@ -52,22 +52,22 @@ protected:
 };
 
 TEST_F(NewGameSheetTest, OpensOnTheOptionsAndPlayWritesTheShownPages) {
-    app::NewGameSheet sheet(store_, nullptr);
-    sheet.show();
+    const auto sheet = app::makeNewGameSheet(store_, nullptr);
+    sheet->show();
     QApplication::processEvents();
-    auto* name0 = child<QComboBox>(sheet, "playerName0");
-    auto* name1 = child<QComboBox>(sheet, "playerName1");
+    auto* name0 = child<QComboBox>(*sheet, "playerName0");
+    auto* name1 = child<QComboBox>(*sheet, "playerName1");
     // Loading the store reverses the file's order: Bea, Ann. "ann" selects Ann
     // without regard to case, and a name nobody has selects the first entry.
     ASSERT_EQ(name0->count(), 2);
     EXPECT_EQ(name0->currentText(), "Ann");
     EXPECT_EQ(name1->currentText(), "Bea");
 
-    child<QComboBox>(sheet, "playerType1")->setCurrentIndex(1);
+    child<QComboBox>(*sheet, "playerType1")->setCurrentIndex(1);
     ASSERT_EQ(name1->count(), 10);
     name1->setCurrentIndex(2);
-    child<QLineEdit>(sheet, "matchBet")->setText("25");
-    child<QPushButton>(sheet, "play")->click();
+    child<QLineEdit>(*sheet, "matchBet")->setText("25");
+    child<QPushButton>(*sheet, "ok")->click();
 
     const GameSettings written = stored();
     EXPECT_EQ(written.playerIsComputer, (std::array<std::int32_t, 2>{0, 1}));
@@ -89,16 +89,16 @@ TEST_F(NewGameSheetTest, TheTimerPageReadsItsNumbersAndCancelWritesNothing) {
         reset.playerName = {"ann", "Nobody"};
         reset.initialMinutes = 3;
         saveSettings(reset);
-        app::NewGameSheet sheet(store_, nullptr);
-        sheet.show();
-        child<QTabWidget>(sheet, nullptr)->setCurrentIndex(1);
+        const auto sheet = app::makeNewGameSheet(store_, nullptr);
+        sheet->show();
+        child<QTabWidget>(*sheet, nullptr)->setCurrentIndex(1);
         QApplication::processEvents();
-        auto* minutes = child<QLineEdit>(sheet, "initialMinutes");
+        auto* minutes = child<QLineEdit>(*sheet, "initialMinutes");
         EXPECT_FALSE(minutes->isEnabled());
-        child<QCheckBox>(sheet, "useTimer")->setChecked(true);
+        child<QCheckBox>(*sheet, "useTimer")->setChecked(true);
         EXPECT_TRUE(minutes->isEnabled());
         minutes->setText(c.minutes);
-        child<QPushButton>(sheet, c.play ? "play" : "cancel")->click();
+        child<QPushButton>(*sheet, c.play ? "ok" : "cancel")->click();
         EXPECT_EQ(stored().initialMinutes, c.storedMinutes) << c.minutes;
         EXPECT_EQ(stored().useTimer, c.storedUseTimer);
     }
@@ -114,11 +114,11 @@ TEST_F(NewGameSheetTest, AnEmptyStoreAsksForAPlayerAndFallsBackToAnonymous) {
             dialog->findChild<QPushButton*>("cancel")->click();
         }
     });
-    app::NewGameSheet sheet(store_, nullptr);
-    sheet.show();
+    const auto sheet = app::makeNewGameSheet(store_, nullptr);
+    sheet->show();
     QApplication::processEvents();
     EXPECT_TRUE(asked);
-    EXPECT_EQ(child<QComboBox>(sheet, "playerName0")->currentText(), "Anonymous");
+    EXPECT_EQ(child<QComboBox>(*sheet, "playerName0")->currentText(), "Anonymous");
     PlayerStore saved;
     ASSERT_EQ(saved.loadPlayers(), StoreLoad::Read);
     EXPECT_NE(saved.findPlayer("Anonymous"), nullptr);
