@@ -139,6 +139,7 @@ std::string prepareUserFolder(const fs::path& user) {
                ", could not be created (" + error.message() +
                "). The game runs, but your settings and players will not be kept.";
     }
+    removeInterruptedWrites(user);
     removeInterruptedWrites(user / "Data");
     return {};
 }

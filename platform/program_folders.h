@@ -59,8 +59,8 @@ ProgramFolders resolveProgramFolders(const FolderClues& clues);
 FolderClues currentFolderClues();
 
 // Creates the user folder with its Data/ when missing and removes what
-// interrupted saves left in Data/. Returns the message for the user when the
-// folder cannot be created, else an empty text.
+// interrupted saves left in both (saved games go to the user folder itself). Returns the message
+// for the user when the folder cannot be created, else an empty text.
 std::string prepareUserFolder(const std::filesystem::path& user);
 
 } // namespace vh

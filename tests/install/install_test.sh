@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
-# install_test.sh BUILD_DIR VERSION
+# install_test.sh BUILD_DIR VERSION BIN_DIR DATA_DIR
 # Installs the build into a temporary DESTDIR and runs the installed
-# varnholt-cli from an empty folder with a fresh HOME: it must find the roster
-# and the pictures under share/, take the user's files from the XDG data home,
+# varnholt-cli (in BIN_DIR of the prefix) from an empty folder with a fresh
+# HOME: it must find the roster and the pictures in DATA_DIR, take the user's files from the XDG data home,
 # and write nothing under the install prefix nor create anything in HOME.
 set -euo pipefail
-build=$1 version=$2
+build=$1 version=$2 bin_dir=$3 data_dir=$4
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -20,9 +20,10 @@ fail() {
 DESTDIR="$work/root" cmake --install "$build" --prefix /usr >"$work/install.out" ||
     fail "cmake --install failed"
 prefix=$work/root/usr
-share=$prefix/share/varnholt-backgammon
+bin=$prefix/$bin_dir
+share=$prefix/$data_dir
 [[ -f $share/Data/Computers.dat && -f $share/Graphics/Die1.bmp ]] ||
-    fail "the roster and the pictures should be under share/varnholt-backgammon"
+    fail "the roster and the pictures should be in $data_dir"
 for written in Settings.dat Stats.dat; do
     [[ ! -e $share/Data/$written ]] || fail "Data/$written is the user's and must not be installed"
 done
@@ -31,11 +32,11 @@ tree() { (cd "$work/root" && find . -printf '%p %s %T@\n' | sort); }
 tree >"$work/before.txt"
 mkdir "$work/home" "$work/here" "$work/out"
 cd "$work/here"
-cli() { env -u XDG_DATA_HOME HOME="$work/home" "$prefix/bin/varnholt-cli" "$@"; }
+cli() { env -u XDG_DATA_HOME HOME="$work/home" "$bin/varnholt-cli" "$@"; }
 
 [[ $(cli --version) == "varnholt-cli $version" ]] || fail "varnholt-cli --version: $(cli --version)"
-if [[ -x $prefix/bin/varnholt-backgammon ]]; then
-    [[ $("$prefix/bin/varnholt-backgammon" --version) == "varnholt-backgammon $version" ]] ||
+if [[ -x $bin/varnholt-backgammon ]]; then
+    [[ $("$bin/varnholt-backgammon" --version) == "varnholt-backgammon $version" ]] ||
         fail "varnholt-backgammon --version"
 fi
 
@@ -54,7 +55,7 @@ cli render --position start --out "$work/out/board.png" >"$work/render.out" 2>"$
 [[ ! -s $work/render.err && -s $work/out/board.png ]] || fail "render should find every picture"
 
 # XDG_DATA_HOME names the user's folder when set.
-if HOME="$work/home" XDG_DATA_HOME="$work/xdg" "$prefix/bin/varnholt-cli" stats \
+if HOME="$work/home" XDG_DATA_HOME="$work/xdg" "$bin/varnholt-cli" stats \
     >"$work/stats.out" 2>"$work/stats.err"; then
     fail "stats without a player file should fail"
 fi

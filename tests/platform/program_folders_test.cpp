@@ -88,7 +88,9 @@ TEST_F(FolderResolver, PreparingTheUserFolderCreatesItAndClearsInterruptedSaves)
     root_.write("home/.local/share/varnholt-backgammon/Data/Settings.dat.tmp-a1B2c3", "half");
     root_.write("home/.local/share/varnholt-backgammon/Data/Stats.dat.tmp-Zz9yX0", "half");
     root_.write("home/.local/share/varnholt-backgammon/Data/notes.tmp-1", "mine");
+    root_.write("home/.local/share/varnholt-backgammon/Save1.vhf.tmp-0aZ9bY", "half");
     EXPECT_EQ(prepareUserFolder(user), "");
+    EXPECT_FALSE(fs::exists(user / "Save1.vhf.tmp-0aZ9bY"));
     std::vector<std::string> left;
     for (const fs::directory_entry& entry : fs::directory_iterator(user / "Data")) {
         left.push_back(entry.path().filename().string());
