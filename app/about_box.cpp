@@ -1,7 +1,7 @@
 #include "app/about_box.h"
 
 #include "app/pictures.h"
-#include "platform/program_directory.h"
+#include "platform/program_folders.h"
 #include "platform/version.h"
 
 #include <QDesktopServices>
@@ -31,7 +31,7 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
     text->setTextInteractionFlags(Qt::TextBrowserInteraction);
     connect(text, &QLabel::linkActivated, this, [] {
         QDesktopServices::openUrl(
-            QUrl::fromLocalFile(QString::fromStdString(programPath("Data/home.html").string())));
+            QUrl::fromLocalFile(QString::fromStdString(dataPath("Data/home.html").string())));
     });
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
     buttons->button(QDialogButtonBox::Ok)->setObjectName("ok");

@@ -7,7 +7,7 @@
 #include "board/pause_notice.h"
 #include "board/wallpaper.h"
 #include "match/game_manager.h"
-#include "platform/program_directory.h"
+#include "platform/program_folders.h"
 #include "platform/random.h"
 #include "platform/sound.h"
 
@@ -108,7 +108,7 @@ QRect BoardWidget::toLogical(const Rect& pixels) const {
 }
 
 std::unique_ptr<CheckerStage> BoardWidget::makeStage(BoardRecord& board) {
-    auto view = std::make_unique<BoardView>(board, programDirectory());
+    auto view = std::make_unique<BoardView>(board, dataDirectory());
     view->attachWindow(&area_);
     view->onWindowChanged([this](const Rect& changed) { present(changed); });
     view->Layout(boardPixels());
@@ -131,7 +131,7 @@ void BoardWidget::setGame(GameManager* game) {
 
 void BoardWidget::setBackground(const GameSettings& settings) {
     background_ = settings;
-    loadWallpaper(wallpaper_, settings, programDirectory());
+    loadWallpaper(wallpaper_, settings, userThenDataDirectories());
     scaledWallpaper_ = CSurface();
     repaintAll();
 }
@@ -327,7 +327,7 @@ void BoardWidget::pressDiceCup(int side) {
     if (game_->settings().muteSounds == 0) {
         static constexpr const char* kDiceSounds[] = {"Sounds/Dice1.wav", "Sounds/Dice2.wav",
                                                       "Sounds/Dice3.wav"};
-        soundPlayer().play(programPath(kDiceSounds[nextRandom() % 3]));
+        soundPlayer().play(dataPath(kDiceSounds[nextRandom() % 3]));
     }
     // The dice show after the sound has begun; the window goes on meanwhile.
     const int generation = gameGeneration_;

@@ -1,6 +1,6 @@
 #include "app/help_window.h"
 
-#include "platform/program_directory.h"
+#include "platform/program_folders.h"
 
 #include <QShortcut>
 #include <QTextBrowser>
@@ -22,8 +22,7 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
 }
 
 void HelpWindow::showAt(const char* anchor) {
-    QUrl page =
-        QUrl::fromLocalFile(QString::fromStdString(programPath("Data/vhhelp.html").string()));
+    QUrl page = QUrl::fromLocalFile(QString::fromStdString(dataPath("Data/vhhelp.html").string()));
     if (anchor != nullptr) {
         page.setFragment(anchor);
     }

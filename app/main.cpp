@@ -5,7 +5,7 @@
 #include "app/qt_message_boxes.h"
 #include "app/qt_sound_player.h"
 #include "platform/message_box.h"
-#include "platform/program_directory.h"
+#include "platform/program_folders.h"
 #include "platform/sound.h"
 #include "platform/version.h"
 
@@ -54,10 +54,16 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName("Varnholt Backgammon");
     QApplication::setApplicationVersion(QString::fromUtf8(
         vh::programVersion().data(), static_cast<qsizetype>(vh::programVersion().size())));
-    vh::setProgramDirectory(vh::findProgramDirectory());
+    // The id of the desktop entry, so that the desktop shows its name and icon.
+    QGuiApplication::setDesktopFileName(VARNHOLT_APP_ID);
+    const vh::ProgramFolders folders = vh::resolveProgramFolders(vh::currentFolderClues());
+    vh::setProgramFolders(folders);
 
     vh::app::QtMessageBoxes messageBoxes;
     const vh::ScopedMessageBoxes installedBoxes(messageBoxes);
+    if (const std::string problem = vh::prepareUserFolder(folders.user); !problem.empty()) {
+        vh::showMessage(vh::kApplicationTitle, problem);
+    }
     vh::app::QtSoundPlayer sounds;
     vh::setSoundPlayer(&sounds);
 

@@ -8,7 +8,7 @@
 #include "app/sound_settings_dialog.h"
 #include "app/statistics_dialog.h"
 #include "platform/message_box.h"
-#include "platform/program_directory.h"
+#include "platform/program_folders.h"
 #include "settings/settings_file.h"
 
 #include <QDesktopServices>
@@ -20,8 +20,9 @@ namespace {
 
 const QString kGameFilter = "Varnholt Backgammon Files (*.vhf)";
 
-QString programFolder() {
-    return QString::fromStdString(programDirectory().string());
+// Where games are saved and opened unless the user goes elsewhere.
+QString gamesFolder() {
+    return QString::fromStdString(userDirectory().string());
 }
 
 } // namespace
@@ -168,7 +169,7 @@ void MainWindow::openGame() {
     QString file;
     {
         const ModalScope modal;
-        file = QFileDialog::getOpenFileName(this, "Open Game", programFolder(), kGameFilter);
+        file = QFileDialog::getOpenFileName(this, "Open Game", gamesFolder(), kGameFilter);
     }
     if (!file.isEmpty()) {
         openGameFile(file.toStdString());
@@ -188,7 +189,7 @@ void MainWindow::saveGame() {
     QString file;
     {
         const ModalScope modal;
-        QFileDialog dialog(this, "Save Game", programFolder(), kGameFilter);
+        QFileDialog dialog(this, "Save Game", gamesFolder(), kGameFilter);
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setDefaultSuffix("vhf");
         dialog.selectFile("Save1");
@@ -211,8 +212,7 @@ void MainWindow::showHelp(const char* anchor) {
 
 void MainWindow::openWebPage(const char* file) {
     const PauseAround pause(game_.get());
-    QDesktopServices::openUrl(
-        QUrl::fromLocalFile(QString::fromStdString(programPath(file).string())));
+    QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(dataPath(file).string())));
 }
 
 void MainWindow::showAbout() {

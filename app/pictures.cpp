@@ -2,7 +2,7 @@
 
 #include "assets/cursor_hot_spots.h"
 #include "board/surface.h"
-#include "platform/program_directory.h"
+#include "platform/program_folders.h"
 
 #include <QPixmap>
 #include <QString>
@@ -13,7 +13,7 @@ namespace {
 static_assert(sizeof(Rgb) == 3, "pixels are packed 8-bit RGB");
 
 QString programFile(const std::string& relative) {
-    return QString::fromStdString(programPath(relative).string());
+    return QString::fromStdString(dataPath(relative).string());
 }
 
 constexpr int kToolbarPictureWidth = 32;
@@ -36,7 +36,7 @@ QImage copyImage(const PixelImage& picture) {
 std::array<QImage, 8> toolbarPictures(const char* stripFile) {
     std::array<QImage, 8> pictures;
     CSurface strip;
-    strip.Load(programPath(std::string("Graphics/") + stripFile));
+    strip.Load(dataPath(std::string("Graphics/") + stripFile));
     const PixelImage& pixels = strip.picture();
     if (pixels.empty()) {
         return pictures;

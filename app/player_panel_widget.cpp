@@ -1,7 +1,7 @@
 #include "app/player_panel_widget.h"
 
 #include "app/pictures.h"
-#include "platform/program_directory.h"
+#include "platform/program_folders.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -20,7 +20,7 @@ bool sameExceptClock(const PanelContent& a, const PanelContent& b) {
 } // namespace
 
 PlayerPanelWidget::PlayerPanelWidget(QWidget* parent)
-    : QWidget(parent), view_(programPath("Graphics")) {
+    : QWidget(parent), view_(dataPath("Graphics")) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     offer_ = new QPushButton("Offer Double", this);
     offer_->setObjectName("offerDouble");

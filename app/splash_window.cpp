@@ -3,7 +3,7 @@
 #include "app/pictures.h"
 #include "board/surface.h"
 #include "board/text_style.h"
-#include "platform/program_directory.h"
+#include "platform/program_folders.h"
 #include "platform/sound.h"
 #include "platform/version.h"
 #include "settings/settings_file.h"
@@ -38,7 +38,7 @@ SplashWindow::SplashWindow()
     setWindowTitle("Varnholt Backgammon");
     setFixedSize(kWidth, kHeight);
     CSurface logo;
-    logo.Load(programPath("Graphics/Popup Logo.bmp"));
+    logo.Load(dataPath("Graphics/Popup Logo.bmp"));
     logo.Draw(picture_, 0, 0);
     drawShadowedText(picture_, {290, 78, 400, 110}, "2004 Edition", {255, 255, 0});
     drawShadowedText(picture_, {10, 450, 400, 475}, "Version " + std::string(programVersion()),
@@ -55,7 +55,7 @@ void SplashWindow::showFor(int milliseconds) {
     show();
     raise();
     if (settings.muteSounds == 0) {
-        soundPlayer().play(programPath("Sounds/Startup.wav"));
+        soundPlayer().play(dataPath("Sounds/Startup.wav"));
     }
     QEventLoop wait;
     QTimer::singleShot(milliseconds, &wait, &QEventLoop::quit);

@@ -5,7 +5,7 @@
 #include "board/wallpaper.h"
 #include "board/wallpaper_choice.h"
 #include "platform/list_text.h"
-#include "platform/program_directory.h"
+#include "platform/program_folders.h"
 
 #include <QCheckBox>
 #include <QColorDialog>
@@ -87,7 +87,7 @@ WallpaperPage::WallpaperPage(QWidget* parent) : OptionPage(Apply::ReloadFirst, p
 void WallpaperPage::load(const GameSettings& settings) {
     const QSignalBlocker quiet(files_);
     files_->clear();
-    std::vector<std::string> names = wallpaperFileNames(programDirectory());
+    std::vector<std::string> names = wallpaperFileNames(userThenDataDirectories());
     for (const std::string& name : names) {
         files_->addItem(QString::fromStdString(name));
     }
@@ -96,7 +96,7 @@ void WallpaperPage::load(const GameSettings& settings) {
     path_ = settings.wallpaperPath;
     previewMode_ = mode_;
     if (mode_ != 0) {
-        loadWallpaper(picture_, settings, programDirectory());
+        loadWallpaper(picture_, settings, userThenDataDirectories());
         if (const auto name = wallpaperListName(path_)) {
             const int row = entryBeginningWith(names, *name);
             if (row >= 0) {
@@ -113,7 +113,8 @@ void WallpaperPage::listChosen(QListWidgetItem* current, QListWidgetItem* previo
         return;
     }
     const std::string name = current->text().toStdString();
-    const std::filesystem::path file = programDirectory() / "Wallpapers" / name;
+    const std::filesystem::path file =
+        firstHolding(userThenDataDirectories(), std::filesystem::path("Wallpapers") / name);
     const std::optional<std::string> path = folderWallpaperPath(name);
     CSurface picture;
     if (path) {

@@ -2,7 +2,7 @@
 #include "board/board_layout.h"
 #include "board/board_view.h"
 #include "platform/message_box.h"
-#include "platform/program_directory.h"
+#include "platform/program_folders.h"
 
 #include <benchmark/benchmark.h>
 #include <unistd.h>

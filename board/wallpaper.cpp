@@ -1,5 +1,6 @@
 #include "board/wallpaper.h"
 
+#include "board/wallpaper_choice.h"
 #include "platform/text_encoding.h"
 
 #include <algorithm>
@@ -7,12 +8,12 @@
 namespace vh {
 
 std::optional<std::filesystem::path> wallpaperFile(const GameSettings& settings,
-                                                   const std::filesystem::path& programDirectory) {
+                                                   std::span<const std::filesystem::path> folders) {
     const std::string path = utf8FromWindows1252(settings.wallpaperPath);
-    if (settings.wallpaperMode == 1) {
+    if (settings.wallpaperMode == 1 && !folders.empty()) {
         std::string relative = path;
         std::replace(relative.begin(), relative.end(), '\\', '/');
-        return programDirectory / std::filesystem::path(relative);
+        return firstHolding(folders, relative);
     }
     if (settings.wallpaperMode == 2) {
         return std::filesystem::path(path);
@@ -21,8 +22,8 @@ std::optional<std::filesystem::path> wallpaperFile(const GameSettings& settings,
 }
 
 void loadWallpaper(CSurface& wallpaper, const GameSettings& settings,
-                   const std::filesystem::path& programDirectory) {
-    if (const auto path = wallpaperFile(settings, programDirectory)) {
+                   std::span<const std::filesystem::path> folders) {
+    if (const auto path = wallpaperFile(settings, folders)) {
         wallpaper.Load(*path);
     } else {
         wallpaper.Release();

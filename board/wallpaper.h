@@ -5,19 +5,21 @@
 
 #include <filesystem>
 #include <optional>
+#include <span>
 
 namespace vh {
 
-// The wallpaper file the option set names: mode 1 a file of the program
-// directory ("Wallpapers/..."; backslashes count as folder separators), mode
-// 2 a full path; nothing for other modes.
+// The wallpaper file the option set names: mode 1 a path relative to the
+// program's folders ("Wallpapers/..."; backslashes count as folder
+// separators), in the first of `folders` that holds it, else in the last;
+// mode 2 a full path; nothing for other modes.
 std::optional<std::filesystem::path> wallpaperFile(const GameSettings& settings,
-                                                   const std::filesystem::path& programDirectory);
+                                                   std::span<const std::filesystem::path> folders);
 
 // Loads the wallpaper the option set names (a missing file is reported by
 // the surface), or releases it when the options name none.
 void loadWallpaper(CSurface& wallpaper, const GameSettings& settings,
-                   const std::filesystem::path& programDirectory);
+                   std::span<const std::filesystem::path> folders);
 
 // The plain background colour, RGB(bgRed, bgGreen, bgBlue), each taken as a byte.
 Rgb backgroundColour(const GameSettings& settings);

@@ -4,6 +4,7 @@
 #include "platform/text_encoding.h"
 #include "settings/game_settings.h"
 
+#include <algorithm>
 #include <system_error>
 
 namespace vh {
@@ -13,18 +14,34 @@ constexpr std::string_view kFolder = "Wallpapers";
 
 } // namespace
 
-std::vector<std::string> wallpaperFileNames(const std::filesystem::path& programDirectory) {
+std::vector<std::string> wallpaperFileNames(std::span<const std::filesystem::path> folders) {
     std::vector<std::string> names;
-    std::error_code error;
-    std::filesystem::directory_iterator entries(programDirectory / kFolder, error);
-    for (; !error && entries != std::filesystem::directory_iterator(); entries.increment(error)) {
-        std::error_code kind;
-        if (!entries->is_directory(kind)) {
-            names.push_back(entries->path().filename().string());
+    for (const std::filesystem::path& folder : folders) {
+        std::error_code error;
+        std::filesystem::directory_iterator entries(folder / kFolder, error);
+        for (; !error && entries != std::filesystem::directory_iterator();
+             entries.increment(error)) {
+            std::error_code kind;
+            std::string name = entries->path().filename().string();
+            if (!entries->is_directory(kind) &&
+                std::find(names.begin(), names.end(), name) == names.end()) {
+                names.push_back(std::move(name));
+            }
         }
     }
     sortLikeAList(names);
     return names;
+}
+
+std::filesystem::path firstHolding(std::span<const std::filesystem::path> folders,
+                                   const std::filesystem::path& relative) {
+    for (const std::filesystem::path& folder : folders) {
+        std::error_code error;
+        if (std::filesystem::exists(folder / relative, error)) {
+            return folder / relative;
+        }
+    }
+    return folders.back() / relative;
 }
 
 std::optional<std::string> folderWallpaperPath(std::string_view fileName) {

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -12,9 +13,13 @@ namespace vh {
 // the file system gives them; stored paths are Windows-1252 as the options
 // hold them.
 
-// The entries of the program directory's Wallpapers folder that are not
-// folders, sorted as a list sorts them; none without the folder.
-std::vector<std::string> wallpaperFileNames(const std::filesystem::path& programDirectory);
+// The entries of the Wallpapers folders of `folders` that are not folders,
+// each name once, sorted as a list sorts them; none without the folders.
+std::vector<std::string> wallpaperFileNames(std::span<const std::filesystem::path> folders);
+
+// `relative` in the first of `folders` (not empty) that holds it, else in the last.
+std::filesystem::path firstHolding(std::span<const std::filesystem::path> folders,
+                                   const std::filesystem::path& relative);
 
 // The path stored for a file of the Wallpapers folder: "Wallpapers\" and
 // the name. Nothing when the options cannot hold it (see storedWallpaperPath).

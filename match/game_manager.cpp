@@ -6,7 +6,7 @@
 #include "match/human_player.h"
 #include "match/money.h"
 #include "platform/message_box.h"
-#include "platform/program_directory.h"
+#include "platform/program_folders.h"
 #include "platform/random.h"
 #include "platform/sound.h"
 #include "platform/tick_count.h"
@@ -315,7 +315,7 @@ void GameManager::endOnBoard(int winner) {
     const GameEndMessage message =
         boardEndMessage(winning.name(), winning.isComputer(), losing.name(), resultKind_, amount_);
     if (settings_.muteSounds == 0) {
-        soundPlayer().play(programPath(message.won ? "Sounds/Win.wav" : "Sounds/Lose.wav"));
+        soundPlayer().play(dataPath(message.won ? "Sounds/Win.wav" : "Sounds/Lose.wav"));
     }
     showMessage(message.caption, message.text);
     setState(GameState::GameOver);

@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <string_view>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -31,7 +32,48 @@ bool writeAll(int fd, std::span<const std::byte> bytes) {
     return true;
 }
 
+constexpr std::string_view kTemporaryMark = ".tmp-";
+constexpr std::size_t kTemporaryLetters = 6; // the XXXXXX mkstemp replaces
+
+// The name of what `name` is a temporary file of, or nothing.
+std::string_view temporaryFileOf(std::string_view name) {
+    const std::size_t suffix = kTemporaryMark.size() + kTemporaryLetters;
+    if (name.size() <= suffix ||
+        name.substr(name.size() - suffix, kTemporaryMark.size()) != kTemporaryMark) {
+        return {};
+    }
+    for (const char c : name.substr(name.size() - kTemporaryLetters)) {
+        const bool letter =
+            (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
+        if (!letter) {
+            return {};
+        }
+    }
+    return name.substr(0, name.size() - suffix);
+}
+
+// Removes the temporary files in `folder` of the file named `of`, or of any file when empty.
+void removeTemporaryFiles(const std::filesystem::path& folder, std::string_view of) {
+    std::error_code error;
+    std::filesystem::directory_iterator entries(folder.empty() ? "." : folder, error);
+    for (; !error && entries != std::filesystem::directory_iterator(); entries.increment(error)) {
+        const std::string name = entries->path().filename().string();
+        const std::string_view original = temporaryFileOf(name);
+        std::error_code kind;
+        if (original.empty() || (!of.empty() && original != of) ||
+            !entries->is_regular_file(kind)) {
+            continue;
+        }
+        std::error_code ignored;
+        std::filesystem::remove(entries->path(), ignored);
+    }
+}
+
 } // namespace
+
+void removeInterruptedWrites(const std::filesystem::path& folder) {
+    removeTemporaryFiles(folder, {});
+}
 
 bool writeFileAtomically(const std::filesystem::path& path, std::span<const std::byte> bytes,
                          std::string* error) {
@@ -61,6 +103,7 @@ bool writeFileAtomically(const std::filesystem::path& path, std::span<const std:
         ::unlink(pattern.c_str());
         return fail(error, "cannot replace " + path.string(), code);
     }
+    removeTemporaryFiles(path.parent_path(), path.filename().string());
     return true;
 }
 

@@ -1,7 +1,7 @@
 #include "players/player_record.h"
 
 #include "platform/binary_io.h"
-#include "platform/program_directory.h"
+#include "platform/program_folders.h"
 #include "platform/text_encoding.h"
 
 #include <algorithm>
@@ -23,7 +23,7 @@ std::filesystem::path filePathOf(std::string_view storedPath) {
 } // namespace
 
 std::filesystem::path standardPhotoPath() {
-    return programPath("Graphics/Human.bmp");
+    return dataPath("Graphics/Human.bmp");
 }
 
 void PlayerRecord::setPhoto(std::string_view path) {

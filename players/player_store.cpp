@@ -4,7 +4,7 @@
 #include "platform/binary_io.h"
 #include "platform/file_bytes.h"
 #include "platform/message_box.h"
-#include "platform/program_directory.h"
+#include "platform/program_folders.h"
 #include "players/stats_file.h"
 
 #include <algorithm>
@@ -32,7 +32,7 @@ bool renamePath(const std::filesystem::path& from, const std::filesystem::path& 
 } // namespace
 
 std::filesystem::path PlayerStore::file() const {
-    return file_ ? *file_ : programPath("Data/Stats.dat");
+    return file_ ? *file_ : userPath("Data/Stats.dat");
 }
 
 StoreLoad PlayerStore::loadPlayers() {

@@ -2,7 +2,7 @@
 
 #include "platform/binary_io.h"
 #include "platform/file_bytes.h"
-#include "platform/program_directory.h"
+#include "platform/program_folders.h"
 #include "platform/text_encoding.h"
 
 #include <algorithm>
@@ -128,7 +128,7 @@ int parseRoster(std::string_view text, Roster& roster) {
 }
 
 std::filesystem::path rosterFilePath() {
-    return programPath("Data/Computers.dat");
+    return dataPath("Data/Computers.dat");
 }
 
 std::optional<std::filesystem::path> computerPicturePath(std::string_view name) {
@@ -140,7 +140,7 @@ std::optional<std::filesystem::path> computerPicturePath(std::string_view name) 
     if (leavesFolder) {
         return std::nullopt;
     }
-    return programPath("Graphics/" + utf8FromWindows1252(name) + ".bmp");
+    return dataPath("Graphics/" + utf8FromWindows1252(name) + ".bmp");
 }
 
 bool readRosterFile(const std::filesystem::path& path, Roster& roster) {
@@ -162,7 +162,7 @@ void loadRosterPictures(Roster& roster) {
         } else {
             // Named in the box as written, but never opened.
             profile.picture.Refuse(
-                programPath("Graphics/" + utf8FromWindows1252(profile.name) + ".bmp"));
+                dataPath("Graphics/" + utf8FromWindows1252(profile.name) + ".bmp"));
         }
     }
 }

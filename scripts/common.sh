@@ -1,4 +1,4 @@
-# Shared by run.sh, test.sh and bench.sh: installs what is missing and builds.
+# Shared by run.sh, test.sh, bench.sh and package.sh: installs what is missing and builds.
 
 # Debian packages the build, the tests and the benchmarks need.
 VARNHOLT_PACKAGES=(
@@ -7,13 +7,19 @@ VARNHOLT_PACKAGES=(
     clang-format fonts-liberation2
     qt6-base-dev qt6-multimedia-dev libgl-dev
     xvfb xdotool
+    desktop-file-utils appstream libxml2-utils shared-mime-info
 )
 
-# Installs the packages that are not installed yet (apt-get, non-interactive).
+# What package.sh needs on top: dpkg-shlibdeps (dpkg-dev, file) for the
+# package's dependencies, lintian to check it.
+VARNHOLT_PACKAGING_PACKAGES=(dpkg-dev file lintian)
+
+# install_missing_packages [MORE PACKAGES...]: installs those of VARNHOLT_PACKAGES
+# and MORE that are not installed yet (apt-get, non-interactive).
 install_missing_packages() {
     local missing=()
     local package
-    for package in "${VARNHOLT_PACKAGES[@]}"; do
+    for package in "${VARNHOLT_PACKAGES[@]}" "$@"; do
         if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
             missing+=("$package")
         fi

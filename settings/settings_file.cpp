@@ -3,7 +3,7 @@
 #include "platform/atomic_file.h"
 #include "platform/binary_io.h"
 #include "platform/file_bytes.h"
-#include "platform/program_directory.h"
+#include "platform/program_folders.h"
 
 #include <system_error>
 
@@ -105,7 +105,7 @@ int decodeSettings(std::span<const std::byte> bytes, GameSettings& s) {
 }
 
 std::filesystem::path settingsFilePath() {
-    return programPath("Data/Settings.dat");
+    return userPath("Data/Settings.dat");
 }
 
 SettingsLoad loadSettingsFile(const std::filesystem::path& path, GameSettings& settings) {
@@ -113,6 +113,7 @@ SettingsLoad loadSettingsFile(const std::filesystem::path& path, GameSettings& s
     SettingsLoad load;
     if (file.status != FileReadStatus::Read) {
         settings = GameSettings{};
+        load.missing = file.status == FileReadStatus::Missing;
         load.error = file.error;
         return load;
     }

@@ -26,6 +26,7 @@ std::filesystem::path settingsFilePath();
 
 struct SettingsLoad {
     bool fileRead = false; // false: missing or unreadable, every field has its default
+    bool missing = false;  // there is no such file
     int fieldsRead = 0;
     std::string error; // why the file could not be read
 };

@@ -3,7 +3,7 @@
 #include "app/board_widget.h"
 #include "app/player_panel_widget.h"
 #include "board/board_view.h"
-#include "platform/program_directory.h"
+#include "platform/program_folders.h"
 
 #include <QAction>
 #include <QApplication>

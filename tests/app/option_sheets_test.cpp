@@ -275,5 +275,42 @@ TEST_F(WallpaperPageTest, PicturesFilesAndColoursAndWhatFailsChangesNothing) {
     }
 }
 
+// Installed, the user's own Wallpapers folder is listed with the program's;
+// a picture of the same name in the user's folder is the one shown.
+TEST_F(WallpaperPageTest, ListsTheUsersWallpapersWithTheProgramsOwn) {
+    const std::filesystem::path user = directory_ / "user";
+    setProgramFolders({directory_.path(), user});
+    std::filesystem::create_directories(user / "Wallpapers");
+    const Rgb green{0, 160, 0};
+    EXPECT_TRUE(saveBmpFile(user / "Wallpapers/Blue.bmp", PixelImage(8, 6, green)));
+    EXPECT_TRUE(savePngFile(user / "Wallpapers/mine.png", PixelImage(8, 6, kSand)));
+    GameSettings start = base_;
+    start.wallpaperMode = 1;
+    start.wallpaperPath = "Wallpapers\\Blue.bmp";
+    ASSERT_TRUE(saveSettings(start));
+
+    const std::unique_ptr<QDialog> sheet = app::makeGraphicsSettingsSheet(nullptr);
+    sheet->show();
+    sheet->findChild<QTabWidget*>()->setCurrentIndex(1);
+    QApplication::processEvents();
+    auto* list = child<QListWidget>(*sheet, "wallpaperFiles");
+    QStringList names;
+    for (int row = 0; row < list->count(); ++row) {
+        names << list->item(row)->text();
+    }
+    EXPECT_EQ(names, QStringList({"Blue.bmp", "Broken.bmp", "mine.png", "sand.png"}));
+    const auto previewColour = [&sheet] {
+        const QImage preview = child<QWidget>(*sheet, "wallpaperPreview")->grab().toImage();
+        return QColor(preview.pixel(preview.width() / 2, preview.height() / 2));
+    };
+    EXPECT_EQ(previewColour(), QColor(0, 160, 0)) << "the user's Blue.bmp";
+    list->setCurrentItem(list->findItems("mine.png", Qt::MatchExactly).front());
+    EXPECT_EQ(previewColour(), QColor(200, 180, 120));
+    child<QPushButton>(*sheet, "ok")->click();
+    EXPECT_EQ(stored().wallpaperPath, "Wallpapers\\mine.png");
+    EXPECT_TRUE(std::filesystem::exists(user / "Data/Settings.dat"));
+    EXPECT_TRUE(messages_.shown.empty());
+}
+
 } // namespace
 } // namespace vh::test

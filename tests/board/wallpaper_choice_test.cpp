@@ -2,21 +2,26 @@
 #include "settings/game_settings.h"
 #include "tests/support/temp_directory.h"
 
-#include <fstream>
 #include <gtest/gtest.h>
 
 namespace vh {
 namespace {
 
-TEST(WallpaperChoiceTest, ListsTheFilesOfTheFolderSorted) {
-    const test::TempDirectory folder("wallpapers");
-    EXPECT_TRUE(wallpaperFileNames(folder.path()).empty()) << "no Wallpapers folder";
-    std::filesystem::create_directories(folder / "Wallpapers/Old");
-    for (const char* name : {"b.bmp", "A.png", "c.JPG", "readme"}) {
-        std::ofstream(folder / "Wallpapers" / name) << "x";
+TEST(WallpaperChoiceTest, ListsTheFilesOfBothFoldersSortedAndFindsTheUsersFirst) {
+    const test::TempDirectory root("wallpapers");
+    const std::vector<std::filesystem::path> folders{root / "user", root / "data"};
+    EXPECT_TRUE(wallpaperFileNames(folders).empty()) << "no Wallpapers folder";
+    std::filesystem::create_directories(root / "data/Wallpapers/Old");
+    for (const char* name :
+         {"data/Wallpapers/b.bmp", "data/Wallpapers/A.png", "data/Wallpapers/readme",
+          "user/Wallpapers/c.JPG", "user/Wallpapers/b.bmp"}) {
+        root.write(name, "x");
     }
-    EXPECT_EQ(wallpaperFileNames(folder.path()),
+    EXPECT_EQ(wallpaperFileNames(folders),
               (std::vector<std::string>{"A.png", "b.bmp", "c.JPG", "readme"}));
+    EXPECT_EQ(firstHolding(folders, "Wallpapers/b.bmp"), root / "user/Wallpapers/b.bmp");
+    EXPECT_EQ(firstHolding(folders, "Wallpapers/A.png"), root / "data/Wallpapers/A.png");
+    EXPECT_EQ(firstHolding(folders, "Wallpapers/gone.png"), root / "data/Wallpapers/gone.png");
 }
 
 TEST(WallpaperChoiceTest, StoredPaths) {

@@ -12,6 +12,8 @@ class WallpaperTest : public testing::Test {
 protected:
     WallpaperTest() : folder_("wallpaper"), installed_(boxes_) {}
 
+    std::vector<std::filesystem::path> folders() const { return {folder_.path()}; }
+
     test::TempDirectory folder_;
     RecordingMessageBoxes boxes_;
     ScopedMessageBoxes installed_;
@@ -29,23 +31,25 @@ PixelImage numbered(int width, int height) {
 }
 
 TEST_F(WallpaperTest, FilesByMode) {
+    const std::vector<std::filesystem::path> folders{"/home/me/.local/share/vb", "/prog"};
     GameSettings settings;
     settings.wallpaperPath = "Wallpapers\\Sky.bmp";
     settings.wallpaperMode = 1;
-    EXPECT_EQ(wallpaperFile(settings, "/prog"), std::filesystem::path("/prog/Wallpapers/Sky.bmp"));
+    EXPECT_EQ(wallpaperFile(settings, folders), std::filesystem::path("/prog/Wallpapers/Sky.bmp"))
+        << "where no folder holds it: the program's own";
     settings.wallpaperMode = 2;
     settings.wallpaperPath = "/home/me/sky.bmp";
-    EXPECT_EQ(wallpaperFile(settings, "/prog"), std::filesystem::path("/home/me/sky.bmp"));
+    EXPECT_EQ(wallpaperFile(settings, folders), std::filesystem::path("/home/me/sky.bmp"));
     for (const int mode : {0, 3, -1}) {
         settings.wallpaperMode = mode;
-        EXPECT_FALSE(wallpaperFile(settings, "/prog").has_value()) << mode;
+        EXPECT_FALSE(wallpaperFile(settings, folders).has_value()) << mode;
     }
 }
 
 TEST_F(WallpaperTest, PlainColourWithoutAPicture) {
     GameSettings settings;
     CSurface wallpaper;
-    loadWallpaper(wallpaper, settings, folder_.path());
+    loadWallpaper(wallpaper, settings, folders());
     EXPECT_FALSE(wallpaper.isLoaded());
     PixelImage area(30, 20, kWhite);
     paintBackground(area, settings, wallpaper);
@@ -61,7 +65,7 @@ TEST_F(WallpaperTest, AWallpaperThatFailedToLoadGivesThePlainColour) {
     settings.bgGreen = 100;
     settings.bgBlue = 0;
     CSurface wallpaper;
-    loadWallpaper(wallpaper, settings, folder_.path());
+    loadWallpaper(wallpaper, settings, folders());
     EXPECT_EQ(boxes_.texts(), std::vector<std::string>{(folder_ / "Wallpapers/Gone.bmp").string() +
                                                        " could not be loaded!"});
     ASSERT_TRUE(wallpaper.isLoaded());
@@ -81,7 +85,7 @@ TEST_F(WallpaperTest, TilesFromTheTopLeftOrStretches) {
     settings.wallpaperMode = 1;
     settings.wallpaperPath = "Wallpapers\\Tile.bmp";
     CSurface wallpaper;
-    loadWallpaper(wallpaper, settings, folder_.path());
+    loadWallpaper(wallpaper, settings, folders());
     ASSERT_EQ(wallpaper.width(), 3);
     const PixelImage tile = numbered(3, 2);
     PixelImage area(7, 5, kWhite);

@@ -1,3 +1,4 @@
+#include "platform/version.h"
 #include "tests/cli/cli_runner.h"
 #include "tools/varnholt-cli/cli.h"
 
@@ -49,6 +50,7 @@ TEST(Cli, CommandLinesGiveTheirExactOutputAndExitCode) {
          "0 plays\n",
          ""},
         {"no command", {}, 2, "", "varnholt-cli: no command given (try --help)\n"},
+        {"version", {"--version"}, 0, "varnholt-cli " + std::string(programVersion()) + "\n", ""},
         {"unknown command",
          {"dance"},
          2,

@@ -131,7 +131,7 @@ TEST(DataCommands, SettingsPrintsEveryFieldByName) {
                            "matchBet 20\n");
 }
 
-TEST(DataCommands, SettingsNotesAShortFileAndRefusesAMissingOne) {
+TEST(DataCommands, SettingsNotesAShortFileShowsDefaultsForNoneAndRefusesAMissingNamedOne) {
     const test::TempDirectory folder("cli-settings");
     std::vector<std::byte> bytes = encodeSettings(GameSettings{});
     bytes.resize(132);
@@ -141,6 +141,16 @@ TEST(DataCommands, SettingsNotesAShortFileAndRefusesAMissingOne) {
     EXPECT_NE(outcome.out.find("matchBet 1\n"), std::string::npos);
     EXPECT_EQ(outcome.err, "varnholt-cli: note: " + (folder / "short.dat").string() +
                                " holds 19 of 32 fields; the others show their defaults\n");
+
+    // Before the first option is saved the user has no settings file.
+    folder.write("defaults.dat", encodeSettings(GameSettings{}));
+    const Outcome defaults = run({"settings", "--file", (folder / "defaults.dat").string()});
+    outcome = run({"settings"});
+    EXPECT_EQ(outcome.code, 0);
+    EXPECT_EQ(outcome.out, defaults.out);
+    EXPECT_EQ(outcome.err, "varnholt-cli: note: there is no " + settingsFilePath().string() +
+                               " yet; the defaults are shown\n");
+    EXPECT_FALSE(std::filesystem::exists(folder / "Data")) << "showing creates nothing";
 
     outcome = run({"settings", "--file", (folder / "none.dat").string()});
     EXPECT_EQ(outcome.code, 2);

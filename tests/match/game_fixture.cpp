@@ -1,6 +1,6 @@
 #include "tests/match/game_fixture.h"
 
-#include "platform/program_directory.h"
+#include "platform/program_folders.h"
 #include "rules/move_generator.h"
 
 #include <chrono>

@@ -1,5 +1,5 @@
 #include "match/money.h"
-#include "platform/program_directory.h"
+#include "platform/program_folders.h"
 #include "rules/move_generator.h"
 #include "rules/side.h"
 #include "tests/match/game_fixture.h"
@@ -66,7 +66,7 @@ void checkComputerGameEnd(const GameManager* manager, const RecordingMessageBoxe
         EXPECT_EQ(last.caption, "Match Lost!") << "two computers: the loser is told";
         EXPECT_EQ(last.text.rfind("Sorry " + manager->player(otherSide(winner))->name(), 0), 0u);
         ASSERT_EQ(sounds_.played().size(), 1u);
-        EXPECT_EQ(sounds_.played()[0], programPath("Sounds/Lose.wav"));
+        EXPECT_EQ(sounds_.played()[0], dataPath("Sounds/Lose.wav"));
     } else {
         // A double was refused: the offering side wins a single game.
         EXPECT_EQ(manager->amount(), manager->board().cubeValue * 5);
@@ -109,7 +109,7 @@ TEST_F(GameManagerTest, BearingOffTheLastCheckerWinsAGammonAndFilesIt) {
     EXPECT_EQ(messages_.texts().back(),
               "Congratulations Ann, you have won the match with a Gammon! You have won $10.");
     EXPECT_EQ(messages_.shown().back().caption, "Match Won!");
-    EXPECT_EQ(sounds_.played().back(), programPath("Sounds/Win.wav"));
+    EXPECT_EQ(sounds_.played().back(), dataPath("Sounds/Win.wav"));
 
     PlayerStore reread(directory_ / "Data/Stats.dat");
     reread.setLoadPhotos(false);

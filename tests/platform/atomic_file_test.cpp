@@ -50,6 +50,16 @@ TEST_F(AtomicFileTest, CreatesAndReplacesWholeFiles) {
     EXPECT_EQ(entriesInDirectory(), 1u) << "a temporary file was left behind";
 }
 
+TEST_F(AtomicFileTest, ASaveRemovesWhatKilledSavesOfTheSameFileLeft) {
+    const fs::path path = directory_ / "Stats.dat";
+    std::ofstream(directory_ / "Stats.dat.tmp-Ab12Cd") << "killed half-way";
+    std::ofstream(directory_ / "Settings.dat.tmp-Ab12Cd") << "another file's";
+    ASSERT_TRUE(writeFileAtomically(path, bytesOf("players")));
+    EXPECT_FALSE(fs::exists(directory_ / "Stats.dat.tmp-Ab12Cd"));
+    EXPECT_TRUE(fs::exists(directory_ / "Settings.dat.tmp-Ab12Cd"));
+    EXPECT_EQ(contents(path), "players");
+}
+
 TEST_F(AtomicFileTest, FailureReportsAndLeavesNothingBehind) {
     std::string error;
     EXPECT_FALSE(writeFileAtomically(directory_ / "missing" / "x.dat", bytesOf("data"), &error));

@@ -1,6 +1,6 @@
 #include "tests/support/temp_directory.h"
 
-#include "platform/program_directory.h"
+#include "platform/program_folders.h"
 
 #include <atomic>
 #include <fstream>
@@ -19,14 +19,14 @@ TempDirectory::TempDirectory(std::string_view tag)
     : path_(std::filesystem::temp_directory_path() /
             ("varnholt-" + std::string(tag) + "-" + std::to_string(::getpid()) + "-" +
              std::to_string(created.fetch_add(1)))),
-      previousProgramDirectory_(programDirectory()) {
+      previousFolders_{dataDirectory(), userDirectory()} {
     std::filesystem::remove_all(path_);
     std::filesystem::create_directories(path_);
     setProgramDirectory(path_);
 }
 
 TempDirectory::~TempDirectory() {
-    setProgramDirectory(previousProgramDirectory_);
+    setProgramFolders(previousFolders_);
     std::error_code ignored;
     // Folders a test made unreadable must not keep their content alive.
     std::filesystem::permissions(path_, std::filesystem::perms::owner_all,

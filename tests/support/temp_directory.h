@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/program_folders.h"
+
 #include <cstddef>
 #include <filesystem>
 #include <span>
@@ -10,7 +12,7 @@
 namespace vh::test {
 
 // A fresh folder in the system's temporary folder, removed with its content at
-// the end. While it lives it is also the program directory.
+// the end. While it lives it is also the program's data and user folder.
 class TempDirectory {
 public:
     explicit TempDirectory(std::string_view tag);
@@ -27,7 +29,7 @@ public:
 
 private:
     std::filesystem::path path_;
-    std::filesystem::path previousProgramDirectory_;
+    ProgramFolders previousFolders_;
 };
 
 std::vector<std::byte> readBytes(const std::filesystem::path& path);

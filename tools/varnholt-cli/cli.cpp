@@ -1,6 +1,7 @@
 #include "tools/varnholt-cli/cli.h"
 
 #include "platform/message_box.h"
+#include "platform/version.h"
 #include "tools/varnholt-cli/cli_error.h"
 #include "tools/varnholt-cli/commands.h"
 
@@ -12,6 +13,7 @@ namespace {
 
 constexpr const char* kUsage =
     R"(usage: varnholt-cli COMMAND [OPTIONS]
+       varnholt-cli --help | --version
 
 Commands:
   plays --position P --side S --dice D1 D2 [--used F0,F1,F2,F3]
@@ -58,19 +60,19 @@ Commands:
   open FILE
       Show what a saved game holds, or why it cannot be opened.
   stats [--file PATH]
-      List every player of the player file (default Data/Stats.dat) with
-      games, won, lost, cash and total playing time.
+      List every player of the player file (default the user's
+      Data/Stats.dat) with games, won, lost, cash and total playing time.
   settings [--file PATH]
-      List every field of the settings file (default Data/Settings.dat) as
+      List every field of the settings file (default the user's
+      Data/Settings.dat, or the defaults while there is none) as
       "name value"; texts are quoted.
   render --position P --out FILE.png [--size WxH] [--settings FILE]
          [--cube N] [--highlight LIST] [--program-dir DIR]
          [--play PLAY [--frames N]]
       Draw the board as the game window shows it (default size 1024x768, the
       window's board area) into a PNG file. Pictures come from DIR/Graphics,
-      options from --settings or DIR/Data/Settings.dat. DIR defaults to the
-      working directory when it holds Data/Computers.dat, else to the folder
-      of varnholt-cli. LIST is "L" or "L:F" entries separated by commas
+      options from --settings or DIR/Data/Settings.dat. Without DIR the
+      program's folders are used (see Folders). LIST is "L" or "L:F" entries separated by commas
       (location L gets highlight flag F, 1 green or 2 yellow, 2 by default).
       With --play the board after the play is drawn; with --frames N as well,
       N frames of the play's animation, FILE-000.png to FILE-(N-1).png.
@@ -90,6 +92,12 @@ is n checkers of side 0, -n is n checkers of side 1), the bar of side 0, the
 bar of side 1, borne off by side 0, borne off by side 1; or "start".
 Play notation: die:from/to per move, "*" after a hit; 24/25 are the bars,
 26/27 the borne-off trays; "-" is a play without moves.
+
+Folders: the working directory when it holds Data/Computers.dat, else the
+folder of varnholt-cli when that does, is the one folder for everything (a
+build). An installed varnholt-cli reads the roster, pictures and sounds from
+../share/varnholt-backgammon beside its folder and the user's files from
+$XDG_DATA_HOME/varnholt-backgammon (default ~/.local/share/varnholt-backgammon).
 )";
 
 } // namespace
@@ -107,6 +115,8 @@ int runCli(std::span<const std::string> arguments, std::ostream& out, std::ostre
     try {
         if (command == "--help" || command == "-h" || command == "help") {
             out << kUsage;
+        } else if (command == "--version") {
+            out << "varnholt-cli " << programVersion() << '\n';
         } else if (command == "plays") {
             runPlaysCommand(options, out);
         } else if (command == "selfplay") {

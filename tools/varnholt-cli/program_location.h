@@ -4,9 +4,8 @@
 
 namespace vh::cli {
 
-// Points the program directory (pictures, Data/Computers.dat) at
-// --program-dir when given; otherwise at the working directory when it holds
-// the program's data, else at the folder of the varnholt-cli executable.
+// Points both program folders at --program-dir when given; otherwise they
+// stay as the program chose them at start (see resolveProgramFolders).
 void chooseProgramDirectory(const Arguments& options);
 
 } // namespace vh::cli

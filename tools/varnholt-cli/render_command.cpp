@@ -4,7 +4,7 @@
 #include "board/move_path.h"
 #include "board/png_file.h"
 #include "board/wallpaper.h"
-#include "platform/program_directory.h"
+#include "platform/program_folders.h"
 #include "rules/board_record.h"
 #include "settings/settings_file.h"
 #include "tools/varnholt-cli/arguments.h"
@@ -141,10 +141,9 @@ void runRenderCommand(std::span<const std::string> arguments, std::ostream& out)
         parseHighlights(options.value("--highlight"), board);
     }
     chooseProgramDirectory(options);
-    const std::filesystem::path programDir = programDirectory();
     const std::filesystem::path settingsPath =
         options.has("--settings") ? std::filesystem::path(options.value("--settings"))
-                                  : programDir / "Data" / "Settings.dat";
+                                  : settingsFilePath();
     GameSettings settings;
     const SettingsLoad load = loadSettingsFile(settingsPath, settings);
     if (options.has("--settings") && !load.fileRead) {
@@ -165,12 +164,12 @@ void runRenderCommand(std::span<const std::string> arguments, std::ostream& out)
     // The window's board area: background first, then the board at its place.
     PixelImage window(size.width, size.height);
     CSurface wallpaper;
-    loadWallpaper(wallpaper, settings, programDir);
+    loadWallpaper(wallpaper, settings, userThenDataDirectories());
     paintBackground(window, settings, wallpaper);
     const auto loader = [&settingsPath](GameSettings& refreshed) {
         loadSettingsFile(settingsPath, refreshed);
     };
-    BoardView view(board, programDir, loader);
+    BoardView view(board, dataDirectory(), loader);
     view.attachWindow(&window);
     view.Layout(boardRectangle(size.width, size.height));
     if (!view.layout()) {

@@ -48,7 +48,9 @@ void runSettingsCommand(std::span<const std::string> arguments, std::ostream& ou
         options.has("--file") ? std::filesystem::path(options.value("--file")) : settingsFilePath();
     GameSettings s;
     const SettingsLoad load = loadSettingsFile(path, s);
-    if (!load.fileRead) {
+    // The program's own file is missing until the first option is saved.
+    const bool defaults = load.missing && !options.has("--file");
+    if (!load.fileRead && !defaults) {
         throw CliError("cannot read settings file '" + path.string() + "': " + load.error);
     }
     const auto line = [&out](const char* name, const std::string& value) {
@@ -89,7 +91,10 @@ void runSettingsCommand(std::span<const std::string> arguments, std::ostream& ou
     number("boardMarble", s.boardMarble);
     number("showPipNumbers", s.showPipNumbers);
     number("matchBet", s.matchBet);
-    if (load.fieldsRead < kSettingsFieldCount) {
+    if (defaults) {
+        err << "varnholt-cli: note: there is no " << path.string()
+            << " yet; the defaults are shown\n";
+    } else if (load.fieldsRead < kSettingsFieldCount) {
         err << "varnholt-cli: note: " << path.string() << " holds " << load.fieldsRead << " of "
             << kSettingsFieldCount << " fields; the others show their defaults\n";
     }
