@@ -1,7 +1,7 @@
 #include "players/champion_file.h"
 
 #include "platform/file_bytes.h"
-#include "platform/program_directory.h"
+#include "platform/program_folders.h"
 #include "players/roster_file.h"
 
 #include <algorithm>
@@ -16,11 +16,11 @@ constexpr int kProfileLines = 7;
 } // namespace
 
 std::filesystem::path championFilePath() {
-    return programPath("Data/Champion.dat");
+    return dataPath("Data/Champion.dat");
 }
 
 std::filesystem::path championWeightsPath() {
-    return programPath("Data/Champion.weights");
+    return dataPath("Data/Champion.weights");
 }
 
 std::optional<ComputerProfile> readChampionFile(const std::filesystem::path& path) {
