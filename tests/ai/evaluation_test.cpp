@@ -3,9 +3,9 @@
 #include "rules/move_generator.h"
 #include "rules/play_notation.h"
 #include "rules/side.h"
+#include "tests/support/placement.h"
 #include "tests/support/random_positions.h"
 
-#include <array>
 #include <gtest/gtest.h>
 #include <limits>
 #include <memory>
@@ -13,26 +13,11 @@
 namespace vh {
 namespace {
 
-// Signed counts as in positionFromSignedCounts: points 0..23 (+ side 0, - side
-// 1), bar 0, bar 1, off 0, off 1.
-using Counts = std::array<int, kEntryCount>;
-
-Counts withPoints(std::initializer_list<std::pair<int, int>> points, int bar0, int bar1, int off0,
-                  int off1) {
-    Counts counts{};
-    for (const auto& [point, count] : points) {
-        counts[static_cast<std::size_t>(point)] = count;
-    }
-    counts[BAR_ONE] = bar0;
-    counts[BAR_TWO] = bar1;
-    counts[OFF_ONE] = off0;
-    counts[OFF_TWO] = off1;
-    return counts;
-}
+using test::placedPosition;
 
 struct EvaluationCase {
     const char* name;
-    Counts counts;
+    const char* position;
     int side;
     std::int32_t paramB;
     Evaluation expected;
@@ -43,121 +28,55 @@ struct EvaluationCase {
 // cost of an attacking point = trunc(w(n) x L + w(n) x E), w(12) = 0.08.
 TEST(Evaluation, HandComputedPositions) {
     // Side 0 blot on 10, side 1 holds 4 (distance 6): trunc(0.47 x 14) = 6.
-    const Counts blotOnTen = withPoints({{10, 1}, {4, -2}}, 0, 0, 14, 13);
+    const char* const blotOnTen = "10=1 4=-2";
     const EvaluationCase cases[] = {
         // Pips 8 against 12; no safety once contact is over; only the judged
         // side's borne-off checkers count.
-        {"pure race for side 0", withPoints({{3, 2}, {20, -3}}, 0, 0, 13, 12), 0, 0, {4, 0, 26}, 0},
-        {"pure race for side 1",
-         withPoints({{3, 2}, {20, -3}}, 0, 0, 13, 12),
-         1,
-         0,
-         {-4, 0, 24},
-         0},
+        {"pure race for side 0", "3=2 20=-3", 0, 0, {4, 0, 26}, 0},
+        {"pure race for side 1", "3=2 20=-3", 1, 0, {-4, 0, 24}, 0},
         {"blot six pips from an attacker", blotOnTen, 0, 0, {40 - 11, 994 - 1000, 28}, 994},
-        {"the same, judged by the attacker", blotOnTen, 1, 0, {11 - 40, 1000 - 994, 26}, 1000},
         // Side 1 holds 18-23 as well: E = 7.0, trunc(0.47 x 14 + 0.47 x 7.0) = 9.
         {"closed board behind the attacker",
-         withPoints({{10, 1}, {4, -2}, {18, -2}, {19, -2}, {20, -2}, {21, -2}, {22, -2}, {23, -2}},
-                    0, 0, 14, 1),
+         "10=1 4=-2 18=-2 19=-2 20=-2 21=-2 22=-2 23=-2",
          0,
          0,
          {2 * 20 + 2 * (6 + 5 + 4 + 3 + 2 + 1) - 11, -9, 28},
          991},
-        // Attackers 1 and 6 away, three checkers on the near one: 4 + 6.
-        {"two attacking points, three checkers on one",
-         withPoints({{10, 1}, {9, -3}, {4, -2}}, 0, 0, 14, 10),
-         0,
-         0,
-         {3 * 15 + 2 * 20 - 11, -10, 28},
-         990},
         // Side 1 on the bar enters on point 3 with a 4: trunc(0.42 x 21) = 8.
-        {"side 0 blot in reach of the bar",
-         withPoints({{3, 1}}, 0, 1, 14, 14),
-         0,
-         0,
-         {24 - 4, -8, 28},
-         992},
+        {"side 0 blot in reach of the bar", "3=1 25=1", 0, 0, {24 - 4, -8, 28}, 992},
         // Beyond 11 the bar cannot reach a side 0 blot.
-        {"side 0 blot out of reach of the bar",
-         withPoints({{12, 1}}, 0, 1, 14, 14),
-         0,
-         0,
-         {24 - 13, 0, 28},
-         1000},
-        // Side 1 blot on 15 (L = 15), side 0 on 16, 20 and 23 (3 checkers):
-        // trunc(0.31 x 15) + trunc(0.42 x 15) + trunc(0.17 x 15) = 4 + 6 + 2.
-        {"side 1 blot with three attacking points",
-         withPoints({{15, -1}, {16, 2}, {20, 2}, {23, 3}}, 0, 0, 8, 14),
-         1,
-         0,
-         {2 * 17 + 2 * 21 + 3 * 24 - 9, 988 - 1000, 28},
-         988},
+        {"side 0 blot out of reach of the bar", "12=1 25=1", 0, 0, {24 - 13, 0, 28}, 1000},
         // Side 0 on the bar enters on point 20 with a 4; side 0 holds 0-2:
         // E = 1.75, trunc(0.42 x 20 + 0.42 x 1.75) = 9.
         {"side 1 blot in reach of the bar",
-         withPoints({{20, -1}, {0, 2}, {1, 2}, {2, 2}}, 1, 0, 8, 14),
+         "20=-1 0=2 1=2 2=2 24=1",
          1,
          0,
          {24 + 2 * (1 + 2 + 3) - 4, 991 - 1000, 28},
          991},
-        {"side 1 blot out of reach of the bar",
-         withPoints({{11, -1}}, 1, 0, 14, 14),
-         1,
-         0,
-         {24 - 13, 0, 28},
-         1000},
         // Board edges. Side 0 blot on point 0 (L = 24) hit only from the bar
         // with a 1: trunc(0.31 x 24) = 7.
-        {"side 0 blot on point 0", withPoints({{0, 1}}, 0, 1, 14, 14), 0, 0, {24 - 1, -7, 28}, 993},
+        {"side 0 blot on point 0", "0=1 25=1", 0, 0, {24 - 1, -7, 28}, 993},
         // Side 1 blot on point 23 (L = 23) from the bar with a 1, side 0 with
         // no home points: trunc(0.31 x 23) = 7.
-        {"side 1 blot on point 23",
-         withPoints({{23, -1}}, 1, 0, 14, 14),
-         1,
-         0,
-         {24 - 1, -7, 28},
-         993},
-        // Side 1 blot on point 0 loses nothing but the entry: side 0 holds
-        // 1-5 (E = 4.83), attackers 1-5 pips away: 1 + 1 + 1 + 2 + 2.
-        {"side 1 blot on point 0",
-         withPoints({{0, -1}, {1, 2}, {2, 2}, {3, 2}, {4, 2}, {5, 2}}, 0, 0, 5, 14),
-         1,
-         0,
-         {2 * (2 + 3 + 4 + 5 + 6) - 24, 993 - 1000, 28},
-         993},
+        {"side 1 blot on point 23", "23=-1 24=1", 1, 0, {24 - 1, -7, 28}, 993},
         // Twelve pips away: trunc(0.08 x 11 + 0.08 x 1.75) = 1 (0 with w(12) = 0).
         {"side 1 blot twelve pips from an attacker",
-         withPoints({{11, -1}, {23, 2}, {0, 2}, {1, 2}, {2, 2}}, 0, 0, 7, 14),
+         "11=-1 23=2 0=2 1=2 2=2",
          1,
          0,
          {2 * 24 + 2 * (1 + 2 + 3) - 13, -1, 28},
          999},
-        // Side 1 on the bar reaches a side 0 blot on 11 with a 12 (6-6, 4-4,
-        // 3-3): trunc(0.08 x 13) = 1.
-        {"side 0 blot twelve pips from the bar",
-         withPoints({{11, 1}}, 0, 1, 14, 14),
-         0,
-         0,
-         {24 - 12, -1, 28},
-         999},
         // evalParamB scales each side's score by 1 + B / 5.
         {"safety doubled", blotOnTen, 0, 5, {29, 1988 - 2000, 28}, 1988},
-        // 994 + (994 x -2) / 5 = 994 - 397; 1000 - 400.
-        {"safety reduced", blotOnTen, 0, -2, {29, 597 - 600, 28}, 597},
         {"safety negated", blotOnTen, 0, -10, {29, -994 + 1000, 28}, -994},
         // Blots on both sides: side 0 blot on 10 faces side 1 blot on 4, and
         // the other way round: trunc(0.47 x 14) = 6 and trunc(0.47 x 4) = 1.
-        {"blots facing each other",
-         withPoints({{10, 1}, {4, -1}}, 0, 0, 14, 14),
-         0,
-         0,
-         {20 - 11, 994 - 999, 28},
-         994},
+        {"blots facing each other", "10=1 4=-1", 0, 0, {20 - 11, 994 - 999, 28}, 994},
     };
     for (const EvaluationCase& c : cases) {
         SCOPED_TRACE(c.name);
-        const BoardPosition position = positionFromSignedCounts(c.counts);
+        const BoardPosition position = placedPosition(c.position);
         const Evaluation evaluation = evaluate(position, c.side, c.paramB);
         EXPECT_EQ(evaluation.race, c.expected.race);
         EXPECT_EQ(evaluation.safety, c.expected.safety);
@@ -171,66 +90,31 @@ TEST(Evaluation, HandComputedPositions) {
 TEST(Evaluation, ContactOverAndHomePoints) {
     const struct {
         const char* name;
-        Counts counts;
+        const char* position;
         bool contactOver;
         int homeOfSideZero;
         int homeOfSideOne;
     } cases[] = {
-        {"start position",
-         withPoints({{0, -2}, {5, 5}, {7, 3}, {11, -5}, {12, 5}, {16, -3}, {18, -5}, {23, 2}}, 0, 0,
-                    0, 0),
-         false, 1, 1},
-        {"side 1 entirely above side 0", withPoints({{5, 2}, {6, -1}, {23, -3}}, 0, 0, 13, 11),
-         true, 1, 1},
-        {"one checker passed the other", withPoints({{7, 1}, {6, -1}}, 0, 0, 14, 14), false, 0, 0},
-        {"a checker on a bar", withPoints({{1, 1}, {20, -1}}, 1, 0, 13, 14), false, 0, 0},
-        {"a checker on the other bar", withPoints({{1, 1}, {20, -1}}, 0, 1, 14, 13), false, 0, 0},
+        {"start position", "0=-2 5=5 7=3 11=-5 12=5 16=-3 18=-5 23=2", false, 1, 1},
+        {"side 1 entirely above side 0", "5=2 6=-1 23=-3", true, 1, 1},
+        {"one checker passed the other", "7=1 6=-1", false, 0, 0},
+        {"a checker on a bar", "1=1 20=-1 24=1", false, 0, 0},
+        {"a checker on the other bar", "1=1 20=-1 25=1", false, 0, 0},
         // Nothing of side 1 on the points counts as its lowest point being 0.
-        {"side 1 all borne off, side 0 on point 0", withPoints({{0, 3}}, 0, 0, 12, 15), true, 1, 0},
-        {"side 1 all borne off, side 0 on point 1", withPoints({{1, 3}}, 0, 0, 12, 15), false, 1,
-         0},
-        {"closed boards",
-         withPoints({{0, 2},
-                     {1, 2},
-                     {2, 2},
-                     {3, 2},
-                     {4, 2},
-                     {5, 5},
-                     {18, -2},
-                     {19, -2},
-                     {20, -2},
-                     {21, -2},
-                     {22, -2},
-                     {23, -5}},
-                    0, 0, 0, 0),
-         true, 6, 6},
-        {"blots are not points", withPoints({{0, 1}, {1, 2}, {22, -1}, {23, -2}}, 0, 0, 12, 12),
-         true, 1, 1},
-        {"points outside the home board do not count", withPoints({{6, 2}, {17, -2}}, 0, 0, 13, 13),
-         true, 0, 0},
+        {"side 1 all borne off, side 0 on point 0", "0=3", true, 1, 0},
+        {"side 1 all borne off, side 0 on point 1", "1=3", false, 1, 0},
+        {"closed boards", "0=2 1=2 2=2 3=2 4=2 5=5 18=-2 19=-2 20=-2 21=-2 22=-2 23=-5", true, 6,
+         6},
+        {"blots are not points", "0=1 1=2 22=-1 23=-2", true, 1, 1},
+        {"points outside the home board do not count", "6=2 17=-2", true, 0, 0},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        const BoardPosition position = positionFromSignedCounts(c.counts);
+        const BoardPosition position = placedPosition(c.position);
         EXPECT_EQ(contactOver(position), c.contactOver);
         EXPECT_EQ(homePointsHeld(position, PLAYER_ONE), c.homeOfSideZero);
         EXPECT_EQ(homePointsHeld(position, PLAYER_TWO), c.homeOfSideOne);
     }
-}
-
-TEST(Evaluation, StaleOwnersOfEmptyPointsAreIgnored) {
-    // Side 0 blot on 20; side 1's one checker on 3 is 17 pips away.
-    BoardPosition position = positionFromSignedCounts(withPoints({{20, 1}, {3, -1}}, 0, 0, 14, 14));
-    // Emptied points keep their last owner.
-    position[14] = {0, PLAYER_TWO};
-    position[15] = {0, PLAYER_TWO};
-    position[2] = {0, PLAYER_ONE};
-    EXPECT_EQ(safetyScore(position, PLAYER_ONE, 0), 1000);
-    EXPECT_EQ(evaluate(position, PLAYER_ONE, 0).race, 21 - 21);
-    // A checker really on 14 attacks from 6 pips away: trunc(0.47 x 4) = 1.
-    position[14].count = 1;
-    position[3].count = 0;
-    EXPECT_EQ(safetyScore(position, PLAYER_ONE, 0), 999);
 }
 
 // The evaluation written out literally, point by point, for comparison.
@@ -315,8 +199,7 @@ TEST(Evaluation, AfterPlayMatchesMakingThePlay) {
 
 TEST(Evaluation, ExtremeParametersSaturateInsteadOfOverflowing) {
     // Side 0 has a blot (994), side 1 none (1000).
-    const BoardPosition position =
-        positionFromSignedCounts(withPoints({{10, 1}, {4, -2}}, 0, 0, 14, 13));
+    const BoardPosition position = placedPosition("10=1 4=-2");
     const std::int32_t most = std::numeric_limits<std::int32_t>::max();
     const std::int32_t least = std::numeric_limits<std::int32_t>::min();
     EXPECT_EQ(safetyScore(position, PLAYER_TWO, most), most);

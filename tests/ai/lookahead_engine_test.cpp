@@ -3,6 +3,7 @@
 #include "platform/worker_thread.h"
 #include "rules/play_notation.h"
 #include "rules/side.h"
+#include "tests/support/placement.h"
 #include "tests/support/random_positions.h"
 #include "tests/support/reference_search.h"
 
@@ -200,8 +201,7 @@ TEST_F(LookaheadEngineTest, ChosenPlayIsAlwaysOneOfTheGeneratedPlays) {
 TEST_F(LookaheadEngineTest, LargeParametersStillPlayTheRoll) {
     // Every 6-5 of side 0 leaves a blot within reach of side 1's points on 5
     // and 6, while side 1 has no blot: side 0's safety is always the lower.
-    const BoardPosition position = positionFromSignedCounts(
-        {0, 0, 0, 0, 0, -2, -2, 0, 0, 0, 0, 0, 2, 0, 0, 0, 0, 0, 0, 0, 2, 0, 0, 0, 0, 0, 11, 11});
+    const BoardPosition position = test::placedPosition("5=-2 6=-2 12=2 20=2");
     const RollCase c{position, PLAYER_ONE, 6, 5};
     const std::int32_t paramB = 20000;
     BoardPosition scratch = position;
@@ -222,8 +222,7 @@ TEST_F(LookaheadEngineTest, LargeParametersStillPlayTheRoll) {
 
 TEST_F(LookaheadEngineTest, ARollWithoutPlayLeavesTheResultEmpty) {
     // Two checkers on the bar against a closed point for 6-6.
-    const BoardPosition position = positionFromSignedCounts(
-        {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -2, 0, 0, 0, 0, 0, 2, 0, 13, 13});
+    const BoardPosition position = test::placedPosition("18=-2 24=2");
     for (const std::int32_t strength : {1001, 1501, 2001}) {
         EXPECT_EQ(choose({strength, 0, 0}, {position, PLAYER_ONE, 6, 6}).count, 0) << strength;
     }

@@ -4,6 +4,7 @@
 #include "platform/worker_thread.h"
 #include "rules/play_notation.h"
 #include "rules/side.h"
+#include "tests/support/placement.h"
 #include "tests/support/random_positions.h"
 
 #include <chrono>
@@ -115,32 +116,22 @@ TEST_F(NeuralEngineTest, CubeDecisionsOnPositionsDecidedByTheRace) {
     enum class Doubler { Doubles, Cashes, PlaysOn };
     const struct {
         const char* what;
-        std::array<int, kEntryCount> counts;
+        const char* position;
         int doubler;
         Doubler decision; // Cashes: doubles, or is too good to double
         bool takes;
     } cases[] = {
         // Side 0 bears off its last two checkers with any roll.
-        {"a certain win doubles and is passed",
-         {2, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -5, -5, -3, 0, 0, 13, 2},
-         PLAYER_ONE,
-         Doubler::Doubles,
-         false},
+        {"a certain win doubles and is passed", "0=2 21=-5 22=-5 23=-3", PLAYER_ONE,
+         Doubler::Doubles, false},
         // Side 1 needs one or two rolls, side 0 at least four.
-        {"a lost race is dropped",
-         {0, 0, 0, 0, 0, 10, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -3, 0, 0, 5, 12},
-         PLAYER_TWO,
-         Doubler::Cashes,
-         false},
-        {"the start is no double",
-         {-2, 0, 0, 0, 0, 5, 0, 3, 0, 0, 0, -5, 5, 0, 0, 0, -3, 0, -5, 0, 0, 0, 0, 2, 0, 0, 0, 0},
-         PLAYER_ONE,
-         Doubler::PlaysOn,
-         true},
+        {"a lost race is dropped", "5=10 23=-3", PLAYER_TWO, Doubler::Cashes, false},
+        {"the start is no double", "0=-2 5=5 7=3 11=-5 12=5 16=-3 18=-5 23=2", PLAYER_ONE,
+         Doubler::PlaysOn, true},
     };
     for (const auto& c : cases) {
         BoardRecord board;
-        board.position = positionFromSignedCounts(c.counts);
+        board.position = test::placedPosition(c.position);
         const NeuralEngine doubler(network, 1, board, c.doubler, 1000, workspace_.get());
         const NeuralEngine taker(network, 1, board, otherSide(c.doubler), 1000, workspace_.get());
         const CubeDecision decision = doubler.cubeDecisionFor(board.position, c.doubler);

@@ -1,6 +1,7 @@
 #include "ai/reply_expectation.h"
 #include "rules/move_generator.h"
 #include "rules/side.h"
+#include "tests/support/placement.h"
 #include "tests/support/random_positions.h"
 #include "tests/support/reference_search.h"
 
@@ -48,9 +49,7 @@ TEST(ReplyExpectation, SameValueAsOrderingEveryRollInFull) {
 TEST(ReplyExpectation, RollsWithoutAPlayCountAsTheNoPlayValue) {
     // Side 0 has two checkers on the bar and side 1 has closed its whole home
     // board: no roll can be played.
-    const BoardPosition closed =
-        positionFromSignedCounts({0, 0, 0, 0, 0,  0,  0,  0,  0,  0,  0, 0, 0,  0,
-                                  0, 0, 0, 0, -2, -2, -2, -2, -2, -2, 2, 0, 13, 3});
+    const BoardPosition closed = test::placedPosition("18=-2 19=-2 20=-2 21=-2 22=-2 23=-2 24=2");
     auto list = std::make_unique<PlayList>();
     EvaluationCache cache;
     BoardPosition position = closed;

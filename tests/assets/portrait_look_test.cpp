@@ -17,7 +17,7 @@ float chroma(const Colour& c) {
 
 std::vector<std::string> manyNames() {
     std::vector<std::string> names;
-    for (int i = 0; i < 150; ++i) {
+    for (int i = 0; i < 60; ++i) {
         names.push_back("Opponent " + std::to_string(i));
     }
     return names;

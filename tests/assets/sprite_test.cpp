@@ -1,7 +1,5 @@
 #include "assets/image.h"
-#include "assets/noise.h"
 
-#include <cmath>
 #include <gtest/gtest.h>
 
 namespace vh::assets {
@@ -30,17 +28,6 @@ TEST(SpriteConversion, PremultipliesByTheStoredCoverage) {
     EXPECT_EQ(sprite.picture.at(3, 0).g, 64);
 }
 
-TEST(SpriteConversion, CoverageBlendOfAHalfCoveredPixelMixesEvenly) {
-    Canvas canvas(1, 1);
-    canvas.blend(0, 0, Colour{1.0f, 1.0f, 1.0f}, 0.5f);
-    const Sprite sprite = toSprite(canvas);
-    // dest * (1 - m) + picture over black and over white.
-    const float m = sprite.mask.at(0, 0).r / 255.0f;
-    const float p = sprite.picture.at(0, 0).r / 255.0f;
-    EXPECT_NEAR(0.0f * (1 - m) + p, 0.5f, 0.01f);
-    EXPECT_NEAR(1.0f * (1 - m) + p, 1.0f, 0.01f);
-}
-
 TEST(Resampling, ShrinkingAveragesAreas) {
     Image checker(4, 4);
     for (int y = 0; y < 4; ++y) {
@@ -60,28 +47,6 @@ TEST(Resampling, ShrinkingAveragesAreas) {
         sum += p.r;
     }
     EXPECT_NEAR(sum / 9.0, 100.0, 3.0);
-}
-
-TEST(Noise, IsAPureFunctionOfItsArguments) {
-    for (int i = 0; i < 200; ++i) {
-        const float x = static_cast<float>(i) * 0.37f - 20.0f;
-        const float y = static_cast<float>(i) * 0.11f + 3.0f;
-        const float a = gradientNoise(x, y, 5u);
-        EXPECT_EQ(a, gradientNoise(x, y, 5u));
-        EXPECT_LE(std::abs(a), 1.05f);
-        EXPECT_EQ(fbm(x, y, 9u, 4), fbm(x, y, 9u, 4));
-    }
-    EXPECT_NE(gradientNoise(0.5f, 0.5f, 1u), gradientNoise(0.5f, 0.5f, 2u));
-}
-
-TEST(Noise, PeriodicNoiseRepeatsAfterItsPeriod) {
-    for (int i = 0; i < 100; ++i) {
-        const float x = static_cast<float>(i) * 0.173f;
-        const float y = static_cast<float>(i) * 0.311f;
-        EXPECT_NEAR(periodicNoise(x, y, 8, 4, 3u), periodicNoise(x + 8.0f, y, 8, 4, 3u), 1e-4f);
-        EXPECT_NEAR(periodicNoise(x, y, 8, 4, 3u), periodicNoise(x, y + 4.0f, 8, 4, 3u), 1e-4f);
-        EXPECT_NEAR(periodicFbm(x, y, 4, 7u, 3), periodicFbm(x + 4.0f, y - 4.0f, 4, 7u, 3), 1e-4f);
-    }
 }
 
 } // namespace

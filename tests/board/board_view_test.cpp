@@ -4,6 +4,7 @@
 #include "platform/message_box.h"
 #include "rules/board_record.h"
 #include "tests/support/board_graphics.h"
+#include "tests/support/placement.h"
 #include "tests/support/temp_directory.h"
 
 #include <gtest/gtest.h>
@@ -78,16 +79,14 @@ TEST_F(BoardViewTest, PointsTakeThePipColoursOfEachScheme) {
         view->Render();
         const PixelImage& image = view->frontBuffer();
         SCOPED_TRACE(std::to_string(c.a) + "/" + std::to_string(c.b));
-        // Upper row: even columns of each half take the first colour.
-        EXPECT_EQ(pixel(image, pointBase(*view, 12)), c.first);
-        EXPECT_EQ(pixel(image, pointBase(*view, 13)), c.second);
-        EXPECT_EQ(pixel(image, pointBase(*view, 18)), c.first);
-        EXPECT_EQ(pixel(image, pointBase(*view, 23)), c.second);
-        // Lower row: the other way round.
-        EXPECT_EQ(pixel(image, pointBase(*view, 11)), c.second);
-        EXPECT_EQ(pixel(image, pointBase(*view, 10)), c.first);
-        EXPECT_EQ(pixel(image, pointBase(*view, 5)), c.second);
-        EXPECT_EQ(pixel(image, pointBase(*view, 0)), c.first);
+        // Each half of a row alternates from its outer end: the upper row
+        // starts with the first colour, the lower row with the second.
+        for (const int point : {12, 13, 18, 23, 11, 10, 5, 0}) {
+            const int fromEnd = isUpperLocation(point) ? point - 12 : 11 - point;
+            EXPECT_EQ(pixel(image, pointBase(*view, point)),
+                      (fromEnd % 2 == 0) == isUpperLocation(point) ? c.first : c.second)
+                << point;
+        }
         EXPECT_EQ(view->settings().pipColourA, c.a) << "stored values are kept";
     }
 }
@@ -228,9 +227,12 @@ TEST_F(BoardViewTest, HighlightFlagsOutlinePointsAndTrayHalves) {
     }
 }
 
-TEST_F(BoardViewTest, MaskedCheckersLeaveTheBoardVisibleAtTheirCorners) {
+TEST_F(BoardViewTest, MaskedCheckersShowTheBoardAtTheirCornersAndStaleOwnersDrawNothing) {
     clearBoard(board_);
     const PixelImage empty = rendered();
+    board_.position[7] = {0, 1};
+    board_.position[17] = {0, 0};
+    EXPECT_EQ(rendered(), empty);
     board_.position[0] = {1, 0};
     board_.position[23] = {1, 1};
     board_.position[BAR_ONE] = {1, 0};
@@ -251,12 +253,8 @@ TEST_F(BoardViewTest, MaskedCheckersLeaveTheBoardVisibleAtTheirCorners) {
 }
 
 TEST_F(BoardViewTest, NothingIsDrawnOutsideTheBoard) {
-    const std::array<std::array<int, kEntryCount>, 2> positions{{
-        {0, 0, 0, 0, 0, 15, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -15, 0, 0, 0, 0, 0, 0, 0, 0, 0},
-        {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 5, 5, 10, 10},
-    }};
-    for (const auto& counts : positions) {
-        board_.position = positionFromSignedCounts(counts);
+    for (const char* placement : {"5=15 18=-15", "24=5 25=5"}) {
+        board_.position = test::placedPosition(placement);
         board_.cubeValue = 64;
         PixelImage window(1024, 768, kSentinel);
         auto view = makeView();
@@ -274,14 +272,6 @@ TEST_F(BoardViewTest, NothingIsDrawnOutsideTheBoard) {
         // The board itself is all in the window.
         EXPECT_EQ(window.at(kBoardRect.left + 1, kBoardRect.top + 1), test::kFrameColour);
     }
-}
-
-TEST_F(BoardViewTest, AStaleOwnerOnAnEmptyPointDrawsNothing) {
-    clearBoard(board_);
-    const PixelImage empty = rendered();
-    board_.position[7] = {0, 1};
-    board_.position[17] = {0, 0};
-    EXPECT_EQ(rendered(), empty);
 }
 
 TEST_F(BoardViewTest, FieldAndFrameFollowTheBoardColours) {
@@ -340,22 +330,13 @@ TEST_F(BoardViewTest, MissingPicturesAreReportedAtEveryLayoutAndTheBoardIsStillD
     std::filesystem::remove_all(folder_ / "Graphics");
     settings_.pipColourA = 1;
     settings_.pipColourB = 2;
-    board_.position = positionFromSignedCounts(
-        {0, 0, 0, 0, 0, 15, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -15, 0, 0, 0, 0, 0, 0, 0, 0, 0});
+    board_.position = test::placedPosition("5=15 18=-15");
     BoardView view(board_, folder_.path(), [this](GameSettings& s) { s = settings_; });
     view.Layout(kBoardRect);
     const std::vector<std::string> first = boxes_.texts();
-    const std::string graphics = (folder_ / "Graphics").string() + "/";
     ASSERT_EQ(first.size(), 17u) << "frame, field, 2 x 4 checker files, 7 cube faces";
-    EXPECT_EQ(first.front(), graphics + "Wood for Board Dark.bmp could not be loaded!");
-    EXPECT_EQ(first[1], graphics + "Marble for Board Dark Blue.bmp could not be loaded!");
-    EXPECT_EQ(first[2],
-              graphics + "White Stone 50x50.bmp could not be loaded! (CTransparentSurface)");
-    EXPECT_EQ(first[4],
-              graphics + "White Vertical Stone.bmp could not be loaded! (CTransparentSurface)");
-    EXPECT_EQ(first[6],
-              graphics + "Black Stone 50x50.bmp could not be loaded! (CTransparentSurface)");
-    EXPECT_EQ(first.back(), graphics + "Double6.bmp could not be loaded!");
+    EXPECT_EQ(first.front(),
+              (folder_ / "Graphics").string() + "/Wood for Board Dark.bmp could not be loaded!");
 
     boxes_.clear();
     view.Layout(kBoardRect);
@@ -381,7 +362,7 @@ TEST_F(BoardViewTest, OptionsTakeEffectAtTheNextLayoutNotBefore) {
     EXPECT_EQ(pixel(view->frontBuffer(), inTray), (Rgb{255, 0, 0}));
 }
 
-TEST_F(BoardViewTest, ARectangleTooSmallKeepsThePreviousLayout) {
+TEST_F(BoardViewTest, ARectangleTooSmallKeepsThePreviousLayoutTheSmallestWindowFits) {
     auto view = makeView();
     const BoardLayout before = *view->layout();
     view->Layout({175, 0, 195, 14});
@@ -395,19 +376,16 @@ TEST_F(BoardViewTest, ARectangleTooSmallKeepsThePreviousLayout) {
     EXPECT_FALSE(fresh.layout().has_value());
     fresh.Render(); // harmless without a layout
     EXPECT_TRUE(fresh.frontBuffer().empty());
-}
 
-TEST_F(BoardViewTest, TheSmallestWindowHasALayout) {
+    // The smallest window still has a board, drawn in full.
     const Rect smallest = boardRectangle(kMinimumClientWidth, kMinimumAvailableHeight);
     EXPECT_EQ(smallest.width(), kMinimumBoardWidth);
     EXPECT_EQ(smallest.height(), kMinimumBoardHeight);
-    BoardView view(board_, folder_.path(), [](GameSettings&) {});
-    view.Layout(smallest);
-    ASSERT_TRUE(view.layout().has_value());
-    setUpStartPosition(board_);
+    fresh.Layout(smallest);
+    ASSERT_TRUE(fresh.layout().has_value());
     PixelImage window(kMinimumClientWidth, kMinimumAvailableHeight, kSentinel);
-    view.attachWindow(&window);
-    view.Render();
+    fresh.attachWindow(&window);
+    fresh.Render();
     EXPECT_EQ(window.at(smallest.left + 1, smallest.top + 1), test::kFrameColour);
 }
 

@@ -157,10 +157,6 @@ TEST(Raster, SmoothShrinkingAveragesAreas) {
             EXPECT_NEAR(half.at(x, y).red, 128, 2) << x << "," << y;
         }
     }
-    // Nearest-pixel stretching picks one of them instead.
-    PixelImage nearest(4, 4);
-    transferStretched(nearest, 0, 0, 4, 4, board, 0, 0, 8, 8, RasterOp::SourceCopy);
-    EXPECT_TRUE(nearest.at(0, 0) == kWhite || nearest.at(0, 0) == kBlack);
 }
 
 TEST(Raster, SmoothGrowingInterpolatesAndKeepsFlatColours) {
@@ -247,16 +243,6 @@ TEST(Raster, GreyMaskEdgesBlendByCoverage) {
     EXPECT_EQ(dest.at(0, 0), (Rgb{200, 100, 0}));
     EXPECT_EQ(dest.at(1, 0), (Rgb{150 + 16, 75 + 60, 0 + 40}));
     EXPECT_EQ(dest.at(2, 0), (Rgb{100, 50, 0}));
-}
-
-TEST(Raster, AMaskOfAnotherSizeIsDrawnInTwoSteps) {
-    PixelImage dest(4, 4, kGrey);
-    const PixelImage picture(4, 4, Rgb{1, 2, 4});
-    const PixelImage mask(4, 3, kWhite);
-    transferMasked(dest, 0, 0, 4, 4, picture, mask, 0, 0);
-    EXPECT_EQ(dest.at(0, 0), (Rgb{1, 2, 4}));
-    // Below the mask the picture is ORed onto the background.
-    EXPECT_EQ(dest.at(0, 3), (Rgb{90 | 1, 90 | 2, 90 | 4}));
 }
 
 } // namespace

@@ -30,30 +30,23 @@ PixelImage numbered(int width, int height) {
     return image;
 }
 
-TEST_F(WallpaperTest, FilesByMode) {
-    const std::vector<std::filesystem::path> folders{"/home/me/.local/share/vb", "/prog"};
+TEST_F(WallpaperTest, FilesByModeAndNoneLoadedWithoutOne) {
+    const std::vector<std::filesystem::path> searched{"/home/me/.local/share/vb", "/prog"};
     GameSettings settings;
     settings.wallpaperPath = "Wallpapers\\Sky.bmp";
     settings.wallpaperMode = 1;
-    EXPECT_EQ(wallpaperFile(settings, folders), std::filesystem::path("/prog/Wallpapers/Sky.bmp"))
+    EXPECT_EQ(wallpaperFile(settings, searched), std::filesystem::path("/prog/Wallpapers/Sky.bmp"))
         << "where no folder holds it: the program's own";
     settings.wallpaperMode = 2;
     settings.wallpaperPath = "/home/me/sky.bmp";
-    EXPECT_EQ(wallpaperFile(settings, folders), std::filesystem::path("/home/me/sky.bmp"));
+    EXPECT_EQ(wallpaperFile(settings, searched), std::filesystem::path("/home/me/sky.bmp"));
     for (const int mode : {0, 3, -1}) {
         settings.wallpaperMode = mode;
-        EXPECT_FALSE(wallpaperFile(settings, folders).has_value()) << mode;
+        EXPECT_FALSE(wallpaperFile(settings, searched).has_value()) << mode;
     }
-}
-
-TEST_F(WallpaperTest, PlainColourWithoutAPicture) {
-    GameSettings settings;
     CSurface wallpaper;
     loadWallpaper(wallpaper, settings, folders());
     EXPECT_FALSE(wallpaper.isLoaded());
-    PixelImage area(30, 20, kWhite);
-    paintBackground(area, settings, wallpaper);
-    EXPECT_EQ(area, PixelImage(30, 20, Rgb{16, 11, 218}));
     EXPECT_TRUE(boxes_.shown().empty());
 }
 

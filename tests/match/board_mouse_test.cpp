@@ -72,9 +72,8 @@ protected:
     // with `side` to move and a roll of two digits (52: die 1 = 5, die 2 = 2).
     std::unique_ptr<GameManager> openAt(const BoardPosition& position, int side, int dice,
                                         bool bobIsComputer = false, bool revealDice = true) {
-        SavedGame game = savedGameAt(signedCounts(position), side, dice / 10, dice % 10, "Ann",
-                                     false, "Bob", bobIsComputer);
-        game.position = position;
+        const SavedGame game =
+            savedGameAt(position, side, dice / 10, dice % 10, "Ann", false, "Bob", bobIsComputer);
         return openSaved(settingsFor(false, "Ann", bobIsComputer, "Bob"), game, revealDice);
     }
 };
@@ -93,7 +92,8 @@ TEST_F(BoardMouseTest, DragsThroughTheManagerArePlayedOrReturned) {
         const char* play;
     };
     const Case cases[] = {
-        {"side 0: no die fits, off the board, the other side's checker, then a legal drop",
+        {"side 0: no die fits, off the board, the other side's checker, then a "
+         "legal drop",
          "12=2 0=-2",
          0,
          63,
@@ -245,19 +245,6 @@ TEST_F(BoardMouseTest, MessagesThatChangeNothing) {
     }
     EXPECT_EQ(humanToMove(*manager).pickedPoint(), 12);
     EXPECT_EQ(manager->boardCursor(), BoardCursor::Grab);
-}
-
-TEST_F(BoardMouseTest, NoMoveAfterAPartialRoll) {
-    // 6-1: 8 to 2 is the only move; the 1 is blocked afterwards.
-    const BoardPosition start = placedPosition("8=1 1=-2 7=-2");
-    auto manager = openAt(start, 0, 61);
-    drag(*manager, 8, 2);
-    EXPECT_EQ(formatPlay(humanToMove(*manager).currentPlay()), "6:8/2");
-    manager->step();
-    ASSERT_EQ(messages_.shown().size(), 1u);
-    EXPECT_EQ(messages_.shown()[0].caption, "No Move");
-    EXPECT_EQ(manager->currentSide(), 1);
-    EXPECT_EQ(manager->board().position[2], (BoardEntry{1, PLAYER_ONE}));
 }
 
 TEST_F(BoardMouseTest, AHeldCheckerGoesBackBeforeACommandTakesTheBoard) {

@@ -117,8 +117,8 @@ std::unique_ptr<GameManager> GameFixture::openSaved(const GameSettings& settings
     return manager;
 }
 
-SavedGame savedGameAt(const std::array<int, kEntryCount>& counts, int sideToMove, int die1,
-                      int die2, const std::string& sideZero, bool sideZeroIsComputer,
+SavedGame savedGameAt(const BoardPosition& position, int sideToMove, int die1, int die2,
+                      const std::string& sideZero, bool sideZeroIsComputer,
                       const std::string& sideOne, bool sideOneIsComputer) {
     SavedGame game;
     game.currentSide = sideToMove;
@@ -127,7 +127,7 @@ SavedGame savedGameAt(const std::array<int, kEntryCount>& counts, int sideToMove
     game.players[1] = {sideOne, sideOneIsComputer ? 1 : 0, 1, 0};
     game.die1 = die1;
     game.die2 = die2;
-    game.position = positionFromSignedCounts(counts);
+    game.position = position;
     return game;
 }
 

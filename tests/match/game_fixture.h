@@ -8,6 +8,7 @@
 #include "platform/sound.h"
 #include "players/player_store.h"
 #include "settings/game_settings.h"
+#include "tests/support/placement.h"
 #include "tests/support/temp_directory.h"
 
 #include <cstdint>
@@ -54,8 +55,8 @@ protected:
 };
 
 // A game to open: the position, the side to move with its roll, the players.
-SavedGame savedGameAt(const std::array<int, kEntryCount>& counts, int sideToMove, int die1,
-                      int die2, const std::string& sideZero, bool sideZeroIsComputer,
+SavedGame savedGameAt(const BoardPosition& position, int sideToMove, int die1, int die2,
+                      const std::string& sideZero, bool sideZeroIsComputer,
                       const std::string& sideOne, bool sideOneIsComputer);
 
 } // namespace vh::test

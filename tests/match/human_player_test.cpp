@@ -99,8 +99,7 @@ TEST_F(HumanPlayerTest, SuggestMoveWithNoFreeDieOrNoMoveShowsNothing) {
     expectNoHighlights(board);
 
     // Two on the bar against a closed entry: nothing to suggest.
-    board.position = positionFromSignedCounts(
-        {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -2, 0, 0, 0, 0, 0, 2, 0, 13, 13});
+    board.position = placedPosition("18=-2 24=2");
     board.die1 = board.die2 = 6;
     player.startTurn(stage, {});
     player.suggestMove(stage);

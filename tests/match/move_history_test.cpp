@@ -16,37 +16,6 @@ Play onePointPlay(int from, int die) {
     return play;
 }
 
-TEST(MoveHistory, UndoAndRedoWalkTheCursor) {
-    auto history = std::make_unique<MoveHistory>();
-    history->reset(false, false);
-    for (int turn = 0; turn < 3; ++turn) {
-        history->append(onePointPlay(20 - turn, 1), turn % 2, turn + 1, 6);
-    }
-    EXPECT_EQ(history->cursor(), 3);
-    EXPECT_EQ(history->total(), 3);
-    EXPECT_FALSE(history->canRedo());
-
-    EXPECT_EQ(history->undoIndex(), 2);
-    EXPECT_EQ(history->undoIndex(), 1);
-    EXPECT_TRUE(history->canRedo());
-    EXPECT_EQ(history->sideAt(1), 1);
-    EXPECT_EQ(history->dieAt(1, 0), 2);
-    EXPECT_EQ(history->dieAt(1, 1), 6);
-    EXPECT_EQ(formatPlay(*history->playAt(1)), "1:19/18");
-
-    EXPECT_EQ(history->redoIndex(), 1);
-    EXPECT_EQ(history->cursor(), 2);
-
-    // A new turn drops what could have been redone.
-    history->append(onePointPlay(10, 3), 0, 3, 3);
-    EXPECT_EQ(history->total(), 3);
-    EXPECT_EQ(history->redoIndex(), -1);
-    EXPECT_EQ(history->undoIndex(), 2);
-    EXPECT_EQ(history->undoIndex(), 1);
-    EXPECT_EQ(history->undoIndex(), 0);
-    EXPECT_EQ(history->undoIndex(), -1);
-}
-
 TEST(MoveHistory, OutOfRangeEntriesGiveNothing) {
     auto history = std::make_unique<MoveHistory>();
     EXPECT_FALSE(history->playAt(-1).has_value());

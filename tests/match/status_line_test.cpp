@@ -33,9 +33,9 @@ TEST_F(StatusLineTest, CommandsFollowTheGame) {
     EXPECT_EQ(nextPassDelayMs(nullptr), kQuietPassMs);
 
     // A human (side 0) against a computer, the human to move.
-    const SavedGame saved = savedGameAt(
-        {-2, 0, 0, 0, 0, 5, 0, 3, 0, 0, 0, -5, 5, 0, 0, 0, -3, 0, -5, 0, 0, 0, 0, 2, 0, 0, 0, 0}, 0,
-        6, 1, "Ann", false, "Milo", true);
+    BoardPosition start;
+    setStartPosition(start);
+    const SavedGame saved = savedGameAt(start, 0, 6, 1, "Ann", false, "Milo", true);
     auto manager = openSaved(settingsFor(false, "Ann", true, "Milo"), saved);
     manager->showDice();
     manager->step();

@@ -5,19 +5,6 @@
 namespace vh {
 namespace {
 
-TEST(Stopwatch, CountsUpOnlyWhileStarted) {
-    Stopwatch gameTime;
-    EXPECT_TRUE(gameTime.stopped());
-    EXPECT_EQ(gameTime.advanceUp(500), 0u);
-    gameTime.start(1000);
-    EXPECT_EQ(gameTime.advanceUp(1400), 400u);
-    EXPECT_EQ(gameTime.advanceUp(1500), 500u);
-    gameTime.stop(1600);
-    EXPECT_EQ(gameTime.advanceUp(9000), 500u) << "a paused game is not charged";
-    gameTime.start(10000);
-    EXPECT_EQ(gameTime.advanceUp(10250), 750u);
-}
-
 TEST(Stopwatch, CountsDownToZeroAndStaysThere) {
     Stopwatch clock;
     clock.set(5000);
@@ -46,21 +33,6 @@ TEST(Stopwatch, SurvivesTheWrapOfTheTickCounter) {
     down.start(0xFFFFFFFFu);
     EXPECT_TRUE(down.advanceDown(999u));
     EXPECT_EQ(down.get(), 59000u);
-}
-
-TEST(ReadClock, SplitsMinutesAndSeconds) {
-    struct Case {
-        std::uint32_t ms;
-        std::uint32_t minutes;
-        std::uint32_t seconds;
-    };
-    const Case cases[] = {{0, 0, 0},       {999, 0, 0},     {65000, 1, 5},     {599000, 9, 59},
-                          {600000, 10, 0}, {605000, 10, 5}, {7199999, 119, 59}};
-    for (const Case& c : cases) {
-        const ClockReading reading = readClock(c.ms);
-        EXPECT_EQ(reading.minutes, c.minutes) << c.ms;
-        EXPECT_EQ(reading.seconds, c.seconds) << c.ms;
-    }
 }
 
 } // namespace

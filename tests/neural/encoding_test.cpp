@@ -2,6 +2,7 @@
 #include "neural/network_play.h"
 #include "platform/seeded_stream.h"
 #include "rules/side.h"
+#include "tests/support/placement.h"
 #include "tests/support/random_positions.h"
 
 #include <gtest/gtest.h>
@@ -33,19 +34,19 @@ TEST(Encoding, HandMadePositionsSetTheExpectedInputs) {
     // The opponent's block starts at input 99, the contact input is 198.
     struct Case {
         const char* what;
-        std::array<int, kEntryCount> counts;
+        const char* position;
         int sideToMove;
         std::map<int, float> expected;
     } const cases[] = {
         {"start, side 0 to move",
-         {-2, 0, 0, 0, 0, 5, 0, 3, 0, 0, 0, -5, 5, 0, 0, 0, -3, 0, -5, 0, 0, 0, 0, 2, 0, 0, 0, 0},
+         "0=-2 5=5 7=3 11=-5 12=5 16=-3 18=-5 23=2",
          PLAYER_ONE,
          {{20, 1},  {21, 1},  {22, 1},  {23, 1},      {28, 1},  {29, 1},     {30, 1},  {48, 1},
           {49, 1},  {50, 1},  {51, 1},  {92, 1},      {93, 1},  {98, 1.67f}, {119, 1}, {120, 1},
           {121, 1}, {122, 1}, {127, 1}, {128, 1},     {129, 1}, {147, 1},    {148, 1}, {149, 1},
           {150, 1}, {191, 1}, {192, 1}, {197, 1.67f}, {198, 1}}},
         {"side 1 on the bar against two checkers on side 0's one-point",
-         {2, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 13, 14},
+         "0=2 25=1",
          PLAYER_TWO,
          {{96, 0.5f},
           {97, 14.0f / 15.0f},
@@ -56,7 +57,7 @@ TEST(Encoding, HandMadePositionsSetTheExpectedInputs) {
           {197, 0.02f},
           {198, 1}}},
         {"a race without contact",
-         {0, 0, 0, 4, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -3, 0, 0, 0, 0, 0, 11, 12},
+         "3=4 20=-3",
          PLAYER_ONE,
          {{12, 1},
           {13, 1},
@@ -70,7 +71,7 @@ TEST(Encoding, HandMadePositionsSetTheExpectedInputs) {
           {196, 12.0f / 15.0f},
           {197, 0.12f}}},
         {"six on a point, side 1 to move",
-         {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -6, 15, 0, 0, 9},
+         "23=-6 24=15",
          PLAYER_TWO,
          {{0, 1},
           {1, 1},
@@ -83,8 +84,7 @@ TEST(Encoding, HandMadePositionsSetTheExpectedInputs) {
           {198, 1}}},
     };
     for (const Case& c : cases) {
-        const std::map<int, float> set =
-            setInputs(positionFromSignedCounts(c.counts), c.sideToMove);
+        const std::map<int, float> set = setInputs(test::placedPosition(c.position), c.sideToMove);
         ASSERT_EQ(set.size(), c.expected.size()) << c.what;
         for (const auto& [index, value] : c.expected) {
             ASSERT_TRUE(set.count(index) == 1) << c.what << ": input " << index;

@@ -2,6 +2,7 @@
 #include "neural/network.h"
 #include "neural/network_play.h"
 #include "platform/seeded_stream.h"
+#include "tests/support/placement.h"
 #include "tests/support/random_positions.h"
 
 #include <cmath>
@@ -60,8 +61,7 @@ TEST(Network, SparseEvaluationEqualsTheDenseSum) {
 TEST(Network, FinishedGamesGetTheirCertainResult) {
     const NeuralNetwork network(3); // every output 0.5 on its own
     // Side 0 has borne off all; side 1 still has a checker on side 0's home board.
-    BoardPosition position = positionFromSignedCounts(
-        {-1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 15, 14});
+    BoardPosition position = test::placedPosition("0=-1");
     EXPECT_EQ(chancesOnRoll(network, position, 1), (OutcomeChances{0, 0, 0, 1, 1}));
     EXPECT_EQ(chancesAfterPlay(network, position, 0), (OutcomeChances{1, 1, 1, 0, 0}));
     position[0] = {0, kNoOwner};

@@ -2,22 +2,21 @@
 #include "rules/board_record.h"
 #include "rules/result_kind.h"
 #include "rules/side.h"
+#include "tests/support/placement.h"
 
 #include <gtest/gtest.h>
 
 namespace vh {
 namespace {
 
+using test::placedPosition;
+
 CheckerMove move(int die, int from, int to, bool hit = false) {
     return {static_cast<std::uint32_t>(die), static_cast<std::uint32_t>(from),
             static_cast<std::uint32_t>(to), static_cast<std::uint8_t>(hit ? 1 : 0)};
 }
 
-BoardPosition fromCounts(std::array<int, kEntryCount> counts) {
-    return positionFromSignedCounts(counts);
-}
-
-TEST(StartPosition, HoldsFifteenCheckersAnd167PipsPerSide) {
+TEST(StartPosition, HoldsFifteenCheckersAnd167PipsPerSideAndResetsTheBoard) {
     BoardRecord board;
     board.die1 = 6;
     board.cubeValue = 8;
@@ -27,28 +26,20 @@ TEST(StartPosition, HoldsFifteenCheckersAnd167PipsPerSide) {
         EXPECT_EQ(pipCount(board.position, side), 167u);
         EXPECT_EQ(checkerTotal(board.position, side), 15);
         EXPECT_FALSE(allAtHome(board.position, side));
-        EXPECT_FALSE(hasWon(board.position, side));
     }
     EXPECT_EQ(board.position[0], (BoardEntry{2, PLAYER_TWO}));
     EXPECT_EQ(board.position[5], (BoardEntry{5, PLAYER_ONE}));
-    EXPECT_EQ(board.position[23], (BoardEntry{2, PLAYER_ONE}));
     EXPECT_EQ(board.position[1], (BoardEntry{0, kNoOwner}));
     EXPECT_EQ(board.position[BAR_TWO], (BoardEntry{0, PLAYER_TWO}));
-    EXPECT_EQ(board.position[OFF_ONE], (BoardEntry{0, PLAYER_ONE}));
     EXPECT_EQ(board.die1, 3);
     EXPECT_EQ(board.die2, 5);
     EXPECT_EQ(board.cubeValue, 1);
     EXPECT_EQ(board.highlights[4], kHighlightNone);
-}
-
-TEST(OtherSide, AnyNonZeroSideCountsAsPlayerTwo) {
-    EXPECT_EQ(otherSide(0), 1);
-    EXPECT_EQ(otherSide(1), 0);
-    EXPECT_EQ(otherSide(-1), 0);
+    EXPECT_EQ(positionFromSignedCounts(signedCounts(board.position)), board.position);
 }
 
 TEST(ApplyMove, EmptiedPointKeepsItsStaleOwnerAndIsTakenOverWithoutHit) {
-    BoardPosition position = fromCounts({0, -1, 0, 0, 1});
+    BoardPosition position = placedPosition("1=-1 4=1");
     applyMove(move(2, 4, 2), position);
     EXPECT_EQ(position[4], (BoardEntry{0, PLAYER_ONE}));
     EXPECT_EQ(position[2], (BoardEntry{1, PLAYER_ONE}));
@@ -59,23 +50,18 @@ TEST(ApplyMove, EmptiedPointKeepsItsStaleOwnerAndIsTakenOverWithoutHit) {
 }
 
 TEST(ApplyMove, HitSendsTheSingleCheckerToItsOwnBarAndTakeBackRestoresIt) {
-    struct Case {
-        const char* name;
-        std::array<int, kEntryCount> counts;
+    const struct {
+        const char* position;
         CheckerMove hit;
         int bar;
+    } cases[] = {
+        {"3=-1 6=1", move(3, 6, 3, true), BAR_TWO},
+        {"0=-1 3=1", move(3, 0, 3, true), BAR_ONE},
+        {"22=-1 24=1", move(2, BAR_ONE, 22, true), BAR_TWO}, // entering with a hit
     };
-    const Case cases[] = {
-        {"side 0 hits side 1", {0, 0, 0, -1, 0, 0, 1}, move(3, 6, 3, true), BAR_TWO},
-        {"side 1 hits side 0", {-1, 0, 0, 1}, move(3, 0, 3, true), BAR_ONE},
-        {"side 0 enters with a hit",
-         {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -1, 0, 1},
-         move(2, BAR_ONE, 22, true),
-         BAR_TWO},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        const BoardPosition before = fromCounts(c.counts);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.position);
+        const BoardPosition before = placedPosition(c.position);
         BoardPosition position = before;
         const int mover = position[static_cast<int>(c.hit.from)].owner;
         applyMove(c.hit, position);
@@ -89,8 +75,7 @@ TEST(ApplyMove, HitSendsTheSingleCheckerToItsOwnBarAndTakeBackRestoresIt) {
 
 TEST(TakeBackPlay, RestoresEveryOccupiedEntryAfterHitsAndBearOffs) {
     // Side 0 hits twice and bears off; side 1 is sent to the bar and back.
-    BoardPosition position = fromCounts(
-        {1, -1, 0, 0, 0, 0, 1, 0, -1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 13, 12});
+    BoardPosition position = placedPosition("0=1 1=-1 6=1 8=-1 25=1");
     const BoardPosition before = position;
     Play play;
     play.count = 4;
@@ -105,48 +90,29 @@ TEST(TakeBackPlay, RestoresEveryOccupiedEntryAfterHitsAndBearOffs) {
 }
 
 TEST(PipCount, CountsDistanceToBearOffWithTheBarAt24) {
-    struct Case {
-        const char* name;
-        std::array<int, kEntryCount> counts;
+    const struct {
+        const char* position;
         unsigned sideOne;
         unsigned sideTwo;
+    } cases[] = {
+        {"24=1", 24, 0},
+        {"23=-1", 0, 1},
+        {"25=2", 0, 48},
+        {"0=3 2=-2 23=1", 3 * 1 + 24, 2 * 22},
     };
-    const Case cases[] = {
-        {"one side-0 checker on the bar",
-         {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 0, 14, 15},
-         24,
-         0},
-        {"one side-1 checker on point 23",
-         {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -1, 0, 0, 15, 14},
-         0,
-         1},
-        {"side-1 bar counts 24 too",
-         {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 2, 15, 13},
-         0,
-         48},
-        {"mixed",
-         {3, 0, -2, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1},
-         3 * 1 + 24,
-         2 * 22},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        const BoardPosition position = fromCounts(c.counts);
-        EXPECT_EQ(pipCount(position, PLAYER_ONE), c.sideOne);
-        EXPECT_EQ(pipCount(position, PLAYER_TWO), c.sideTwo);
+    for (const auto& c : cases) {
+        const BoardPosition position = placedPosition(c.position);
+        EXPECT_EQ(pipCount(position, PLAYER_ONE), c.sideOne) << c.position;
+        EXPECT_EQ(pipCount(position, PLAYER_TWO), c.sideTwo) << c.position;
     }
-}
-
-TEST(PipCount, IgnoresStaleOwnersOfEmptiedPoints) {
-    BoardPosition position = fromCounts({});
-    position[10] = {0, PLAYER_ONE};
-    EXPECT_EQ(pipCount(position, PLAYER_ONE), 0u);
+    BoardPosition stale = placedPosition("");
+    stale[10] = {0, PLAYER_ONE};
+    EXPECT_EQ(pipCount(stale, PLAYER_ONE), 0u) << "stale owners of emptied points";
 }
 
 TEST(AllAtHome, LooksAtPointsOnlyUnlessTheBarIsIncluded) {
     // Side 0 home, one on its bar; side 1 with one checker on point 17.
-    BoardPosition position =
-        fromCounts({5, 5, 4, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -1, -14, 0, 0, 0, 0, 0, 1});
+    BoardPosition position = placedPosition("0=5 1=5 2=4 17=-1 18=-14 24=1");
     EXPECT_TRUE(allAtHome(position, PLAYER_ONE));
     EXPECT_FALSE(allAtHomeIncludingBar(position, PLAYER_ONE));
     EXPECT_FALSE(allAtHome(position, PLAYER_TWO));
@@ -155,54 +121,27 @@ TEST(AllAtHome, LooksAtPointsOnlyUnlessTheBarIsIncluded) {
     EXPECT_TRUE(allAtHomeIncludingBar(position, PLAYER_TWO));
 }
 
-TEST(HasWon, OnlyAtExactlyFifteenBorneOff) {
-    BoardPosition position = fromCounts({});
+TEST(ResultKind, OnlyFifteenOffWinsThenSingleGammonOrBackgammon) {
+    BoardPosition position = placedPosition("");
     for (int off = 13; off <= 16; ++off) {
         position[OFF_TWO].count = off;
         EXPECT_EQ(hasWon(position, PLAYER_TWO), off == 15) << off;
-        EXPECT_FALSE(hasWon(position, PLAYER_ONE));
     }
-}
-
-TEST(ResultKind, SingleGammonAndBackgammon) {
-    struct Case {
-        const char* name;
-        std::array<int, kEntryCount> counts;
+    const struct {
+        const char* position;
         int winner;
         ResultKind kind;
+    } cases[] = {
+        {"23=-14", 0, ResultKind::Single},
+        {"23=-15", 0, ResultKind::Gammon},
+        {"23=-14 25=1", 0, ResultKind::Backgammon}, // the loser on its bar
+        {"0=-1", 0, ResultKind::Backgammon},        // in the winner's home after bearing
+                                                    // off
+        {"23=15", 1, ResultKind::Backgammon},
     };
-    const Case cases[] = {
-        {"loser bore off one",
-         {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -14, 0, 0, 15, 1},
-         0,
-         ResultKind::Single},
-        {"loser bore off none",
-         {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -15, 0, 0, 15, 0},
-         0,
-         ResultKind::Gammon},
-        {"loser on its bar",
-         {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -14, 0, 1, 15, 0},
-         0,
-         ResultKind::Backgammon},
-        {"loser in winner's home after bearing off",
-         {-1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 15, 14},
-         0,
-         ResultKind::Backgammon},
-        {"side 1 wins, side 0 in points 18-23",
-         {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 15, 0, 0, 0, 15},
-         1,
-         ResultKind::Backgammon},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        EXPECT_EQ(resultKind(fromCounts(c.counts), c.winner), c.kind);
+    for (const auto& c : cases) {
+        EXPECT_EQ(resultKind(placedPosition(c.position), c.winner), c.kind) << c.position;
     }
-}
-
-TEST(SignedCounts, RoundTripsThroughPositionFromSignedCounts) {
-    BoardPosition start;
-    setStartPosition(start);
-    EXPECT_EQ(positionFromSignedCounts(signedCounts(start)), start);
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "rules/move_generator.h"
 #include "rules/side.h"
+#include "tests/support/temp_directory.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -8,30 +9,18 @@
 namespace vh {
 namespace {
 
-// Runs a test body inside a fresh temporary working directory.
-class InTemporaryDirectory {
-public:
-    InTemporaryDirectory()
-        : previous_(std::filesystem::current_path()),
-          directory_(std::filesystem::temp_directory_path() /
-                     ("varnholt-cap-" +
-                      std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
-                      std::to_string(reinterpret_cast<std::uintptr_t>(this)))) {
-        std::filesystem::create_directories(directory_);
-        std::filesystem::current_path(directory_);
-    }
-    ~InTemporaryDirectory() {
-        std::filesystem::current_path(previous_);
-        std::filesystem::remove_all(directory_);
-    }
-    InTemporaryDirectory(const InTemporaryDirectory&) = delete;
-    InTemporaryDirectory& operator=(const InTemporaryDirectory&) = delete;
+namespace fs = std::filesystem;
 
-    const std::filesystem::path& path() const { return directory_; }
+// The marker file is written into the working directory.
+class InWorkingDirectory {
+public:
+    explicit InWorkingDirectory(const fs::path& directory) { fs::current_path(directory); }
+    ~InWorkingDirectory() { fs::current_path(previous_); }
+    InWorkingDirectory(const InWorkingDirectory&) = delete;
+    InWorkingDirectory& operator=(const InWorkingDirectory&) = delete;
 
 private:
-    std::filesystem::path previous_;
-    std::filesystem::path directory_;
+    fs::path previous_ = fs::current_path();
 };
 
 // No position with fifteen checkers a side comes near the limit (the largest
@@ -48,29 +37,24 @@ BoardPosition overFullPosition() {
 }
 
 TEST(MoveGeneratorCap, StopsAt99998PlaysAndLeavesAnEmptyMarkerFile) {
-    InTemporaryDirectory temporary;
-    auto list = std::make_unique<PlayList>();
-    BoardPosition position = overFullPosition();
-    const BoardPosition before = position;
-    generatePlays(*list, position, PLAYER_ONE, 1, 1);
-
-    EXPECT_EQ(list->count, PlayList::kMaxStoredPlays);
-    EXPECT_TRUE(samePlacement(position, before));
-    const std::filesystem::path marker = temporary.path() / "Too many turns.txt";
-    ASSERT_TRUE(std::filesystem::exists(marker));
-    EXPECT_EQ(std::filesystem::file_size(marker), 0u);
-    for (const Play& play : *list) {
-        ASSERT_EQ(play.count, 4);
-    }
-}
-
-TEST(MoveGeneratorCap, AnOrdinaryRollLeavesNoMarkerFile) {
-    InTemporaryDirectory temporary;
+    const test::TempDirectory folder("cap");
+    const InWorkingDirectory inFolder(folder.path());
+    const fs::path marker = folder / "Too many turns.txt";
     auto list = std::make_unique<PlayList>();
     BoardPosition position = overFullPosition();
     generatePlays(*list, position, PLAYER_ONE, 6, 5);
     EXPECT_LT(list->count, PlayList::kMaxStoredPlays);
-    EXPECT_FALSE(std::filesystem::exists(temporary.path() / "Too many turns.txt"));
+    EXPECT_FALSE(fs::exists(marker)) << "an ordinary roll leaves no marker";
+
+    const BoardPosition before = position;
+    generatePlays(*list, position, PLAYER_ONE, 1, 1);
+    EXPECT_EQ(list->count, PlayList::kMaxStoredPlays);
+    EXPECT_TRUE(samePlacement(position, before));
+    ASSERT_TRUE(fs::exists(marker));
+    EXPECT_EQ(fs::file_size(marker), 0u);
+    for (const Play& play : *list) {
+        ASSERT_EQ(play.count, 4);
+    }
 }
 
 } // namespace

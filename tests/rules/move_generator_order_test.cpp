@@ -1,6 +1,7 @@
 #include "rules/move_generator.h"
 #include "rules/play_notation.h"
 #include "rules/side.h"
+#include "tests/support/placement.h"
 
 #include <gtest/gtest.h>
 #include <memory>
@@ -29,19 +30,17 @@ BoardPosition startPosition() {
 
 // Lists worked out by hand from the rules: first order of the dice, then the
 // second, depth first by increasing from-point.
-struct OrderCase {
-    const char* name;
-    BoardPosition position;
-    int side;
-    int die1;
-    int die2;
-    std::vector<std::string> expected;
-};
-
 TEST(MoveGeneratorOrder, MatchesHandCheckedLists) {
-    const OrderCase cases[] = {
+    const struct {
+        const char* name;
+        const char* position; // "start": the start position
+        int side;
+        int die1;
+        int die2;
+        std::vector<std::string> expected;
+    } cases[] = {
         {"start position 6-5, side 0",
-         startPosition(),
+         "start",
          PLAYER_ONE,
          6,
          5,
@@ -49,90 +48,70 @@ TEST(MoveGeneratorOrder, MatchesHandCheckedLists) {
           "6:23/17 5:7/2", "6:23/17 5:12/7", "6:23/17 5:17/12", "5:7/2 6:7/1", "5:7/2 6:12/6",
           "5:7/2 6:23/17", "5:12/7 6:7/1", "5:12/7 6:12/6", "5:12/7 6:23/17"}},
         {"side 0 enters from the bar before anything else",
-         positionFromSignedCounts({0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 0, 0,  0,
-                                   0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 0, 13, 15}),
+         "10=1 24=1",
          PLAYER_ONE,
          3,
          1,
          {"3:24/21 1:10/9", "3:24/21 1:21/20", "1:24/23 3:10/7", "1:24/23 3:23/20"}},
         {"side 1 enters at die - 1",
-         positionFromSignedCounts({0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,  -1,
-                                   0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 15, 13}),
+         "13=-1 25=1",
          PLAYER_TWO,
          3,
          1,
          {"3:25/2 1:2/3", "3:25/2 1:13/14", "1:25/0 3:0/3", "1:25/0 3:13/16"}},
         {"only the entry with the 3 lets the 5 play after it",
-         positionFromSignedCounts({0, 0, 0,  0, 0, 0, 0, -2, 0, 0, 1, 0, 0,  0,
-                                   0, 0, -2, 0, 0, 0, 0, 0,  0, 0, 1, 0, 13, 11}),
+         "7=-2 10=1 16=-2 24=1",
          PLAYER_ONE,
          5,
          3,
          {"3:24/21 5:10/5"}},
         {"a 6 bears off from the highest point 3 but not from point 1",
-         positionFromSignedCounts({0, 1, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0,  0,
-                                   0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 13, 15}),
+         "1=1 3=1",
          PLAYER_ONE,
          6,
          5,
          {"6:3/26 5:1/26", "5:3/26 6:1/26"}},
         {"the checker on point 7 must come home before a bear-off",
-         positionFromSignedCounts({0, 0, 14, 0, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0,
-                                   0, 0, 0,  0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 15}),
+         "2=14 7=1",
          PLAYER_ONE,
          6,
          2,
          {"6:7/1 2:1/26", "6:7/1 2:2/0", "2:2/0 6:7/1", "2:7/5 6:5/26"}},
         {"side 1 bears off from its lowest home point",
-         positionFromSignedCounts({0, 0, 0, 0, 0, 0, 0,  0, 0,  0, 0, 0, 0,  0,
-                                   0, 0, 0, 0, 0, 0, -1, 0, -1, 0, 0, 0, 15, 13}),
+         "20=-1 22=-1",
          PLAYER_TWO,
          5,
          4,
          {"5:20/27 4:22/27", "4:20/27 5:22/27"}},
-        {"6-5 where either die alone can be played: both listed, die 1 first",
-         positionFromSignedCounts({0, -2, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1,  0,
-                                   0, 0,  0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 14, 13}),
+        {"either die alone can be played: both listed, die 1 first",
+         "1=-2 12=1",
          PLAYER_ONE,
          6,
          5,
          {"6:12/6", "5:12/7"}},
         {"same with the dice the other way round",
-         positionFromSignedCounts({0, -2, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1,  0,
-                                   0, 0,  0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 14, 13}),
+         "1=-2 12=1",
          PLAYER_ONE,
          5,
          6,
          {"5:12/7", "6:12/6"}},
-        {"a hit is marked",
-         positionFromSignedCounts({0, 0, 0, 0, 0, 0, 0, -1, 0, 0, 1, 0, 0,  0,
-                                   0, 0, 0, 0, 0, 0, 0, 0,  0, 0, 0, 0, 14, 14}),
-         PLAYER_ONE,
-         3,
-         1,
-         {"3:10/7* 1:7/6", "1:10/9 3:9/6"}},
+        {"a hit is marked", "7=-1 10=1", PLAYER_ONE, 3, 1, {"3:10/7* 1:7/6", "1:10/9 3:9/6"}},
         {"two on the bar against a closed entry point: no play",
-         positionFromSignedCounts({0, 0, 0, 0, 0,  0, 0, 0, 0, 0, 0, 0, 0,  0,
-                                   0, 0, 0, 0, -2, 0, 0, 0, 0, 0, 2, 0, 13, 13}),
+         "18=-2 24=2",
          PLAYER_ONE,
          6,
          6,
          {}},
+        // 6 enters nowhere; after the 5 enters on 19 the second checker still
+        // has to enter with the 6, so only the single 5 is left.
+        {"two on the bar, one entry open", "18=-2 24=2", PLAYER_ONE, 6, 5, {"5:24/19"}},
     };
-    for (const OrderCase& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        EXPECT_EQ(listedPlays(c.position, c.side, c.die1, c.die2), c.expected);
+        const BoardPosition position =
+            std::string(c.position) == "start" ? startPosition() : test::placedPosition(c.position);
+        EXPECT_EQ(listedPlays(position, c.side, c.die1, c.die2), c.expected);
     }
-}
-
-TEST(MoveGeneratorOrder, WithTwoOnTheBarOnlyTheOpenEntryIsListed) {
-    const auto plays =
-        listedPlays(positionFromSignedCounts({0, 0, 0, 0, 0,  0, 0, 0, 0, 0, 0, 0, 0,  0,
-                                              0, 0, 0, 0, -2, 0, 0, 0, 0, 0, 2, 0, 13, 13}),
-                    PLAYER_ONE, 6, 5);
-    // 6 enters nowhere (18 is closed); after the 5 enters on 19 the second
-    // checker still has to enter with the 6, so only the single 5 is left.
-    EXPECT_EQ(plays, (std::vector<std::string>{"5:24/19"}));
 }
 
 TEST(MoveGeneratorOrder, DoublesAreListedTwiceInTheSameOrder) {
@@ -156,8 +135,7 @@ TEST(MoveGeneratorOrder, UsedFlagsLimitTheSlotsAndComeBackInTheirOrder) {
         std::vector<std::string> expected;
     };
     // Side 0 with a single checker on point 12 and 6-5 to play.
-    const BoardPosition position = positionFromSignedCounts(
-        {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 14, 15});
+    const BoardPosition position = test::placedPosition("12=1");
     const FlagCase cases[] = {
         {"human turn start: slots 2 and 3 used", {0, 0, 1, 1}, {"6:12/6 5:6/1", "5:12/7 6:7/1"}},
         {"die 1 already played", {1, 0, 1, 1}, {"5:12/7", "5:12/7"}},
