@@ -124,9 +124,10 @@ wait_for 10 bash -c "! xdotool search --onlyvisible --name '^Game Statistics\$'"
 
 # Quit: Ctrl+Q asks about the game in progress; Enter answers Yes.
 xdotool windowfocus --sync "$main_window" key ctrl+q
-sleep 0.5
-xdotool key Return
-wait_for 10 bash -c "! kill -0 $game_pid" || fail "the program did not close"
+question=$(timeout 10 xdotool search --sync --onlyvisible --name '^Game In Progress$' | head -n 1) ||
+    fail "Ctrl+Q asked nothing about the game in progress"
+xdotool windowfocus --sync "$question" key Return
+wait_for 30 bash -c "! kill -0 $game_pid" || fail "the program did not close"
 wait "$game_pid" || fail "the program ended with an error"
 game_pid=
 echo "PASSED"
