@@ -2,18 +2,12 @@
 
 #include "ai/reply_expectation.h"
 #include "platform/random.h"
-#include "platform/tick_count.h"
 #include "rules/side.h"
 
-#include <algorithm>
 #include <array>
 
 namespace vh {
 namespace {
-
-// Deadlines are compared on the wrapping tick counter, which orders two
-// instants only while they lie less than 2^31 ms apart.
-constexpr std::uint32_t kLongestBudgetMs = 0x7FFFFFFFu;
 
 Evaluation negated(const Evaluation& value) {
     return {-value.race, -value.safety, -value.bearOff};
@@ -30,8 +24,7 @@ LookaheadEngine::LookaheadEngine(const EngineParameters& parameters, const Board
                                  SearchWorkspace* workspace)
     : parameters_(parameters), side_(side == PLAYER_ONE ? PLAYER_ONE : PLAYER_TWO),
       position_(board.position), die1_(board.die1), die2_(board.die2), cubeValue_(board.cubeValue),
-      deadline_(tickCount() + std::min(budgetMs, kLongestBudgetMs)), stopped_(budgetMs == 0),
-      workspace_(workspace) {
+      deadline_(budgetMs), workspace_(workspace) {
     if (task == EngineTask::ChoosePlay && parameters_.strength < kOnePlyStrength) {
         randomDraw_ = nextRandom();
     }
@@ -48,14 +41,7 @@ void LookaheadEngine::run() {
 }
 
 void LookaheadEngine::stop() {
-    deadline_.store(0, std::memory_order_relaxed);
-    // A wrapping comparison would not see 0 as passed, hence the flag.
-    stopped_.store(true, std::memory_order_release);
-}
-
-bool LookaheadEngine::deadlinePassed() const {
-    return stopped_.load(std::memory_order_acquire) ||
-           tickIsAfter(tickCount(), deadline_.load(std::memory_order_relaxed));
+    deadline_.stop();
 }
 
 SearchWorkspace& LookaheadEngine::workspace() {
@@ -115,7 +101,7 @@ void LookaheadEngine::searchRoot() {
 
 LookaheadEngine::NodeValue LookaheadEngine::node(BoardPosition& position, int sideToMove,
                                                  int depth) {
-    if (deadlinePassed() || depth >= maxDepth_) {
+    if (deadline_.passed() || depth >= maxDepth_) {
         ++statistics_.evaluations;
         return {evaluate(position, otherSide(sideToMove), parameters_.evalParamB), false};
     }

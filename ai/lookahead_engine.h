@@ -5,11 +5,11 @@
 #include "ai/search_engine.h"
 #include "ai/search_statistics.h"
 #include "ai/search_workspace.h"
+#include "platform/search_deadline.h"
 #include "rules/board_record.h"
 #include "rules/move_generator.h"
 #include "rules/play.h"
 
-#include <atomic>
 #include <cstdint>
 #include <memory>
 
@@ -61,7 +61,6 @@ private:
         bool expanded = false; // judges the side to move instead of the one that just played
     };
 
-    bool deadlinePassed() const;
     SearchWorkspace& workspace();
     void playRandomly();
     void searchRoot();
@@ -76,8 +75,7 @@ private:
     DiceUsed diceUsed_{};
     int randomDraw_ = 0;
     int maxDepth_ = 1;
-    std::atomic<std::uint32_t> deadline_;
-    std::atomic<bool> stopped_{false};
+    SearchDeadline deadline_;
     Play result_;
     SearchStatistics statistics_;
     SearchWorkspace* workspace_;

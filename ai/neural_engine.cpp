@@ -1,7 +1,6 @@
 #include "ai/neural_engine.h"
 
 #include "neural/network_play.h"
-#include "platform/tick_count.h"
 #include "rules/result_kind.h"
 #include "rules/side.h"
 
@@ -11,9 +10,6 @@
 namespace vh {
 namespace {
 
-// Deadlines are compared on the wrapping tick counter, which orders two
-// instants only while they lie less than 2^31 ms apart.
-constexpr std::uint32_t kLongestBudgetMs = 0x7FFFFFFFu;
 // The root list is judged in slices of this many plays between looks at the clock.
 constexpr int kPlaysBetweenClockChecks = 16;
 
@@ -34,19 +30,11 @@ NeuralEngine::NeuralEngine(std::shared_ptr<const NeuralNetwork> network, int pli
                            NeuralWorkspace* workspace)
     : network_(std::move(network)), plies_(std::clamp(plies, 0, 1)),
       side_(side == PLAYER_ONE ? PLAYER_ONE : PLAYER_TWO), position_(board.position),
-      die1_(board.die1), die2_(board.die2), cubeValue_(board.cubeValue),
-      deadline_(tickCount() + std::min(budgetMs, kLongestBudgetMs)), stopped_(budgetMs == 0),
+      die1_(board.die1), die2_(board.die2), cubeValue_(board.cubeValue), deadline_(budgetMs),
       workspace_(workspace) {}
 
 void NeuralEngine::stop() {
-    deadline_.store(0, std::memory_order_relaxed);
-    // A wrapping comparison would not see 0 as passed, hence the flag.
-    stopped_.store(true, std::memory_order_release);
-}
-
-bool NeuralEngine::stopRequested() const {
-    return stopped_.load(std::memory_order_acquire) ||
-           tickIsAfter(tickCount(), deadline_.load(std::memory_order_relaxed));
+    deadline_.stop();
 }
 
 NeuralWorkspace& NeuralEngine::workspace() const {
@@ -72,7 +60,7 @@ void NeuralEngine::run() {
         return;
     }
     copyPlay(result_, space.list[space.ranked.front().index]);
-    if (plies_ == 0 || stopRequested()) {
+    if (plies_ == 0 || deadline_.passed()) {
         return;
     }
     // The best few distinct positions, judged again one roll ahead.
@@ -113,7 +101,8 @@ void NeuralEngine::rankByNetwork(BoardPosition& position) {
     space.ranked.clear();
     const std::int32_t count = distinctListLength(space.list, die1_, die2_);
     for (std::int32_t index = 0; index < count; ++index) {
-        if (index % kPlaysBetweenClockChecks == kPlaysBetweenClockChecks - 1 && stopRequested()) {
+        if (index % kPlaysBetweenClockChecks == kPlaysBetweenClockChecks - 1 &&
+            deadline_.passed()) {
             break;
         }
         const Play& play = space.list[index];
@@ -137,7 +126,7 @@ bool NeuralEngine::judgeOneRollAhead(const Play& play, BoardPosition& position,
     const int opponent = otherSide(side_);
     std::array<float, kOutcomeCount> sums{};
     for (const WeightedRoll& roll : distinctRolls()) {
-        if (stopRequested()) {
+        if (deadline_.passed()) {
             takeBackPlay(play, position);
             return false;
         }

@@ -4,11 +4,11 @@
 #include "ai/search_engine.h"
 #include "neural/cube_decision.h"
 #include "neural/network.h"
+#include "platform/search_deadline.h"
 #include "rules/board_record.h"
 #include "rules/move_generator.h"
 #include "rules/play.h"
 
-#include <atomic>
 #include <cstdint>
 #include <memory>
 #include <vector>
@@ -58,7 +58,6 @@ public:
     std::vector<std::pair<Play, RankedPlay>> rankAllPlays();
 
 private:
-    bool stopRequested() const;
     NeuralWorkspace& workspace() const;
     void rankByNetwork(BoardPosition& position);
     // The mover's chances after `play` one roll ahead; false when stopped first.
@@ -71,8 +70,7 @@ private:
     int die1_;
     int die2_;
     std::int32_t cubeValue_;
-    std::atomic<std::uint32_t> deadline_;
-    std::atomic<bool> stopped_{false};
+    SearchDeadline deadline_;
     Play result_;
     mutable NeuralWorkspace* workspace_;
     mutable std::unique_ptr<NeuralWorkspace> ownWorkspace_;
