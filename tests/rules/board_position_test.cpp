@@ -130,8 +130,7 @@ TEST(ResultKind, OnlyFifteenOffWinsThenSingleGammonOrBackgammon) {
         int winner;
         ResultKind kind;
     } cases[] = {
-        {"23=-14", 0, ResultKind::Single},
-        {"23=-15", 0, ResultKind::Gammon},
+        {"23=-14", 0, ResultKind::Single},          {"23=-15", 0, ResultKind::Gammon},
         {"23=-14 25=1", 0, ResultKind::Backgammon}, // the loser on its bar
         {"0=-1", 0, ResultKind::Backgammon},        // in the winner's home board
         {"23=15", 1, ResultKind::Backgammon},
