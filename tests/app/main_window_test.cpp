@@ -135,10 +135,8 @@ TEST_F(MainWindowTest, OptionCommandsPauseAroundTheirWindowAndReloadTheOptions) 
     const auto view = [](const app::MainWindow& w) { return w.board()->view()->settings(); };
     const auto game = [](const app::MainWindow& w) { return w.game()->settings(); };
     const Case cases[] = {
-        {Command::ViewStatistics, false, "Game Statistics", [](QDialog&) {},
-         [](const app::MainWindow&) { return true; }},
-        {Command::ViewStatistics, true, "Game Statistics", [](QDialog&) {},
-         [](const app::MainWindow&) { return true; }},
+        {Command::ViewStatistics, false, "Game Statistics", [](QDialog&) {}, nullptr},
+        {Command::ViewStatistics, true, "Game Statistics", [](QDialog&) {}, nullptr},
         {Command::GameSettings, false, "Board Settings",
          [](QDialog& d) { d.findChild<QCheckBox*>("showPipNumbers")->setChecked(false); },
          [&](const app::MainWindow& w) {
@@ -162,7 +160,7 @@ TEST_F(MainWindowTest, OptionCommandsPauseAroundTheirWindowAndReloadTheOptions) 
              EXPECT_TRUE(text.contains("MIT License")) << text.toStdString();
              EXPECT_TRUE(text.contains(QString::fromStdString(std::string(programVersion()))));
          },
-         [](const app::MainWindow&) { return true; }},
+         nullptr},
     };
     for (const Case& c : cases) {
         saveSettings(GameSettings{});
@@ -184,7 +182,7 @@ TEST_F(MainWindowTest, OptionCommandsPauseAroundTheirWindowAndReloadTheOptions) 
         EXPECT_EQ(title, c.title);
         EXPECT_EQ(during, GameState::Paused) << c.title;
         EXPECT_EQ(window_->game()->state(), GameState::Playing) << c.title;
-        EXPECT_TRUE(c.reloaded(*window_)) << c.title;
+        EXPECT_TRUE(!c.reloaded || c.reloaded(*window_)) << c.title;
     }
 }
 

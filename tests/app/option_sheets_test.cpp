@@ -31,19 +31,6 @@ protected:
         saveSettings(base_);
     }
 
-    static GameSettings stored() {
-        GameSettings settings;
-        loadSettings(settings);
-        return settings;
-    }
-
-    template <typename T>
-    static T* child(QWidget& parent, const char* name) {
-        T* found = parent.findChild<T*>(name);
-        EXPECT_NE(found, nullptr) << name;
-        return found;
-    }
-
     // Shows the dialog, brings a tab to the front, makes the changes, lets
     // another part of the program change the file meanwhile, and presses a button.
     void run(QDialog& dialog, int tab, const std::function<void(QDialog&)>& change,
@@ -54,7 +41,7 @@ protected:
         }
         QApplication::processEvents();
         change(dialog);
-        GameSettings elsewhere = stored();
+        GameSettings elsewhere = storedSettings();
         elsewhere.matchBet = 77;
         saveSettings(elsewhere);
         child<QPushButton>(dialog, button)->click();
@@ -120,7 +107,7 @@ TEST_F(OptionSheetsTest, EachWindowWritesOnlyTheFieldsOfThePagesShown) {
         GameSettings expected = base_;
         expected.matchBet = c.reloadsFirst ? 77 : base_.matchBet;
         c.expect(expected);
-        EXPECT_EQ(stored(), expected) << c.name;
+        EXPECT_EQ(storedSettings(), expected) << c.name;
     }
 }
 
@@ -224,7 +211,7 @@ TEST_F(WallpaperPageTest, PicturesFilesAndColoursAndWhatFailsChangesNothing) {
         EXPECT_EQ(QColor(preview.pixel(preview.width() / 2, preview.height() / 2)), c.preview)
             << c.path;
         child<QPushButton>(*sheet, "ok")->click();
-        const GameSettings written = stored();
+        const GameSettings written = storedSettings();
         EXPECT_EQ(written.wallpaperMode, c.writtenMode) << c.path;
         EXPECT_EQ(written.wallpaperPath, c.writtenPath) << c.path;
         EXPECT_EQ(written.stretchWallpaper, c.steps == "stretch" ? 1 : 0);
@@ -267,7 +254,7 @@ TEST_F(WallpaperPageTest, ListsTheUsersWallpapersWithTheProgramsOwn) {
     list->setCurrentItem(list->findItems("mine.png", Qt::MatchExactly).front());
     EXPECT_EQ(previewColour(), QColor(200, 180, 120));
     child<QPushButton>(*sheet, "ok")->click();
-    EXPECT_EQ(stored().wallpaperPath, "Wallpapers\\mine.png");
+    EXPECT_EQ(storedSettings().wallpaperPath, "Wallpapers\\mine.png");
     EXPECT_TRUE(std::filesystem::exists(user / "Data/Settings.dat"));
     EXPECT_TRUE(messages_.shown.empty());
 }
