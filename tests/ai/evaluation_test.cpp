@@ -20,7 +20,9 @@ struct EvaluationCase {
     const char* position;
     int side;
     std::int32_t paramB;
-    Evaluation expected;
+    std::int32_t race;
+    std::int32_t safety;
+    std::int32_t bearOff;
     std::int32_t expectedOwnSafety; // safetyScore of the judged side
 };
 
@@ -32,57 +34,42 @@ TEST(Evaluation, HandComputedPositions) {
     const EvaluationCase cases[] = {
         // Pips 8 against 12; no safety once contact is over; only the judged
         // side's borne-off checkers count.
-        {"pure race for side 0", "3=2 20=-3", 0, 0, {4, 0, 26}, 0},
-        {"pure race for side 1", "3=2 20=-3", 1, 0, {-4, 0, 24}, 0},
-        {"blot six pips from an attacker", blotOnTen, 0, 0, {40 - 11, 994 - 1000, 28}, 994},
+        {"pure race for side 0", "3=2 20=-3", 0, 0, 4, 0, 26, 0},
+        {"pure race for side 1", "3=2 20=-3", 1, 0, -4, 0, 24, 0},
+        {"blot six pips from an attacker", blotOnTen, 0, 0, 40 - 11, 994 - 1000, 28, 994},
         // Side 1 holds 18-23 as well: E = 7.0, trunc(0.47 x 14 + 0.47 x 7.0) = 9.
-        {"closed board behind the attacker",
-         "10=1 4=-2 18=-2 19=-2 20=-2 21=-2 22=-2 23=-2",
-         0,
-         0,
-         {2 * 20 + 2 * (6 + 5 + 4 + 3 + 2 + 1) - 11, -9, 28},
-         991},
+        {"closed board behind the attacker", "10=1 4=-2 18=-2 19=-2 20=-2 21=-2 22=-2 23=-2", 0, 0,
+         2 * 20 + 2 * (6 + 5 + 4 + 3 + 2 + 1) - 11, -9, 28, 991},
         // Side 1 on the bar enters on point 3 with a 4: trunc(0.42 x 21) = 8.
-        {"side 0 blot in reach of the bar", "3=1 25=1", 0, 0, {24 - 4, -8, 28}, 992},
+        {"side 0 blot in reach of the bar", "3=1 25=1", 0, 0, 24 - 4, -8, 28, 992},
         // Beyond 11 the bar cannot reach a side 0 blot.
-        {"side 0 blot out of reach of the bar", "12=1 25=1", 0, 0, {24 - 13, 0, 28}, 1000},
+        {"side 0 blot out of reach of the bar", "12=1 25=1", 0, 0, 24 - 13, 0, 28, 1000},
         // Side 0 on the bar enters on point 20 with a 4; side 0 holds 0-2:
         // E = 1.75, trunc(0.42 x 20 + 0.42 x 1.75) = 9.
-        {"side 1 blot in reach of the bar",
-         "20=-1 0=2 1=2 2=2 24=1",
-         1,
-         0,
-         {24 + 2 * (1 + 2 + 3) - 4, 991 - 1000, 28},
-         991},
+        {"side 1 blot in reach of the bar", "20=-1 0=2 1=2 2=2 24=1", 1, 0,
+         24 + 2 * (1 + 2 + 3) - 4, 991 - 1000, 28, 991},
         // Board edges. Side 0 blot on point 0 (L = 24) hit only from the bar
         // with a 1: trunc(0.31 x 24) = 7.
-        {"side 0 blot on point 0", "0=1 25=1", 0, 0, {24 - 1, -7, 28}, 993},
+        {"side 0 blot on point 0", "0=1 25=1", 0, 0, 24 - 1, -7, 28, 993},
         // Side 1 blot on point 23 (L = 23) from the bar with a 1, side 0 with
         // no home points: trunc(0.31 x 23) = 7.
-        {"side 1 blot on point 23", "23=-1 24=1", 1, 0, {24 - 1, -7, 28}, 993},
+        {"side 1 blot on point 23", "23=-1 24=1", 1, 0, 24 - 1, -7, 28, 993},
         // Twelve pips away: trunc(0.08 x 11 + 0.08 x 1.75) = 1 (0 with w(12) = 0).
-        {"side 1 blot twelve pips from an attacker",
-         "11=-1 23=2 0=2 1=2 2=2",
-         1,
-         0,
-         {2 * 24 + 2 * (1 + 2 + 3) - 13, -1, 28},
-         999},
+        {"side 1 blot twelve pips from an attacker", "11=-1 23=2 0=2 1=2 2=2", 1, 0,
+         2 * 24 + 2 * (1 + 2 + 3) - 13, -1, 28, 999},
         // evalParamB scales each side's score by 1 + B / 5.
-        {"safety doubled", blotOnTen, 0, 5, {29, 1988 - 2000, 28}, 1988},
-        {"safety negated", blotOnTen, 0, -10, {29, -994 + 1000, 28}, -994},
+        {"safety doubled", blotOnTen, 0, 5, 29, 1988 - 2000, 28, 1988},
+        {"safety negated", blotOnTen, 0, -10, 29, -994 + 1000, 28, -994},
         // Blots on both sides: side 0 blot on 10 faces side 1 blot on 4, and
         // the other way round: trunc(0.47 x 14) = 6 and trunc(0.47 x 4) = 1.
-        {"blots facing each other", "10=1 4=-1", 0, 0, {20 - 11, 994 - 999, 28}, 994},
+        {"blots facing each other", "10=1 4=-1", 0, 0, 20 - 11, 994 - 999, 28, 994},
     };
     for (const EvaluationCase& c : cases) {
         SCOPED_TRACE(c.name);
         const BoardPosition position = placedPosition(c.position);
         const Evaluation evaluation = evaluate(position, c.side, c.paramB);
-        EXPECT_EQ(evaluation.race, c.expected.race);
-        EXPECT_EQ(evaluation.safety, c.expected.safety);
-        EXPECT_EQ(evaluation.bearOff, c.expected.bearOff);
-        EXPECT_EQ(evaluation.total(),
-                  std::int64_t{c.expected.race} + c.expected.safety + c.expected.bearOff);
+        EXPECT_EQ(evaluation, (Evaluation{c.race, c.safety, c.bearOff}));
+        EXPECT_EQ(evaluation.total(), std::int64_t{c.race} + c.safety + c.bearOff);
         EXPECT_EQ(safetyScore(position, c.side, c.paramB), c.expectedOwnSafety);
     }
 }

@@ -76,21 +76,12 @@ TEST_F(LookaheadEngineTest, RandomTierTakesTheDrawModuloTheCount) {
         const std::uint32_t seed = 1000u + static_cast<std::uint32_t>(index++);
         seedRandom(seed);
         const int draw = nextRandom();
-        const int following = nextRandom();
         const PlayList& list = plays(c);
-
         seedRandom(seed);
-        const std::int32_t strength = index % 2 == 0 ? 1001 : 1249;
-        LookaheadEngine engine({strength, 0, 0}, boardFor(c.position, c.die1, c.die2), c.side,
-                               60000, EngineTask::ChoosePlay, workspace_.get());
-        EXPECT_EQ(nextRandom(), following) << "one value drawn when the engine is built";
-        engine.run();
-        EXPECT_TRUE(samePlay(engine.result(), list[draw % list.count]))
-            << formatPlay(engine.result());
+        const Play chosen = choose({index % 2 == 0 ? 1001 : 1249, 0, 0}, c);
+        EXPECT_TRUE(samePlay(chosen, list[draw % list.count])) << formatPlay(chosen);
     }
-}
-
-TEST_F(LookaheadEngineTest, OnlyATurnEngineOfTheRandomTierDraws) {
+    // Only an engine of that tier that chooses a play draws, once, when built.
     const BoardRecord board = boardFor(positionFromSignedCounts({}), 3, 1);
     struct {
         std::int32_t strength;
@@ -103,10 +94,11 @@ TEST_F(LookaheadEngineTest, OnlyATurnEngineOfTheRandomTierDraws) {
     };
     for (const auto& c : cases) {
         seedRandom(77);
-        const int first = nextRandom();
+        nextRandom();
+        const int second = nextRandom();
         seedRandom(77);
         const LookaheadEngine engine({c.strength, 0, 0}, board, PLAYER_ONE, 1000, c.task);
-        EXPECT_EQ(nextRandom() != first, c.draws) << c.strength;
+        EXPECT_EQ(nextRandom() == second, c.draws) << c.strength;
     }
 }
 
@@ -171,31 +163,6 @@ TEST_F(LookaheadEngineTest, TwoPlyChoosesAsThePlainSearchDoes) {
     }
 }
 
-TEST_F(LookaheadEngineTest, ChosenPlayIsAlwaysOneOfTheGeneratedPlays) {
-    int index = 0;
-    int chosenPlays = 0;
-    seedRandom(5);
-    for (const RollCase& c : test::randomCases(3000, 99)) {
-        const std::int32_t strengths[] = {1001, 1501, 1001, 1751, 1251, 2001};
-        const std::int32_t strength = strengths[index++ % 6];
-        // The look-ahead on the busiest positions is left to the test above.
-        const std::int32_t used = strength >= 1750 && plays(c).count > 300 ? 1501 : strength;
-        const Play chosen = choose({used, index % 3, index % 5 - 2}, c);
-        const PlayList& list = plays(c);
-        if (list.count == 0) {
-            ASSERT_EQ(chosen.count, 0);
-            continue;
-        }
-        bool found = false;
-        for (const Play& play : list) {
-            found = found || samePlay(play, chosen);
-        }
-        ASSERT_TRUE(found) << formatPlay(chosen) << " at strength " << used;
-        ++chosenPlays;
-    }
-    EXPECT_GT(chosenPlays, 2000);
-}
-
 // With a large safety scaling every candidate scores far below -3000; the
 // roll must still be played, with the first ordered play at least.
 TEST_F(LookaheadEngineTest, LargeParametersStillPlayTheRoll) {
@@ -221,10 +188,9 @@ TEST_F(LookaheadEngineTest, LargeParametersStillPlayTheRoll) {
 }
 
 TEST_F(LookaheadEngineTest, ARollWithoutPlayLeavesTheResultEmpty) {
-    // Two checkers on the bar against a closed point for 6-6.
-    const BoardPosition position = test::placedPosition("18=-2 24=2");
+    const RollCase closed{test::placedPosition("18=-2 24=2"), PLAYER_ONE, 6, 6};
     for (const std::int32_t strength : {1001, 1501, 2001}) {
-        EXPECT_EQ(choose({strength, 0, 0}, {position, PLAYER_ONE, 6, 6}).count, 0) << strength;
+        EXPECT_EQ(choose({strength, 0, 0}, closed).count, 0) << strength;
     }
 }
 
@@ -264,24 +230,19 @@ TEST_F(LookaheadEngineTest, StopFromAnotherThreadEndsTheSearchWithALegalPlay) {
         worker.join();
 
         const PlayList& list = plays(c);
-        bool found = false;
-        for (const Play& play : list) {
-            found = found || samePlay(play, engine.result());
-        }
-        EXPECT_TRUE(found) << formatPlay(engine.result());
+        EXPECT_TRUE(std::any_of(list.begin(), list.end(), [&](const Play& play) {
+            return samePlay(play, engine.result());
+        })) << formatPlay(engine.result());
     }
     RecordProperty("slowest_stop_ms", std::to_string(slowestStopMs));
 }
 
 TEST(StrengthForCash, Tiers) {
-    const struct {
-        std::int32_t cash;
-        std::int32_t strength;
-    } cases[] = {{-5, 1001},     {0, 1001},      {1000, 1001},   {1001, 1251},
-                 {10000, 1251},  {10001, 1501},  {100000, 1501}, {100001, 1751},
-                 {249999, 1751}, {250000, 2001}, {5000000, 2001}};
-    for (const auto& c : cases) {
-        EXPECT_EQ(strengthForCash(c.cash), c.strength) << c.cash;
+    const std::pair<std::int32_t, std::int32_t> cases[] = {
+        {-5, 1001},     {1000, 1001},   {1001, 1251},   {10000, 1251},  {10001, 1501},
+        {100000, 1501}, {100001, 1751}, {249999, 1751}, {250000, 2001}, {5000000, 2001}};
+    for (const auto& [cash, strength] : cases) {
+        EXPECT_EQ(strengthForCash(cash), strength) << cash;
     }
 }
 

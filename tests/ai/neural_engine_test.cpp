@@ -95,11 +95,7 @@ TEST_F(NeuralEngineTest, StopFromAnotherThreadReturnsALegalPlayAtOnce) {
         ASSERT_TRUE(isGenerated(c, engine.result())) << formatPlay(engine.result());
     }
     // Stopped before it ran, and with no time at all.
-    const RollCase start{[] {
-                             BoardPosition position;
-                             setStartPosition(position);
-                             return position;
-                         }(),
+    const RollCase start{test::placedPosition("0=-2 5=5 7=3 11=-5 12=5 16=-3 18=-5 23=2"),
                          PLAYER_TWO, 4, 4};
     NeuralEngine stopped(network, 1, boardFor(start), start.side, 60000, workspace_.get());
     stopped.stop();
@@ -136,17 +132,9 @@ TEST_F(NeuralEngineTest, CubeDecisionsOnPositionsDecidedByTheRace) {
         const NeuralEngine taker(network, 1, board, otherSide(c.doubler), 1000, workspace_.get());
         const CubeDecision decision = doubler.cubeDecisionFor(board.position, c.doubler);
         EXPECT_EQ(doubler.shouldOfferDouble(board.position), decision.shouldDouble) << c.what;
-        switch (c.decision) {
-        case Doubler::Doubles:
-            EXPECT_TRUE(decision.shouldDouble) << c.what;
-            break;
-        case Doubler::Cashes:
-            EXPECT_TRUE(decision.shouldDouble || decision.tooGood) << c.what;
-            break;
-        case Doubler::PlaysOn:
-            EXPECT_FALSE(decision.shouldDouble || decision.tooGood) << c.what;
-            break;
-        }
+        EXPECT_EQ(decision.shouldDouble || decision.tooGood, c.decision != Doubler::PlaysOn)
+            << c.what;
+        EXPECT_TRUE(decision.shouldDouble || c.decision != Doubler::Doubles) << c.what;
         EXPECT_EQ(taker.acceptDouble(board.position), c.takes) << c.what;
     }
 }

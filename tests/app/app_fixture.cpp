@@ -4,6 +4,7 @@
 #include "app/player_panel_widget.h"
 #include "board/board_view.h"
 #include "platform/program_folders.h"
+#include "settings/settings_file.h"
 
 #include <QAction>
 #include <QApplication>
@@ -123,6 +124,12 @@ void AppFixture::onNextDialog(std::function<void(QDialog&)> handle) {
 
 bool AppFixture::enabled(app::Command command) const {
     return window_->action(command)->isEnabled();
+}
+
+GameSettings storedSettings() {
+    GameSettings settings;
+    loadSettings(settings);
+    return settings;
 }
 
 SavedGame humanAgainstComputer(int die1, int die2) {

@@ -4,6 +4,7 @@
 #include "match/saved_game.h"
 #include "platform/message_box.h"
 #include "platform/sound.h"
+#include "settings/game_settings.h"
 #include "tests/support/temp_directory.h"
 
 #include <QDialog>
@@ -59,6 +60,17 @@ protected:
     QTimer dialogWatch_;
     std::function<void(QDialog&)> dialogHandler_;
 };
+
+// The named child widget of `parent` (a failure when there is none).
+template <typename T>
+T* child(QWidget& parent, const char* name) {
+    T* found = parent.findChild<T*>(name);
+    EXPECT_NE(found, nullptr) << name;
+    return found;
+}
+
+// The options as saved in the user's settings file.
+GameSettings storedSettings();
 
 // A human "Ann" (side 0) against the roster's first opponent (side 1), Ann
 // to move with 6-1; the position is the start position unless given.

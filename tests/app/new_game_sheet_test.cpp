@@ -2,6 +2,7 @@
 #include "app/option_sheet.h"
 #include "app/player_setup_page.h"
 #include "app/timer_setup_page.h"
+#include "players/champion_file.h"
 #include "players/player_store.h"
 #include "settings/settings_file.h"
 #include "tests/app/app_fixture.h"
@@ -9,6 +10,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -21,6 +23,8 @@ namespace {
 class NewGameSheetTest : public AppFixture {
 protected:
     NewGameSheetTest() {
+        std::filesystem::copy_file(std::filesystem::path(VARNHOLT_SOURCE_DIR) / "data/Champion.dat",
+                                   directory_ / "Data/Champion.dat");
         PlayerRecord bea;
         bea.name = "Bea";
         bea.age = 40;
@@ -33,19 +37,6 @@ protected:
         settings.playerName = {"ann", "Nobody"};
         settings.initialMinutes = 3;
         saveSettings(settings);
-    }
-
-    template <typename T>
-    T* child(QWidget& parent, const char* name) {
-        T* found = parent.findChild<T*>(name);
-        EXPECT_NE(found, nullptr) << name;
-        return found;
-    }
-
-    GameSettings stored() const {
-        GameSettings settings;
-        loadSettings(settings);
-        return settings;
     }
 
     PlayerStore store_;
@@ -63,16 +54,24 @@ TEST_F(NewGameSheetTest, OpensOnTheOptionsAndPlayWritesTheShownPages) {
     EXPECT_EQ(name0->currentText(), "Ann");
     EXPECT_EQ(name1->currentText(), "Bea");
 
+    // The champion is listed after the ten opponents, with its level.
+    const ComputerProfile champion = readChampionFile(championFilePath()).value();
     child<QComboBox>(*sheet, "playerType1")->setCurrentIndex(1);
-    ASSERT_EQ(name1->count(), 10);
-    name1->setCurrentIndex(2);
+    ASSERT_EQ(name1->count(), 11);
+    EXPECT_TRUE(name1->itemText(10).startsWith(QString::fromStdString(champion.name + " (")));
+    name1->setCurrentIndex(10);
+    QApplication::processEvents();
+    const auto labels = sheet->findChildren<QLabel*>();
+    EXPECT_TRUE(std::any_of(labels.begin(), labels.end(), [&](const QLabel* label) {
+        return label->text().toStdString() == champion.description;
+    })) << "the preview shows the champion";
     child<QLineEdit>(*sheet, "matchBet")->setText("25");
     child<QPushButton>(*sheet, "ok")->click();
 
-    const GameSettings written = stored();
+    const GameSettings written = storedSettings();
     EXPECT_EQ(written.playerIsComputer, (std::array<std::int32_t, 2>{0, 1}));
     EXPECT_EQ(written.playerName[0], "Ann");
-    EXPECT_EQ(written.playerName[1], "Tobias Reed") << "the bare name, without its level";
+    EXPECT_EQ(written.playerName[1], champion.name) << "the bare name, without its level";
     EXPECT_EQ(written.matchBet, 25);
     EXPECT_EQ(written.initialMinutes, 3) << "the timer page was never shown";
 }
@@ -99,8 +98,8 @@ TEST_F(NewGameSheetTest, TheTimerPageReadsItsNumbersAndCancelWritesNothing) {
         EXPECT_TRUE(minutes->isEnabled());
         minutes->setText(c.minutes);
         child<QPushButton>(*sheet, c.play ? "ok" : "cancel")->click();
-        EXPECT_EQ(stored().initialMinutes, c.storedMinutes) << c.minutes;
-        EXPECT_EQ(stored().useTimer, c.storedUseTimer);
+        EXPECT_EQ(storedSettings().initialMinutes, c.storedMinutes) << c.minutes;
+        EXPECT_EQ(storedSettings().useTimer, c.storedUseTimer);
     }
 }
 

@@ -15,6 +15,7 @@
 #include <QPushButton>
 #include <QSlider>
 #include <QTabWidget>
+#include <sstream>
 
 namespace vh::test {
 namespace {
@@ -30,19 +31,6 @@ protected:
         saveSettings(base_);
     }
 
-    static GameSettings stored() {
-        GameSettings settings;
-        loadSettings(settings);
-        return settings;
-    }
-
-    template <typename T>
-    static T* child(QWidget& parent, const char* name) {
-        T* found = parent.findChild<T*>(name);
-        EXPECT_NE(found, nullptr) << name;
-        return found;
-    }
-
     // Shows the dialog, brings a tab to the front, makes the changes, lets
     // another part of the program change the file meanwhile, and presses a button.
     void run(QDialog& dialog, int tab, const std::function<void(QDialog&)>& change,
@@ -53,7 +41,7 @@ protected:
         }
         QApplication::processEvents();
         change(dialog);
-        GameSettings elsewhere = stored();
+        GameSettings elsewhere = storedSettings();
         elsewhere.matchBet = 77;
         saveSettings(elsewhere);
         child<QPushButton>(dialog, button)->click();
@@ -119,7 +107,7 @@ TEST_F(OptionSheetsTest, EachWindowWritesOnlyTheFieldsOfThePagesShown) {
         GameSettings expected = base_;
         expected.matchBet = c.reloadsFirst ? 77 : base_.matchBet;
         c.expect(expected);
-        EXPECT_EQ(stored(), expected) << c.name;
+        EXPECT_EQ(storedSettings(), expected) << c.name;
     }
 }
 
@@ -143,16 +131,13 @@ protected:
 };
 
 TEST_F(WallpaperPageTest, PicturesFilesAndColoursAndWhatFailsChangesNothing) {
-    enum class Do { Pick, File, Colour, Stretch };
-    struct Step {
-        Do what;
-        std::string argument;
-    };
+    // Steps separated by spaces: "pick:NAME" in the list, "file:PATH" through
+    // the file window, "colour" through the colour window, "stretch".
     struct Case {
         std::int32_t mode;
         std::string path;
         const char* selectedOnOpen;
-        std::vector<Step> steps;
+        std::string steps;
         const char* selectedAtEnd;
         std::int32_t writtenMode;
         std::string writtenPath;
@@ -162,51 +147,20 @@ TEST_F(WallpaperPageTest, PicturesFilesAndColoursAndWhatFailsChangesNothing) {
     const std::string file = (directory_ / "elsewhere.png").string();
     const std::string broken = (directory_ / "elsewhere.jpg").string();
     const std::string inFolder = (directory_ / "Wallpapers/sand.png").string();
+    const std::string blueBmp = "Wallpapers\\Blue.bmp";
     const QColor blue(0, 0, 255);
     const QColor sand(200, 180, 120);
     const QColor chosen(1, 2, 3);
     const Case cases[] = {
-        {0,
-         "",
-         "",
-         {{Do::Colour, ""}, {Do::Pick, "sand.png"}},
-         "sand.png",
-         1,
-         "Wallpapers\\sand.png",
-         sand,
-         0},
-        {1,
-         "Wallpapers\\Blue.bmp",
-         "Blue.bmp",
-         {{Do::Stretch, ""}},
-         "Blue.bmp",
-         1,
-         "Wallpapers\\Blue.bmp",
-         blue,
-         0},
-        {1, "Wallpapers/sand.png", "sand.png", {}, "sand.png", 1, "Wallpapers/sand.png", sand, 0},
-        {1,
-         "Wallpapers\\Blue.bmp",
-         "Blue.bmp",
-         {{Do::Pick, "Broken.bmp"}},
-         "Blue.bmp",
-         1,
-         "Wallpapers\\Blue.bmp",
-         blue,
-         1},
-        {0, "", "", {{Do::Colour, ""}, {Do::File, file}}, "", 2, file, sand, 0},
+        {0, "", "", "colour pick:sand.png", "sand.png", 1, "Wallpapers\\sand.png", sand, 0},
+        {1, blueBmp, "Blue.bmp", "stretch", "Blue.bmp", 1, blueBmp, blue, 0},
+        {1, "Wallpapers/sand.png", "sand.png", "", "sand.png", 1, "Wallpapers/sand.png", sand, 0},
+        {1, blueBmp, "Blue.bmp", "pick:Broken.bmp", "Blue.bmp", 1, blueBmp, blue, 1},
+        {0, "", "", "colour file:" + file, "", 2, file, sand, 0},
         // A full path into the folder selects its entry and stays a file of mode 2.
-        {2, inFolder, "sand.png", {}, "sand.png", 2, inFolder, sand, 0},
-        {2, file, "", {{Do::File, broken}}, "", 2, file, sand, 1},
-        {1,
-         "Wallpapers\\Blue.bmp",
-         "Blue.bmp",
-         {{Do::Colour, ""}},
-         "",
-         0,
-         "Wallpapers\\Blue.bmp",
-         chosen,
-         0},
+        {2, inFolder, "sand.png", "", "sand.png", 2, inFolder, sand, 0},
+        {2, file, "", "file:" + broken, "", 2, file, sand, 1},
+        {1, blueBmp, "Blue.bmp", "colour", "", 0, blueBmp, chosen, 0},
     };
     for (const Case& c : cases) {
         GameSettings start = base_;
@@ -224,26 +178,22 @@ TEST_F(WallpaperPageTest, PicturesFilesAndColoursAndWhatFailsChangesNothing) {
             return list->currentItem() != nullptr ? list->currentItem()->text() : QString();
         };
         EXPECT_EQ(selected(), c.selectedOnOpen) << c.path;
-        bool stretched = false;
-        bool coloured = false;
-        for (const Step& step : c.steps) {
-            switch (step.what) {
-            case Do::Pick:
+        std::istringstream steps(c.steps);
+        for (std::string step; steps >> step;) {
+            const std::string argument = step.substr(step.find(':') + 1);
+            if (step.starts_with("pick:")) {
                 list->setCurrentItem(
-                    list->findItems(QString::fromStdString(step.argument), Qt::MatchExactly)
-                        .front());
-                break;
-            case Do::File:
-                onNextDialog([&step](QDialog& dialog) {
+                    list->findItems(QString::fromStdString(argument), Qt::MatchExactly).front());
+            } else if (step.starts_with("file:")) {
+                onNextDialog([&argument](QDialog& dialog) {
                     auto* files = qobject_cast<QFileDialog*>(&dialog);
                     ASSERT_NE(files, nullptr);
-                    files->selectFile(QString::fromStdString(step.argument));
+                    files->selectFile(QString::fromStdString(argument));
                     dialog.accept();
                 });
                 child<QPushButton>(*sheet, "bitmapFromFile")->click();
                 EXPECT_EQ(selected(), "") << "a file from elsewhere is not in the list";
-                break;
-            case Do::Colour:
+            } else if (step == "colour") {
                 onNextDialog([&chosen](QDialog& dialog) {
                     auto* colours = qobject_cast<QColorDialog*>(&dialog);
                     ASSERT_NE(colours, nullptr);
@@ -252,12 +202,8 @@ TEST_F(WallpaperPageTest, PicturesFilesAndColoursAndWhatFailsChangesNothing) {
                     colours->accept();
                 });
                 child<QPushButton>(*sheet, "changeToColor")->click();
-                coloured = true;
-                break;
-            case Do::Stretch:
+            } else {
                 child<QCheckBox>(*sheet, "stretchWallpaper")->setChecked(true);
-                stretched = true;
-                break;
             }
         }
         EXPECT_EQ(selected(), c.selectedAtEnd) << c.path;
@@ -265,11 +211,12 @@ TEST_F(WallpaperPageTest, PicturesFilesAndColoursAndWhatFailsChangesNothing) {
         EXPECT_EQ(QColor(preview.pixel(preview.width() / 2, preview.height() / 2)), c.preview)
             << c.path;
         child<QPushButton>(*sheet, "ok")->click();
-        const GameSettings written = stored();
+        const GameSettings written = storedSettings();
         EXPECT_EQ(written.wallpaperMode, c.writtenMode) << c.path;
         EXPECT_EQ(written.wallpaperPath, c.writtenPath) << c.path;
-        EXPECT_EQ(written.stretchWallpaper, stretched ? 1 : 0);
-        EXPECT_EQ(backgroundColour(written), (coloured ? Rgb{1, 2, 3} : backgroundColour(base_)))
+        EXPECT_EQ(written.stretchWallpaper, c.steps == "stretch" ? 1 : 0);
+        EXPECT_EQ(backgroundColour(written),
+                  (c.steps.starts_with("colour") ? Rgb{1, 2, 3} : backgroundColour(base_)))
             << c.path;
         EXPECT_EQ(messages_.shown.size(), c.messages) << c.path;
     }
@@ -307,7 +254,7 @@ TEST_F(WallpaperPageTest, ListsTheUsersWallpapersWithTheProgramsOwn) {
     list->setCurrentItem(list->findItems("mine.png", Qt::MatchExactly).front());
     EXPECT_EQ(previewColour(), QColor(200, 180, 120));
     child<QPushButton>(*sheet, "ok")->click();
-    EXPECT_EQ(stored().wallpaperPath, "Wallpapers\\mine.png");
+    EXPECT_EQ(storedSettings().wallpaperPath, "Wallpapers\\mine.png");
     EXPECT_TRUE(std::filesystem::exists(user / "Data/Settings.dat"));
     EXPECT_TRUE(messages_.shown.empty());
 }

@@ -58,12 +58,6 @@ protected:
         return cells;
     }
 
-    static std::string storedPlayer() {
-        GameSettings settings;
-        loadSettings(settings);
-        return settings.statisticsPlayer;
-    }
-
     PlayerStore store_;
     std::unique_ptr<app::StatisticsDialog> dialog_;
     QComboBox* players_ = nullptr;
@@ -103,10 +97,10 @@ TEST_F(StatisticsDialogTest, ShowsTheGamesAndTotalsOfTheChosenPlayer) {
     EXPECT_EQ(players_->currentText(), "Anna");
     EXPECT_EQ(games_->rowCount(), 0);
     EXPECT_EQ(total("gamesWon"), "Games Won: 0 (0.00%)");
-    EXPECT_EQ(storedPlayer(), "Ann");
+    EXPECT_EQ(storedSettings().statisticsPlayer, "Ann");
     QTest::keyClick(dialog_.get(), Qt::Key_Escape);
     EXPECT_FALSE(dialog_->isVisible());
-    EXPECT_EQ(storedPlayer(), "Anna");
+    EXPECT_EQ(storedSettings().statisticsPlayer, "Anna");
 }
 
 TEST_F(StatisticsDialogTest, DeletingAPlayerAsksAndSavesAtOnce) {
@@ -154,7 +148,7 @@ TEST_F(StatisticsDialogTest, DeletingAPlayerAsksAndSavesAtOnce) {
         EXPECT_EQ(players_->currentText(), c.selectedAfter) << c.player;
         EXPECT_EQ(games_->rowCount(), c.gamesAfter) << c.player;
         dialog_->findChild<QPushButton*>("close")->click();
-        EXPECT_EQ(storedPlayer(), c.storedAfter) << c.player;
+        EXPECT_EQ(storedSettings().statisticsPlayer, c.storedAfter) << c.player;
     }
 }
 

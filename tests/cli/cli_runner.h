@@ -2,6 +2,7 @@
 
 #include "tools/varnholt-cli/cli.h"
 
+#include <gtest/gtest.h>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -20,6 +21,31 @@ inline Outcome run(const std::vector<std::string>& arguments) {
     std::ostringstream err;
     const int code = runCli(arguments, out, err);
     return {code, out.str(), err.str()};
+}
+
+// A command line written as one string, its words split at spaces (so a
+// position is written with commas).
+inline Outcome run(const std::string& line) {
+    std::vector<std::string> words;
+    std::istringstream in(line);
+    for (std::string word; in >> word;) {
+        words.push_back(word);
+    }
+    return run(words);
+}
+
+// A refused command line: exit code 2, nothing on standard output and the
+// message as the one line of the error output.
+struct Refusal {
+    std::string line;
+    std::string message;
+};
+
+inline void expectRefused(const Refusal& refusal) {
+    const Outcome outcome = run(refusal.line);
+    EXPECT_EQ(outcome.code, 2) << refusal.line;
+    EXPECT_EQ(outcome.out, "") << refusal.line;
+    EXPECT_EQ(outcome.err, "varnholt-cli: " + refusal.message + "\n") << refusal.line;
 }
 
 } // namespace vh::cli

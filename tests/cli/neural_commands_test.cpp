@@ -14,12 +14,10 @@ namespace {
 
 const std::string kWeights = std::string(VARNHOLT_PROGRAM_DIR) + "/Data/Champion.weights";
 // Side 0 blot on 10, six pips from side 1's point on 4.
-const std::string kBlotPosition = "0 0 0 0 -2 0 0 0 0 0 1 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 14 13";
+const std::string kBlotPosition = "0,0,0,0,-2,0,0,0,0,0,1,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,14,13";
 
-std::vector<std::string> withWeights(std::vector<std::string> arguments) {
-    arguments.push_back("--weights");
-    arguments.push_back(kWeights);
-    return arguments;
+Outcome runWithWeights(const std::string& line) {
+    return run(line + " --weights " + kWeights);
 }
 
 std::map<std::string, double> namedNumbers(const std::string& text) {
@@ -44,8 +42,8 @@ std::vector<std::string> lines(const std::string& text) {
 
 TEST(NeuralCommands, EvaluateGivesFiveChancesAndTheirEquityAlikeForTheMirror) {
     for (const char* engine : {"neural", "neural:1"}) {
-        const Outcome outcome = run(withWeights(
-            {"evaluate", "--position", kBlotPosition, "--side", "0", "--engine", engine}));
+        const Outcome outcome =
+            runWithWeights("evaluate --position " + kBlotPosition + " --side 0 --engine " + engine);
         ASSERT_EQ(outcome.code, 0) << outcome.err;
         const std::map<std::string, double> n = namedNumbers(outcome.out);
         ASSERT_EQ(n.size(), 6u) << outcome.out;
@@ -61,36 +59,31 @@ TEST(NeuralCommands, EvaluateGivesFiveChancesAndTheirEquityAlikeForTheMirror) {
         EXPECT_NEAR(n.at("equity"), equity, 6e-4);
 
         const std::string mirror = formatPosition(mirroredPosition(parsePosition(kBlotPosition)));
-        const Outcome mirrored =
-            run(withWeights({"evaluate", "--position", mirror, "--side", "1", "--engine", engine}));
+        const Outcome mirrored = run({"evaluate", "--position", mirror, "--side", "1", "--engine",
+                                      engine, "--weights", kWeights});
         EXPECT_EQ(mirrored.out, outcome.out) << engine;
     }
 }
 
 TEST(NeuralCommands, BadNeuralCommandLinesAreRefused) {
+    const std::string evaluate = "evaluate --position start --side 0 --engine ";
+    const std::string choose = "choose --position start --side 0 --dice 3 1 --engine ";
     const struct {
-        std::vector<std::string> arguments;
+        std::string line;
         std::string error;
     } cases[] = {
-        {{"evaluate", "--position", "start", "--side", "0", "--engine", "classic:2001"},
-         "evaluate --engine takes neural"},
-        {{"evaluate", "--position", "start", "--side", "0", "--engine", "neural:2"},
-         "is not classic:STRENGTH[:A:B], neural:0 or neural:1"},
-        {{"evaluate", "--position", "start", "--side", "0", "--engine", "neural", "--weights",
-          "/nonexistent/x.weights"},
-         "cannot be used: it is missing"},
-        {{"choose", "--position", "start", "--side", "0", "--dice", "3", "1", "--engine",
-          "neural:0", "--strength", "2001"},
-         "--engine replaces --strength"},
-        {{"rank", "--position", "start", "--side", "0", "--dice", "3", "1", "--engine",
-          "classic:2001"},
+        {evaluate + "classic:2001", "evaluate --engine takes neural"},
+        {evaluate + "neural:2", "is not classic:STRENGTH[:A:B], neural:0 or neural:1"},
+        {evaluate + "neural --weights /nonexistent/x.weights", "cannot be used: it is missing"},
+        {choose + "neural:0 --strength 2001", "--engine replaces --strength"},
+        {"rank --position start --side 0 --dice 3 1 --engine classic:2001",
          "rank --engine takes neural:0 or neural:1"},
-        {{"match", "--a", "neural:0", "--b", "neural:1", "--games", "3"}, "games must be even"},
-        {{"match", "--a", "neural:0", "--b", "classic", "--games", "2"}, "engine 'classic'"},
+        {"match --a neural:0 --b neural:1 --games 3", "games must be even"},
+        {"match --a neural:0 --b classic --games 2", "engine 'classic'"},
     };
     for (const auto& c : cases) {
-        const Outcome outcome = run(c.arguments);
-        EXPECT_EQ(outcome.code, 2) << c.error;
+        const Outcome outcome = run(c.line);
+        EXPECT_EQ(outcome.code, 2) << c.line;
         EXPECT_NE(outcome.err.find(c.error), std::string::npos) << outcome.err;
         EXPECT_EQ(outcome.out, "");
     }
@@ -99,9 +92,9 @@ TEST(NeuralCommands, BadNeuralCommandLinesAreRefused) {
 TEST(NeuralCommands, RankListsEveryDistinctPlayBestFirstAsChooseDoes) {
     const BoardPosition start = parsePosition("start");
     for (const auto& [die1, die2] : {std::pair{6, 4}, std::pair{2, 2}}) {
-        const std::vector<std::string> dice = {std::to_string(die1), std::to_string(die2)};
-        const Outcome ranked = run(withWeights(
-            {"rank", "--position", "start", "--side", "1", "--dice", dice[0], dice[1]}));
+        const std::string roll = " --position start --side 1 --dice " + std::to_string(die1) + " " +
+                                 std::to_string(die2);
+        const Outcome ranked = runWithWeights("rank" + roll);
         ASSERT_EQ(ranked.code, 0) << ranked.err;
         const std::vector<std::string> rows = lines(ranked.out);
 
@@ -125,9 +118,7 @@ TEST(NeuralCommands, RankListsEveryDistinctPlayBestFirstAsChooseDoes) {
             previous = equity;
             parsePlay(row.substr(row.find(' ') + 1), start); // throws when not a play
         }
-        const Outcome chosen =
-            run(withWeights({"choose", "--position", "start", "--side", "1", "--dice", dice[0],
-                             dice[1], "--engine", "neural:0"}));
+        const Outcome chosen = runWithWeights("choose" + roll + " --engine neural:0");
         ASSERT_EQ(chosen.code, 0) << chosen.err;
         EXPECT_EQ(lines(chosen.out).front(), rows.front().substr(rows.front().find(' ') + 1));
         EXPECT_EQ(lines(chosen.out).at(1), "offer-double no");
@@ -167,8 +158,7 @@ MatchTally readMatch(const std::string& out) {
 }
 
 TEST(NeuralCommands, MatchSwapsSeatsOverTheSameDice) {
-    const Outcome outcome = run(withWeights(
-        {"match", "--a", "neural:0", "--b", "neural:0", "--games", "16", "--seed", "4"}));
+    const Outcome outcome = runWithWeights("match --a neural:0 --b neural:0 --games 16 --seed 4");
     ASSERT_EQ(outcome.code, 0) << outcome.err;
     const MatchTally tally = readMatch(outcome.out);
     // The same engine on both seats plays each dice sequence the same way twice.
@@ -180,8 +170,7 @@ TEST(NeuralCommands, MatchSwapsSeatsOverTheSameDice) {
 }
 
 TEST(NeuralCommands, MatchCountsGammonsAndBackgammonsAndTheCube) {
-    const Outcome plain = run(
-        {"match", "--a", "classic:1001", "--b", "classic:2001", "--games", "30", "--seed", "9"});
+    const Outcome plain = run("match --a classic:1001 --b classic:2001 --games 30 --seed 9");
     ASSERT_EQ(plain.code, 0) << plain.err;
     const MatchTally tally = readMatch(plain.out);
     // Without the cube a single game counts 1, a gammon 2, a backgammon 3.
@@ -201,8 +190,8 @@ TEST(NeuralCommands, MatchCountsGammonsAndBackgammonsAndTheCube) {
     for (const bool doublerIsA : {true, false}) {
         const std::string doubler = "classic:2001:-1000:0";
         const std::string passer = "classic:2001:1000:0";
-        const Outcome cubed = run({"match", "--a", doublerIsA ? doubler : passer, "--b",
-                                   doublerIsA ? passer : doubler, "--games", "6", "--cube"});
+        const Outcome cubed = run("match --games 6 --cube --a " + (doublerIsA ? doubler : passer) +
+                                  " --b " + (doublerIsA ? passer : doubler));
         ASSERT_EQ(cubed.code, 0) << cubed.err;
         const MatchTally withCube = readMatch(cubed.out);
         EXPECT_EQ(withCube.ppg, doublerIsA ? 1.0 : -1.0) << cubed.out;

@@ -1,9 +1,9 @@
 #include "board/board_layout.h"
 #include "board/pixel_image.h"
 #include "settings/settings_file.h"
+#include "tests/cli/cli_runner.h"
 #include "tests/support/board_graphics.h"
 #include "tests/support/temp_directory.h"
-#include "tools/varnholt-cli/cli.h"
 
 #include <gtest/gtest.h>
 #include <sstream>
@@ -11,19 +11,6 @@
 
 namespace vh::cli {
 namespace {
-
-struct Outcome {
-    int code;
-    std::string out;
-    std::string err;
-};
-
-Outcome run(const std::vector<std::string>& arguments) {
-    std::ostringstream out;
-    std::ostringstream err;
-    const int code = runCli(arguments, out, err);
-    return {code, out.str(), err.str()};
-}
 
 PixelImage readPng(const std::filesystem::path& path) {
     int width = 0;
@@ -149,34 +136,32 @@ TEST_F(RenderCommandTest, MissingPicturesAreReportedAndTheBoardIsStillDrawn) {
 
 TEST_F(RenderCommandTest, BadInputGivesOneLineAndCode2) {
     const std::string out = (folder_ / "x.png").string();
-    const std::vector<std::vector<std::string>> cases{
-        {"--position", "start"},
-        {"--out", out},
-        {"--position", "start", "--out", out, "--size", "1024"},
-        {"--position", "start", "--out", out, "--size", "400x300"},
-        {"--position", "start", "--out", out, "--size", "0x-5"},
-        {"--position", "start", "--out", out, "--cube", "0"},
-        {"--position", "start", "--out", out, "--highlight", "28"},
-        {"--position", "start", "--out", out, "--highlight", "3:5"},
-        {"--position", "start", "--out", out, "--highlight", "3,,4"},
-        {"--position", "start", "--out", out, "--play", "6:4/1"},
-        {"--position", "start", "--out", out, "--play", "6:23/18"},
-        {"--position", "start", "--out", out, "--play", "6:0/26"},
-        {"--position", "start", "--out", out, "--play", "623/17"},
-        {"--position", "start", "--out", out, "--frames", "3"},
-        {"--position", "start", "--out", out, "--play", "6:23/17", "--frames", "1"},
-        {"--position", "start", "--out", out, "--settings", (folder_ / "none.dat").string()},
-        {"--position", "start", "--out", (folder_ / "no/such/dir/x.png").string()},
-        {"--position", "start", "--out", out, "--program-dir", (folder_ / "nowhere").string()},
+    const std::string command = "render --program-dir " + folder_.path().string() + " ";
+    const std::string start = command + "--position start --out " + out + " ";
+    const std::string cases[] = {
+        command + "--position start",
+        command + "--out " + out,
+        start + "--size 1024",
+        start + "--size 400x300",
+        start + "--size 0x-5",
+        start + "--cube 0",
+        start + "--highlight 28",
+        start + "--highlight 3:5",
+        start + "--highlight 3,,4",
+        start + "--play 6:4/1",
+        start + "--play 6:23/18",
+        start + "--play 6:0/26",
+        start + "--play 623/17",
+        start + "--frames 3",
+        start + "--play 6:23/17 --frames 1",
+        start + "--settings " + (folder_ / "none.dat").string(),
+        start + "--program-dir " + (folder_ / "nowhere").string(),
+        command + "--position start --out " + (folder_ / "no/such/dir/x.png").string(),
     };
-    for (const auto& arguments : cases) {
-        const Outcome result = render(arguments);
-        std::string shown;
-        for (const std::string& a : arguments) {
-            shown += a + " ";
-        }
-        EXPECT_EQ(result.code, 2) << shown;
-        EXPECT_EQ(result.err.rfind("varnholt-cli: ", 0), 0u) << shown << result.err;
+    for (const std::string& line : cases) {
+        const Outcome result = run(line);
+        EXPECT_EQ(result.code, 2) << line;
+        EXPECT_EQ(result.err.rfind("varnholt-cli: ", 0), 0u) << line << result.err;
         EXPECT_EQ(std::count(result.err.begin(), result.err.end(), '\n'), 1) << result.err;
     }
     EXPECT_FALSE(std::filesystem::exists(out));

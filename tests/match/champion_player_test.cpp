@@ -37,9 +37,7 @@ TEST_F(ChampionPlayerTest, PlaysTheNetworkWithTheCubeAndIsFiledLikeAnyOpponent) 
         EXPECT_EQ(message.text.find("Champion.weights"), std::string::npos) << message.text;
     }
 
-    PlayerStore reread(directory_ / "Data/Stats.dat");
-    reread.setLoadPhotos(false);
-    ASSERT_EQ(reread.loadPlayers(), StoreLoad::Read);
+    const PlayerStore reread = savedStore();
     const PlayerRecord* ann = reread.findPlayer("Ann");
     ASSERT_NE(ann, nullptr);
     ASSERT_EQ(ann->historyCount(), 1);
@@ -75,13 +73,13 @@ TEST_F(ChampionPlayerTest, WeightsThatCannotBeUsedLeaveTheClassicSearchAndSaySo)
     // It still plays whole games.
     auto manager = startGame(settingsFor(true, champion_, true, "Milo"), 5);
     stepUntilGameOver(*manager);
-}
 
-TEST_F(ChampionPlayerTest, WithoutTheChampionFileTheNameFallsToTheFirstOpponent) {
+    // Without the champion's file the name falls to the first opponent.
     std::filesystem::remove(directory_ / "Data/Champion.dat");
-    const ComputerPlayer player(PLAYER_TWO, champion_);
-    EXPECT_FALSE(player.playsNeural());
-    EXPECT_EQ(player.profileIndex(), 0);
+    messages_.clear();
+    const ComputerPlayer fallback(PLAYER_TWO, champion_);
+    EXPECT_FALSE(fallback.playsNeural());
+    EXPECT_EQ(fallback.profileIndex(), 0);
     EXPECT_TRUE(messages_.shown().empty());
 }
 

@@ -8,57 +8,46 @@
 namespace vh::test {
 namespace {
 
-using ComputerPlayerTest = GameFixture;
-
 // A position full of contact, where a two-ply search with a long budget takes
 // far longer than a test may wait.
 const BoardPosition kBusy =
     placedPosition("0=-2 2=1 3=1 4=2 5=3 6=1 8=1 9=1 11=-4 12=3 16=-3 18=-4 20=1 22=1");
 
-bool isLegal(const BoardPosition& before, int side, int die1, int die2, const Play& play) {
-    auto plays = std::make_unique<PlayList>();
-    BoardPosition working = before;
-    generatePlays(*plays, working, side, die1, die2);
-    for (const Play& candidate : *plays) {
-        if (samePlay(candidate, play)) {
-            return true;
-        }
+class ComputerPlayerTest : public GameFixture {
+protected:
+    // Lighthouse (side 0) to move in the busy position, with a long budget.
+    std::unique_ptr<GameManager> openBusy(int die, bool secondIsComputer) {
+        const std::string second = secondIsComputer ? "Professor" : "Ann";
+        const SavedGame game =
+            savedGameAt(kBusy, 0, die, die, "Lighthouse", true, second, secondIsComputer);
+        std::string error;
+        EXPECT_TRUE(writeSavedGameFile(directory_ / "busy.vhf", game, error));
+        GameEnvironment environment =
+            environmentFor(settingsFor(true, "Lighthouse", secondIsComputer, second));
+        environment.thinkingBudgetMs = 60000;
+        auto manager = std::make_unique<GameManager>(environment);
+        EXPECT_TRUE(manager->openGame(directory_ / "busy.vhf"));
+        return manager;
     }
-    return plays->count == 0 && play.count == 0;
-}
+};
 
 TEST_F(ComputerPlayerTest, ForceMovePlaysTheBestFoundAtOnce) {
-    GameSettings settings = settingsFor(true, "Lighthouse", false, "Ann");
-    GameEnvironment environment = environmentFor(settings);
-    environment.thinkingBudgetMs = 60000;
-    SavedGame game = savedGameAt(kBusy, 0, 6, 6, "Lighthouse", true, "Ann", false);
-    std::string error;
-    ASSERT_TRUE(writeSavedGameFile(directory_ / "busy.vhf", game, error));
-    GameManager manager(environment);
-    ASSERT_TRUE(manager.openGame(directory_ / "busy.vhf"));
-    ASSERT_TRUE(manager.isComputerThinking());
-    EXPECT_EQ(manager.currentPlayer()->strength(), 2001);
-
-    manager.forceMove();
+    auto manager = openBusy(6, false);
+    ASSERT_TRUE(manager->isComputerThinking());
+    EXPECT_EQ(manager->currentPlayer()->strength(), 2001);
+    manager->forceMove();
     const auto forced = std::chrono::steady_clock::now();
-    stepUntilTurnPasses(manager);
+    stepUntilTurnPasses(*manager);
     const auto waited = std::chrono::steady_clock::now() - forced;
     EXPECT_LT(waited, std::chrono::seconds(20)) << "a forced move must not wait for the budget";
-    const Play& played = manager.player(0)->currentPlay();
+    const Play& played = manager->player(0)->currentPlay();
     EXPECT_GT(played.count, 0);
-    EXPECT_TRUE(isLegal(game.position, 0, 6, 6, played));
+    EXPECT_TRUE(isLegalPlay(kBusy, 0, 6, 6, played));
 }
 
 TEST_F(ComputerPlayerTest, DestroyingTheGameDuringASearchStopsAndJoinsIt) {
-    GameSettings settings = settingsFor(true, "Lighthouse", true, "Professor");
-    GameEnvironment environment = environmentFor(settings);
-    environment.thinkingBudgetMs = 60000;
-    SavedGame game = savedGameAt(kBusy, 0, 5, 5, "Lighthouse", true, "Professor", true);
-    std::string error;
-    ASSERT_TRUE(writeSavedGameFile(directory_ / "busy.vhf", game, error));
     for (int round = 0; round < 150; ++round) {
-        auto manager = std::make_unique<GameManager>(environment);
-        ASSERT_TRUE(manager->openGame(directory_ / "busy.vhf"));
+        auto manager = openBusy(5, true);
         if (round % 3 == 1) {
             manager->step();
         }
@@ -105,7 +94,7 @@ TEST_F(ComputerPlayerTest, WithAnimationThePlayGlidesBeforeTheTurnEnds) {
     BoardPosition expected = start;
     applyPlay(manager->player(0)->currentPlay(), expected);
     EXPECT_TRUE(samePlacement(manager->board().position, expected));
-    EXPECT_TRUE(isLegal(start, 0, 6, 5, manager->player(0)->currentPlay()));
+    EXPECT_TRUE(isLegalPlay(start, 0, 6, 5, manager->player(0)->currentPlay()));
 }
 
 } // namespace

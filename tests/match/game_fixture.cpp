@@ -3,6 +3,7 @@
 #include "platform/program_folders.h"
 #include "rules/move_generator.h"
 
+#include <algorithm>
 #include <chrono>
 #include <filesystem>
 #include <thread>
@@ -115,6 +116,22 @@ std::unique_ptr<GameManager> GameFixture::openSaved(const GameSettings& settings
     auto manager = std::make_unique<GameManager>(std::move(environment));
     EXPECT_TRUE(manager->openGame(file));
     return manager;
+}
+
+PlayerStore GameFixture::savedStore() const {
+    PlayerStore saved(directory_ / "Data/Stats.dat");
+    saved.setLoadPhotos(false);
+    EXPECT_EQ(saved.loadPlayers(), StoreLoad::Read);
+    return saved;
+}
+
+bool isLegalPlay(const BoardPosition& before, int side, int die1, int die2, const Play& play) {
+    auto plays = std::make_unique<PlayList>();
+    BoardPosition working = before;
+    generatePlays(*plays, working, side, die1, die2);
+    return std::any_of(plays->begin(), plays->end(),
+                       [&](const Play& listed) { return samePlay(listed, play); }) ||
+           (plays->count == 0 && play.count == 0);
 }
 
 SavedGame savedGameAt(const BoardPosition& position, int sideToMove, int die1, int die2,

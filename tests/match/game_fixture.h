@@ -44,6 +44,8 @@ protected:
     // `revealDice`, a human's roll is shown only after showDice().
     std::unique_ptr<GameManager> openSaved(const GameSettings& settings, const SavedGame& game,
                                            bool revealDice = true);
+    // The player store as saved in the program directory.
+    PlayerStore savedStore() const;
 
     TempDirectory directory_{"game"};
     RecordingMessageBoxes messages_;
@@ -58,5 +60,8 @@ protected:
 SavedGame savedGameAt(const BoardPosition& position, int sideToMove, int die1, int die2,
                       const std::string& sideZero, bool sideZeroIsComputer,
                       const std::string& sideOne, bool sideOneIsComputer);
+
+// Whether `play` is one of the legal plays of the roll (or both are empty).
+bool isLegalPlay(const BoardPosition& before, int side, int die1, int die2, const Play& play);
 
 } // namespace vh::test

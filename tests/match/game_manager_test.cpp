@@ -15,30 +15,6 @@ using GameManagerTest = GameFixture;
 // nothing off and sits far from side 0's home: bearing it off wins a gammon.
 const BoardPosition kOneCheckerToGo = placedPosition("0=1 12=-5 13=-5 14=-5");
 
-TEST_F(GameManagerTest, TurnsAlternateAndEveryTurnWithMovesIsRecorded) {
-    auto manager = startGame(settingsFor(false, "Ann", false, "Bob"), 42);
-    EXPECT_EQ(manager->state(), GameState::Playing);
-    EXPECT_EQ(manager->firstSide(), manager->currentSide());
-    int expectedSide = manager->currentSide();
-    for (int turn = 0; turn < 8; ++turn) {
-        ASSERT_EQ(manager->currentSide(), expectedSide) << turn;
-        const int die1 = manager->board().die1;
-        const int die2 = manager->board().die2;
-        const DiceUsed& used = manager->currentPlayer()->diceUsed();
-        EXPECT_EQ(used[2] != 0, die1 != die2) << "only a double gives four moves";
-        playHumanTurn(*manager);
-        ASSERT_FALSE(HasFatalFailure());
-        const int recorded = manager->history().cursor() - 1;
-        EXPECT_EQ(manager->history().sideAt(recorded), expectedSide);
-        EXPECT_EQ(manager->history().dieAt(recorded, 0), die1);
-        EXPECT_EQ(manager->history().dieAt(recorded, 1), die2);
-        expectedSide = otherSide(expectedSide);
-    }
-    EXPECT_EQ(manager->turnsPlayed(), 8);
-    EXPECT_EQ(manager->history().cursor(), 8);
-    EXPECT_TRUE(messages_.shown().empty());
-}
-
 TEST_F(GameManagerTest, TheFirstSideIsDrawnAndCanRollADouble) {
     int firstSides[2] = {0, 0};
     bool sawDouble = false;
@@ -75,18 +51,6 @@ void checkComputerGameEnd(const GameManager* manager, const RecordingMessageBoxe
     }
 }
 
-bool isLegal(const BoardPosition& before, int side, int die1, int die2, const Play& play) {
-    auto plays = std::make_unique<PlayList>();
-    BoardPosition working = before;
-    generatePlays(*plays, working, side, die1, die2);
-    for (const Play& candidate : *plays) {
-        if (samePlay(candidate, play)) {
-            return true;
-        }
-    }
-    return plays->count == 0 && play.count == 0;
-}
-
 TEST_F(GameManagerTest, ComputersPlayLegalGamesToTheirEndFileNothingAndSaveTheStore) {
     PlayerRecord created;
     created.name = "Ann"; // created since the store was last written
@@ -106,52 +70,41 @@ TEST_F(GameManagerTest, ComputersPlayLegalGamesToTheirEndFileNothingAndSaveTheSt
             if (manager->state() == GameState::GameOver && manager->currentSide() == side) {
                 break; // a refused double ends the game without a play
             }
-            ASSERT_TRUE(isLegal(before, side, die1, die2, manager->player(side)->currentPlay()));
+            ASSERT_TRUE(
+                isLegalPlay(before, side, die1, die2, manager->player(side)->currentPlay()));
         }
         checkComputerGameEnd(manager.get(), messages_, sounds_);
     }
-    PlayerStore reread(directory_ / "Data/Stats.dat");
-    reread.setLoadPhotos(false);
-    ASSERT_EQ(reread.loadPlayers(), StoreLoad::Read);
+    const PlayerStore reread = savedStore();
     ASSERT_EQ(reread.count(), 1);
     EXPECT_EQ(reread.playerAt(0)->name, "Ann");
     EXPECT_EQ(reread.playerAt(0)->historyCount(), 0);
 }
 
 TEST_F(GameManagerTest, BearingOffTheLastCheckerWinsAGammonAndFilesIt) {
-    auto manager = openSaved(settingsFor(false, "Ann", true, "Greta"),
-                             savedGameAt(kOneCheckerToGo, 0, 6, 5, "Ann", false, "Greta", true));
-    playHumanTurn(*manager);
-    stepUntilTurnPasses(*manager);
-    ASSERT_EQ(manager->state(), GameState::GameOver);
-    EXPECT_EQ(manager->winner(), 0);
-    EXPECT_EQ(manager->resultKind(), ResultKind::Gammon);
-    EXPECT_EQ(manager->amount(), 10);
-    EXPECT_EQ(messages_.texts().back(), "Congratulations Ann, you have won the "
-                                        "match with a Gammon! You have won $10.");
-    EXPECT_EQ(messages_.shown().back().caption, "Match Won!");
-    EXPECT_EQ(sounds_.played().back(), dataPath("Sounds/Win.wav"));
-
-    PlayerStore reread(directory_ / "Data/Stats.dat");
-    reread.setLoadPhotos(false);
-    ASSERT_EQ(reread.loadPlayers(), StoreLoad::Read);
-    const PlayerRecord* ann = reread.findPlayer("Ann");
-    ASSERT_NE(ann, nullptr);
-    EXPECT_EQ(ann->gamesPlayed, 1);
-    EXPECT_EQ(ann->gamesWon, 1);
-    EXPECT_EQ(reread.findPlayer("Greta"), nullptr) << "computers are not filed";
-}
-
-TEST_F(GameManagerTest, MutedSoundsStillShowTheResult) {
-    GameSettings settings = settingsFor(false, "Ann", false, "Bob");
-    settings.muteSounds = 1;
-    auto manager =
-        openSaved(settings, savedGameAt(kOneCheckerToGo, 0, 2, 1, "Ann", false, "Bob", false));
-    playHumanTurn(*manager);
-    stepUntilTurnPasses(*manager);
-    EXPECT_EQ(manager->state(), GameState::GameOver);
-    EXPECT_TRUE(sounds_.played().empty());
-    EXPECT_EQ(messages_.shown().back().caption, "Match Won!");
+    for (const bool muted : {true, false}) {
+        sounds_ = RecordingSoundPlayer();
+        GameSettings settings = settingsFor(false, "Ann", true, "Greta");
+        settings.muteSounds = muted ? 1 : 0;
+        auto manager =
+            openSaved(settings, savedGameAt(kOneCheckerToGo, 0, 6, 5, "Ann", false, "Greta", true));
+        playHumanTurn(*manager);
+        ASSERT_EQ(manager->state(), GameState::GameOver);
+        EXPECT_EQ(manager->winner(), 0);
+        EXPECT_EQ(manager->resultKind(), ResultKind::Gammon);
+        EXPECT_EQ(manager->amount(), 10);
+        EXPECT_EQ(messages_.texts().back(), "Congratulations Ann, you have won the "
+                                            "match with a Gammon! You have won $10.");
+        EXPECT_EQ(messages_.shown().back().caption, "Match Won!");
+        EXPECT_EQ(sounds_.played(), muted ? std::vector<std::filesystem::path>{}
+                                          : std::vector{dataPath("Sounds/Win.wav")});
+        const PlayerStore reread = savedStore();
+        const PlayerRecord* ann = reread.findPlayer("Ann");
+        ASSERT_NE(ann, nullptr);
+        EXPECT_EQ(ann->gamesPlayed, muted ? 1 : 2);
+        EXPECT_EQ(ann->gamesWon, muted ? 1 : 2);
+        EXPECT_EQ(reread.findPlayer("Greta"), nullptr) << "computers are not filed";
+    }
 }
 
 TEST_F(GameManagerTest, NoMoveAfterPartOfTheRollKeepsAndRecordsTheMovesMade) {
@@ -200,34 +153,20 @@ TEST_F(GameManagerTest, AHumanWithoutAMoveIsToldOnlyAfterThePressOnTheCup) {
     EXPECT_EQ(manager.turnsPlayed(), 0) << "a turn without moves is not counted";
 }
 
-TEST_F(GameManagerTest, ARefusedDoubleEndsTheGameAtTheOldCubeValue) {
-    GameSettings settings = settingsFor(false, "Ann", false, "Bob");
-    auto manager = startGame(settings, 3);
-    const std::string offering = manager->currentPlayer()->name();
-    messages_.queueAnswer(MessageAnswer::No);
+TEST_F(GameManagerTest, ARefusedDoubleEndsTheGameAtTheCubeValueAnAcceptedOneHandsTheCubeOver) {
+    auto manager = startGame(settingsFor(false, "Ann", false, "Bob"), 3);
+    const int offering = manager->currentSide();
+    const std::string name = manager->currentPlayer()->name();
     ASSERT_TRUE(manager->canOfferDouble());
     manager->offerDouble();
     EXPECT_FALSE(manager->canOfferDouble());
     manager->step();
-    ASSERT_EQ(messages_.shown().size(), 2u);
-    EXPECT_EQ(messages_.shown()[0].caption, "Double Cube");
-    EXPECT_EQ(messages_.shown()[0].buttons, MessageButtons::YesNo);
-    EXPECT_EQ(messages_.texts()[0], offering +
-                                        " has offered to double the stakes of the game.  If you "
-                                        "accept the new stakes will be $10.");
-    EXPECT_EQ(messages_.texts()[1],
-              "Congratulations " + offering + ", you have won the match! You have won $5.");
-    EXPECT_TRUE(sounds_.played().empty());
-    EXPECT_EQ(manager->state(), GameState::GameOver);
-    EXPECT_EQ(manager->winner(), manager->currentSide());
-}
-
-TEST_F(GameManagerTest, AnAcceptedDoubleDoublesTheCubeAndHandsItOver) {
-    auto manager = startGame(settingsFor(false, "Ann", false, "Bob"), 3);
-    const int offering = manager->currentSide();
-    messages_.queueAnswer(MessageAnswer::Yes);
-    manager->offerDouble();
-    manager->step();
+    ASSERT_EQ(messages_.shown().size(), 1u);
+    EXPECT_EQ(messages_.shown()[0],
+              (Message{"Double Cube",
+                       name + " has offered to double the stakes of the game.  If you accept "
+                              "the new stakes will be $10.",
+                       MessageButtons::YesNo}));
     EXPECT_EQ(manager->board().cubeValue, 2);
     EXPECT_EQ(manager->cubeOwner(), otherSide(offering));
     EXPECT_EQ(manager->state(), GameState::Playing);
@@ -237,9 +176,13 @@ TEST_F(GameManagerTest, AnAcceptedDoubleDoublesTheCubeAndHandsItOver) {
     messages_.queueAnswer(MessageAnswer::No);
     manager->offerDouble();
     manager->step();
-    EXPECT_EQ(manager->winner(), otherSide(offering));
+    EXPECT_EQ(manager->state(), GameState::GameOver);
+    EXPECT_EQ(manager->winner(), manager->currentSide());
     EXPECT_EQ(manager->amount(), 10) << "the cube at 2 times the bet";
-    playHumanTurn(*manager);
+    EXPECT_EQ(messages_.texts().back(), "Congratulations " +
+                                            manager->player(otherSide(offering))->name() +
+                                            ", you have won the match! You have won $10.");
+    EXPECT_TRUE(sounds_.played().empty());
 }
 
 TEST_F(GameManagerTest, TheComputerAnswersADoubleByTheEngine) {

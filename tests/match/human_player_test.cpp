@@ -2,6 +2,8 @@
 #include "rules/side.h"
 #include "tests/match/game_fixture.h"
 
+#include <algorithm>
+#include <sstream>
 #include <vector>
 
 namespace vh::test {
@@ -17,55 +19,36 @@ BoardRecord startWithSixFive() {
     return board;
 }
 
-void expectNoHighlights(const BoardRecord& board) {
-    for (const auto flag : board.highlights) {
-        EXPECT_EQ(flag, kHighlightNone);
-    }
-}
-
 TEST_F(HumanPlayerTest, MarksDiceUsedSlotBySlot) {
     BoardRecord board;
     HeadlessStage stage(board);
     HumanPlayer player(0, "Ann", [] { return GameSettings{}; });
-    struct Step {
-        int value;
-        bool used;
-        int slot;
-    };
-    struct Case {
-        const char* name;
+    // Each step "value+slot" marks a die used, "value-slot" frees it; the
+    // slot is what the player answers (-1: none).
+    const struct {
         int die1;
         int die2;
-        std::vector<Step> steps;
+        const char* steps;
+    } cases[] = {
+        {6, 3, "6+0 6+-1 3+1 6-0 4+-1"},
+        {4, 4, "4+0 4+1 4+2 4+3 4+4 4-0 5+-1"},
     };
-    const Case cases[] = {
-        {"non-double",
-         6,
-         3,
-         {{6, true, 0}, {6, true, -1}, {3, true, 1}, {6, false, 0}, {4, true, -1}}},
-        {"double",
-         4,
-         4,
-         {{4, true, 0},
-          {4, true, 1},
-          {4, true, 2},
-          {4, true, 3},
-          {4, true, 4},
-          {4, false, 0},
-          {5, true, -1}}},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.steps);
         board.die1 = c.die1;
         board.die2 = c.die2;
         player.startTurn(stage, {});
-        for (const Step& step : c.steps) {
-            EXPECT_EQ(player.markDieUsed(step.value, step.used, board), step.slot) << step.value;
+        std::istringstream steps(c.steps);
+        int value = 0;
+        char sign = 0;
+        int slot = 0;
+        while (steps >> value >> sign >> slot) {
+            EXPECT_EQ(player.markDieUsed(value, sign == '+', board), slot) << value << sign;
         }
     }
 }
 
-TEST_F(HumanPlayerTest, SuggestMoveHighlightsTheStartAndEndOfALegalMove) {
+TEST_F(HumanPlayerTest, SuggestMoveHighlightsTheStartAndEndOfALegalMoveOrNothing) {
     BoardRecord board = startWithSixFive();
     HeadlessStage stage(board);
     HumanPlayer player(0, "Ann", [] { return GameSettings{}; });
@@ -85,25 +68,22 @@ TEST_F(HumanPlayerTest, SuggestMoveHighlightsTheStartAndEndOfALegalMove) {
         EXPECT_EQ(marked[1] - marked[0], 5);
         EXPECT_TRUE(marked[1] == 12 || marked[1] == 7) << marked[1];
     }
-}
-
-TEST_F(HumanPlayerTest, SuggestMoveWithNoFreeDieOrNoMoveShowsNothing) {
-    BoardRecord board = startWithSixFive();
-    HeadlessStage stage(board);
-    HumanPlayer player(0, "Ann", [] { return GameSettings{}; });
-    player.startTurn(stage, {});
+    const auto nothingShown = [&board] {
+        return std::all_of(board.highlights.begin(), board.highlights.end(),
+                           [](auto flag) { return flag == kHighlightNone; });
+    };
+    // No free die.
     player.markDieUsed(6, true, board);
     player.markDieUsed(5, true, board);
-    board.highlights[3] = kHighlightTarget;
     player.suggestMove(stage);
-    expectNoHighlights(board);
-
+    EXPECT_TRUE(nothingShown());
     // Two on the bar against a closed entry: nothing to suggest.
     board.position = placedPosition("18=-2 24=2");
     board.die1 = board.die2 = 6;
+    board.highlights[3] = kHighlightTarget;
     player.startTurn(stage, {});
     player.suggestMove(stage);
-    expectNoHighlights(board);
+    EXPECT_TRUE(nothingShown());
 }
 
 using RestartTest = GameFixture;

@@ -95,14 +95,13 @@ TEST(SavedGameFile, MatchesTheLayoutByteForByte) {
     ASSERT_EQ(read.history.size(), 1u);
     EXPECT_TRUE(samePlay(read.history[0].play, sampleGame().history[0].play));
     EXPECT_EQ(encodeSavedGame(read), expected);
-}
 
-TEST(SavedGameFile, AnUntimedGameHasFortyBytePlayerBlocks) {
-    SavedGame game = sampleGame();
-    game.timed = false;
-    game.history.clear();
-    game.historyCursor = 0;
-    EXPECT_EQ(encodeSavedGame(game).size(), 29u + 2 * 40 + 236 + 16);
+    // Untimed, the player blocks have no clock.
+    SavedGame untimed = sampleGame();
+    untimed.timed = false;
+    untimed.history.clear();
+    untimed.historyCursor = 0;
+    EXPECT_EQ(encodeSavedGame(untimed).size(), 29u + 2 * 40 + 236 + 16);
 }
 
 TEST(SavedGameFile, RefusesImpossibleValuesNamingTheFault) {
@@ -282,28 +281,24 @@ TEST_F(SavedGameTest, SavingAndOpeningAnyGameGivesBackTheSameGame) {
     EXPECT_GE(savedAtTheHighestCube, 1);
 }
 
-TEST_F(SavedGameTest, ADamagedFileIsRefusedAndNothingIsBuilt) {
-    const std::filesystem::path file = directory_ / "broken.vhf";
+TEST_F(SavedGameTest, FilesThatCannotBeReadOrWrittenAreReported) {
     std::vector<std::byte> bytes = sampleBytes();
     bytes.resize(100);
     directory_.write("broken.vhf", bytes);
     GameManager manager(environmentFor(settingsFor(false, "Ann", false, "Bob")));
-    EXPECT_FALSE(manager.openGame(file));
+    EXPECT_FALSE(manager.openGame(directory_ / "broken.vhf"));
     EXPECT_EQ(manager.state(), GameState::NoGame);
     EXPECT_EQ(manager.player(0), nullptr);
     ASSERT_EQ(messages_.shown().size(), 1u);
     EXPECT_EQ(messages_.shown()[0].caption, "Open Game");
     EXPECT_NE(messages_.texts()[0].find("the file ends before"), std::string::npos);
-
     EXPECT_FALSE(manager.openGame(directory_ / "missing.vhf"));
     EXPECT_NE(messages_.texts()[1].find("does not exist"), std::string::npos);
-}
 
-TEST_F(SavedGameTest, AFailedSaveIsReportedAndLeavesNoFile) {
-    auto manager = startGame(settingsFor(false, "Ann", false, "Bob"), 17);
-    EXPECT_FALSE(manager->saveGame(directory_ / "no such folder" / "game.vhf"));
-    ASSERT_EQ(messages_.shown().size(), 1u);
-    EXPECT_EQ(messages_.shown()[0].caption, "Save Game");
+    auto playing = startGame(settingsFor(false, "Ann", false, "Bob"), 17);
+    EXPECT_FALSE(playing->saveGame(directory_ / "no such folder" / "game.vhf"));
+    ASSERT_EQ(messages_.shown().size(), 3u);
+    EXPECT_EQ(messages_.shown()[2].caption, "Save Game");
 }
 
 } // namespace

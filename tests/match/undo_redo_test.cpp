@@ -31,15 +31,24 @@ void expectSame(const Snapshot& actual, const Snapshot& expected) {
     EXPECT_EQ(actual.turnsPlayed, expected.turnsPlayed);
 }
 
-TEST_F(UndoRedoTest, BetweenHumansEachUndoTakesBackOneTurnAndRedoReplaysIt) {
+TEST_F(UndoRedoTest, BetweenHumansTurnsAreRecordedEachUndoTakesOneBackAndRedoReplaysIt) {
     GameSettings settings = settingsFor(false, "Ann", false, "Bob");
     auto manager = startGame(settings, 11);
+    EXPECT_EQ(manager->firstSide(), manager->currentSide());
     std::vector<Snapshot> before;
     for (int turn = 0; turn < 6; ++turn) {
-        before.push_back(snapshotOf(*manager));
+        const Snapshot& start = before.emplace_back(snapshotOf(*manager));
+        const DiceUsed& used = manager->currentPlayer()->diceUsed();
+        EXPECT_EQ(used[2] != 0, start.die1 != start.die2) << "only a double gives four moves";
         playHumanTurn(*manager, turn * 7);
         ASSERT_FALSE(HasFatalFailure());
+        // Turns alternate, and each is recorded with its roll.
+        EXPECT_EQ(manager->currentSide(), otherSide(start.side));
+        EXPECT_EQ(manager->history().sideAt(turn), start.side);
+        EXPECT_EQ(manager->history().dieAt(turn, 0), start.die1);
+        EXPECT_EQ(manager->history().dieAt(turn, 1), start.die2);
     }
+    EXPECT_TRUE(messages_.shown().empty());
     const Snapshot end = snapshotOf(*manager);
     for (int turn = 5; turn >= 2; --turn) {
         ASSERT_TRUE(manager->canUndo());

@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 #include <map>
+#include <sstream>
+#include <string>
 
 namespace vh {
 namespace {
@@ -30,6 +32,22 @@ NeuralNetwork randomNetwork(std::uint64_t seed) {
     return network;
 }
 
+// Inputs written as "index" (value 1), "index=value" or "index=a/b".
+std::map<int, float> inputsOf(const std::string& text) {
+    std::map<int, float> inputs;
+    std::istringstream words(text);
+    for (std::string word; words >> word;) {
+        const std::size_t equals = word.find('=');
+        const std::size_t slash = word.find('/');
+        float value = equals == std::string::npos ? 1.0f : std::stof(word.substr(equals + 1));
+        if (slash != std::string::npos) {
+            value /= std::stof(word.substr(slash + 1));
+        }
+        inputs[std::stoi(word.substr(0, equals))] = value;
+    }
+    return inputs;
+}
+
 TEST(Encoding, HandMadePositionsSetTheExpectedInputs) {
     // The opponent's block starts at input 99, the contact input is 198.
     struct Case {
@@ -38,50 +56,15 @@ TEST(Encoding, HandMadePositionsSetTheExpectedInputs) {
         int sideToMove;
         std::map<int, float> expected;
     } const cases[] = {
-        {"start, side 0 to move",
-         "0=-2 5=5 7=3 11=-5 12=5 16=-3 18=-5 23=2",
-         PLAYER_ONE,
-         {{20, 1},  {21, 1},  {22, 1},  {23, 1},      {28, 1},  {29, 1},     {30, 1},  {48, 1},
-          {49, 1},  {50, 1},  {51, 1},  {92, 1},      {93, 1},  {98, 1.67f}, {119, 1}, {120, 1},
-          {121, 1}, {122, 1}, {127, 1}, {128, 1},     {129, 1}, {147, 1},    {148, 1}, {149, 1},
-          {150, 1}, {191, 1}, {192, 1}, {197, 1.67f}, {198, 1}}},
-        {"side 1 on the bar against two checkers on side 0's one-point",
-         "0=2 25=1",
-         PLAYER_TWO,
-         {{96, 0.5f},
-          {97, 14.0f / 15.0f},
-          {98, 0.25f},
-          {99, 1},
-          {100, 1},
-          {196, 13.0f / 15.0f},
-          {197, 0.02f},
-          {198, 1}}},
-        {"a race without contact",
-         "3=4 20=-3",
-         PLAYER_ONE,
-         {{12, 1},
-          {13, 1},
-          {14, 1},
-          {15, 0.5f},
-          {97, 11.0f / 15.0f},
-          {98, 0.16f},
-          {111, 1},
-          {112, 1},
-          {113, 1},
-          {196, 12.0f / 15.0f},
-          {197, 0.12f}}},
-        {"six on a point, side 1 to move",
-         "23=-6 24=15",
-         PLAYER_TWO,
-         {{0, 1},
-          {1, 1},
-          {2, 1},
-          {3, 1.5f},
-          {97, 9.0f / 15.0f},
-          {98, 0.06f},
-          {195, 7.5f},
-          {197, 3.75f},
-          {198, 1}}},
+        {"start, side 0 to move", "0=-2 5=5 7=3 11=-5 12=5 16=-3 18=-5 23=2", PLAYER_ONE,
+         inputsOf("20 21 22 23 28 29 30 48 49 50 51 92 93 98=1.67 119 120 121 122 127 128 129 "
+                  "147 148 149 150 191 192 197=1.67 198")},
+        {"side 1 on the bar against two checkers on side 0's one-point", "0=2 25=1", PLAYER_TWO,
+         inputsOf("96=0.5 97=14/15 98=0.25 99 100 196=13/15 197=0.02 198")},
+        {"a race without contact", "3=4 20=-3", PLAYER_ONE,
+         inputsOf("12 13 14 15=0.5 97=11/15 98=0.16 111 112 113 196=12/15 197=0.12")},
+        {"six on a point, side 1 to move", "23=-6 24=15", PLAYER_TWO,
+         inputsOf("0 1 2 3=1.5 97=9/15 98=0.06 195=7.5 197=3.75 198")},
     };
     for (const Case& c : cases) {
         const std::map<int, float> set = setInputs(test::placedPosition(c.position), c.sideToMove);

@@ -46,7 +46,7 @@ std::vector<std::byte> withField(std::vector<std::byte> bytes, std::size_t offse
     return bytes;
 }
 
-TEST(WeightsFile, RoundTripKeepsEveryWeightAndTheGameCount) {
+TEST(WeightsFile, RoundTripKeepsEveryWeightAndTheGameCountAndAMissingFileIsNamed) {
     const TrainedNetwork trained = sampleNetwork(7, 123456);
     std::string error;
     const auto read = networkFromBytes(weightsFileBytes(trained), error);
@@ -59,6 +59,8 @@ TEST(WeightsFile, RoundTripKeepsEveryWeightAndTheGameCount) {
     const auto reread = readWeightsFile(directory / "net.weights", error);
     ASSERT_TRUE(reread.has_value()) << error;
     EXPECT_EQ(reread->network, trained.network);
+    EXPECT_FALSE(readWeightsFile(directory / "none.weights", error).has_value());
+    EXPECT_EQ(error, "it is missing");
 }
 
 TEST(WeightsFile, DamagedFilesAreRefusedWithTheReason) {
@@ -95,13 +97,6 @@ TEST(WeightsFile, DamagedFilesAreRefusedWithTheReason) {
     std::string error;
     EXPECT_TRUE(networkFromBytes(withField(good, 20, 77), error).has_value())
         << "the game count is free: " << error;
-}
-
-TEST(WeightsFile, AMissingFileIsNamedAsMissing) {
-    const test::TempDirectory directory("weights");
-    std::string error;
-    EXPECT_FALSE(readWeightsFile(directory / "none.weights", error).has_value());
-    EXPECT_EQ(error, "it is missing");
 }
 
 TEST(WeightsMutation, DamagedFilesAreRefusedWithoutCrash) {

@@ -31,8 +31,6 @@ TEST(StartPosition, HoldsFifteenCheckersAnd167PipsPerSideAndResetsTheBoard) {
     EXPECT_EQ(board.position[5], (BoardEntry{5, PLAYER_ONE}));
     EXPECT_EQ(board.position[1], (BoardEntry{0, kNoOwner}));
     EXPECT_EQ(board.position[BAR_TWO], (BoardEntry{0, PLAYER_TWO}));
-    EXPECT_EQ(board.die1, 3);
-    EXPECT_EQ(board.die2, 5);
     EXPECT_EQ(board.cubeValue, 1);
     EXPECT_EQ(board.highlights[4], kHighlightNone);
     EXPECT_EQ(positionFromSignedCounts(signedCounts(board.position)), board.position);
@@ -132,11 +130,9 @@ TEST(ResultKind, OnlyFifteenOffWinsThenSingleGammonOrBackgammon) {
         int winner;
         ResultKind kind;
     } cases[] = {
-        {"23=-14", 0, ResultKind::Single},
-        {"23=-15", 0, ResultKind::Gammon},
+        {"23=-14", 0, ResultKind::Single},          {"23=-15", 0, ResultKind::Gammon},
         {"23=-14 25=1", 0, ResultKind::Backgammon}, // the loser on its bar
-        {"0=-1", 0, ResultKind::Backgammon},        // in the winner's home after bearing
-                                                    // off
+        {"0=-1", 0, ResultKind::Backgammon},        // in the winner's home board
         {"23=15", 1, ResultKind::Backgammon},
     };
     for (const auto& c : cases) {

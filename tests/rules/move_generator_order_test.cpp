@@ -6,18 +6,17 @@
 #include <gtest/gtest.h>
 #include <memory>
 #include <string>
-#include <vector>
 
 namespace vh {
 namespace {
 
-std::vector<std::string> listedPlays(BoardPosition position, int side, int die1, int die2,
-                                     DiceUsed used = {}) {
+// The listed plays, separated by commas.
+std::string listedPlays(BoardPosition position, int side, int die1, int die2, DiceUsed used = {}) {
     auto list = std::make_unique<PlayList>();
     generatePlays(*list, position, side, die1, die2, used);
-    std::vector<std::string> texts;
+    std::string texts;
     for (const Play& play : *list) {
-        texts.push_back(formatPlay(play));
+        texts += (texts.empty() ? "" : ", ") + formatPlay(play);
     }
     return texts;
 }
@@ -37,74 +36,33 @@ TEST(MoveGeneratorOrder, MatchesHandCheckedLists) {
         int side;
         int die1;
         int die2;
-        std::vector<std::string> expected;
+        const char* expected;
     } cases[] = {
-        {"start position 6-5, side 0",
-         "start",
-         PLAYER_ONE,
-         6,
-         5,
-         {"6:7/1 5:7/2", "6:7/1 5:12/7", "6:12/6 5:6/1", "6:12/6 5:7/2", "6:12/6 5:12/7",
-          "6:23/17 5:7/2", "6:23/17 5:12/7", "6:23/17 5:17/12", "5:7/2 6:7/1", "5:7/2 6:12/6",
-          "5:7/2 6:23/17", "5:12/7 6:7/1", "5:12/7 6:12/6", "5:12/7 6:23/17"}},
-        {"side 0 enters from the bar before anything else",
-         "10=1 24=1",
-         PLAYER_ONE,
-         3,
-         1,
-         {"3:24/21 1:10/9", "3:24/21 1:21/20", "1:24/23 3:10/7", "1:24/23 3:23/20"}},
-        {"side 1 enters at die - 1",
-         "13=-1 25=1",
-         PLAYER_TWO,
-         3,
-         1,
-         {"3:25/2 1:2/3", "3:25/2 1:13/14", "1:25/0 3:0/3", "1:25/0 3:13/16"}},
-        {"only the entry with the 3 lets the 5 play after it",
-         "7=-2 10=1 16=-2 24=1",
-         PLAYER_ONE,
-         5,
-         3,
-         {"3:24/21 5:10/5"}},
-        {"a 6 bears off from the highest point 3 but not from point 1",
-         "1=1 3=1",
-         PLAYER_ONE,
-         6,
-         5,
-         {"6:3/26 5:1/26", "5:3/26 6:1/26"}},
-        {"the checker on point 7 must come home before a bear-off",
-         "2=14 7=1",
-         PLAYER_ONE,
-         6,
-         2,
-         {"6:7/1 2:1/26", "6:7/1 2:2/0", "2:2/0 6:7/1", "2:7/5 6:5/26"}},
-        {"side 1 bears off from its lowest home point",
-         "20=-1 22=-1",
-         PLAYER_TWO,
-         5,
-         4,
-         {"5:20/27 4:22/27", "4:20/27 5:22/27"}},
-        {"either die alone can be played: both listed, die 1 first",
-         "1=-2 12=1",
-         PLAYER_ONE,
-         6,
-         5,
-         {"6:12/6", "5:12/7"}},
-        {"same with the dice the other way round",
-         "1=-2 12=1",
-         PLAYER_ONE,
-         5,
-         6,
-         {"5:12/7", "6:12/6"}},
-        {"a hit is marked", "7=-1 10=1", PLAYER_ONE, 3, 1, {"3:10/7* 1:7/6", "1:10/9 3:9/6"}},
-        {"two on the bar against a closed entry point: no play",
-         "18=-2 24=2",
-         PLAYER_ONE,
-         6,
-         6,
-         {}},
+        {"start position 6-5, side 0", "start", PLAYER_ONE, 6, 5,
+         "6:7/1 5:7/2, 6:7/1 5:12/7, 6:12/6 5:6/1, 6:12/6 5:7/2, 6:12/6 5:12/7, 6:23/17 5:7/2, "
+         "6:23/17 5:12/7, 6:23/17 5:17/12, 5:7/2 6:7/1, 5:7/2 6:12/6, 5:7/2 6:23/17, "
+         "5:12/7 6:7/1, 5:12/7 6:12/6, 5:12/7 6:23/17"},
+        {"side 0 enters from the bar before anything else", "10=1 24=1", PLAYER_ONE, 3, 1,
+         "3:24/21 1:10/9, 3:24/21 1:21/20, 1:24/23 3:10/7, 1:24/23 3:23/20"},
+        {"side 1 enters at die - 1", "13=-1 25=1", PLAYER_TWO, 3, 1,
+         "3:25/2 1:2/3, 3:25/2 1:13/14, 1:25/0 3:0/3, 1:25/0 3:13/16"},
+        {"only the entry with the 3 lets the 5 play after it", "7=-2 10=1 16=-2 24=1", PLAYER_ONE,
+         5, 3, "3:24/21 5:10/5"},
+        {"a 6 bears off from the highest point 3 but not from point 1", "1=1 3=1", PLAYER_ONE, 6, 5,
+         "6:3/26 5:1/26, 5:3/26 6:1/26"},
+        {"the checker on point 7 must come home before a bear-off", "2=14 7=1", PLAYER_ONE, 6, 2,
+         "6:7/1 2:1/26, 6:7/1 2:2/0, 2:2/0 6:7/1, 2:7/5 6:5/26"},
+        {"side 1 bears off from its lowest home point", "20=-1 22=-1", PLAYER_TWO, 5, 4,
+         "5:20/27 4:22/27, 4:20/27 5:22/27"},
+        {"either die alone can be played: both listed, die 1 first", "1=-2 12=1", PLAYER_ONE, 6, 5,
+         "6:12/6, 5:12/7"},
+        {"same with the dice the other way round", "1=-2 12=1", PLAYER_ONE, 5, 6, "5:12/7, 6:12/6"},
+        {"a hit is marked", "7=-1 10=1", PLAYER_ONE, 3, 1, "3:10/7* 1:7/6, 1:10/9 3:9/6"},
+        {"two on the bar against a closed entry point: no play", "18=-2 24=2", PLAYER_ONE, 6, 6,
+         ""},
         // 6 enters nowhere; after the 5 enters on 19 the second checker still
         // has to enter with the 6, so only the single 5 is left.
-        {"two on the bar, one entry open", "18=-2 24=2", PLAYER_ONE, 6, 5, {"5:24/19"}},
+        {"two on the bar, one entry open", "18=-2 24=2", PLAYER_ONE, 6, 5, "5:24/19"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -114,33 +72,19 @@ TEST(MoveGeneratorOrder, MatchesHandCheckedLists) {
     }
 }
 
-TEST(MoveGeneratorOrder, DoublesAreListedTwiceInTheSameOrder) {
-    auto list = std::make_unique<PlayList>();
-    for (int die = 1; die <= 6; ++die) {
-        BoardPosition position = startPosition();
-        generatePlays(*list, position, PLAYER_TWO, die, die);
-        ASSERT_GT(list->count, 0);
-        ASSERT_EQ(list->count % 2, 0);
-        const int half = list->count / 2;
-        for (int index = 0; index < half; ++index) {
-            EXPECT_TRUE(samePlay((*list)[index], (*list)[index + half])) << die << ' ' << index;
-        }
-    }
-}
-
 TEST(MoveGeneratorOrder, UsedFlagsLimitTheSlotsAndComeBackInTheirOrder) {
     struct FlagCase {
         const char* name;
         DiceUsed used;
-        std::vector<std::string> expected;
+        const char* expected;
     };
     // Side 0 with a single checker on point 12 and 6-5 to play.
     const BoardPosition position = test::placedPosition("12=1");
     const FlagCase cases[] = {
-        {"human turn start: slots 2 and 3 used", {0, 0, 1, 1}, {"6:12/6 5:6/1", "5:12/7 6:7/1"}},
-        {"die 1 already played", {1, 0, 1, 1}, {"5:12/7", "5:12/7"}},
-        {"die 2 already played", {0, 1, 1, 1}, {"6:12/6", "6:12/6"}},
-        {"both played", {1, 1, 1, 1}, {"-", "-"}},
+        {"human turn start: slots 2 and 3 used", {0, 0, 1, 1}, "6:12/6 5:6/1, 5:12/7 6:7/1"},
+        {"die 1 already played", {1, 0, 1, 1}, "5:12/7, 5:12/7"},
+        {"die 2 already played", {0, 1, 1, 1}, "6:12/6, 6:12/6"},
+        {"both played", {1, 1, 1, 1}, "-, -"},
     };
     for (const FlagCase& c : cases) {
         SCOPED_TRACE(c.name);
