@@ -37,30 +37,6 @@ protected:
     ScopedMessageBoxes installed_;
 };
 
-TEST_F(PlayerStoreTest, OneAnonymousPlayerIs4400BytesByteForByte) {
-    PlayerStore store;
-    store.addPlayer(newPlayer("Anonymous"));
-    ASSERT_TRUE(store.savePlayers());
-    HandBytes expected;
-    expected.int32(1)
-        .text("Anonymous", 32)
-        .text("", 256)
-        .int32(0)
-        .text("", 4096)
-        .int32(0)
-        .int32(100);
-    ASSERT_EQ(expected.bytes().size(), 4400u);
-    EXPECT_EQ(statsBytes(), expected.bytes());
-    EXPECT_TRUE(boxes_.shown().empty());
-
-    PlayerStore loaded;
-    EXPECT_EQ(loaded.loadPlayers(), StoreLoad::Read);
-    ASSERT_EQ(loaded.count(), 1);
-    EXPECT_EQ(loaded.playerAt(0)->name, "Anonymous");
-    EXPECT_EQ(loaded.playerAt(0)->cash, 100);
-    EXPECT_EQ(loaded.playerAt(0)->photo.width(), 75) << "the standard photo";
-}
-
 TEST_F(PlayerStoreTest, PlayersWithGamesAreWrittenByteForByteAndReadBack) {
     GameResult won = onDate(makeGame("Ann", "Milo Finch", 1, 10), 2024, 4, 9, 3600000, 900000);
     won.isComputer = {0, 1};
@@ -96,8 +72,8 @@ TEST_F(PlayerStoreTest, PlayersWithGamesAreWrittenByteForByteAndReadBack) {
         .int32(3)
         .int32(98);
     expected.game(late).game(lost).game(won);
-    ASSERT_EQ(expected.bytes().size(), 4 + 2 * kPlayerBlockSize + 3 * kGameBlockSize);
     EXPECT_EQ(statsBytes(), expected.bytes());
+    EXPECT_TRUE(boxes_.shown().empty());
 
     PlayerStore loaded;
     ASSERT_EQ(loaded.loadPlayers(), StoreLoad::Read);
@@ -113,6 +89,7 @@ TEST_F(PlayerStoreTest, PlayersWithGamesAreWrittenByteForByteAndReadBack) {
     EXPECT_EQ(back->totalPlayTime, 900000 + 600000 + 20 * 60 * 1000);
     EXPECT_EQ(back->history, (std::vector<GameResult>{late, lost, won}));
     EXPECT_GT(back->history[0].startTime, back->history[0].endTime);
+    EXPECT_EQ(loaded.findPlayer("Cleo")->photo.width(), 75) << "the standard photo";
 }
 
 TEST_F(PlayerStoreTest, EveryLoadReversesTheOrderOfTheFile) {
@@ -165,39 +142,22 @@ TEST_F(PlayerStoreTest, FindAddAndRemoveUseExactNames) {
 
 TEST_F(PlayerStoreTest, RecordGameFilesUnderEachHumanSideOnce) {
     const struct {
-        const char* name;
-        GameResult game;
+        const char* first;
+        const char* second;
+        std::array<std::int32_t, 2> isComputer;
         std::vector<std::string> filedUnder;
     } cases[] = {
-        {"human against computer",
-         [] {
-             GameResult g = makeGame("Ann", "Milo Finch", 1, 10);
-             g.isComputer = {0, 1};
-             return g;
-         }(),
-         {"Ann"}},
-        {"computer against human",
-         [] {
-             GameResult g = makeGame("Milo Finch", "Ann", 1, 10);
-             g.isComputer = {1, 0};
-             return g;
-         }(),
-         {"Ann"}},
-        {"two humans", makeGame("Ann", "Bob", 1, 10), {"Ann", "Bob"}},
-        {"two computers",
-         [] {
-             GameResult g = makeGame("Milo Finch", "Greta Holm", 1, 10);
-             g.isComputer = {1, 1};
-             return g;
-         }(),
-         {}},
-        {"one human on both sides", makeGame("Ann", "Ann", 1, 10), {"Ann"}},
+        {"Ann", "Milo Finch", {0, 1}, {"Ann"}}, {"Milo Finch", "Ann", {1, 0}, {"Ann"}},
+        {"Ann", "Bob", {0, 0}, {"Ann", "Bob"}}, {"Milo Finch", "Greta Holm", {1, 1}, {}},
+        {"Ann", "Ann", {0, 0}, {"Ann"}},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
+        SCOPED_TRACE(std::string(c.first) + " against " + c.second);
+        GameResult game = makeGame(c.first, c.second, 1, 10);
+        game.isComputer = c.isComputer;
         PlayerStore store;
         store.addPlayer(newPlayer("Ann"));
-        store.recordGame(c.game);
+        store.recordGame(game);
         int filed = 0;
         for (int index = 0; index < store.count(); ++index) {
             const PlayerRecord& record = *store.playerAt(index);
