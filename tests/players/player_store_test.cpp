@@ -10,9 +10,9 @@
 namespace vh {
 namespace {
 
-using test::HandBytes;
 using test::makeGame;
 using test::onDate;
+using test::StatsBytes;
 
 class PlayerStoreTest : public testing::Test {
 protected:
@@ -62,7 +62,7 @@ TEST_F(PlayerStoreTest, PlayersWithGamesAreWrittenByteForByteAndReadBack) {
     store.addPlayer(newPlayer("Cleo"));
     ASSERT_TRUE(store.savePlayers());
 
-    HandBytes expected;
+    StatsBytes expected;
     expected.int32(2);
     expected.text("Cleo", 32).text("", 256).int32(0).text("", 4096).int32(0).int32(100);
     expected.text("Ann", 32)
@@ -96,7 +96,7 @@ TEST_F(PlayerStoreTest, PlayersWithGamesAreWrittenByteForByteAndReadBack) {
 }
 
 TEST_F(PlayerStoreTest, CashIsDerivedFromTheGamesWhateverTheFileSays) {
-    HandBytes file;
+    StatsBytes file;
     file.int32(1).text("Ann", 32).text("", 256).int32(0).text("", 4096).int32(3).int32(123456);
     file.game(makeGame("Ann", "Bob", 1, 10))
         .game(makeGame("Ann", "Bob", 0, 20))
@@ -210,13 +210,13 @@ TEST_F(PlayerStoreTest, NoFileGivesAnEmptyStoreSilently) {
     EXPECT_EQ(store.count(), 0);
     EXPECT_TRUE(store.damage().empty());
     ASSERT_TRUE(store.savePlayers());
-    EXPECT_EQ(statsBytes(), HandBytes().int32(0).bytes());
+    EXPECT_EQ(statsBytes(), test::HandBytes().int32(0).bytes());
     EXPECT_TRUE(boxes_.shown().empty());
 }
 
 // A store file with Ann (two games) and Bob (one game), in that order.
 std::vector<std::byte> twoPlayerFile() {
-    HandBytes file;
+    StatsBytes file;
     file.int32(2);
     file.text("Ann", 32).text("", 256).int32(30).text("", 4096).int32(2).int32(0);
     file.game(makeGame("Ann", "Bob", 1, 10)).game(makeGame("Ann", "Cleo", 0, 3));

@@ -1,5 +1,6 @@
 #include "settings/settings_file.h"
 #include "tests/support/allocation_counter.h"
+#include "tests/support/hand_bytes.h"
 #include "tests/support/mutations.h"
 #include "tests/support/temp_directory.h"
 
@@ -8,27 +9,7 @@
 namespace vh {
 namespace {
 
-// Bytes written out by hand, without the program's writer.
-class HandBytes {
-public:
-    HandBytes& int32(std::int32_t value) {
-        const auto raw = static_cast<std::uint32_t>(value);
-        for (int shift = 0; shift < 32; shift += 8) {
-            bytes_.push_back(static_cast<std::byte>((raw >> shift) & 0xFF));
-        }
-        return *this;
-    }
-    HandBytes& text(const std::string& text, std::size_t size) {
-        for (std::size_t index = 0; index < size; ++index) {
-            bytes_.push_back(static_cast<std::byte>(index < text.size() ? text[index] : 0));
-        }
-        return *this;
-    }
-    const std::vector<std::byte>& bytes() const { return bytes_; }
-
-private:
-    std::vector<std::byte> bytes_;
-};
+using test::HandBytes;
 
 GameSettings everyFieldChanged() {
     GameSettings s;
