@@ -48,13 +48,6 @@ const PictureRule kPictures[] = {
     {"Graphics/Marble for Board Red and White.bmp", 1024, 4096, 1300, 4096},
     {"Graphics/Marble for Board Light Blue.bmp", 1024, 4096, 1300, 4096},
     {"Graphics/Marble for Board Dark Blue.bmp", 1024, 4096, 1300, 4096},
-    // Dice are drawn unscaled at (85, 3) and (85, 56) on a 150-pixel panel.
-    {"Graphics/Die1.bmp", 40, 53, 40, 53},
-    {"Graphics/Die2.bmp", 40, 53, 40, 53},
-    {"Graphics/Die3.bmp", 40, 53, 40, 53},
-    {"Graphics/Die4.bmp", 40, 53, 40, 53},
-    {"Graphics/Die5.bmp", 40, 53, 40, 53},
-    {"Graphics/Die6.bmp", 40, 53, 40, 53},
     {"Graphics/Human.bmp", 75, 600, 100, 800},
     // The start-up window is exactly 640 x 480 and draws the picture at 0, 0.
     {"Graphics/Popup Logo.bmp", 640, 640, 480, 480},
@@ -69,11 +62,8 @@ TEST(AssetFiles, OpaquePicturesParseWithUsableSizes) {
         EXPECT_GE(image.height, rule.minHeight);
         EXPECT_LE(image.height, rule.maxHeight);
     }
-}
-
-TEST(AssetFiles, FrameWoodHasTheBoardsProportions) {
     const Image wood = loadPicture("Graphics/Wood for Board Dark.bmp");
-    EXPECT_NEAR(wood.height, wood.width * 0.7, 1.0);
+    EXPECT_NEAR(wood.height, wood.width * 0.7, 1.0) << "the frame has the board's proportions";
 }
 
 TEST(AssetFiles, CubeFacesAreSquareAndTheCentredCubeShowsSixtyFour) {
@@ -101,7 +91,8 @@ TEST(AssetFiles, DiceShowMorePipsForHigherFacesAndThePanelAtTheCorners) {
     for (int face = 1; face <= 6; ++face) {
         SCOPED_TRACE(face);
         const Image die = loadPicture("Graphics/Die" + std::to_string(face) + ".bmp");
-        ASSERT_GT(die.width, 0);
+        // Dice are drawn unscaled at (85, 3) and (85, 56) on a 150-pixel panel.
+        ASSERT_TRUE(die.width >= 40 && die.width <= 53 && die.height >= 40 && die.height <= 53);
         int dark = 0;
         for (const Rgb8& p : die.pixels) {
             dark += luminance(p) < 60 && p.b < 100 ? 1 : 0; // pips, not the blue panel
@@ -296,6 +287,31 @@ TEST(AssetFiles, SoundsAreCleanShortPcm) {
         distinct.insert(wav->samples);
     }
     EXPECT_EQ(distinct.size(), std::size(kSounds)) << "two sounds are the same";
+}
+
+std::string readPage(const std::string& name) {
+    const auto bytes = readBytes(programDir() / "Data" / name);
+    return {reinterpret_cast<const char*>(bytes.data()), bytes.size()};
+}
+
+TEST(DataPages, HelpHasTheAnchorsOfHowToPlayAndGameHistory) {
+    const std::string help = readPage("vhhelp.html");
+    for (const char* anchor : {"how-to-play", "game-history"}) {
+        SCOPED_TRACE(anchor);
+        EXPECT_NE(help.find(std::string("name=\"") + anchor + "\""), std::string::npos);
+        EXPECT_NE(help.find(std::string("id=\"") + anchor + "\""), std::string::npos);
+    }
+}
+
+TEST(DataPages, PagesExistAndLoadNothingFromOutside) {
+    for (const char* name : {"vhhelp.html", "support.html", "home.html"}) {
+        SCOPED_TRACE(name);
+        const std::string page = readPage(name);
+        EXPECT_NE(page.find("</html>"), std::string::npos) << "missing or cut short";
+        for (const char* outside : {"<script", "src=", "url(", "href=\"http", "@import"}) {
+            EXPECT_EQ(page.find(outside), std::string::npos) << outside;
+        }
+    }
 }
 
 } // namespace

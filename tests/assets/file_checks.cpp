@@ -3,24 +3,12 @@
 #include "assets/bmp.h"
 
 #include <array>
-#include <fstream>
-#include <iterator>
 #include <stb_image.h>
 
 namespace vh::assets::test {
 
 std::filesystem::path programDir() {
     return VARNHOLT_TEST_PROGRAM_DIR;
-}
-
-std::vector<std::byte> readBytes(const std::filesystem::path& path) {
-    std::ifstream file(path, std::ios::binary);
-    const std::string text{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-    std::vector<std::byte> bytes(text.size());
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        bytes[i] = static_cast<std::byte>(text[i]);
-    }
-    return bytes;
 }
 
 std::uint32_t u32At(const std::vector<std::byte>& bytes, std::size_t at) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "assets/image.h"
+#include "tests/support/temp_directory.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -12,7 +13,7 @@
 namespace vh::assets::test {
 
 std::filesystem::path programDir();
-std::vector<std::byte> readBytes(const std::filesystem::path& path);
+using vh::test::readBytes;
 
 std::uint32_t u32At(const std::vector<std::byte>& bytes, std::size_t at);
 std::uint16_t u16At(const std::vector<std::byte>& bytes, std::size_t at);

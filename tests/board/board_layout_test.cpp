@@ -28,9 +28,7 @@ TEST(BoardRectangle, FollowsTheWidthOrShrinksToTheHeight) {
 
 TEST(BoardLayout, ValuesFollowTheFormulas) {
     struct Case {
-        int width;
-        int height;
-        int frame, point, pointHeight, checker, trayChecker, upperEnd, lowerStart;
+        int width, height, frame, point, pointHeight, checker, trayChecker, upperEnd, lowerStart;
     };
     const Case cases[] = {
         {610, 426, 15, 40, 170, 36, 10, 213, 213},  {571, 399, 14, 37, 159, 33, 10, 199, 200},
@@ -62,11 +60,7 @@ TEST(BoardLayout, TooSmallABoardHasNoLayout) {
 
 TEST(LocationRect, PlacesEveryLocationOnItsSideOfTheBoard) {
     const BoardLayout l = *computeLayout(610, 426);
-    struct Case {
-        int location;
-        Rect expected;
-    };
-    const Case cases[] = {
+    const std::pair<int, Rect> cases[] = {
         {12, {15, 15, 55, 213}},
         {17, {215, 15, 255, 213}},
         {18, {295, 15, 335, 213}},
@@ -82,8 +76,8 @@ TEST(LocationRect, PlacesEveryLocationOnItsSideOfTheBoard) {
         {28, {}},
         {-1, {}},
     };
-    for (const Case& c : cases) {
-        EXPECT_EQ(locationRect(l, c.location), c.expected) << c.location;
+    for (const auto& [location, expected] : cases) {
+        EXPECT_EQ(locationRect(l, location), expected) << location;
     }
 }
 
@@ -114,24 +108,20 @@ TEST(SlotRect, EveryCheckerStaysOnTheBoard) {
         for (int location = 0; location < BAR_TWO + 1; ++location) {
             const Rect area = locationRect(l, location);
             for (int j = 0; j < 15; ++j) {
+                SCOPED_TRACE(std::to_string(width) + " " + std::to_string(location) + " " +
+                             std::to_string(j));
                 const Rect slot = slotRect(l, location, j);
-                EXPECT_GE(slot.left, area.left) << width << ' ' << location << ' ' << j;
-                EXPECT_LE(slot.right, area.right) << width << ' ' << location << ' ' << j;
-                EXPECT_GE(slot.top, l.frame) << width << ' ' << location << ' ' << j;
-                EXPECT_LE(slot.bottom, height - l.frame) << width << ' ' << location << ' ' << j;
+                EXPECT_TRUE(slot.left >= area.left && slot.right <= area.right);
+                EXPECT_TRUE(slot.top >= l.frame && slot.bottom <= height - l.frame);
                 // Only a fifteenth checker on one point reaches past the middle.
-                const bool upper = isUpperLocation(location);
-                if (j < 14) {
-                    EXPECT_TRUE(upper ? slot.bottom <= l.upperEnd : slot.top >= l.lowerStart)
-                        << width << ' ' << location << ' ' << j;
-                }
+                EXPECT_TRUE(j == 14 || (isUpperLocation(location) ? slot.bottom <= l.upperEnd
+                                                                  : slot.top >= l.lowerStart));
             }
         }
         for (const int tray : {OFF_ONE, OFF_TWO}) {
             for (int j = 0; j < 15; ++j) {
                 const Rect slot = slotRect(l, tray, j);
-                EXPECT_GE(slot.top, l.frame);
-                EXPECT_LE(slot.top + l.trayChecker, height - l.frame);
+                EXPECT_TRUE(slot.top >= l.frame && slot.top + l.trayChecker <= height - l.frame);
             }
         }
     }

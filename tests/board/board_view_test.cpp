@@ -57,10 +57,8 @@ Rgb pixel(const PixelImage& image, Point p) {
 
 TEST_F(BoardViewTest, PointsTakeThePipColoursOfEachScheme) {
     struct Case {
-        int a;
-        int b;
-        Rgb first;
-        Rgb second;
+        int a, b;
+        Rgb first, second;
     };
     const Rgb grey{220, 220, 220};
     const Rgb dark{50, 50, 50};
@@ -88,34 +86,25 @@ TEST_F(BoardViewTest, PointsTakeThePipColoursOfEachScheme) {
                 << point;
         }
         EXPECT_EQ(view->settings().pipColourA, c.a) << "stored values are kept";
-    }
-}
-
-TEST_F(BoardViewTest, PointEdgesAreAntiAliased) {
-    settings_.pipColourA = 1;
-    settings_.pipColourB = 1;
-    auto view = makeView();
-    view->Render();
-    const BoardLayout& l = *view->layout();
-    // Along every row of a point, colours pass from the marble to the point
-    // through blended pixels on its slanted edges.
-    const Rect r = view->LocationRect(12);
-    int blended = 0;
-    for (int y = l.frame; y < l.frame + l.pointHeight; ++y) {
-        for (int x = r.left; x < r.right; ++x) {
-            const Rgb p = view->frontBuffer().at(x, y);
-            blended += p != test::kDarkBlueMarble && p != Rgb{220, 220, 220} ? 1 : 0;
+        // Along every row of a point, colours pass from the marble to the point
+        // through blended pixels on its slanted edges.
+        const BoardLayout& l = *view->layout();
+        const Rect r = view->LocationRect(12);
+        int blended = 0;
+        for (int y = l.frame; y < l.frame + l.pointHeight; ++y) {
+            for (int x = r.left; x < r.right; ++x) {
+                const Rgb p = image.at(x, y);
+                blended += p != test::kDarkBlueMarble && p != c.first ? 1 : 0;
+            }
         }
+        EXPECT_GE(blended, l.pointHeight * 3 / 2);
     }
-    EXPECT_GE(blended, l.pointHeight * 3 / 2);
 }
 
 TEST_F(BoardViewTest, TraysAreFilledByStoneColourAndCheckersUseTheirPictures) {
     struct Case {
-        int a;
-        int b;
-        Rgb trayA;
-        Rgb trayB;
+        int a, b;
+        Rgb trayA, trayB;
     };
     const Case cases[] = {
         {1, 2, kWhite, kBlack},
@@ -379,8 +368,6 @@ TEST_F(BoardViewTest, ARectangleTooSmallKeepsThePreviousLayoutTheSmallestWindowF
 
     // The smallest window still has a board, drawn in full.
     const Rect smallest = boardRectangle(kMinimumClientWidth, kMinimumAvailableHeight);
-    EXPECT_EQ(smallest.width(), kMinimumBoardWidth);
-    EXPECT_EQ(smallest.height(), kMinimumBoardHeight);
     fresh.Layout(smallest);
     ASSERT_TRUE(fresh.layout().has_value());
     PixelImage window(kMinimumClientWidth, kMinimumAvailableHeight, kSentinel);

@@ -85,16 +85,19 @@ TEST(CoverageMask, RectanglesAndFramesAreClipped) {
     EXPECT_EQ(image.at(5, 4), kWhite);
     fillRect(image, {7, 7, 9, 9}, kWhite);
     fillRect(image, {3, 3, 2, 2}, kWhite); // empty
+    EXPECT_EQ(image.at(3, 3), kBlack);
 
     PixelImage framed(8, 8, kBlack);
     frameRect(framed, {1, 1, 7, 7}, 2, kWhite);
-    EXPECT_EQ(framed.at(1, 1), kWhite);
-    EXPECT_EQ(framed.at(2, 4), kWhite);
-    EXPECT_EQ(framed.at(3, 4), kBlack);
-    EXPECT_EQ(framed.at(6, 6), kWhite);
-    EXPECT_EQ(framed.at(5, 3), kWhite);
-    EXPECT_EQ(framed.at(0, 0), kBlack);
-    EXPECT_EQ(framed.at(7, 7), kBlack);
+    for (const auto& [x, y, colour] : {std::tuple{1, 1, kWhite},
+                                       {2, 4, kWhite},
+                                       {3, 4, kBlack},
+                                       {6, 6, kWhite},
+                                       {5, 3, kWhite},
+                                       {0, 0, kBlack},
+                                       {7, 7, kBlack}}) {
+        EXPECT_EQ(framed.at(x, y), colour) << x << "," << y;
+    }
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "board/bmp_file.h"
 #include "board/picture_file.h"
 #include "board/png_file.h"
+#include "tests/support/temp_directory.h"
 
 #include <cstdlib>
 #include <gtest/gtest.h>
@@ -52,11 +53,18 @@ std::vector<std::byte> pngHeader(std::uint32_t width, std::uint32_t height) {
 }
 
 TEST(PictureFileTest, BmpPngAndJpegGiveThePicture) {
+    const test::TempDirectory folder("png");
     const PixelImage image = gradient(6, 3);
-    const auto png = decodePicture(encodePng(image));
+    ASSERT_TRUE(savePngFile(folder / "board.png", image));
+    const auto png = decodePicture(test::readBytes(folder / "board.png"));
     ASSERT_TRUE(png.has_value());
     EXPECT_EQ(png->image, image);
     EXPECT_EQ(png->bitsPerPixel, 24);
+    std::string error;
+    EXPECT_FALSE(savePngFile(folder / "empty.png", PixelImage(), &error));
+    EXPECT_FALSE(error.empty());
+    EXPECT_FALSE(std::filesystem::exists(folder / "empty.png"));
+
     const auto bmp = decodePicture(encodeBmp(image));
     ASSERT_TRUE(bmp.has_value());
     EXPECT_EQ(bmp->image, image);

@@ -1,6 +1,7 @@
 #include "board/bmp_file.h"
 #include "board/player_panel.h"
 #include "platform/message_box.h"
+#include "tests/support/board_graphics.h"
 #include "tests/support/temp_directory.h"
 
 #include <gtest/gtest.h>
@@ -48,43 +49,26 @@ protected:
 };
 
 bool sameBlock(const PixelImage& panel, int x, int y, const PixelImage& block) {
-    for (int by = 0; by < block.height(); ++by) {
-        for (int bx = 0; bx < block.width(); ++bx) {
-            if (panel.at(x + bx, y + by) != block.at(bx, by)) {
-                return false;
-            }
-        }
-    }
-    return true;
+    return test::countPixels(block, {}, [&](int bx, int by, Rgb p) {
+               return panel.at(x + bx, y + by) != p;
+           }) == 0;
 }
 
 // True where the sprite's mask is wholly white the panel shows the sprite.
 bool showsSprite(const PixelImage& panel, int x, int y, const char* name) {
     const PixelImage image = picture((std::string(name) + ".bmp").c_str());
     const PixelImage mask = picture((std::string(name) + " Mask.bmp").c_str());
-    int opaque = 0;
-    for (int sy = 0; sy < image.height(); ++sy) {
-        for (int sx = 0; sx < image.width(); ++sx) {
-            if (mask.at(sx, sy) == kWhite) {
-                ++opaque;
-                if (panel.at(x + sx, y + sy) != image.at(sx, sy)) {
-                    return false;
-                }
-            }
-        }
-    }
-    return opaque > 0;
+    const auto opaque = [](int, int, Rgb m) { return m == kWhite; };
+    const auto shown = [&](int sx, int sy, Rgb m) {
+        return m == kWhite && panel.at(x + sx, y + sy) == image.at(sx, sy);
+    };
+    const int opaquePixels = test::countPixels(mask, {}, opaque);
+    return opaquePixels > 0 && test::countPixels(mask, {}, shown) == opaquePixels;
 }
 
 bool allBackground(const PixelImage& panel, const Rect& area) {
-    for (int y = area.top; y < area.bottom; ++y) {
-        for (int x = area.left; x < area.right; ++x) {
-            if (panel.at(x, y) != kPanelBackground) {
-                return false;
-            }
-        }
-    }
-    return true;
+    return test::countPixels(panel, area, [](int, int, Rgb p) { return p != kPanelBackground; }) ==
+           0;
 }
 
 double meanLevel(const PixelImage& image, const Rect& area) {
@@ -201,17 +185,17 @@ TEST_F(PlayerPanelTest, TextsTakeTheColourOfTheSidesStones) {
         panelContent.textColourCode = c.code;
         const PixelImage panel = drawn(panelContent);
         for (const int top : {110, 135}) { // name, pips
-            bool inked = false;
-            for (int y = top; y < top + 25; ++y) {
-                for (int x = 0; x < kWidth; ++x) {
-                    const Rgb p = panel.at(x, y);
-                    inked = inked || p == c.colour;
-                    for (const Rgb other : {white, grey, red}) {
-                        ASSERT_FALSE(other != c.colour && p == other) << c.code << " at " << x;
-                    }
-                }
-            }
-            EXPECT_TRUE(inked) << c.code << " line " << top;
+            const Rect line{0, top, kWidth, top + 25};
+            EXPECT_GT(
+                test::countPixels(panel, line, [&](int, int, Rgb p) { return p == c.colour; }), 0)
+                << c.code << " line " << top;
+            EXPECT_EQ(test::countPixels(panel, line,
+                                        [&](int, int, Rgb p) {
+                                            return p != c.colour &&
+                                                   (p == white || p == grey || p == red);
+                                        }),
+                      0)
+                << c.code << " line " << top;
         }
     }
 }
@@ -234,13 +218,11 @@ TEST_F(PlayerPanelTest, ATimedPanelShowsTheClockAndRefreshesOnlyItsText) {
     EXPECT_NE(panel, before);
     EXPECT_EQ(panel, drawn(timed));
     const Rect text = view_.clockTextRect(kWidth, 1.0f);
-    for (int y = 0; y < kHeight; ++y) {
-        for (int x = 0; x < kWidth; ++x) {
-            if (!text.contains(x, y)) {
-                ASSERT_EQ(panel.at(x, y), before.at(x, y)) << x << "," << y;
-            }
-        }
-    }
+    EXPECT_EQ(test::countPixels(panel, {},
+                                [&](int x, int y, Rgb p) {
+                                    return !text.contains(x, y) && p != before.at(x, y);
+                                }),
+              0);
 
     timed.timed = false;
     timed.clockMs = 1000;

@@ -131,13 +131,6 @@ TEST_F(SurfaceTest, AMaskedDrawLeavesTheBackgroundWhereTheMaskIsBlack) {
             ASSERT_EQ(screen.at(x, y), onStone ? kRed : before.at(x, y)) << x << "," << y;
         }
     }
-
-    // Stretched to twice the size: the background still shows at the corners.
-    PixelImage large(20, 20, kBackground);
-    stone.DrawStretched(large, 0, 0, 20, 20, 0, 0, 10, 10);
-    EXPECT_EQ(large.at(0, 0), kBackground);
-    EXPECT_EQ(large.at(10, 10), kRed);
-    EXPECT_EQ(large.at(19, 0), kBackground);
 }
 
 TEST_F(SurfaceTest, AMissingPairGivesTwoBoxesPictureFirstAndNoSizeBox) {

@@ -88,7 +88,7 @@ TEST(Text, PointNumbersFitTheirBoxesAndAreAntiAliased) {
     EXPECT_LE(box.bottom, 5 + 12);
 }
 
-TEST(Text, BoldIsHeavierThanRegular) {
+TEST(Text, BoldIsHeavierThanRegularAndTextAligns) {
     PixelImage regular(120, 30, kPaper);
     PixelImage bold(120, 30, kPaper);
     drawText(regular, {0, 0, 120, 30}, "Pips To Go: 167", style(false, kTextLeft));
@@ -97,9 +97,7 @@ TEST(Text, BoldIsHeavierThanRegular) {
     EXPECT_GT(textWidth("Pips To Go: 167", style(true, kTextLeft)),
               textWidth("Pips To Go: 167", style(false, kTextLeft)));
     EXPECT_LE(inkOf(regular).left, 1) << "left aligned";
-}
 
-TEST(Text, AlignsRightAndCentresVertically) {
     PixelImage image(100, 40, kPaper);
     drawText(image, {0, 0, 100, 40}, "Go",
              style(false, kTextRight | kTextVerticalCentre | kTextSingleLine));

@@ -6,17 +6,6 @@
 namespace vh {
 namespace {
 
-TEST(RecordingMessageBoxes, KeepsMessagesInOrderAndAnswersQuestionsFromItsQueue) {
-    RecordingMessageBoxes boxes(MessageAnswer::No);
-    boxes.queueAnswer(MessageAnswer::Yes);
-    EXPECT_EQ(boxes.show({"Caption", "first", MessageButtons::Ok}), MessageAnswer::Ok);
-    EXPECT_EQ(boxes.show({"Question", "second?", MessageButtons::YesNo}), MessageAnswer::Yes);
-    EXPECT_EQ(boxes.show({"Question", "third?", MessageButtons::YesNo}), MessageAnswer::No);
-    ASSERT_EQ(boxes.shown().size(), 3u);
-    EXPECT_EQ(boxes.shown()[1], (Message{"Question", "second?", MessageButtons::YesNo}));
-    EXPECT_EQ(boxes.texts(), (std::vector<std::string>{"first", "second?", "third?"}));
-}
-
 TEST(HeadlessMessageBoxes, WritesOneLineAMessageAndAnswersItsDefault) {
     std::ostringstream out;
     HeadlessMessageBoxes boxes(out, MessageAnswer::No);

@@ -1,7 +1,9 @@
 #include "platform/random.h"
+#include "platform/tick_count.h"
 
 #include <algorithm>
 #include <array>
+#include <chrono>
 #include <gtest/gtest.h>
 #include <thread>
 #include <vector>
@@ -19,23 +21,14 @@ TEST(Random, SeedOneGivesTheClassicSequence) {
     EXPECT_EQ(drawn, expected);
 }
 
-TEST(Random, SameSeedSameSequenceAndValuesStayInRange) {
-    const auto draw = [](std::uint32_t seed) {
-        seedRandom(seed);
-        std::vector<int> values(5000);
-        std::generate(values.begin(), values.end(), nextRandom);
-        return values;
-    };
-    const std::vector<int> first = draw(4242);
-    EXPECT_EQ(first, draw(4242));
-    EXPECT_NE(first, draw(4243));
-    EXPECT_GE(*std::min_element(first.begin(), first.end()), 0);
-    EXPECT_LE(*std::max_element(first.begin(), first.end()), kRandomMax);
-    EXPECT_GT(*std::max_element(first.begin(), first.end()), 30000);
-}
-
-TEST(Random, DiceAreFairEnough) {
+TEST(Random, ValuesAndDiceStayInRangeAndDiceAreFairEnough) {
     seedRandom(7);
+    std::vector<int> values(5000);
+    std::generate(values.begin(), values.end(), nextRandom);
+    EXPECT_GE(*std::min_element(values.begin(), values.end()), 0);
+    EXPECT_LE(*std::max_element(values.begin(), values.end()), kRandomMax);
+    EXPECT_GT(*std::max_element(values.begin(), values.end()), 30000);
+
     std::array<int, 7> faces{};
     constexpr int rolls = 60000;
     for (int i = 0; i < rolls; ++i) {
@@ -67,6 +60,35 @@ TEST(Random, DrawsFromTwoThreadsShareOneSequence) {
     std::sort(drawn.begin(), drawn.end());
     std::sort(expected.begin(), expected.end());
     EXPECT_EQ(drawn, expected) << "a step of the generator was lost or repeated";
+}
+
+TEST(TickCount, AdvancesInMilliseconds) {
+    const std::uint32_t start = tickCount();
+    std::this_thread::sleep_for(std::chrono::milliseconds(30));
+    const std::uint32_t elapsed = ticksBetween(start, tickCount());
+    EXPECT_GE(elapsed, 30u);
+    EXPECT_LT(elapsed, 5000u);
+}
+
+TEST(TickCount, DifferencesAndDeadlinesSurviveTheWrap) {
+    struct Case {
+        std::uint32_t now;
+        std::uint32_t deadline;
+        bool after;
+    };
+    const Case cases[] = {
+        {100, 50, true},
+        {50, 100, false},
+        {100, 100, false},
+        {0x00000010u, 0xFFFFFFF0u, true},  // deadline just before the wrap, now just after
+        {0xFFFFFFF0u, 0x00000010u, false}, // deadline just after the wrap
+        {0x7FFFFFFFu, 0u, true},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(tickIsAfter(c.now, c.deadline), c.after) << c.now << " vs " << c.deadline;
+    }
+    EXPECT_EQ(ticksBetween(0xFFFFFFF0u, 0x00000010u), 0x20u);
+    EXPECT_EQ(ticksBetween(5u, 5u), 0u);
 }
 
 } // namespace

@@ -24,27 +24,13 @@ GameResult onDate(GameResult game, int year, int month, int day, std::uint32_t s
     return game;
 }
 
-HandBytes& HandBytes::int32(std::int64_t value) {
-    const auto raw = static_cast<std::uint32_t>(value);
-    for (int shift = 0; shift < 32; shift += 8) {
-        bytes_.push_back(static_cast<std::byte>((raw >> shift) & 0xFF));
-    }
-    return *this;
-}
-
-HandBytes& HandBytes::text(const std::string& text, std::size_t size) {
-    for (std::size_t index = 0; index < size; ++index) {
-        bytes_.push_back(static_cast<std::byte>(index < text.size() ? text[index] : 0));
-    }
-    return *this;
-}
-
-HandBytes& HandBytes::game(const GameResult& g) {
+StatsBytes& StatsBytes::game(const GameResult& g) {
     text(g.names[0], 32).text(g.names[1], 32);
     int32(g.isComputer[0]).int32(g.isComputer[1]).int32(g.bet[0]).int32(g.bet[1]);
     int32(g.stoneColour[0]).int32(g.stoneColour[1]).int32(g.lost[0]).int32(g.lost[1]);
     int32(g.money[0]).int32(g.money[1]).int32(g.resultKind).int32(g.cubeValue);
-    return int32(g.day).int32(g.month).int32(g.year).int32(g.startTime).int32(g.endTime);
+    int32(g.day).int32(g.month).int32(g.year).int32(g.startTime).int32(g.endTime);
+    return *this;
 }
 
 } // namespace vh::test

@@ -2,6 +2,7 @@
 
 #include "players/game_result.h"
 #include "players/player_record.h"
+#include "tests/support/hand_bytes.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -17,16 +18,10 @@ GameResult makeGame(const std::string& side0, const std::string& side1, int lose
 GameResult onDate(GameResult game, int year, int month, int day, std::uint32_t startTime,
                   std::uint32_t duration);
 
-// Bytes written out by hand, without the program's writer.
-class HandBytes {
+// Player file bytes written out by hand, with whole game records.
+class StatsBytes : public HandBytes {
 public:
-    HandBytes& int32(std::int64_t value);
-    HandBytes& text(const std::string& text, std::size_t size);
-    HandBytes& game(const GameResult& game);
-    const std::vector<std::byte>& bytes() const { return bytes_; }
-
-private:
-    std::vector<std::byte> bytes_;
+    StatsBytes& game(const GameResult& game);
 };
 
 } // namespace vh::test

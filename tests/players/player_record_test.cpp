@@ -10,18 +10,46 @@ namespace {
 using test::makeGame;
 using test::onDate;
 
-TEST(PlayerRecord, CashIsOneHundredPlusTheMoneyOfEveryGame) {
-    PlayerRecord record;
-    record.name = "Ann";
-    record.cash = 5000; // whatever a file said
-    record.history = {makeGame("Ann", "Milo Finch", 1, 10), makeGame("Priya Nair", "Ann", 1, 20),
-                      makeGame("Ann", "Bob", 1, 5)};
-    record.recomputeTotals();
-    EXPECT_EQ(record.cash, 95);
-    EXPECT_EQ(record.gamesPlayed, 3);
-    EXPECT_EQ(record.gamesWon, 2);
-    EXPECT_EQ(record.gamesLost, 1);
-    EXPECT_EQ(record.totalPlayTime, 3 * 600000);
+TEST(PlayerRecord, TotalsCountTheGamesThatNameThePlayerWhateverTheFileSaid) {
+    GameResult rich = makeGame("Ann", "Bob", 1, 2000000000);
+    rich.duration = 2000000000;
+    const std::int32_t kMax = 2147483647;
+    const struct {
+        const char* what;
+        std::vector<GameResult> history;
+        std::int32_t cash, played, won, lost, playTime;
+    } cases[] = {
+        {"one hundred plus the money of every game",
+         {makeGame("Ann", "Milo Finch", 1, 10), makeGame("Priya Nair", "Ann", 1, 20),
+          makeGame("Ann", "Bob", 1, 5)},
+         95,
+         3,
+         2,
+         1,
+         3 * 600000},
+        {"a game without the player stays but counts for nothing",
+         {makeGame("Ann", "Bob", 0, 10), makeGame("Cleo", "Dan", 1, 1000)},
+         90,
+         1,
+         0,
+         1,
+         600000},
+        {"totals stop at the limits of 32 bits", {rich, rich}, kMax, 2, 2, 0, kMax},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        PlayerRecord record;
+        record.name = "Ann";
+        record.cash = 5000; // whatever a file said
+        record.history = c.history;
+        record.recomputeTotals();
+        EXPECT_EQ(record.historyCount(), static_cast<int>(c.history.size()));
+        EXPECT_EQ(record.cash, c.cash);
+        EXPECT_EQ(record.gamesPlayed, c.played);
+        EXPECT_EQ(record.gamesWon, c.won);
+        EXPECT_EQ(record.gamesLost, c.lost);
+        EXPECT_EQ(record.totalPlayTime, c.playTime);
+    }
 }
 
 TEST(PlayerRecord, HistoryIsSortedNewestFirstByDateThenStartTime) {
@@ -49,17 +77,6 @@ TEST(PlayerRecord, HistoryIsSortedNewestFirstByDateThenStartTime) {
         EXPECT_TRUE(isOlderThan(c.older, c.newer));
         EXPECT_FALSE(isOlderThan(c.newer, c.older));
     }
-}
-
-TEST(PlayerRecord, GamesWithEqualDateAndStartKeepTheirOrder) {
-    PlayerRecord record;
-    record.name = "Ann";
-    GameResult first = onDate(makeGame("Ann", "Bob", 1, 1), 2024, 1, 1, 5000, 10);
-    GameResult second = onDate(makeGame("Ann", "Cleo", 0, 2), 2024, 1, 1, 5000, 99);
-    GameResult later = onDate(makeGame("Ann", "Dan", 0, 3), 2024, 1, 1, 9000, 10);
-    record.history = {first, second, later};
-    record.recomputeTotals();
-    EXPECT_EQ(record.history, (std::vector<GameResult>{later, first, second}));
 }
 
 // The order of repeated passes of neighbour swaps, as the history has always
@@ -106,30 +123,6 @@ TEST(PlayerRecord, AGameAcrossMidnightLastsTheTimeBetween) {
     EXPECT_GT(start, tenPastMidnight);
     EXPECT_EQ(durationBetween(start, tenPastMidnight), 20 * 60 * 1000);
     EXPECT_EQ(durationBetween(1000, 61000), 60000);
-}
-
-TEST(PlayerRecord, AGameThatDoesNotNameThePlayerStaysButCountsForNothing) {
-    PlayerRecord record;
-    record.name = "Ann";
-    record.history = {makeGame("Ann", "Bob", 0, 10), makeGame("Cleo", "Dan", 1, 1000)};
-    record.recomputeTotals();
-    EXPECT_EQ(record.historyCount(), 2);
-    EXPECT_EQ(record.gamesPlayed, 1);
-    EXPECT_EQ(record.gamesLost, 1);
-    EXPECT_EQ(record.gamesWon, 0);
-    EXPECT_EQ(record.cash, 90);
-    EXPECT_EQ(record.totalPlayTime, 600000);
-}
-
-TEST(PlayerRecord, TotalsStopAtTheLimitsOf32Bits) {
-    PlayerRecord record;
-    record.name = "Ann";
-    GameResult rich = makeGame("Ann", "Bob", 1, 2000000000);
-    rich.duration = 2000000000;
-    record.history = {rich, rich};
-    record.recomputeTotals();
-    EXPECT_EQ(record.cash, 2147483647);
-    EXPECT_EQ(record.totalPlayTime, 2147483647);
 }
 
 TEST(PlayerRecord, AddResultFilesAtTheHeadAndResultAtIsBounded) {

@@ -1,9 +1,13 @@
 #include "board/bmp_file.h"
 #include "platform/message_box.h"
 #include "players/roster_file.h"
+#include "tests/support/allocation_counter.h"
+#include "tests/support/mutations.h"
 #include "tests/support/temp_directory.h"
 
 #include <gtest/gtest.h>
+#include <limits>
+#include <tuple>
 
 namespace vh {
 namespace {
@@ -40,85 +44,66 @@ std::vector<ProfileText> tenProfiles() {
     return profiles;
 }
 
-TEST(Roster, ReadsTenProfilesOfEightLines) {
-    Roster roster;
-    std::vector<ProfileText> profiles = tenProfiles();
-    profiles[3] = {"Bob", "35 and a word", "Beginner", "  1250", "+2", "-1", "Learns fast."};
-    parseRoster(rosterText(profiles), roster);
-    EXPECT_EQ(roster[3].name, "Bob");
-    EXPECT_EQ(roster[3].age, 35);
-    EXPECT_EQ(roster[3].levelText, "Beginner");
-    EXPECT_EQ(roster[3].cash, 1250);
-    EXPECT_EQ(roster[3].evalParamA, 2);
-    EXPECT_EQ(roster[3].evalParamB, -1);
-    EXPECT_EQ(roster[3].description, "Learns fast.");
-    EXPECT_EQ(listEntry(roster[3]), "Bob (Beginner)");
-    EXPECT_EQ(roster[9].name, "Player9");
-    EXPECT_EQ(roster[9].cash, 9000);
-    EXPECT_EQ(roster[9].evalParamA, -9);
-    EXPECT_EQ(roster[0].age, 20);
+using Fields = std::tuple<std::string, int, std::string, int, int, int, std::string>;
+
+Fields fieldsOf(const ComputerProfile& p) {
+    return {p.name, p.age, p.levelText, p.cash, p.evalParamA, p.evalParamB, p.description};
 }
 
-TEST(Roster, WindowsLineEndsAreStripped) {
-    Roster unix;
-    Roster windows;
-    parseRoster(rosterText(tenProfiles()), unix);
-    parseRoster(rosterText(tenProfiles(), "\r\n"), windows);
-    for (int index = 0; index < kRosterSize; ++index) {
-        SCOPED_TRACE(index);
-        EXPECT_EQ(windows[index].name, unix[index].name);
-        EXPECT_EQ(windows[index].levelText, unix[index].levelText);
-        EXPECT_EQ(windows[index].description, unix[index].description);
-        EXPECT_EQ(windows[index].cash, unix[index].cash);
+// What profile n of tenProfiles() reads as.
+Fields plain(int n) {
+    const std::string s = std::to_string(n);
+    return {"Player" + s, 20 + n, "Level " + s, 1000 * n, -n, n, "Description of player " + s};
+}
+
+TEST(Roster, ReadsTenProfilesOfEightLinesWhateverTheirLineEnds) {
+    const int kMin = std::numeric_limits<std::int32_t>::min();
+    const int kMax = std::numeric_limits<std::int32_t>::max();
+    const struct {
+        const char* what;
+        int index;
+        ProfileText text;
+        Fields expected;
+    } cases[] = {
+        {"numbers before words, signs and spaces",
+         3,
+         {"Bob", "35 and a word", "Beginner", "  1250", "+2", "-1", "Learns fast."},
+         {"Bob", 35, "Beginner", 1250, 2, -1, "Learns fast."}},
+        {"lines without a number give zero",
+         0,
+         {"Player0", "unknown", "Level 0", "lots", "-", "0", "Description of player 0"},
+         {"Player0", 0, "Level 0", 0, 0, 0, "Description of player 0"}},
+        {"blank lines before a number are skipped",
+         2,
+         {"Player2", "\n\n  41", "Level 2", "2000", "-2", "2", "Description of player 2"},
+         {"Player2", 41, "Level 2", 2000, -2, 2, "Description of player 2"}},
+        {"numbers stop at the limits of 32 bits",
+         5,
+         {"Player5", "25", "Level 5", "99999999999", "-99999999999", "5", "D"},
+         {"Player5", 25, "Level 5", kMax, kMin, 5, "D"}},
+        {"long lines are cut at their field and never spill over",
+         0,
+         {std::string(40, 'N'), "30" + std::string(400, ' ') + "x", std::string(50, 'L'), "0", "0",
+          "0", std::string(300, 'D')},
+         {std::string(31, 'N'), 30, std::string(31, 'L'), 0, 0, 0, std::string(255, 'D')}},
+        {"UTF-8 is read into the code page",
+         0,
+         {"\xEF\xBB\xBFJ\xC3\xB6rg", "20", "Level 0", "0", "0", "0", "Caf\xC3\xA9 \xE2\x82\xAC 5"},
+         {"J\xF6rg", 20, "Level 0", 0, 0, 0, "Caf\xE9 \x80 5"}},
+    };
+    for (const auto& c : cases) {
+        for (const char* lineEnd : {"\n", "\r\n"}) {
+            SCOPED_TRACE(std::string(c.what) + (lineEnd[0] == '\r' ? ", CR LF" : ""));
+            std::vector<ProfileText> profiles = tenProfiles();
+            profiles[static_cast<std::size_t>(c.index)] = c.text;
+            Roster roster;
+            parseRoster(rosterText(profiles, lineEnd), roster);
+            for (int index = 0; index < kRosterSize; ++index) {
+                EXPECT_EQ(fieldsOf(roster[index]), index == c.index ? c.expected : plain(index))
+                    << index;
+            }
+        }
     }
-    EXPECT_EQ(windows[4].name, "Player4");
-}
-
-TEST(Roster, ANonNumericLineGivesZeroAndSpoilsNothingAfterIt) {
-    std::vector<ProfileText> profiles = tenProfiles();
-    profiles[0].age = "unknown";
-    profiles[0].cash = "lots";
-    profiles[1].paramA = "-";
-    Roster roster;
-    parseRoster(rosterText(profiles), roster);
-    EXPECT_EQ(roster[0].age, 0);
-    EXPECT_EQ(roster[0].levelText, "Level 0");
-    EXPECT_EQ(roster[0].cash, 0);
-    EXPECT_EQ(roster[0].evalParamA, 0);
-    EXPECT_EQ(roster[1].evalParamA, 0);
-    EXPECT_EQ(roster[1].evalParamB, 1);
-    EXPECT_EQ(roster[9].name, "Player9");
-    EXPECT_EQ(roster[9].cash, 9000);
-}
-
-TEST(Roster, IntegersSkipEmptyLinesAndStopAtTheirLimits) {
-    std::vector<ProfileText> profiles = tenProfiles();
-    profiles[2].age = "\n\n  41";     // blank lines before the number are skipped
-    profiles[5].cash = "99999999999"; // beyond 32 bits: the largest value
-    profiles[5].paramA = "-99999999999";
-    Roster roster;
-    parseRoster(rosterText(profiles), roster);
-    EXPECT_EQ(roster[2].age, 41);
-    EXPECT_EQ(roster[2].levelText, "Level 2");
-    EXPECT_EQ(roster[5].cash, 2147483647);
-    EXPECT_EQ(roster[5].evalParamA, -2147483647 - 1);
-    EXPECT_EQ(roster[9].description, "Description of player 9");
-}
-
-TEST(Roster, LongLinesAreCutAtTheirFieldAndNeverSpillOver) {
-    std::vector<ProfileText> profiles = tenProfiles();
-    profiles[0].name = std::string(40, 'N');
-    profiles[0].level = std::string(50, 'L');
-    profiles[0].description = std::string(300, 'D');
-    profiles[0].age = "30" + std::string(400, ' ') + "x";
-    Roster roster;
-    parseRoster(rosterText(profiles), roster);
-    EXPECT_EQ(roster[0].name, std::string(31, 'N'));
-    EXPECT_EQ(roster[0].levelText, std::string(31, 'L'));
-    EXPECT_EQ(roster[0].description, std::string(255, 'D'));
-    EXPECT_EQ(roster[0].age, 30);
-    EXPECT_EQ(roster[0].cash, 0);
-    EXPECT_EQ(roster[1].name, "Player1");
 }
 
 TEST(Roster, AShortFileLeavesTheRestAtTheirDefaults) {
@@ -127,29 +112,11 @@ TEST(Roster, AShortFileLeavesTheRestAtTheirDefaults) {
     text.resize(text.find("Level 2\n") + 8);
     Roster roster;
     parseRoster(text, roster);
-    EXPECT_EQ(roster[1].name, "Player1");
-    EXPECT_EQ(roster[2].name, "Player2");
-    EXPECT_EQ(roster[2].age, 22);
-    EXPECT_EQ(roster[2].levelText, "Level 2");
-    EXPECT_EQ(roster[2].cash, 100);
-    EXPECT_EQ(roster[2].description, "DESCRIPTION");
-    EXPECT_EQ(roster[3].name, "NAME");
-    EXPECT_EQ(roster[9].name, "NAME");
-    EXPECT_EQ(roster[9].cash, 100);
-    EXPECT_EQ(roster[9].evalParamA, 0);
-    EXPECT_EQ(roster[9].evalParamB, 0);
-    EXPECT_EQ(roster[9].description, "DESCRIPTION");
-}
-
-TEST(Roster, AUtf8FileIsReadIntoTheCodePage) {
-    std::vector<ProfileText> profiles = tenProfiles();
-    profiles[0].name = "\xEF\xBB\xBFJ\xC3\xB6rg";
-    profiles[0].description = "Caf\xC3\xA9 \xE2\x82\xAC 5";
-    Roster roster;
-    parseRoster(rosterText(profiles), roster);
-    EXPECT_EQ(roster[0].name, "J\xF6rg");
-    EXPECT_EQ(roster[0].description, "Caf\xE9 \x80 5");
-    EXPECT_EQ(roster[1].name, "Player1");
+    EXPECT_EQ(fieldsOf(roster[1]), plain(1));
+    EXPECT_EQ(fieldsOf(roster[2]), (Fields{"Player2", 22, "Level 2", 100, 0, 0, "DESCRIPTION"}));
+    for (int index = 3; index < kRosterSize; ++index) {
+        EXPECT_EQ(fieldsOf(roster[index]), fieldsOf(ComputerProfile{})) << index;
+    }
 }
 
 TEST(Roster, TheLastMatchingProfileWins) {
@@ -175,7 +142,7 @@ TEST(Roster, TheLastMatchingProfileWins) {
     for (const auto& c : listCases) {
         EXPECT_EQ(profileByText(roster, c.text), c.byText) << c.text;
     }
-    EXPECT_EQ(profileByText(roster, listEntry(roster[5])), 5);
+    EXPECT_EQ(listEntry(roster[5]), "Anna (Expert)");
 
     const struct {
         std::string player;
@@ -258,6 +225,30 @@ TEST(Roster, APictureNameThatCouldLeaveGraphicsIsRefused) {
     EXPECT_TRUE(roster[2].picture.isLoaded());
     EXPECT_EQ(boxes.texts()[2],
               (folder / "Graphics/../Secret.bmp").string() + " could not be loaded!");
+}
+
+TEST(RosterMutation, DamagedRosterFilesReadWithoutCrashOrSpill) {
+    const std::vector<std::byte> shipped =
+        test::readBytes(std::filesystem::path(VARNHOLT_PROGRAM_DIR) / "Data/Computers.dat");
+    ASSERT_FALSE(shipped.empty());
+    std::mt19937 random(99);
+    for (int round = 0; round < 25000; ++round) {
+        const std::vector<std::byte> bytes = test::mutate(shipped, random);
+        const std::string_view text(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+        Roster roster;
+        {
+            const test::AllocationWatch watch;
+            parseRoster(text, roster);
+            ASSERT_LE(watch.stats().largestBytes, 256u) << "no text is longer than its field";
+        }
+        for (const ComputerProfile& profile : roster) {
+            ASSERT_LE(profile.name.size(), 31u);
+            ASSERT_LE(profile.levelText.size(), 31u);
+            ASSERT_LE(profile.description.size(), 255u);
+            ASSERT_EQ(profile.name.find('\n'), std::string::npos);
+            ASSERT_EQ(profile.description.find('\n'), std::string::npos);
+        }
+    }
 }
 
 } // namespace

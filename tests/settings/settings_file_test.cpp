@@ -1,4 +1,7 @@
 #include "settings/settings_file.h"
+#include "tests/support/allocation_counter.h"
+#include "tests/support/hand_bytes.h"
+#include "tests/support/mutations.h"
 #include "tests/support/temp_directory.h"
 
 #include <gtest/gtest.h>
@@ -6,27 +9,7 @@
 namespace vh {
 namespace {
 
-// Bytes written out by hand, without the program's writer.
-class HandBytes {
-public:
-    HandBytes& int32(std::int32_t value) {
-        const auto raw = static_cast<std::uint32_t>(value);
-        for (int shift = 0; shift < 32; shift += 8) {
-            bytes_.push_back(static_cast<std::byte>((raw >> shift) & 0xFF));
-        }
-        return *this;
-    }
-    HandBytes& text(const std::string& text, std::size_t size) {
-        for (std::size_t index = 0; index < size; ++index) {
-            bytes_.push_back(static_cast<std::byte>(index < text.size() ? text[index] : 0));
-        }
-        return *this;
-    }
-    const std::vector<std::byte>& bytes() const { return bytes_; }
-
-private:
-    std::vector<std::byte> bytes_;
-};
+using test::HandBytes;
 
 GameSettings everyFieldChanged() {
     GameSettings s;
@@ -63,33 +46,12 @@ GameSettings everyFieldChanged() {
     return s;
 }
 
+// The defaults themselves are pinned by the byte-for-byte test below.
 TEST(SettingsFile, WithoutAFileEveryFieldHasItsDefault) {
     const test::TempDirectory folder("settings");
     GameSettings s = everyFieldChanged();
     loadSettings(s);
-    EXPECT_EQ(s.playerIsComputer, (std::array<std::int32_t, 2>{0, 0}));
-    EXPECT_EQ(s.playerName, (std::array<std::string, 2>{"", ""}));
-    EXPECT_EQ(s.useTimer, 0);
-    EXPECT_EQ(s.matchBet, 1);
-    EXPECT_EQ(s.completeAnimation, 1);
-    EXPECT_EQ(s.animationSpeed, 1);
-    EXPECT_EQ(s.muteSounds, 0);
-    EXPECT_EQ(s.wallpaperMode, 0);
-    EXPECT_EQ(s.bgRed, 16);
-    EXPECT_EQ(s.bgGreen, 11);
-    EXPECT_EQ(s.bgBlue, 218);
-    EXPECT_EQ(s.stretchWallpaper, 0);
-    EXPECT_EQ(s.showPipNumbers, 1);
-    EXPECT_EQ(s.showMovesOnHover, 0);
-    EXPECT_EQ(s.stoneColourA, 1);
-    EXPECT_EQ(s.stoneColourB, 2);
-    EXPECT_EQ(s.boardWood, 1);
-    EXPECT_EQ(s.boardMarble, 2);
-    EXPECT_EQ(s.pipColourA, 0);
-    EXPECT_EQ(s.pipColourB, 16777215);
-    EXPECT_EQ(s.startedFlag, 1);
-    EXPECT_EQ(s.wallpaperPath, "");
-    EXPECT_EQ(s.reservedText, (std::array<std::uint8_t, 14>{}));
+    EXPECT_EQ(s, GameSettings{});
     EXPECT_FALSE(std::filesystem::exists(folder / "Data/Settings.dat"));
 }
 
@@ -140,6 +102,14 @@ TEST(SettingsFile, TextsLongerThanTheirFieldsAreCutOnSave) {
     loadSettings(loaded);
     EXPECT_EQ(loaded.playerName[0], std::string(31, 'x'));
     EXPECT_EQ(loaded.wallpaperPath, std::string(4095, 'w'));
+
+    // Texts without a NUL in a file read cut, and the fields after them stay in place.
+    std::vector<std::byte> bytes = encodeSettings(GameSettings{});
+    std::fill(bytes.begin() + 12, bytes.begin() + 76, std::byte{'n'});
+    EXPECT_EQ(decodeSettings(bytes, loaded), kSettingsFieldCount);
+    GameSettings expected;
+    expected.playerName = {std::string(31, 'n'), std::string(31, 'n')};
+    EXPECT_EQ(loaded, expected);
 }
 
 TEST(SettingsFile, AShortFileKeepsTheFieldsItHoldsWhole) {
@@ -185,43 +155,6 @@ TEST(SettingsFile, AShortFileKeepsTheFieldsItHoldsWhole) {
     }
 }
 
-TEST(SettingsFile, AFileWithoutNulsInItsTextsReadsThemCut) {
-    std::vector<std::byte> bytes = encodeSettings(GameSettings{});
-    std::fill(bytes.begin() + 12, bytes.begin() + 76, std::byte{'n'});
-    GameSettings s;
-    EXPECT_EQ(decodeSettings(bytes, s), kSettingsFieldCount);
-    EXPECT_EQ(s.playerName[0], std::string(31, 'n'));
-    EXPECT_EQ(s.playerName[1], std::string(31, 'n'));
-    EXPECT_EQ(s.useTimer, 0) << "nothing after the fields changed";
-    EXPECT_EQ(s.bgRed, 16);
-}
-
-TEST(SettingsFile, PagesThatReloadBeforeSavingKeepEachOthersChanges) {
-    const test::TempDirectory folder("settings");
-    GameSettings playerPage;
-    GameSettings timerPage;
-    loadSettings(playerPage);
-    loadSettings(timerPage);
-
-    loadSettings(playerPage);
-    playerPage.playerName[1] = "Priya Nair";
-    playerPage.playerIsComputer[1] = 1;
-    playerPage.matchBet = 20;
-    ASSERT_TRUE(saveSettings(playerPage));
-
-    loadSettings(timerPage);
-    timerPage.useTimer = 1;
-    timerPage.initialMinutes = 10;
-    ASSERT_TRUE(saveSettings(timerPage));
-
-    GameSettings both;
-    loadSettings(both);
-    EXPECT_EQ(both.playerName[1], "Priya Nair");
-    EXPECT_EQ(both.matchBet, 20);
-    EXPECT_EQ(both.useTimer, 1);
-    EXPECT_EQ(both.initialMinutes, 10);
-}
-
 TEST(SettingsFile, AFailedSaveLeavesTheOldFileAndSaysWhy) {
     const test::TempDirectory folder("settings");
     ASSERT_TRUE(saveSettings(everyFieldChanged()));
@@ -240,6 +173,42 @@ TEST(SettingsFile, AFailedSaveLeavesTheOldFileAndSaysWhy) {
     EXPECT_FALSE(load.fileRead);
     EXPECT_EQ(load.error, "not a regular file");
     EXPECT_EQ(loaded, GameSettings{});
+}
+
+TEST(SettingsMutation, DamagedFilesReadWithoutCrashOrWildAllocation) {
+    GameSettings original;
+    original.playerName = {"Milo Finch", "Anonymous"};
+    original.wallpaperPath = "Wallpapers/harbour.bmp";
+    original.matchBet = 50;
+    const std::vector<std::byte> bytes = encodeSettings(original);
+    std::mt19937 random(20240611);
+    const GameSettings defaults;
+    int cut = 0;
+    for (int round = 0; round < 30000; ++round) {
+        const std::vector<std::byte> damaged = test::mutate(bytes, random);
+        GameSettings settings;
+        int fields = 0;
+        {
+            const test::AllocationWatch watch;
+            fields = decodeSettings(damaged, settings);
+            // Only the texts allocate, each no more than its field.
+            ASSERT_LE(watch.stats().largestBytes, kWallpaperPathSize);
+        }
+        ASSERT_GE(fields, 0);
+        ASSERT_LE(fields, kSettingsFieldCount);
+        ASSERT_LE(settings.playerName[0].size(), 31u);
+        ASSERT_LE(settings.playerName[1].size(), 31u);
+        ASSERT_LE(settings.wallpaperPath.size(), 4095u);
+        ASSERT_LE(settings.statisticsPlayer.size(), 31u);
+        if (damaged.size() < bytes.size()) {
+            ++cut;
+            ASSERT_LT(fields, kSettingsFieldCount);
+            ASSERT_EQ(settings.matchBet, defaults.matchBet) << "the last field is never read";
+        } else {
+            ASSERT_EQ(fields, kSettingsFieldCount);
+        }
+    }
+    EXPECT_GT(cut, 1000) << "the mutations cut files often enough to matter";
 }
 
 } // namespace

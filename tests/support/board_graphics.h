@@ -1,5 +1,6 @@
 #pragma once
 
+#include "board/geometry.h"
 #include "board/pixel_image.h"
 
 #include <array>
@@ -21,6 +22,21 @@ inline constexpr std::array<Rgb, 4> kVerticalStoneColours{
 inline constexpr int kStonePictureSize = 20; // a disc of radius 9 in it
 
 Rgb cubeFaceColour(int index);
+
+// How many pixels of `area` (the whole image if empty) satisfy `test(x, y, pixel)`.
+template <typename Test>
+int countPixels(const PixelImage& image, Rect area, Test test) {
+    if (area.width() <= 0) {
+        area = {0, 0, image.width(), image.height()};
+    }
+    int count = 0;
+    for (int y = area.top; y < area.bottom; ++y) {
+        for (int x = area.left; x < area.right; ++x) {
+            count += test(x, y, image.at(x, y)) ? 1 : 0;
+        }
+    }
+    return count;
+}
 
 // Writes every picture of the board (frame, three marbles, the checker and
 // borne-off pictures with masks, Double0-6) under `programDirectory`/Graphics.

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace vh::test {
+
+// A file's bytes written out by hand, field by field, without the program's writer.
+class HandBytes {
+public:
+    HandBytes& int32(std::int64_t value) {
+        const auto raw = static_cast<std::uint32_t>(value);
+        for (int shift = 0; shift < 32; shift += 8) {
+            bytes_.push_back(static_cast<std::byte>((raw >> shift) & 0xFF));
+        }
+        return *this;
+    }
+    // `text` in a field of `size` bytes, the rest zero.
+    HandBytes& text(const std::string& text, std::size_t size) {
+        for (std::size_t index = 0; index < size; ++index) {
+            bytes_.push_back(static_cast<std::byte>(index < text.size() ? text[index] : 0));
+        }
+        return *this;
+    }
+    const std::vector<std::byte>& bytes() const { return bytes_; }
+
+private:
+    std::vector<std::byte> bytes_;
+};
+
+} // namespace vh::test
