@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <gtest/gtest.h>
+#include <set>
 #include <string>
 #include <vector>
 
