@@ -17,34 +17,6 @@ protected:
     ScopedMessageBoxes installed_;
 };
 
-TEST_F(BoardPicturesTest, LoadsInTheBoardsOrder) {
-    GameSettings settings;
-    settings.stoneColourA = 3;
-    settings.stoneColourB = 2;
-    settings.boardMarble = 3;
-    BoardPictures pictures;
-    pictures.load(settings, folder_ / "Graphics");
-    // Every file is missing: the messages show the order of loading.
-    const std::string g = (folder_ / "Graphics").string() + "/";
-    const std::string pair = " could not be loaded! (CTransparentSurface)";
-    std::vector<std::string> expected{
-        g + "Wood for Board Dark.bmp could not be loaded!",
-        g + "Marble for Board Light Blue.bmp could not be loaded!",
-        g + "Red Stone 50x50.bmp" + pair,
-        g + "Red Stone 50x50 Mask.bmp" + pair,
-        g + "Red Vertical Stone.bmp" + pair,
-        g + "Red Vertical Stone Mask.bmp" + pair,
-        g + "Black Stone 50x50.bmp" + pair,
-        g + "Black Stone 50x50 Mask.bmp" + pair,
-        g + "Black Vertical Stone.bmp" + pair,
-        g + "Black Vertical Stone Mask.bmp" + pair,
-    };
-    for (int i = 0; i < 7; ++i) {
-        expected.push_back(g + "Double" + std::to_string(i) + ".bmp could not be loaded!");
-    }
-    EXPECT_EQ(boxes_.texts(), expected);
-}
-
 TEST_F(BoardPicturesTest, ACodeWithoutPictureKeepsWhatTheSurfaceHeld) {
     test::writeBoardGraphics(folder_.path());
     GameSettings settings;

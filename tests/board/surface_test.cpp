@@ -43,51 +43,37 @@ PixelImage disc(Rgb inside, Rgb outside) {
 TEST_F(SurfaceTest, AMissingOrUnreadablePictureGivesOneBoxAndDrawsNothing) {
     folder_.write("Graphics/broken.bmp", "BM this is not a picture");
     for (const char* name : {"Graphics/Board.bmp", "Graphics/broken.bmp"}) {
-        SCOPED_TRACE(name);
         boxes_.clear();
         CSurface surface;
-        EXPECT_FALSE(surface.isLoaded());
         surface.Load(folder_ / name);
-        ASSERT_EQ(boxes_.shown().size(), 1u);
-        EXPECT_EQ(boxes_.shown()[0], (Message{"Varnholt Backgammon",
-                                              (folder_ / name).string() + " could not be loaded!",
-                                              MessageButtons::Ok}));
+        EXPECT_EQ(boxes_.shown(),
+                  (std::vector<Message>{{"Varnholt Backgammon",
+                                         (folder_ / name).string() + " could not be loaded!",
+                                         MessageButtons::Ok}}));
         EXPECT_TRUE(surface.isLoaded());
         EXPECT_EQ(surface.width(), 0);
-        EXPECT_EQ(surface.height(), 0);
-
         PixelImage screen(20, 20, kBackground);
         surface.Draw(screen, 3, 3);
         surface.DrawPart(screen, 0, 0, 10, 10, 0, 0);
         surface.DrawStretched(screen, 0, 0, 20, 20, 0, 0, 5, 5);
-        EXPECT_EQ(screen, PixelImage(20, 20, kBackground));
+        EXPECT_EQ(screen, PixelImage(20, 20, kBackground)) << name;
     }
 }
 
-TEST_F(SurfaceTest, LoadsDrawsAndReplacesPictures) {
-    const std::filesystem::path first = writePicture("first.bmp", disc(kRed, kBlack));
-    const std::filesystem::path second = writePicture("second.bmp", PixelImage(3, 2, kWhite));
+TEST_F(SurfaceTest, LoadsDrawsReplacesAndReleasesPictures) {
     CSurface surface;
-    surface.Load(first);
-    EXPECT_EQ(surface.width(), 10);
+    surface.Load(writePicture("first.bmp", disc(kRed, kBlack)));
     EXPECT_EQ(surface.bitsPerPixel(), 24);
-
     PixelImage screen(30, 30, kBackground);
     surface.Draw(screen, 5, 6);
-    EXPECT_EQ(screen.at(10, 11), kRed);
     EXPECT_EQ(screen.at(5, 6), kBlack) << "a plain draw copies the black corner too";
-    EXPECT_EQ(screen.at(4, 6), kBackground);
     EXPECT_EQ(screen.at(15, 16), kBackground);
 
-    surface.Load(second);
-    EXPECT_EQ(surface.width(), 3);
-    EXPECT_EQ(surface.height(), 2);
+    surface.Load(writePicture("second.bmp", PixelImage(3, 2, kWhite)));
     EXPECT_EQ(surface.picture(), PixelImage(3, 2, kWhite));
     EXPECT_TRUE(boxes_.shown().empty());
-
     surface.Release();
     EXPECT_FALSE(surface.isLoaded());
-    EXPECT_EQ(surface.width(), 0);
     surface.Release();
 }
 
