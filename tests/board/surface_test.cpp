@@ -119,42 +119,40 @@ TEST_F(SurfaceTest, AMaskedDrawLeavesTheBackgroundWhereTheMaskIsBlack) {
     }
 }
 
-TEST_F(SurfaceTest, AMissingPairGivesTwoBoxesPictureFirstAndNoSizeBox) {
-    CTransparentSurface stone;
-    stone.Load(folder_ / "Graphics/Stone.bmp", folder_ / "Graphics/StoneMask.bmp");
-    const std::string picture = (folder_ / "Graphics/Stone.bmp").string();
-    const std::string mask = (folder_ / "Graphics/StoneMask.bmp").string();
-    EXPECT_EQ(boxes_.texts(),
-              (std::vector<std::string>{picture + " could not be loaded! (CTransparentSurface)",
-                                        mask + " could not be loaded! (CTransparentSurface)"}));
-    EXPECT_TRUE(stone.isLoaded());
-    PixelImage screen(5, 5, kBackground);
-    stone.Draw(screen, 0, 0);
-    EXPECT_EQ(screen, PixelImage(5, 5, kBackground));
-}
-
-TEST_F(SurfaceTest, PictureAndMaskOfDifferentSizesAreReportedOnceAndStillDrawn) {
+TEST_F(SurfaceTest, APairReportsEachMissingFileThenADifferentSizeOnce) {
     const auto picture = writePicture("cube.bmp", PixelImage(50, 50, kRed));
     const auto mask = writePicture("cubemask.bmp", PixelImage(50, 49, kWhite));
+    const auto gone = folder_ / "Graphics/gone.bmp";
+    const std::string missing = " could not be loaded! (CTransparentSurface)";
+    const std::string sizes = " image and mask not the same size! (CTransparentSurface)";
+    const struct {
+        std::filesystem::path picture, mask;
+        std::vector<std::string> texts;
+    } cases[] = {
+        {gone, gone, {gone.string() + missing, gone.string() + missing}},
+        {picture, gone, {gone.string() + missing, picture.string() + sizes}},
+        {picture, mask, {picture.string() + sizes}},
+    };
+    for (const auto& c : cases) {
+        boxes_.clear();
+        CTransparentSurface pair;
+        pair.Load(c.picture, c.mask);
+        EXPECT_EQ(boxes_.texts(), c.texts);
+        EXPECT_TRUE(pair.isLoaded());
+        PixelImage screen(5, 5, kBackground);
+        pair.Draw(screen, 0, 0); // harmless with a part missing
+        if (c.picture == gone) {
+            EXPECT_EQ(screen, PixelImage(5, 5, kBackground));
+        }
+    }
     CTransparentSurface cube;
     cube.Load(picture, mask);
-    EXPECT_EQ(boxes_.texts(),
-              std::vector<std::string>{picture.string() +
-                                       " image and mask not the same size! (CTransparentSurface)"});
     PixelImage screen(60, 60, kBackground);
     cube.Draw(screen, 0, 0);
     EXPECT_EQ(screen.at(10, 10), kRed);
     // The mask has no last row, so the picture's is ORed over the background there.
     EXPECT_EQ(screen.at(10, 49), (Rgb{220 | 20, 30 | 120, 30 | 40}));
     EXPECT_EQ(screen.at(55, 55), kBackground);
-
-    boxes_.clear();
-    CTransparentSurface half;
-    half.Load(picture, folder_ / "nomask.bmp");
-    EXPECT_EQ(boxes_.texts(),
-              (std::vector<std::string>{
-                  (folder_ / "nomask.bmp").string() + " could not be loaded! (CTransparentSurface)",
-                  picture.string() + " image and mask not the same size! (CTransparentSurface)"}));
 }
 
 } // namespace
