@@ -210,14 +210,6 @@ TEST_F(BoardViewTest, NothingIsDrawnOutsideTheBoard) {
     }
 }
 
-TEST_F(BoardViewTest, AWoodCodeWithoutPictureLeavesTheFrameUnpaintedSilently) {
-    settings_.boardWood = 2;
-    auto view = makeView();
-    view->Render();
-    EXPECT_TRUE(boxes_.shown().empty());
-    EXPECT_EQ(view->frontBuffer().at(2, view->layout()->height / 2), kBlack);
-}
-
 TEST_F(BoardViewTest, PointNumbersAreDrawnOnlyWhenChosen) {
     const auto inkInFrame = [this](int showPipNumbers) {
         settings_.showPipNumbers = showPipNumbers;
@@ -264,6 +256,10 @@ TEST_F(BoardViewTest, OptionsTakeEffectAtTheNextLayoutNotBefore) {
     view->Layout(kBoardRect);
     view->Render();
     EXPECT_EQ(pixel(view->frontBuffer(), inTray), (Rgb{255, 0, 0}));
+    // A wood code without a picture leaves a new view's frame unpainted, silently.
+    settings_.boardWood = 2;
+    EXPECT_EQ(rendered().at(2, view->layout()->height / 2), kBlack);
+    EXPECT_TRUE(boxes_.shown().empty());
 }
 
 TEST_F(BoardViewTest, ARectangleTooSmallKeepsThePreviousLayoutTheSmallestWindowFits) {
