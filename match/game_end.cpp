@@ -1,5 +1,6 @@
 #include "match/game_end.h"
 
+#include "platform/text_encoding.h"
 #include "rules/side.h"
 
 namespace vh {
@@ -23,8 +24,8 @@ GameEndMessage boardEndMessage(std::string_view winnerName, bool winnerIsCompute
                               ? ", you have won the match with a Backgammon!"
                               : ", you have won the match!";
         return {"Match Won!",
-                "Congratulations " + std::string(winnerName) + how + " You have won $" + money +
-                    ".",
+                "Congratulations " + utf8FromWindows1252(winnerName) + how + " You have won $" +
+                    money + ".",
                 true};
     }
     const char* how = kind == ResultKind::Gammon ? ", you have lost the match with a Gammon!"
@@ -32,12 +33,13 @@ GameEndMessage boardEndMessage(std::string_view winnerName, bool winnerIsCompute
                           ? ", you have lost the match with a Backgammon!"
                           : ", you have lost the match!";
     return {"Match Lost!",
-            "Sorry " + std::string(loserName) + how + " You have lost $" + money + ".", false};
+            "Sorry " + utf8FromWindows1252(loserName) + how + " You have lost $" + money + ".",
+            false};
 }
 
 GameEndMessage refusedDoubleMessage(std::string_view offeringName, std::int32_t amount) {
     return {"Match Won!",
-            "Congratulations " + std::string(offeringName) +
+            "Congratulations " + utf8FromWindows1252(offeringName) +
                 ", you have won the match! You have won $" + std::to_string(amount) + ".",
             true};
 }

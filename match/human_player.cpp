@@ -3,6 +3,7 @@
 #include "match/money.h"
 #include "platform/message_box.h"
 #include "platform/random.h"
+#include "platform/text_encoding.h"
 #include "rules/side.h"
 
 #include <utility>
@@ -91,7 +92,7 @@ bool HumanPlayer::canStillMove(BoardRecord& board) {
 bool HumanPlayer::answerDouble(CheckerStage& stage, std::string_view offeringName) {
     const std::int32_t newStake = stake(stage.board().cubeValue, settings_.matchBet, 2);
     const std::string text =
-        std::string(offeringName) +
+        utf8FromWindows1252(offeringName) +
         " has offered to double the stakes of the game.  If you accept the new stakes will be $" +
         std::to_string(newStake) + ".";
     return showMessage("Double Cube", text, MessageButtons::YesNo) == MessageAnswer::Yes;

@@ -1,6 +1,7 @@
 #include "match/status_text.h"
 
 #include "match/stopwatch.h"
+#include "platform/text_encoding.h"
 
 #include <cstdio>
 
@@ -18,7 +19,7 @@ std::string turnsPlayedText(int turns) {
 }
 
 std::string turnText(const std::string& name, std::uint32_t remainingMs) {
-    std::string text = name + "'s turn";
+    std::string text = utf8FromWindows1252(name) + "'s turn";
     if (remainingMs != 0) {
         const ClockReading reading = readClock(remainingMs);
         char time[48];

@@ -20,7 +20,8 @@ struct StatusTexts {
 std::string gameTimeText(std::uint32_t milliseconds);
 std::string turnsPlayedText(int turns);
 // "<name>'s turn", followed by " - Time Remaining m:ss" when time is left on
-// the player's clock (minutes unpadded).
+// the player's clock (minutes unpadded). The name is in the data files' code
+// page; the text is UTF-8, for the screen.
 std::string turnText(const std::string& name, std::uint32_t remainingMs);
 
 StatusTexts statusTexts(const GameManager& game);

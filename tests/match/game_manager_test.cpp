@@ -1,5 +1,6 @@
 #include "match/money.h"
 #include "platform/program_folders.h"
+#include "platform/text_encoding.h"
 #include "rules/move_generator.h"
 #include "rules/side.h"
 #include "tests/match/game_fixture.h"
@@ -154,9 +155,10 @@ TEST_F(GameManagerTest, AHumanWithoutAMoveIsToldOnlyAfterThePressOnTheCup) {
 }
 
 TEST_F(GameManagerTest, ARefusedDoubleEndsTheGameAtTheCubeValueAnAcceptedOneHandsTheCubeOver) {
-    auto manager = startGame(settingsFor(false, "Ann", false, "Bob"), 3);
+    // One name outside ASCII: the boxes show it in UTF-8, whoever offers.
+    auto manager = startGame(settingsFor(false, "Ann", false, "Zo\xEB"), 3);
     const int offering = manager->currentSide();
-    const std::string name = manager->currentPlayer()->name();
+    const std::string name = utf8FromWindows1252(manager->currentPlayer()->name());
     ASSERT_TRUE(manager->canOfferDouble());
     manager->offerDouble();
     EXPECT_FALSE(manager->canOfferDouble());
@@ -179,9 +181,10 @@ TEST_F(GameManagerTest, ARefusedDoubleEndsTheGameAtTheCubeValueAnAcceptedOneHand
     EXPECT_EQ(manager->state(), GameState::GameOver);
     EXPECT_EQ(manager->winner(), manager->currentSide());
     EXPECT_EQ(manager->amount(), 10) << "the cube at 2 times the bet";
-    EXPECT_EQ(messages_.texts().back(), "Congratulations " +
-                                            manager->player(otherSide(offering))->name() +
-                                            ", you have won the match! You have won $10.");
+    EXPECT_EQ(messages_.texts().back(),
+              "Congratulations " +
+                  utf8FromWindows1252(manager->player(otherSide(offering))->name()) +
+                  ", you have won the match! You have won $10.");
     EXPECT_TRUE(sounds_.played().empty());
 }
 

@@ -23,6 +23,8 @@ TEST(StatusText, GameTimeAndTurnTexts) {
         EXPECT_EQ(gameTimeText(c.ms), c.gameTime) << c.ms;
         EXPECT_EQ(turnText("Ann", c.ms), c.turn) << c.ms;
     }
+    // Names are kept in the data files' code page; the screen gets UTF-8.
+    EXPECT_EQ(turnText("Zo\xEB", 0), "Zo\u00EB's turn");
     EXPECT_EQ(turnsPlayedText(12), "Turns Played: 12");
 }
 
