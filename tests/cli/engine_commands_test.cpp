@@ -5,7 +5,6 @@
 #include "rules/side.h"
 #include "tests/cli/cli_runner.h"
 #include "tests/support/temp_directory.h"
-#include "tools/varnholt-cli/engine_game.h"
 #include "tools/varnholt-cli/notation.h"
 
 #include <gtest/gtest.h>
@@ -151,36 +150,6 @@ TEST(EngineCommands, SelfplayBetweenEnginesIsRepeatableAndReportsDecisions) {
     EXPECT_LE(decisions, turns) << "a roll that cannot be played asks no engine";
     EXPECT_GE(mean, 0.0);
     EXPECT_GE(most, mean);
-}
-
-TEST(EngineGame, StrongEngineBeatsRandomPlayWithLegalPlaysOnly) {
-#if defined(__SANITIZE_ADDRESS__)
-    constexpr int kGames = 40; // the same games, fewer of them, under the sanitizers
-#else
-    constexpr int kGames = 200;
-#endif
-    seedRandom(2024);
-    EngineGame game({EngineParameters{2001, 0, 0}, EngineParameters{1001, 0, 0}}, 60000);
-    auto list = std::make_unique<PlayList>();
-    int strongWins = 0;
-    std::int64_t playableTurns = 0;
-    for (int number = 0; number < kGames; ++number) {
-        const EngineGameOutcome outcome = game.play([&](const EngineTurn& turn) {
-            BoardPosition position = turn.before;
-            generatePlays(*list, position, turn.side, turn.die1, turn.die2);
-            bool legal = list->count == 0 && turn.play.count == 0;
-            for (const Play& play : *list) {
-                legal = legal || samePlay(play, turn.play);
-            }
-            ASSERT_TRUE(legal) << "turn " << turn.number << ": " << formatPlay(turn.play);
-            playableTurns += list->count > 0 ? 1 : 0;
-        });
-        ASSERT_FALSE(HasFatalFailure());
-        strongWins += outcome.winner == PLAYER_ONE ? 1 : 0;
-    }
-    EXPECT_GT(strongWins, kGames * 3 / 4) << strongWins << " of " << kGames;
-    EXPECT_EQ(game.times().decisions, playableTurns) << "one decision per playable roll";
-    RecordProperty("strong_wins", strongWins);
 }
 
 } // namespace

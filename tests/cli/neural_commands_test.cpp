@@ -1,6 +1,4 @@
 #include "ai/money_game.h"
-#include "neural/encoding.h"
-#include "rules/move_generator.h"
 #include "tests/cli/cli_runner.h"
 #include "tools/varnholt-cli/notation.h"
 
@@ -40,28 +38,17 @@ std::vector<std::string> lines(const std::string& text) {
     return result;
 }
 
-TEST(NeuralCommands, EvaluateGivesFiveChancesAndTheirEquityAlikeForTheMirror) {
+// The chances themselves are the network's; here: the six named lines.
+TEST(NeuralCommands, EvaluateGivesFiveChancesAndTheirEquity) {
     for (const char* engine : {"neural", "neural:1"}) {
         const Outcome outcome =
             runWithWeights("evaluate --position " + kBlotPosition + " --side 0 --engine " + engine);
         ASSERT_EQ(outcome.code, 0) << outcome.err;
         const std::map<std::string, double> n = namedNumbers(outcome.out);
         ASSERT_EQ(n.size(), 6u) << outcome.out;
-        for (const char* chance :
-             {"win", "win-gammon", "win-backgammon", "lose-gammon", "lose-backgammon"}) {
-            EXPECT_GE(n.at(chance), 0.0) << chance;
-            EXPECT_LE(n.at(chance), 1.0) << chance;
-        }
-        EXPECT_LE(n.at("win-gammon"), n.at("win"));
-        EXPECT_LE(n.at("lose-gammon"), 1.0 - n.at("win") + 1e-4);
         const double equity = 2 * n.at("win") - 1 + n.at("win-gammon") - n.at("lose-gammon") +
                               n.at("win-backgammon") - n.at("lose-backgammon");
         EXPECT_NEAR(n.at("equity"), equity, 6e-4);
-
-        const std::string mirror = formatPosition(mirroredPosition(parsePosition(kBlotPosition)));
-        const Outcome mirrored = run({"evaluate", "--position", mirror, "--side", "1", "--engine",
-                                      engine, "--weights", kWeights});
-        EXPECT_EQ(mirrored.out, outcome.out) << engine;
     }
 }
 
@@ -89,41 +76,26 @@ TEST(NeuralCommands, BadNeuralCommandLinesAreRefused) {
     }
 }
 
-TEST(NeuralCommands, RankListsEveryDistinctPlayBestFirstAsChooseDoes) {
+// Which plays are listed, and in what order, is the engine's: here, the
+// lines are "EQUITY PLAY", best first, and choose takes the first.
+TEST(NeuralCommands, RankListsPlaysBestFirstAsChooseDoes) {
     const BoardPosition start = parsePosition("start");
-    for (const auto& [die1, die2] : {std::pair{6, 4}, std::pair{2, 2}}) {
-        const std::string roll = " --position start --side 1 --dice " + std::to_string(die1) + " " +
-                                 std::to_string(die2);
-        const Outcome ranked = runWithWeights("rank" + roll);
-        ASSERT_EQ(ranked.code, 0) << ranked.err;
-        const std::vector<std::string> rows = lines(ranked.out);
-
-        auto list = std::make_unique<PlayList>();
-        BoardPosition working = start;
-        generatePlays(*list, working, 1, die1, die2);
-        std::vector<BoardPosition> distinct;
-        for (const Play& play : *list) {
-            BoardPosition after = start;
-            applyPlay(play, after);
-            if (std::none_of(distinct.begin(), distinct.end(),
-                             [&](const auto& seen) { return samePlacement(seen, after); })) {
-                distinct.push_back(after);
-            }
-        }
-        ASSERT_EQ(rows.size(), distinct.size());
-        double previous = 10.0;
-        for (const std::string& row : rows) {
-            const double equity = std::stod(row.substr(0, row.find(' ')));
-            EXPECT_LE(equity, previous) << row;
-            previous = equity;
-            parsePlay(row.substr(row.find(' ') + 1), start); // throws when not a play
-        }
-        const Outcome chosen = runWithWeights("choose" + roll + " --engine neural:0");
-        ASSERT_EQ(chosen.code, 0) << chosen.err;
-        EXPECT_EQ(lines(chosen.out).front(), rows.front().substr(rows.front().find(' ') + 1));
-        EXPECT_EQ(lines(chosen.out).at(1), "offer-double no");
-        EXPECT_EQ(lines(chosen.out).at(2), "accept-double yes");
+    const std::string roll = " --position start --side 1 --dice 6 4";
+    const Outcome ranked = runWithWeights("rank" + roll);
+    ASSERT_EQ(ranked.code, 0) << ranked.err;
+    const std::vector<std::string> rows = lines(ranked.out);
+    ASSERT_GT(rows.size(), 1u);
+    double previous = 10.0;
+    for (const std::string& row : rows) {
+        const double equity = std::stod(row.substr(0, row.find(' ')));
+        EXPECT_LE(equity, previous) << row;
+        previous = equity;
+        parsePlay(row.substr(row.find(' ') + 1), start); // throws when not a play
     }
+    const Outcome chosen = runWithWeights("choose" + roll + " --engine neural:0");
+    ASSERT_EQ(chosen.code, 0) << chosen.err;
+    EXPECT_EQ(chosen.out, rows.front().substr(rows.front().find(' ') + 1) +
+                              "\noffer-double no\naccept-double yes\n");
 }
 
 struct MatchTally {

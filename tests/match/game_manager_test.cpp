@@ -104,7 +104,6 @@ TEST_F(GameManagerTest, BearingOffTheLastCheckerWinsAGammonAndFilesIt) {
         ASSERT_NE(ann, nullptr);
         EXPECT_EQ(ann->gamesPlayed, muted ? 1 : 2);
         EXPECT_EQ(ann->gamesWon, muted ? 1 : 2);
-        EXPECT_EQ(reread.findPlayer("Greta"), nullptr) << "computers are not filed";
     }
 }
 

@@ -2,6 +2,7 @@
 #include "match/saved_game.h"
 #include "rules/side.h"
 #include "tests/match/game_fixture.h"
+#include "tests/support/hand_bytes.h"
 #include "tests/support/mutations.h"
 
 #include <filesystem>
@@ -9,32 +10,6 @@
 
 namespace vh::test {
 namespace {
-
-// Little-endian bytes written out by hand, independently of the writer.
-class HandBytes {
-public:
-    HandBytes& u8(unsigned value) {
-        bytes.push_back(static_cast<std::byte>(value));
-        return *this;
-    }
-    HandBytes& i32(std::int64_t value) {
-        const auto bits = static_cast<std::uint32_t>(value);
-        for (int shift = 0; shift < 32; shift += 8) {
-            u8((bits >> shift) & 0xFF);
-        }
-        return *this;
-    }
-    HandBytes& name(const std::string& text) {
-        for (char c : text) {
-            u8(static_cast<unsigned char>(c));
-        }
-        for (std::size_t i = text.size(); i < 32; ++i) {
-            u8(0);
-        }
-        return *this;
-    }
-    std::vector<std::byte> bytes;
-};
 
 // Start position, timed, one recorded turn: every field of the layout.
 SavedGame sampleGame() {
@@ -65,20 +40,20 @@ SavedGame sampleGame() {
 
 std::vector<std::byte> sampleBytes() {
     HandBytes b;
-    b.i32(1).i32(1).i32(1).i32(2).i32(65000).u8(1).i32(300).i32(10);
-    b.name("Ann").i32(0).i32(0).i32(250000);
-    b.name("Greta Holm").i32(1).i32(1).i32(299000);
-    b.i32(4).i32(2).i32(2);
+    b.int32(1).int32(1).int32(1).int32(2).int32(65000).byte(1).int32(300).int32(10);
+    b.text("Ann", 32).int32(0).int32(0).int32(250000);
+    b.text("Greta Holm", 32).int32(1).int32(1).int32(299000);
+    b.int32(4).int32(2).int32(2);
     BoardPosition start;
     setStartPosition(start);
     for (const BoardEntry& entry : start.entries) {
-        b.i32(entry.owner).i32(entry.count);
+        b.int32(entry.owner).int32(entry.count);
     }
-    b.i32(0).i32(1).i32(1).i32(1);
-    b.i32(0).i32(2);
-    b.u8(0).i32(6).i32(23).i32(17);
-    b.u8(1).i32(5).i32(17).i32(12);
-    return b.bytes;
+    b.int32(0).int32(1).int32(1).int32(1);
+    b.int32(0).int32(2);
+    b.byte(0).int32(6).int32(23).int32(17);
+    b.byte(1).int32(5).int32(17).int32(12);
+    return b.bytes();
 }
 
 TEST(SavedGameFile, MatchesTheLayoutByteForByte) {

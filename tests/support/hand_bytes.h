@@ -10,6 +10,10 @@ namespace vh::test {
 // A file's bytes written out by hand, field by field, without the program's writer.
 class HandBytes {
 public:
+    HandBytes& byte(unsigned value) {
+        bytes_.push_back(static_cast<std::byte>(value));
+        return *this;
+    }
     HandBytes& int32(std::int64_t value) {
         const auto raw = static_cast<std::uint32_t>(value);
         for (int shift = 0; shift < 32; shift += 8) {
