@@ -46,7 +46,7 @@ TEST_F(ComputerPlayerTest, ForceMovePlaysTheBestFoundAtOnce) {
 }
 
 TEST_F(ComputerPlayerTest, DestroyingTheGameDuringASearchStopsAndJoinsIt) {
-    for (int round = 0; round < 150; ++round) {
+    for (int round = 0; round < 75; ++round) {
         auto manager = openBusy(5, true);
         if (round % 3 == 1) {
             manager->step();
