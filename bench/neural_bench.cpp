@@ -139,12 +139,8 @@ void BM_NeuralDecision(benchmark::State& state) {
     }
     for (auto _ : state) {
         for (const RollCase& rollCase : cases) {
-            BoardRecord board;
-            board.position = rollCase.position;
-            board.die1 = rollCase.die1;
-            board.die2 = rollCase.die2;
-            NeuralEngine engine(network, static_cast<int>(state.range(0)), board, rollCase.side,
-                                60000, workspace.get());
+            NeuralEngine engine(network, static_cast<int>(state.range(0)), boardFor(rollCase),
+                                rollCase.side, 60000, workspace.get());
             engine.run();
             benchmark::DoNotOptimize(engine.result());
         }

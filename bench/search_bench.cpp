@@ -150,12 +150,8 @@ void timeDecisions(benchmark::State& state, Decide decide) {
 void BM_TwoPlyDecision(benchmark::State& state) {
     const auto workspace = makeSearchWorkspace();
     timeDecisions(state, [&](const RollCase& rollCase) {
-        BoardRecord board;
-        board.position = rollCase.position;
-        board.die1 = rollCase.die1;
-        board.die2 = rollCase.die2;
-        LookaheadEngine engine({2001, 0, 0}, board, rollCase.side, 60000, EngineTask::ChoosePlay,
-                               workspace.get());
+        LookaheadEngine engine({2001, 0, 0}, boardFor(rollCase), rollCase.side, 60000,
+                               EngineTask::ChoosePlay, workspace.get());
         engine.run();
         benchmark::DoNotOptimize(engine.result().count);
         const SearchStatistics& statistics = engine.statistics();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "rules/board_position.h"
+#include "rules/board_record.h"
 #include "rules/move_generator.h"
 
 namespace vh {
@@ -14,5 +15,15 @@ struct RollCase {
     int die2 = 1;
     DiceUsed used{};
 };
+
+// The board an engine or a stage starts from for the case: its position and
+// dice, cube at 1, nothing highlighted.
+inline BoardRecord boardFor(const RollCase& rollCase) {
+    BoardRecord board;
+    board.position = rollCase.position;
+    board.die1 = rollCase.die1;
+    board.die2 = rollCase.die2;
+    return board;
+}
 
 } // namespace vh

@@ -15,14 +15,6 @@
 namespace vh {
 namespace {
 
-BoardRecord boardFor(const RollCase& c) {
-    BoardRecord board;
-    board.position = c.position;
-    board.die1 = c.die1;
-    board.die2 = c.die2;
-    return board;
-}
-
 TEST(Allocation, EvaluationAndReplyScoringNeverAllocate) {
     {
         // The counter itself must work, or the checks below prove nothing.

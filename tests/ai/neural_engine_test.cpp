@@ -32,14 +32,6 @@ std::shared_ptr<const NeuralNetwork> shippedNetwork() {
                                                          : NeuralNetwork(1));
 }
 
-BoardRecord boardFor(const RollCase& c) {
-    BoardRecord board;
-    board.position = c.position;
-    board.die1 = c.die1;
-    board.die2 = c.die2;
-    return board;
-}
-
 class NeuralEngineTest : public testing::Test {
 protected:
     bool isGenerated(const RollCase& c, const Play& play) {

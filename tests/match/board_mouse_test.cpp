@@ -273,10 +273,7 @@ TEST_F(BoardMouseTest, EveryLegalPlayCanBeDraggedAndNothingElse) {
     HumanPlayer players[2] = {HumanPlayer(0, "Ann", noOptions), HumanPlayer(1, "Bob", noOptions)};
     int movesDragged = 0;
     for (RollCase& c : randomCases(900, 17)) {
-        BoardRecord board;
-        board.position = c.position;
-        board.die1 = c.die1;
-        board.die2 = c.die2;
+        BoardRecord board = boardFor(c);
         HeadlessStage stage(board);
         HumanPlayer& player = players[c.side];
         player.startTurn(stage, {});

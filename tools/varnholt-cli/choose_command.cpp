@@ -44,14 +44,6 @@ void reportChoice(const SearchEngine& engine, const RollCase& rollCase, std::str
     }
 }
 
-BoardRecord boardFor(const RollCase& rollCase) {
-    BoardRecord board;
-    board.position = rollCase.position;
-    board.die1 = rollCase.die1;
-    board.die2 = rollCase.die2;
-    return board;
-}
-
 // Builds the engine for the case, as the computer player does, and runs its
 // search on a worker thread with the search stack.
 void chooseFor(const RollCase& rollCase, const ChooseSettings& settings, SearchWorkspace& workspace,
