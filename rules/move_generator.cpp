@@ -208,21 +208,46 @@ template <int Side>
 void generateForSide(PlayList& list, BoardPosition& position, int die1, int die2, DiceUsed& used) {
     const std::uint32_t held = pointsHeldBy(position, Side, 1);
     const std::uint32_t closed = pointsHeldBy(position, 1 - Side, 2);
-    // Both orders of the dice for plays of `target` moves.
-    const auto enumerateBothOrders = [&](int target) {
+    const auto enumerateFirstOrder = [&](int target) {
         Enumeration firstOrder{list, position, target, diceByDepth(used, die1, die2), held, closed};
         enumerate<Side>(firstOrder, 0);
+    };
+    const auto enumerateSecondOrder = [&](int target) {
         std::swap(used[0], used[1]);
         Enumeration secondOrder{list, position, target, diceByDepth(used, die2, die1),
                                 held, closed};
         enumerate<Side>(secondOrder, 0);
         std::swap(used[0], used[1]);
     };
+    // Both orders of the dice for plays of `target` moves.
+    const auto enumerateBothOrders = [&](int target) {
+        enumerateFirstOrder(target);
+        enumerateSecondOrder(target);
+    };
+    // Where only one die of a fresh roll can be played, it must be the
+    // larger when the larger can be played at all.
+    const auto enumerateLargerDieFirst = [&](int target) {
+        if (die1 > die2) {
+            enumerateFirstOrder(target);
+            if (list.count == 0) {
+                enumerateSecondOrder(target);
+            }
+        } else {
+            enumerateSecondOrder(target);
+            if (list.count == 0) {
+                enumerateFirstOrder(target);
+            }
+        }
+    };
 
     if (die1 != die2) {
         enumerateBothOrders(2);
         if (list.count == 0) {
-            enumerateBothOrders(1);
+            if (used[0] == 0 && used[1] == 0) {
+                enumerateLargerDieFirst(1);
+            } else {
+                enumerateBothOrders(1);
+            }
         }
         return;
     }

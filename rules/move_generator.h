@@ -16,8 +16,9 @@ using DiceUsed = std::array<std::uint8_t, 4>;
 // and the human move entry rely on:
 //  - a non-double is enumerated with die1 first, then with die2 first (flags 0
 //    and 1 swapped), first for plays of two dice, and only when there are none
-//    for plays of one die, so a one-die roll lists every move of die1, then
-//    every move of die2; the higher die is not preferred;
+//    for plays of one die: then every move of the larger die, or, when the
+//    larger cannot be played, every move of the smaller (with one die already
+//    used, the moves of the die left, once for each order);
 //  - a double is enumerated twice for 4, then 3, 2, 1 dice, stopping at the
 //    first count that has plays, so every double play is listed twice;
 //  - within one enumeration, depth first by the from-point of each move.

@@ -90,7 +90,8 @@ TEST(MoveEntry, JudgesDropsAgainstTheLegalPlays) {
          "6:2/26", "1000"},
         {"bear-off, a larger die not from the rearmost point", "2=1 1=1 20=-2", 0, 65, "", 1, 26,
          "-", "0000"},
-        {"bear-off, side 1", "22=-1 3=2", 1, 25, "", 22, 27, "2:22/27", "1000"},
+        {"bear-off of the last checker, side 1: the larger die", "22=-1 3=2", 1, 25, "", 22, 27,
+         "5:22/27", "0100"},
         {"bear-off with both dice, exact", "4=1 5=1 20=-2", 0, 32, "", 4, 26, "3:4/1 2:1/26",
          "1100"},
         {"bear-off with both dice, a larger sum", "3=1 20=-2", 0, 32, "", 3, 26, "-", "0000"},
@@ -104,6 +105,8 @@ TEST(MoveEntry, JudgesDropsAgainstTheLegalPlays) {
         {"bear-off, not everything home", "7=1 2=1 20=-2", 0, 63, "", 2, 26, "-", "0000"},
         {"a move that wastes the other die", "10=1 20=1 9=-2 13=-2", 0, 61, "", 20, 14, "-",
          "0000"},
+        {"only one die can be played: not the smaller", "1=-2 12=1", 0, 56, "", 12, 7, "-", "0000"},
+        {"only one die can be played: the larger", "1=-2 12=1", 0, 56, "", 12, 6, "6:12/6", "0100"},
     };
     auto plays = std::make_unique<PlayList>();
     for (const Case& c : cases) {

@@ -54,9 +54,6 @@ TEST(MoveGeneratorOrder, MatchesHandCheckedLists) {
          "6:7/1 2:1/26, 6:7/1 2:2/0, 2:2/0 6:7/1, 2:7/5 6:5/26"},
         {"side 1 bears off from its lowest home point", "20=-1 22=-1", PLAYER_TWO, 5, 4,
          "5:20/27 4:22/27, 4:20/27 5:22/27"},
-        {"either die alone can be played: both listed, die 1 first", "1=-2 12=1", PLAYER_ONE, 6, 5,
-         "6:12/6, 5:12/7"},
-        {"same with the dice the other way round", "1=-2 12=1", PLAYER_ONE, 5, 6, "5:12/7, 6:12/6"},
         {"a hit is marked", "7=-1 10=1", PLAYER_ONE, 3, 1, "3:10/7* 1:7/6, 1:10/9 3:9/6"},
         {"two on the bar against a closed entry point: no play", "18=-2 24=2", PLAYER_ONE, 6, 6,
          ""},
@@ -69,6 +66,34 @@ TEST(MoveGeneratorOrder, MatchesHandCheckedLists) {
         const BoardPosition position =
             std::string(c.position) == "start" ? startPosition() : test::placedPosition(c.position);
         EXPECT_EQ(listedPlays(position, c.side, c.die1, c.die2), c.expected);
+    }
+}
+
+// Where either die can be played but not both, only the larger may be.
+TEST(MoveGeneratorOrder, OnlyOneDieCanBePlayedThenTheLargerWhereItCan) {
+    const struct {
+        const char* name;
+        const char* position;
+        int side;
+        int die1;
+        int die2;
+        const char* expected;
+    } cases[] = {
+        {"side 0, the larger die first", "1=-2 12=1", PLAYER_ONE, 6, 5, "6:12/6"},
+        {"side 0, the larger die second", "1=-2 12=1", PLAYER_ONE, 5, 6, "6:12/6"},
+        {"side 0, the larger blocked", "1=-2 6=-2 12=1", PLAYER_ONE, 6, 5, "5:12/7"},
+        {"side 1", "11=-1 22=2", PLAYER_TWO, 5, 6, "6:11/17"},
+        {"entering from the bar", "13=-2 14=-2 24=1", PLAYER_ONE, 5, 6, "6:24/18"},
+        {"bearing off the last checker", "2=1 20=-2", PLAYER_ONE, 5, 6, "6:2/26"},
+        {"side 1 bearing off the last checker", "22=-1 3=2", PLAYER_TWO, 2, 5, "5:22/27"},
+        {"both dice playable: untouched", "12=1", PLAYER_ONE, 5, 6, "5:12/7 6:7/1, 6:12/6 5:6/1"},
+        {"a double of one move: untouched, listed twice", "2=-2 12=1", PLAYER_ONE, 5, 5,
+         "5:12/7, 5:12/7"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(listedPlays(test::placedPosition(c.position), c.side, c.die1, c.die2),
+                  c.expected);
     }
 }
 

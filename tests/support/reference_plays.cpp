@@ -118,9 +118,12 @@ std::vector<MoveSequence> referencePlays(const BoardPosition& position, int side
     if (die1 != die2) {
         append(plays, sequencesFor(position, side, {die1, die2}));
         append(plays, sequencesFor(position, side, {die2, die1}));
+        // Only one die can be played: the larger where it can.
         if (plays.empty()) {
-            append(plays, sequencesFor(position, side, {die1}));
-            append(plays, sequencesFor(position, side, {die2}));
+            append(plays, sequencesFor(position, side, {std::max(die1, die2)}));
+        }
+        if (plays.empty()) {
+            append(plays, sequencesFor(position, side, {std::min(die1, die2)}));
         }
         return plays;
     }

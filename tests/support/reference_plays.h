@@ -22,8 +22,8 @@ using MoveSequence = std::vector<ReferenceMove>;
 // position and written independently of the generator: the rules of the game
 // stated directly, every ordering of the dice tried. The multiset is what the
 // generator must list: non-double plays once per order of the dice, double
-// plays twice, one-die plays of a non-double for each die, only plays of the
-// largest number of dice.
+// plays twice, only plays of the largest number of dice, and where a
+// non-double lets only one die be played, the larger die's when it can.
 std::vector<MoveSequence> referencePlays(const BoardPosition& position, int side, int die1,
                                          int die2);
 
