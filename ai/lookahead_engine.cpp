@@ -4,6 +4,7 @@
 #include "platform/random.h"
 #include "rules/side.h"
 
+#include <algorithm>
 #include <array>
 
 namespace vh {
@@ -13,8 +14,11 @@ Evaluation negated(const Evaluation& value) {
     return {-value.race, -value.safety, -value.bearOff};
 }
 
+// The doubling decisions' own race count, as this engine was tuned with: a
+// checker on the bar counts 24 pips, one less than the game's pip count.
 std::int64_t pips(const BoardPosition& position, int side) {
-    return static_cast<std::int64_t>(pipCount(position, side));
+    return static_cast<std::int64_t>(pipCount(position, side)) -
+           std::max(position[barEntry(side)].count, 0);
 }
 
 } // namespace

@@ -54,7 +54,7 @@ unsigned pipCount(const BoardPosition& position, int side) {
     }
     const int onBar = position[barEntry(side)].count;
     if (onBar > 0) {
-        pips += static_cast<unsigned>(onBar * kPointCount);
+        pips += static_cast<unsigned>(onBar * (kPointCount + 1));
     }
     return pips;
 }

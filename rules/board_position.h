@@ -83,7 +83,7 @@ inline void takeBackMove(const CheckerMove& move, BoardPosition& position) {
 void applyPlay(const Play& play, BoardPosition& position);
 void takeBackPlay(const Play& play, BoardPosition& position);
 
-// Pips the side still has to travel; a checker on the bar counts 24.
+// Pips the side still has to travel; a checker on the bar counts 25.
 unsigned pipCount(const BoardPosition& position, int side);
 // No checker of the side on a point outside its home board; the bar is not looked at.
 bool allAtHome(const BoardPosition& position, int side);

@@ -6,9 +6,10 @@ namespace vh {
 
 enum class ResultKind { Single = 1, Gammon = 2, Backgammon = 3 };
 
-// How a finished game counts for the winner: a gammon when the loser has
-// borne off nothing; a backgammon when the loser still has a checker on its
-// bar or in the winner's home board (whatever it has borne off).
+// How a finished game counts for the winner: a single game when the loser
+// has borne off at least one checker, whatever is left on its bar or in the
+// winner's home board; with none borne off a gammon, or a backgammon when a
+// checker of the loser is still on its bar or in the winner's home board.
 ResultKind resultKind(const BoardPosition& position, int winner);
 
 } // namespace vh

@@ -92,8 +92,12 @@ TEST(Doubling, FollowsTheEvaluationWhenTheRaceDoesNotDecide) {
             BoardRecord board;
             board.position = c.position;
             const LookaheadEngine engine({1501, caution, paramB}, board, c.side, 1000);
-            const std::int64_t mine = pipCount(c.position, c.side);
-            const std::int64_t theirs = pipCount(c.position, otherSide(c.side));
+            // The engine's race count has the bar at 24 pips.
+            const int other = otherSide(c.side);
+            const std::int64_t mine =
+                pipCount(c.position, c.side) - c.position[barEntry(c.side)].count;
+            const std::int64_t theirs =
+                pipCount(c.position, other) - c.position[barEntry(other)].count;
             const std::int64_t myTotal = evaluate(c.position, c.side, paramB).total();
             const std::int64_t theirTotal = evaluate(c.position, otherSide(c.side), paramB).total();
             const bool offer =

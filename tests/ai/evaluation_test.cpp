@@ -144,6 +144,11 @@ std::int64_t literalSafety(const BoardPosition& position, int side, std::int32_t
     return score + (score * paramB) / 5;
 }
 
+// The race term's pips: the game's pip count but with the bar at 24.
+int racePips(const BoardPosition& position, int side) {
+    return static_cast<int>(pipCount(position, side)) - position[barEntry(side)].count;
+}
+
 TEST(Evaluation, AgreesWithTheLiteralDefinitionOnRandomPositions) {
     const std::int32_t params[] = {0, 3, -4, 17};
     int index = 0;
@@ -153,8 +158,7 @@ TEST(Evaluation, AgreesWithTheLiteralDefinitionOnRandomPositions) {
         for (const int side : {PLAYER_ONE, PLAYER_TWO}) {
             const int other = otherSide(side);
             const Evaluation evaluation = evaluate(c.position, side, paramB);
-            ASSERT_EQ(evaluation.race, static_cast<int>(pipCount(c.position, other)) -
-                                           static_cast<int>(pipCount(c.position, side)));
+            ASSERT_EQ(evaluation.race, racePips(c.position, other) - racePips(c.position, side));
             ASSERT_EQ(evaluation.safety, literalSafety(c.position, side, paramB) -
                                              literalSafety(c.position, other, paramB));
             ASSERT_EQ(evaluation.bearOff, 2 * c.position[offEntry(side)].count);

@@ -60,8 +60,8 @@ TEST(Network, SparseEvaluationEqualsTheDenseSum) {
 
 TEST(Network, FinishedGamesGetTheirCertainResult) {
     const NeuralNetwork network(3); // every output 0.5 on its own
-    // Side 0 has borne off all; side 1 still has a checker on side 0's home board.
-    BoardPosition position = test::placedPosition("0=-1");
+    // Side 0 has borne off all; side 1 none, one checker still on side 0's home board.
+    BoardPosition position = test::placedPosition("0=-1 12=-14");
     EXPECT_EQ(chancesOnRoll(network, position, 1), (OutcomeChances{0, 0, 0, 1, 1}));
     EXPECT_EQ(chancesAfterPlay(network, position, 0), (OutcomeChances{1, 1, 1, 0, 0}));
     position[0] = {0, kNoOwner};

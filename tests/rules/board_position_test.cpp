@@ -87,16 +87,16 @@ TEST(TakeBackPlay, RestoresEveryOccupiedEntryAfterHitsAndBearOffs) {
     EXPECT_TRUE(samePlacement(position, before));
 }
 
-TEST(PipCount, CountsDistanceToBearOffWithTheBarAt24) {
+TEST(PipCount, CountsDistanceToBearOffWithTheBarAt25) {
     const struct {
         const char* position;
         unsigned sideOne;
         unsigned sideTwo;
     } cases[] = {
-        {"24=1", 24, 0},
+        {"24=1", 25, 0},
         {"23=-1", 0, 1},
-        {"25=2", 0, 48},
-        {"0=3 2=-2 23=1", 3 * 1 + 24, 2 * 22},
+        {"25=2", 0, 50},
+        {"0=3 2=-2 23=1 24=2 25=1", 3 * 1 + 24 + 2 * 25, 2 * 22 + 25},
     };
     for (const auto& c : cases) {
         const BoardPosition position = placedPosition(c.position);
@@ -130,10 +130,18 @@ TEST(ResultKind, OnlyFifteenOffWinsThenSingleGammonOrBackgammon) {
         int winner;
         ResultKind kind;
     } cases[] = {
-        {"23=-14", 0, ResultKind::Single},          {"23=-15", 0, ResultKind::Gammon},
-        {"23=-14 25=1", 0, ResultKind::Backgammon}, // the loser on its bar
-        {"0=-1", 0, ResultKind::Backgammon},        // in the winner's home board
+        // One borne off: a single game, whatever is left where.
+        {"23=-14", 0, ResultKind::Single},
+        {"0=-14", 0, ResultKind::Single},
+        {"12=-13 25=1", 0, ResultKind::Single},
+        {"23=14", 1, ResultKind::Single},
+        // None borne off.
+        {"23=-15", 0, ResultKind::Gammon},
+        {"6=15", 1, ResultKind::Gammon},
+        {"0=-1 23=-14", 0, ResultKind::Backgammon}, // in the winner's home board
+        {"23=-14 25=1", 0, ResultKind::Backgammon}, // on the loser's bar
         {"23=15", 1, ResultKind::Backgammon},
+        {"6=14 24=1", 1, ResultKind::Backgammon},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(resultKind(placedPosition(c.position), c.winner), c.kind) << c.position;
