@@ -3,6 +3,7 @@
 #include "ai/lookahead_engine.h"
 #include "platform/seeded_stream.h"
 #include "rules/move_generator.h"
+#include "rules/opening_roll.h"
 #include "rules/side.h"
 
 #include <chrono>
@@ -23,10 +24,12 @@ MoneyGameResult playMoneyGame(const std::array<EngineSeat*, 2>& seats, std::uint
     setUpStartPosition(board);
     int cubeOwner = -1;
     std::int64_t cube = 1;
-    int side = static_cast<int>(dice.next() & 1u);
+    const OpeningRoll opening = rollOpening([&dice] { return dice.die(); });
+    int side = opening.firstSide;
     for (int turn = 1;; ++turn) {
         EngineSeat& mover = *seats[static_cast<std::size_t>(side)];
-        if (withCube && (cubeOwner == -1 || cubeOwner == side)) {
+        // The opening roll is played as it fell, without a cube decision.
+        if (withCube && turn > 1 && (cubeOwner == -1 || cubeOwner == side)) {
             board.cubeValue = static_cast<std::int32_t>(cube);
             const auto doubler = mover.makeEngine(board, side, 1000, EngineTask::AnswerDouble);
             if (doubler->shouldOfferDouble(board.position)) {
@@ -41,8 +44,8 @@ MoneyGameResult playMoneyGame(const std::array<EngineSeat*, 2>& seats, std::uint
                 board.cubeValue = static_cast<std::int32_t>(cube);
             }
         }
-        board.die1 = dice.die();
-        board.die2 = dice.die();
+        board.die1 = turn == 1 ? opening.die1 : dice.die();
+        board.die2 = turn == 1 ? opening.die2 : dice.die();
         BoardPosition scratch = board.position;
         generatePlays(list, scratch, side, board.die1, board.die2);
         if (list.count > 0) {

@@ -3,6 +3,7 @@
 #include "neural/network_play.h"
 #include "platform/seeded_stream.h"
 #include "rules/move_generator.h"
+#include "rules/opening_roll.h"
 #include "rules/side.h"
 
 #include <algorithm>
@@ -55,7 +56,8 @@ SelfPlayResult TdTrainer::playGame() {
     std::fill(traces_.begin(), traces_.end(), 0.0f);
     BoardPosition position;
     setStartPosition(position);
-    int side = static_cast<int>(dice.next() & 1u);
+    const OpeningRoll opening = rollOpening([&dice] { return dice.die(); });
+    int side = opening.firstSide;
     NetworkInputs inputs;
     for (int turn = 1;; ++turn) {
         encodePosition(position, side, inputs);
@@ -63,8 +65,8 @@ SelfPlayResult TdTrainer::playGame() {
         addGradient(inputs, outputs, side);
         const OutcomeChances before = chancesOfSideZero(outputs, side);
 
-        const int die1 = dice.die();
-        const int die2 = dice.die();
+        const int die1 = turn == 1 ? opening.die1 : dice.die();
+        const int die2 = turn == 1 ? opening.die2 : dice.die();
         generatePlays(*list_, position, side, die1, die2);
         if (list_->count > 0) {
             const JudgedPlay chosen = bestPlayOfRoll(network, *list_, position, side, die1, die2);

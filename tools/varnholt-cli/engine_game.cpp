@@ -5,6 +5,7 @@
 #include "platform/worker_thread.h"
 #include "rules/board_record.h"
 #include "rules/move_generator.h"
+#include "rules/opening_roll.h"
 #include "rules/side.h"
 
 #include <chrono>
@@ -25,10 +26,11 @@ EngineGame::EngineGame(const std::array<EngineParameters, 2>& players, std::uint
 EngineGameOutcome EngineGame::play(const Observer& observer) {
     BoardRecord board;
     setUpStartPosition(board);
-    int side = nextRandom() & 1;
+    const OpeningRoll opening = rollOpening(rollDie);
+    int side = opening.firstSide;
     for (int turn = 1;; ++turn) {
-        board.die1 = rollDie();
-        board.die2 = rollDie();
+        board.die1 = turn == 1 ? opening.die1 : rollDie();
+        board.die2 = turn == 1 ? opening.die2 : rollDie();
         const BoardPosition before = board.position;
         BoardPosition scratch = board.position;
         generatePlays(workspace_->list, scratch, side, board.die1, board.die2);

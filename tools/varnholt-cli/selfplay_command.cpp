@@ -1,6 +1,7 @@
 #include "platform/random.h"
 #include "platform/tick_count.h"
 #include "rules/move_generator.h"
+#include "rules/opening_roll.h"
 #include "rules/result_kind.h"
 #include "rules/side.h"
 #include "tools/varnholt-cli/arguments.h"
@@ -55,13 +56,14 @@ void pause(int delayMs) {
 GameOutcome playRandomGame(PlayList& list, bool watch, int delayMs, std::ostream& out) {
     BoardPosition position;
     setStartPosition(position);
-    int side = nextRandom() & 1;
+    const OpeningRoll opening = rollOpening(rollDie);
+    int side = opening.firstSide;
     if (watch) {
         out << formatBoardText(position) << '\n';
     }
     for (int turn = 1;; ++turn) {
-        const int die1 = rollDie();
-        const int die2 = rollDie();
+        const int die1 = turn == 1 ? opening.die1 : rollDie();
+        const int die2 = turn == 1 ? opening.die2 : rollDie();
         generatePlays(list, position, side, die1, die2);
         Play play;
         if (list.count > 0) {
