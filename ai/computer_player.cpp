@@ -88,13 +88,18 @@ void ComputerPlayer::startTurn(CheckerStage& stage, const TurnStart& turn) {
     BoardPosition position = board.position;
     generatePlays(*plays_, position, side(), board.die1, board.die2);
     if (plays_->count == 0) {
+        // Whether to double is decided before the roll, playable or not.
+        if (turn.mayDouble) {
+            doubleWanted_ =
+                makeEngine(board, 0, EngineTask::AnswerDouble)->shouldOfferDouble(board.position);
+        }
         turnState_ = TurnState::Complete;
-        showMessage("Turn forfeit.", "The computer player does not have a valid move with the "
-                                     "current dice.");
+        turnNotice_ = Message{"Turn forfeit.", "The computer player does not have a valid move "
+                                               "with the current dice."};
         return;
     }
     engine_ = makeEngine(board, budget, EngineTask::ChoosePlay);
-    if (turn.cubeOwner == side() || board.cubeValue == 1) {
+    if (turn.mayDouble) {
         doubleWanted_ = engine_->shouldOfferDouble(board.position);
     }
     SearchEngine* engine = engine_.get();
@@ -122,7 +127,7 @@ void ComputerPlayer::finishSearch(CheckerStage& stage) {
     reloadSettings();
     const Play& result = engine_->result();
     if (result.count < 1) {
-        showMessage(kApplicationTitle, "NumMoves == 0");
+        turnNotice_ = Message{std::string(kApplicationTitle), "NumMoves == 0"};
         releaseEngine();
         turnState_ = TurnState::Complete;
         return;
@@ -147,13 +152,12 @@ void ComputerPlayer::releaseEngine() {
     engine_.reset();
 }
 
-bool ComputerPlayer::answerDouble(CheckerStage& stage, std::string_view) {
+DoubleReply ComputerPlayer::answerDouble(CheckerStage& stage, std::string_view) {
     // Asked during the other side's turn, while no search of this player
     // runs, so the champion's engine may use the player's workspace.
     const auto engine = makeEngine(stage.board(), 1000, EngineTask::AnswerDouble);
     const bool accepted = engine->acceptDouble(stage.board().position);
-    showMessage("Doubling Cube", accepted ? "Double accepted." : "Double declined.");
-    return accepted;
+    return {Message{"Doubling Cube", accepted ? "Double accepted." : "Double declined."}, accepted};
 }
 
 void ComputerPlayer::forceMove() {

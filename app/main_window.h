@@ -94,6 +94,8 @@ private:
     // Makes a game and sets it up; a set-up that fails leaves no game.
     void createGame(const std::function<bool(GameManager&)>& setUp);
     void destroyGame();
+    // The command states, the status line and the board, as the game stands.
+    void showGame();
     void finishGame();
     void applyCommandStates(const CommandStates& states);
     void setPaneText(int pane, const std::string& text);

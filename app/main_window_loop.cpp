@@ -26,18 +26,28 @@ void MainWindow::runPass() {
         applyCommandStates(commandStates(nullptr));
     } else {
         game_->step();
-        applyCommandStates(commandStates(game_.get()));
-        const StatusTexts texts = statusTexts(*game_);
-        setPaneText(0, texts.gameTime);
-        setPaneText(1, texts.turns);
-        setPaneText(2, texts.turn);
-        board_->refresh();
+        showGame();
+        if (game_->pendingMessage() != nullptr) {
+            // Asked with the board and panels as they stand; the game waits,
+            // its clocks stopped, until the boxes are answered.
+            answerPendingMessages(*game_, messageBoxes());
+            showGame();
+        }
         if (game_->state() == GameState::GameOver) {
             finishGame();
         }
     }
     passRunning_ = false;
     scheduleNextPass();
+}
+
+void MainWindow::showGame() {
+    applyCommandStates(commandStates(game_.get()));
+    const StatusTexts texts = statusTexts(*game_);
+    setPaneText(0, texts.gameTime);
+    setPaneText(1, texts.turns);
+    setPaneText(2, texts.turn);
+    board_->refresh();
 }
 
 void MainWindow::finishGame() {

@@ -226,7 +226,7 @@ bool PlayerPanelView::showsCup(const PanelContent& content) {
 }
 
 bool PlayerPanelView::showsDice(const PanelContent& content) {
-    return content.active && !showsCup(content);
+    return content.active && content.diceShown;
 }
 
 } // namespace vh

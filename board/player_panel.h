@@ -23,7 +23,7 @@ struct PanelContent {
     int pipsToGo = 0;
     bool timed = false;
     bool active = false;    // the side whose turn it is
-    bool diceShown = false; // the dice cup has been pressed this turn
+    bool diceShown = false; // the roll is shown: a human pressed the cup, a computer rolled
     int die1 = 1;           // 1-6; other values show no die
     int die2 = 1;
 
@@ -72,8 +72,9 @@ public:
 
     // "(m:ss)", minutes unpadded: (1:05), (10:00).
     static std::string clockText(std::uint32_t ms);
-    // An active human's panel shows the cup until the dice are shown; any
-    // other active panel shows the dice. An inactive panel shows neither.
+    // An active human's panel shows the cup until the dice are shown, an
+    // active computer's nothing until then (its roll waits while its double
+    // is answered); an inactive panel shows neither.
     static bool showsCup(const PanelContent& content);
     static bool showsDice(const PanelContent& content);
 

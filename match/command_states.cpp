@@ -18,7 +18,7 @@ CommandStates commandStates(const GameManager* game) {
     states.undo = game->canUndo();
     states.redo = game->canRedo();
     states.force = game->isComputerThinking();
-    states.suggest = game->isHumanMoving();
+    states.suggest = game->isHumanMoving() && game->diceShown();
     states.save = game->humanHasNotMoved();
     return states;
 }

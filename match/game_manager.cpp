@@ -83,6 +83,7 @@ std::optional<std::uint32_t> GameManager::clockValue(int side) const {
 }
 
 void GameManager::setUpBoard() {
+    pending_.clear();
     animator_.stop();
     replayList_->count = 0;
     setUpStartPosition(board_);
@@ -133,18 +134,22 @@ void GameManager::newGame() {
     setUpTiming(settings_.useTimer == 1);
     gameTime_ = Stopwatch();
     gameTime_.start(now());
-    firstSide_ = currentSide_ = nextRandom() & 1;
-    startFirstTurn();
+    const OpeningRoll opening = rollOpening(rollDie);
+    firstSide_ = currentSide_ = opening.firstSide;
+    startFirstTurn(opening);
 }
 
-void GameManager::startFirstTurn() {
+void GameManager::startFirstTurn(const OpeningRoll& opening) {
     if (Stopwatch* clock = clockOf(currentSide_)) {
         clock->start(now());
         clock->add(secondsToMilliseconds(extraSeconds_));
     }
     turnsPlayed_ = 0;
-    rollDice();
+    board_.die1 = opening.die1;
+    board_.die2 = opening.die2;
     board_.cubeValue = 1;
+    openingTurn_ = true;
+    begunWithOpeningRoll_ = true;
     startCurrentTurn();
     showFreshBoard();
 }
@@ -162,18 +167,26 @@ void GameManager::startCurrentTurn() {
     turn.timed = timed_;
     turn.remainingMs = timed_ && clockOf(currentSide_) ? clockOf(currentSide_)->get() : 0;
     turn.extraSeconds = timed_ ? extraSeconds_ : 0;
-    turn.cubeOwner = cubeOwner_;
+    turn.mayDouble = mayDouble(currentSide_);
     currentPlayer()->startTurn(*stage_, turn);
     // The turn in progress is known to the history from its start, so that
     // a replay ending here finds its side and dice.
     history_->writeCurrent(nullptr, currentSide_, board_.die1, board_.die2);
 }
 
-void GameManager::activatePanel(int side) {
+bool GameManager::mayDouble(int side) const {
+    // The opening roll is played as it fell: nobody doubles before it.
+    return !openingTurn_ && (cubeOwner_ == side || board_.cubeValue == 1);
+}
+
+void GameManager::activatePanel(int side, bool rollSeen) {
     const auto index = static_cast<std::size_t>(side);
-    offerAvailable_[index] = cubeOwner_ == side || board_.cubeValue == 1;
+    const Player& seated = *player(side);
+    offerAvailable_[index] = !rollSeen && mayDouble(side);
     offerPressed_[index] = false;
-    diceShown_[index] = environment_.revealDiceAtOnce;
+    // A computer's roll stays hidden while its double waits for the answer.
+    diceShown_[index] =
+        seated.isComputer() ? !seated.doubleWanted() : rollSeen || environment_.revealDiceAtOnce;
 }
 
 void GameManager::restartGame() {
@@ -204,8 +217,12 @@ void GameManager::restartGame() {
     setUpTiming(settings_.useTimer == 1);
     gameTime_ = Stopwatch();
     gameTime_.start(now());
+    // The same side begins again: its opening roll is two different
+    // numbers, the higher its own.
+    OpeningRoll opening = rollOpening(rollDie);
+    opening.firstSide = firstSide_;
     currentSide_ = firstSide_;
-    startFirstTurn();
+    startFirstTurn(opening);
     if (state_ == GameState::UndoAnimating || state_ == GameState::RedoAnimating) {
         state_ = GameState::Playing; // the replay was abandoned with the old board
     } else if (state_ == GameState::Paused) {
@@ -218,6 +235,9 @@ void GameManager::restartGame() {
 }
 
 void GameManager::step() {
+    if (!pending_.empty()) {
+        return;
+    }
     switch (state_) {
     case GameState::Playing:
         stepPlaying();
@@ -246,11 +266,19 @@ void GameManager::stepPlaying() {
             clock->advanceDown(now());
         }
     }
+    // A double is answered before the roll is played.
+    if (handleDoubleOffer()) {
+        return;
+    }
     const std::uint32_t remaining = clockOf(currentSide_) ? clockOf(currentSide_)->get() : 0;
     const TurnState turn = current.poll(*stage_, timed_, remaining,
                                         diceShown_[static_cast<std::size_t>(currentSide_)]);
     if (turn == TurnState::Complete) {
-        endTurn();
+        if (std::optional<Message> notice = current.takeTurnNotice()) {
+            post(std::move(*notice), AfterAnswer::EndTurn);
+        } else {
+            endTurn();
+        }
         return;
     }
     const Play& partial = current.currentPlay();
@@ -261,7 +289,6 @@ void GameManager::stepPlaying() {
     }
     history_->writeCurrent(partial.count >= 1 ? &partial : nullptr, currentSide_, board_.die1,
                            board_.die2);
-    handleDoubleOffer();
 }
 
 void GameManager::endTurn() {
@@ -275,6 +302,7 @@ void GameManager::endTurn() {
         clock->stop(now());
     }
     currentSide_ = otherSide(currentSide_);
+    openingTurn_ = false;
     rollDice();
     if (Stopwatch* clock = clockOf(currentSide_)) {
         clock->start(now());
@@ -283,18 +311,25 @@ void GameManager::endTurn() {
     activatePanel(currentSide_);
 }
 
-void GameManager::handleDoubleOffer() {
+bool GameManager::handleDoubleOffer() {
     Player& offering = *currentPlayer();
     const auto index = static_cast<std::size_t>(currentSide_);
     if (!offerPressed_[index] && !offering.doubleWanted()) {
-        return;
+        return false;
     }
     offerPressed_[index] = false;
     offering.clearDoubleWanted();
-    Player& answering = *player(otherSide(currentSide_));
-    if (answering.answerDouble(*stage_, offering.name())) {
+    DoubleReply reply = player(otherSide(currentSide_))->answerDouble(*stage_, offering.name());
+    post(std::move(reply.message), AfterAnswer::SettleDouble, reply.accepted);
+    return true;
+}
+
+void GameManager::settleDouble(bool accepted) {
+    const Player& offering = *currentPlayer();
+    if (accepted) {
         board_.cubeValue = doubledCube(board_.cubeValue);
-        cubeOwner_ = answering.side();
+        cubeOwner_ = otherSide(currentSide_);
+        diceShown_[static_cast<std::size_t>(currentSide_)] |= offering.isComputer();
         stage_->render();
         return;
     }
@@ -302,8 +337,7 @@ void GameManager::handleDoubleOffer() {
     resultKind_ = ResultKind::Single;
     amount_ = stake(board_.cubeValue, settings_.matchBet, 1);
     const GameEndMessage message = refusedDoubleMessage(offering.name(), amount_);
-    showMessage(message.caption, message.text);
-    setState(GameState::GameOver);
+    post({message.caption, message.text}, AfterAnswer::EndGame);
 }
 
 void GameManager::endOnBoard(int winner) {
@@ -317,8 +351,72 @@ void GameManager::endOnBoard(int winner) {
     if (settings_.muteSounds == 0) {
         soundPlayer().play(dataPath(message.won ? "Sounds/Win.wav" : "Sounds/Lose.wav"));
     }
-    showMessage(message.caption, message.text);
-    setState(GameState::GameOver);
+    post({message.caption, message.text}, AfterAnswer::EndGame);
+}
+
+void GameManager::post(Message message, AfterAnswer after, bool accepted) {
+    if (pending_.empty()) {
+        holdClocks();
+    }
+    pending_.push_back({std::move(message), after, accepted});
+}
+
+const Message* GameManager::pendingMessage() const {
+    return pending_.empty() ? nullptr : &pending_.front().message;
+}
+
+void GameManager::answer(MessageAnswer reply) {
+    if (pending_.empty()) {
+        return;
+    }
+    const PendingMessage answered = std::move(pending_.front());
+    pending_.pop_front();
+    switch (answered.after) {
+    case AfterAnswer::GoOn:
+        break;
+    case AfterAnswer::EndTurn:
+        endTurn();
+        break;
+    case AfterAnswer::SettleDouble:
+        settleDouble(answered.message.buttons == MessageButtons::YesNo ? reply == MessageAnswer::Yes
+                                                                       : answered.accepted);
+        break;
+    case AfterAnswer::EndGame:
+        setState(GameState::GameOver);
+        break;
+    }
+    if (pending_.empty()) {
+        runClocks();
+    }
+}
+
+void answerPendingMessages(GameManager& game, MessageBoxes& boxes) {
+    while (const Message* message = game.pendingMessage()) {
+        game.answer(boxes.show(*message));
+    }
+}
+
+void GameManager::holdClocks() {
+    const std::uint32_t tick = now();
+    gameTime_.advanceUp(tick);
+    gameTime_.stop(tick);
+    if (Stopwatch* clock = clockOf(currentSide_)) {
+        clock->advanceDown(tick);
+        clock->stop(tick);
+    }
+}
+
+void GameManager::runClocks() {
+    if (state_ != GameState::Playing || !pending_.empty()) {
+        return;
+    }
+    const std::uint32_t tick = now();
+    if (gameTime_.stopped()) {
+        gameTime_.start(tick);
+    }
+    if (Stopwatch* clock = clockOf(currentSide_); clock != nullptr && clock->stopped()) {
+        clock->start(tick);
+    }
 }
 
 void GameManager::setState(GameState state) {
@@ -334,12 +432,7 @@ void GameManager::setState(GameState state) {
         break;
     case GameState::Playing:
         state_ = state;
-        if (gameTime_.stopped()) {
-            gameTime_.start(tick);
-        }
-        if (clock != nullptr && clock->stopped()) {
-            clock->start(tick);
-        }
+        runClocks();
         break;
     case GameState::Paused:
     case GameState::UndoAnimating:
@@ -414,9 +507,9 @@ void GameManager::forceMove() {
 
 void GameManager::suggestMove() {
     returnHeldChecker();
-    Player* current = currentPlayer();
-    if (current != nullptr && !current->isComputer()) {
-        current->suggestMove(*stage_);
+    // Only a roll on show: a hint must not give away one under the cup.
+    if (isHumanTurn() && diceShown()) {
+        currentPlayer()->suggestMove(*stage_);
     }
 }
 
@@ -430,14 +523,19 @@ void GameManager::offerDouble() {
 }
 
 void GameManager::showDice() {
-    if (currentSide_ == 0 || currentSide_ == 1) {
+    if (isHumanTurn()) {
         diceShown_[static_cast<std::size_t>(currentSide_)] = true;
     }
 }
 
+bool GameManager::diceShown() const {
+    return (currentSide_ == 0 || currentSide_ == 1) &&
+           diceShown_[static_cast<std::size_t>(currentSide_)];
+}
+
 void GameManager::routeMouse(MouseMessage message, int x, int y) {
     Player* current = currentPlayer();
-    if (state_ != GameState::Playing || current == nullptr) {
+    if (state_ != GameState::Playing || current == nullptr || !pending_.empty()) {
         return;
     }
     if (!current->isComputer() && !diceShown_[static_cast<std::size_t>(currentSide_)]) {
@@ -471,7 +569,8 @@ void GameManager::reloadSettings() {
 
 bool GameManager::isHumanTurn() const {
     const Player* current = currentPlayer();
-    return state_ == GameState::Playing && current != nullptr && !current->isComputer();
+    return state_ == GameState::Playing && pending_.empty() && current != nullptr &&
+           !current->isComputer();
 }
 
 bool GameManager::canUndo() const {
@@ -486,8 +585,8 @@ bool GameManager::canRedo() const {
 
 bool GameManager::isComputerThinking() const {
     const Player* current = currentPlayer();
-    return state_ == GameState::Playing && current != nullptr && current->isComputer() &&
-           current->turnState() == TurnState::Moving;
+    return state_ == GameState::Playing && pending_.empty() && current != nullptr &&
+           current->isComputer() && current->turnState() == TurnState::Moving;
 }
 
 bool GameManager::isHumanMoving() const {
@@ -499,7 +598,8 @@ bool GameManager::humanHasNotMoved() const {
 }
 
 bool GameManager::canOfferDouble() const {
-    return isHumanTurn() && winner_ == -1 &&
+    // Only while the roll is still under the cup: once seen, too late.
+    return isHumanTurn() && winner_ == -1 && !diceShown() &&
            offerAvailable_[static_cast<std::size_t>(currentSide_)];
 }
 

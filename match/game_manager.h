@@ -5,15 +5,18 @@
 #include "board/player_panel.h"
 #include "match/move_history.h"
 #include "match/stopwatch.h"
+#include "platform/message_box.h"
 #include "players/player.h"
 #include "players/player_store.h"
 #include "rules/board_record.h"
+#include "rules/opening_roll.h"
 #include "rules/play_list.h"
 #include "rules/result_kind.h"
 #include "settings/game_settings.h"
 
 #include <array>
 #include <cstdint>
+#include <deque>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -68,8 +71,16 @@ public:
     // The same match again: same players, same first side.
     void restartGame();
 
-    // One pass of the game loop.
+    // One pass of the game loop; nothing while a message waits for its answer.
     void step();
+
+    // A notice (OK) or a question (Yes/No) the game waits on: "No Move", a
+    // double offered, the computer's answer to one, the game's result. While
+    // one waits the game stands still: step() does nothing, no clock runs and
+    // no command changes the game. answer() hands in the reply; the game goes
+    // on from there (and may put the next message).
+    const Message* pendingMessage() const;
+    void answer(MessageAnswer reply);
     void setState(GameState state);
     void pause() { setState(GameState::Paused); }
     void resume() { setState(GameState::Playing); }
@@ -82,6 +93,10 @@ public:
     void offerDouble();
     // The dice cup of the side to move was pressed.
     void showDice();
+    // The roll of the side to move is shown on its panel.
+    bool diceShown() const;
+    // The first turn of a game begun with the opening roll.
+    bool isOpeningTurn() const { return openingTurn_; }
     // A mouse message over the board, (x, y) in board coordinates: handed to
     // the side to move while playing; a human gets it once its roll is shown.
     void routeMouse(MouseMessage message, int x, int y);
@@ -134,16 +149,29 @@ private:
     std::unique_ptr<Player> makePlayer(int side, bool isComputer, const std::string& name) const;
     void setUpBoard();
     void setUpTiming(bool useTimer);
-    void startFirstTurn();
+    void startFirstTurn(const OpeningRoll& opening);
     void startCurrentTurn();
-    void activatePanel(int side);
+    // The side may offer the cube before the roll of its turn is played.
+    bool mayDouble(int side) const;
+    // `rollSeen`: the turn's roll has been shown before (a turn played
+    // again after an undo or redo), so it is shown at once.
+    void activatePanel(int side, bool rollSeen = false);
     // Draws the board of a game just set up; only the side to move is active.
     void showFreshBoard();
     void rollDice();
     void stepPlaying();
     void endTurn();
-    void handleDoubleOffer();
+    // Puts an offered double to the other side; false when none was offered.
+    bool handleDoubleOffer();
+    void settleDouble(bool accepted);
     void endOnBoard(int winner);
+    // What the game does once a message has been answered.
+    enum class AfterAnswer { GoOn, EndTurn, SettleDouble, EndGame };
+    void post(Message message, AfterAnswer after, bool accepted = false);
+    // The game time and the clock of the side to move run only while the
+    // game is played and no message waits.
+    void holdClocks();
+    void runClocks();
     void fileResult();
     GameResult finishedGame() const;
     void stepReplay();
@@ -174,6 +202,17 @@ private:
     std::int32_t amount_ = 0;
     int cubeOwner_ = -1;
     int replayIndex_ = 0;
+    bool openingTurn_ = false;
+    // Whether the game began here with its opening roll (not opened from a
+    // file): then the turn at the start of the history is that roll's.
+    bool begunWithOpeningRoll_ = false;
+
+    struct PendingMessage {
+        Message message;
+        AfterAnswer after = AfterAnswer::GoOn;
+        bool accepted = false; // a computer's answer to a double
+    };
+    std::deque<PendingMessage> pending_;
 
     // What the two player panels show and hold.
     std::array<bool, 2> diceShown_{};
@@ -184,5 +223,10 @@ private:
     // stopped and joined before the board record it was built from.
     std::array<std::unique_ptr<Player>, 2> players_;
 };
+
+// Shows every message the game waits on through `boxes` and hands in the
+// answers, until none waits: how the window, the command-line tool and the
+// tests answer the game.
+void answerPendingMessages(GameManager& game, MessageBoxes& boxes);
 
 } // namespace vh

@@ -78,6 +78,8 @@ bool GameManager::openGame(const std::filesystem::path& path) {
     history_->clear();
     history_->reset(players_[0]->isComputer(), players_[1]->isComputer());
     cubeOwner_ = -1;
+    openingTurn_ = false;
+    begunWithOpeningRoll_ = false;
     if (Stopwatch* clock = clockOf(currentSide_)) {
         clock->start(now());
     }

@@ -101,11 +101,12 @@ void GameManager::finishReplay() {
     currentSide_ = history_->sideAt(cursor) == 1 ? 1 : 0;
     board_.die1 = history_->dieAt(cursor, 0);
     board_.die2 = history_->dieAt(cursor, 1);
+    openingTurn_ = begunWithOpeningRoll_ && cursor == 0;
     if (Stopwatch* clock = clockOf(currentSide_)) {
         clock->start(now());
     }
     startCurrentTurn();
-    activatePanel(currentSide_);
+    activatePanel(currentSide_, true);
     setState(GameState::Playing);
 }
 

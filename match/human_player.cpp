@@ -50,8 +50,8 @@ TurnState HumanPlayer::poll(CheckerStage& stage, bool, std::uint32_t, bool diceS
     if (canStillMove(stage.board())) {
         return turnState_;
     }
-    showMessage("No Move",
-                "You don't have a valid move with the current dice.  Your turn is forfeit.");
+    turnNotice_ = Message{
+        "No Move", "You don't have a valid move with the current dice.  Your turn is forfeit."};
     // The checkers already moved this turn stay on the board, so they stay in
     // the turn's play and are recorded with it.
     copyPlay(finishedPlay_, currentPlay_);
@@ -89,13 +89,13 @@ bool HumanPlayer::canStillMove(BoardRecord& board) {
     return false;
 }
 
-bool HumanPlayer::answerDouble(CheckerStage& stage, std::string_view offeringName) {
+DoubleReply HumanPlayer::answerDouble(CheckerStage& stage, std::string_view offeringName) {
     const std::int32_t newStake = stake(stage.board().cubeValue, settings_.matchBet, 2);
     const std::string text =
         utf8FromWindows1252(offeringName) +
         " has offered to double the stakes of the game.  If you accept the new stakes will be $" +
         std::to_string(newStake) + ".";
-    return showMessage("Double Cube", text, MessageButtons::YesNo) == MessageAnswer::Yes;
+    return {Message{"Double Cube", text, MessageButtons::YesNo}};
 }
 
 int HumanPlayer::markDieUsed(int dieValue, bool used, const BoardRecord& board) {
@@ -139,38 +139,18 @@ void HumanPlayer::playMove(CheckerStage& stage, const CheckerMove& move) {
 void HumanPlayer::suggestMove(CheckerStage& stage) {
     BoardRecord& board = stage.board();
     board.highlights.fill(kHighlightNone);
-    int lastFree = -1;
-    for (int slot = 0; slot < 4; ++slot) {
-        if (diceUsed_[static_cast<std::size_t>(slot)] == 0) {
-            lastFree = slot;
-        }
-    }
-    if (lastFree < 0) {
-        stage.render();
-        return;
-    }
-    const int die = dieOfSlot(board, lastFree);
+    // One legal play of what is left of the roll, drawn at random: its first
+    // move is shown from where it starts to where it lands.
     BoardPosition working = board.position;
     DiceUsed used = diceUsed_;
-    generatePlays(*plays_, working, side(), die, die, used);
-    if (plays_->count == 0 || (*plays_)[0].count == 0) {
-        stage.render();
-        return;
-    }
-    const Play& play = (*plays_)[nextRandom() % plays_->count];
-    if (play.count == 0) {
-        stage.render();
-        return;
-    }
-    const int from = static_cast<int>(play.moves[0].from);
-    const int to = static_cast<int>(play.moves[0].to);
-    for (int slot = 0; slot < 4; ++slot) {
-        if (diceUsed_[static_cast<std::size_t>(slot)] == 0 &&
-            moveUsesDie(board.position, side(), from, to, dieOfSlot(board, slot))) {
-            board.highlights[static_cast<std::size_t>(to)] = kHighlightTarget;
+    generatePlays(*plays_, working, side(), board.die1, board.die2, used);
+    if (plays_->count > 0) {
+        const Play& play = (*plays_)[nextRandom() % plays_->count];
+        if (play.count > 0) {
+            board.highlights[play.moves[0].from] = kHighlightTarget;
+            board.highlights[play.moves[0].to] = kHighlightTarget;
         }
     }
-    board.highlights[static_cast<std::size_t>(from)] = kHighlightTarget;
     stage.render();
 }
 

@@ -20,7 +20,7 @@ public:
     void startTurn(CheckerStage& stage, const TurnStart& turn) override;
     TurnState poll(CheckerStage& stage, bool timed, std::uint32_t remainingMs,
                    bool diceShown) override;
-    bool answerDouble(CheckerStage& stage, std::string_view offeringName) override;
+    DoubleReply answerDouble(CheckerStage& stage, std::string_view offeringName) override;
     void suggestMove(CheckerStage& stage) override;
     int markDieUsed(int dieValue, bool used, const BoardRecord& board) override;
     void setPlay(const Play& play) override;

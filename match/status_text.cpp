@@ -38,6 +38,10 @@ StatusTexts statusTexts(const GameManager& game) {
         texts.turn = "Game Finished.";
     } else if (const Player* current = game.currentPlayer()) {
         texts.turn = turnText(current->name(), game.remainingTime());
+        if (game.isOpeningTurn()) {
+            texts.turn =
+                utf8FromWindows1252(current->name()) + " won the opening roll - " + texts.turn;
+        }
     }
     return texts;
 }

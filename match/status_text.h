@@ -11,7 +11,9 @@ namespace vh {
 struct StatusTexts {
     std::string gameTime; // "Game Time 09:05"
     std::string turns;    // "Turns Played: 12"
-    std::string turn;     // "Anna's turn - Time Remaining 2:07", or "Game Finished."
+    // "Anna's turn - Time Remaining 2:07", "Anna won the opening roll - Anna's
+    // turn" in the game's first turn, or "Game Finished."
+    std::string turn;
 
     bool operator==(const StatusTexts&) const = default;
 };

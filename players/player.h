@@ -1,14 +1,17 @@
 #pragma once
 
 #include "board/checker_stage.h"
+#include "platform/message_box.h"
 #include "rules/move_generator.h"
 #include "rules/play.h"
 #include "settings/game_settings.h"
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace vh {
 
@@ -40,7 +43,14 @@ struct TurnStart {
     bool timed = false;
     std::uint32_t remainingMs = 0; // its clock, when timed
     std::int32_t extraSeconds = 0; // time added per move, when timed
-    std::int32_t cubeOwner = -1;   // -1 while nobody has accepted a double
+    bool mayDouble = false;        // the cube may be offered before this roll is played
+};
+
+// A player's answer to a double: a computer decides at once and says so in a
+// notice (OK); a human is asked (Yes/No), and Yes accepts.
+struct DoubleReply {
+    Message message;
+    bool accepted = false; // the computer's decision
 };
 
 // Where a player's copy of the options comes from: Data/Settings.dat unless
@@ -70,8 +80,8 @@ public:
     virtual BoardCursor cursor() const { return BoardCursor::Arrow; }
     // Puts a checker held in a drag back on the entry it was taken from.
     virtual void returnHeldChecker(CheckerStage&) {}
-    // Asked by the other side, named `offeringName`, to double: true accepts.
-    virtual bool answerDouble(CheckerStage& stage, std::string_view offeringName) = 0;
+    // Asked by the other side, named `offeringName`, to double.
+    virtual DoubleReply answerDouble(CheckerStage& stage, std::string_view offeringName) = 0;
     // Makes a thinking computer play at once.
     virtual void forceMove() {}
     // Highlights one legal move for a human.
@@ -90,6 +100,10 @@ public:
     const Play& currentPlay() const { return currentPlay_; }
     const Play& finishedPlay() const { return finishedPlay_; }
     const DiceUsed& diceUsed() const { return diceUsed_; }
+    // What the player has to say about a turn that ended without its play
+    // ("No Move", "Turn forfeit."), handed over once: the game shows it
+    // before the turn passes on.
+    std::optional<Message> takeTurnNotice() { return std::exchange(turnNotice_, std::nullopt); }
     GameSettings& settings() { return settings_; }
     // Reads the options again (after the option pages were confirmed).
     void reloadSettings() { settings_ = settingsSource_(); }
@@ -102,6 +116,7 @@ protected:
     Play finishedPlay_;
     GameSettings settings_;
     DiceUsed diceUsed_{};
+    std::optional<Message> turnNotice_;
 
 private:
     SettingsSource settingsSource_;

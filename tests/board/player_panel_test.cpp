@@ -118,7 +118,8 @@ TEST_F(PlayerPanelTest, OnlyTheActivePanelShowsTheCupOrTheDice) {
     } cases[] = {
         {"human before the press", content(true, false, false), Cup},
         {"human after the press", content(true, false, true), Dice},
-        {"computer", content(true, true, false), Dice},
+        {"computer", content(true, true, true), Dice},
+        {"computer waiting for its double's answer", content(true, true, false), Nothing},
         {"inactive human", content(false, false, false), Nothing},
         {"inactive computer", content(false, true, true), Nothing},
     };

@@ -234,7 +234,6 @@ TEST_F(BoardMouseTest, AHeldCheckerGoesBackBeforeACommandTakesTheBoard) {
         {"pause", [](GameManager& manager) { manager.pause(); }},
         {"suggest a move", [](GameManager& manager) { manager.suggestMove(); }},
         {"restart", [](GameManager& manager) { manager.restartGame(); }},
-        {"offer a double", [](GameManager& manager) { manager.offerDouble(); }},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

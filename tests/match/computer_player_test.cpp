@@ -49,7 +49,7 @@ TEST_F(ComputerPlayerTest, DestroyingTheGameDuringASearchStopsAndJoinsIt) {
     for (int round = 0; round < 75; ++round) {
         auto manager = openBusy(5, true);
         if (round % 3 == 1) {
-            manager->step();
+            step(*manager);
         }
         if (round % 3 == 2) {
             std::this_thread::sleep_for(std::chrono::microseconds(300));
@@ -61,14 +61,20 @@ TEST_F(ComputerPlayerTest, DestroyingTheGameDuringASearchStopsAndJoinsIt) {
 TEST_F(ComputerPlayerTest, ARollThatCannotBePlayedIsForfeitWithItsMessage) {
     // The computer (side 0) has two on the bar against a closed board.
     const BoardPosition closed = placedPosition("18=-3 19=-3 20=-3 21=-2 22=-2 23=-2 24=2");
-    auto manager = openSaved(settingsFor(true, "Milo", false, "Ann"),
-                             savedGameAt(closed, 0, 6, 6, "Milo", true, "Ann", false));
-    ASSERT_EQ(messages_.shown().size(), 1u);
-    EXPECT_EQ(messages_.shown()[0].caption, "Turn forfeit.");
-    EXPECT_EQ(messages_.texts()[0],
-              "The computer player does not have a valid move with the current dice.");
+    SavedGame game = savedGameAt(closed, 0, 6, 6, "Milo", true, "Ann", false);
+    game.cubeValue = 2; // not Milo's: no double before the roll
+    auto manager = openSaved(settingsFor(true, "Milo", false, "Ann"), game);
     EXPECT_EQ(manager->currentPlayer()->turnState(), TurnState::Complete);
     manager->step();
+    ASSERT_NE(manager->pendingMessage(), nullptr);
+    EXPECT_EQ(*manager->pendingMessage(),
+              (Message{"Turn forfeit.",
+                       "The computer player does not have a valid move with the current dice."}));
+    EXPECT_TRUE(manager->panelContent(0).diceShown) << "the roll that cannot be played is shown";
+    manager->step();
+    EXPECT_EQ(manager->currentSide(), 0) << "the turn waits for the notice";
+    manager->answer(MessageAnswer::Ok);
+    EXPECT_EQ(manager->pendingMessage(), nullptr);
     EXPECT_EQ(manager->currentSide(), 1);
     EXPECT_EQ(manager->turnsPlayed(), 0);
 }
@@ -82,7 +88,7 @@ TEST_F(ComputerPlayerTest, WithAnimationThePlayGlidesBeforeTheTurnEnds) {
     auto manager = openSaved(settings, game);
     bool sawAnimating = false;
     for (int steps = 0; steps < 100000 && manager->currentSide() == 0; ++steps) {
-        manager->step();
+        step(*manager);
         now_ += 5;
         sawAnimating = sawAnimating || manager->player(0)->turnState() == TurnState::Animating;
         if (manager->isComputerThinking()) {

@@ -23,25 +23,25 @@ TEST_F(GameClockTest, TheSideToMoveRunsDownAndOnlyTheFirstGetsTheCredit) {
     EXPECT_EQ(manager->clockValue(first), 70000u);
     EXPECT_EQ(manager->clockValue(second), 60000u);
     now_ += 2500;
-    manager->step();
+    step(*manager);
     EXPECT_EQ(manager->clockValue(first), 67500u);
     EXPECT_EQ(manager->remainingTime(), 67500u);
     EXPECT_EQ(manager->gameTime(), 2500u);
 
     manager->pause();
     now_ += 100000;
-    manager->step();
+    step(*manager);
     EXPECT_EQ(manager->clockValue(first), 67500u) << "a paused game is not charged";
     manager->resume();
     now_ += 500;
-    manager->step();
+    step(*manager);
     EXPECT_EQ(manager->clockValue(first), 67000u);
     EXPECT_EQ(manager->gameTime(), 3000u);
 
     playHumanTurn(*manager);
     const std::uint32_t firstAfterTurn = *manager->clockValue(first);
     now_ += 1000;
-    manager->step();
+    step(*manager);
     EXPECT_EQ(manager->clockValue(first), firstAfterTurn) << "stopped after its turn";
     EXPECT_LT(*manager->clockValue(second), 60000u) << "no credit for the second side";
 }
@@ -52,7 +52,7 @@ TEST_F(GameClockTest, ARunOutClockStaysAtZeroAndTheGameGoesOn) {
     EXPECT_EQ(manager->clockValue(first), 0u);
     EXPECT_EQ(manager->clockValue(otherSide(first)), 0u);
     now_ += 5000;
-    manager->step();
+    step(*manager);
     EXPECT_EQ(manager->clockValue(first), 0u);
     playHumanTurn(*manager);
     playHumanTurn(*manager);

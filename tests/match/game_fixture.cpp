@@ -47,9 +47,11 @@ GameEnvironment GameFixture::environmentFor(const GameSettings& settings) {
 }
 
 std::unique_ptr<GameManager> GameFixture::startGame(const GameSettings& settings,
-                                                    std::uint32_t seed) {
+                                                    std::uint32_t seed, bool revealDice) {
     seedRandom(seed);
-    auto manager = std::make_unique<GameManager>(environmentFor(settings));
+    GameEnvironment environment = environmentFor(settings);
+    environment.revealDiceAtOnce = revealDice;
+    auto manager = std::make_unique<GameManager>(std::move(environment));
     manager->newGame();
     return manager;
 }
@@ -57,6 +59,7 @@ std::unique_ptr<GameManager> GameFixture::startGame(const GameSettings& settings
 void GameFixture::playHumanTurn(GameManager& manager, int choice) {
     auto* human = dynamic_cast<HumanPlayer*>(manager.currentPlayer());
     ASSERT_NE(human, nullptr);
+    manager.showDice();
     BoardPosition working = manager.board().position;
     generatePlays(*plays_, working, manager.currentSide(), manager.board().die1,
                   manager.board().die2);
@@ -69,13 +72,18 @@ void GameFixture::playHumanTurn(GameManager& manager, int choice) {
     stepUntilTurnPasses(manager);
 }
 
+void GameFixture::step(GameManager& manager) {
+    manager.step();
+    answerPendingMessages(manager, messages_);
+}
+
 void GameFixture::stepUntilTurnPasses(GameManager& manager) {
     const int side = manager.currentSide();
     for (int steps = 0; steps < 100000; ++steps) {
         if (manager.currentSide() != side || manager.state() == GameState::GameOver) {
             return;
         }
-        manager.step();
+        step(manager);
         now_ += 5;
         if (manager.isComputerThinking()) {
             std::this_thread::sleep_for(std::chrono::microseconds(200));
@@ -100,7 +108,7 @@ void GameFixture::stepUntilGameOver(GameManager& manager, int maxTurns) {
 
 void GameFixture::stepUntilPlaying(GameManager& manager) {
     for (int steps = 0; steps < 100000 && manager.state() != GameState::Playing; ++steps) {
-        manager.step();
+        step(manager);
         now_ += 5;
     }
     ASSERT_EQ(manager.state(), GameState::Playing);

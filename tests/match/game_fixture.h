@@ -29,11 +29,15 @@ protected:
     GameSettings settingsFor(bool firstIsComputer, const std::string& firstName,
                              bool secondIsComputer, const std::string& secondName) const;
     GameEnvironment environmentFor(const GameSettings& settings);
-    std::unique_ptr<GameManager> startGame(const GameSettings& settings, std::uint32_t seed);
+    // A new game; unless `revealDice`, a human's roll is shown only after showDice().
+    std::unique_ptr<GameManager> startGame(const GameSettings& settings, std::uint32_t seed,
+                                           bool revealDice = true);
 
-    // Plays the human's turn with the first legal play (or what `choose`
-    // picks from the list) and steps until the turn has passed on.
+    // Presses the cup, plays the human's turn with the first legal play (or
+    // what `choice` picks from the list) and steps until the turn has passed on.
     void playHumanTurn(GameManager& manager, int choice = 0);
+    // One pass of the game; what it asks is answered through messages_.
+    void step(GameManager& manager);
     // Steps until the side to move changes or the game ends; a computer's
     // search is waited for without a busy loop.
     void stepUntilTurnPasses(GameManager& manager);

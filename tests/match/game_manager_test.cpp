@@ -1,3 +1,4 @@
+#include "match/command_states.h"
 #include "match/money.h"
 #include "platform/program_folders.h"
 #include "platform/text_encoding.h"
@@ -5,7 +6,10 @@
 #include "rules/side.h"
 #include "tests/match/game_fixture.h"
 
+#include <chrono>
 #include <filesystem>
+#include <thread>
+#include <utility>
 
 namespace vh::test {
 namespace {
@@ -16,17 +20,18 @@ using GameManagerTest = GameFixture;
 // nothing off and sits far from side 0's home: bearing it off wins a gammon.
 const BoardPosition kOneCheckerToGo = placedPosition("0=1 12=-5 13=-5 14=-5");
 
-TEST_F(GameManagerTest, TheFirstSideIsDrawnAndCanRollADouble) {
+TEST_F(GameManagerTest, TheOpeningRollDecidesWhoStartsAndIsNeverADouble) {
     int firstSides[2] = {0, 0};
-    bool sawDouble = false;
-    for (std::uint32_t seed = 1; seed <= 60; ++seed) {
-        auto manager = startGame(settingsFor(false, "Ann", false, "Bob"), seed);
+    for (std::uint32_t seed = 1; seed <= 200; ++seed) {
+        auto manager = startGame(settingsFor(false, "Ann", true, "Milo"), seed);
         ++firstSides[manager->firstSide()];
-        sawDouble = sawDouble || manager->board().die1 == manager->board().die2;
+        ASSERT_GT(manager->board().die1, manager->board().die2) << "the winner's die is higher";
+        ASSERT_TRUE(manager->isOpeningTurn());
+        ASSERT_FALSE(manager->canOfferDouble()) << "nobody doubles before the opening roll";
+        ASSERT_FALSE(manager->player(1)->doubleWanted());
     }
-    EXPECT_GT(firstSides[0], 15);
-    EXPECT_GT(firstSides[1], 15);
-    EXPECT_TRUE(sawDouble);
+    EXPECT_GT(firstSides[0], 75);
+    EXPECT_GT(firstSides[1], 75);
 }
 
 // How a game between two computers must have been announced.
@@ -140,51 +145,70 @@ TEST_F(GameManagerTest, AHumanWithoutAMoveIsToldOnlyAfterThePressOnTheCup) {
     GameManager manager(environment);
     ASSERT_TRUE(manager.openGame(directory_ / "closed.vhf"));
     for (int i = 0; i < 5; ++i) {
-        manager.step();
+        step(manager);
     }
     EXPECT_TRUE(messages_.shown().empty());
     EXPECT_EQ(manager.currentSide(), 0);
     manager.showDice();
-    manager.step();
+    step(manager);
     ASSERT_EQ(messages_.shown().size(), 1u);
     EXPECT_EQ(messages_.shown()[0].caption, "No Move");
-    manager.step();
+    step(manager);
     EXPECT_EQ(manager.currentSide(), 1);
     EXPECT_EQ(manager.turnsPlayed(), 0) << "a turn without moves is not counted";
 }
 
 TEST_F(GameManagerTest, ARefusedDoubleEndsTheGameAtTheCubeValueAnAcceptedOneHandsTheCubeOver) {
     // One name outside ASCII: the boxes show it in UTF-8, whoever offers.
-    auto manager = startGame(settingsFor(false, "Ann", false, "Zo\xEB"), 3);
-    const int offering = manager->currentSide();
-    const std::string name = utf8FromWindows1252(manager->currentPlayer()->name());
-    ASSERT_TRUE(manager->canOfferDouble());
-    manager->offerDouble();
-    EXPECT_FALSE(manager->canOfferDouble());
-    manager->step();
+    auto game = startGame(settingsFor(false, "Ann", false, "Zo\xEB"), 3, false);
+    GameManager& manager = *game;
+    playHumanTurn(manager);
+    const int offering = manager.currentSide();
+    const std::string name = utf8FromWindows1252(manager.currentPlayer()->name());
+    ASSERT_TRUE(manager.canOfferDouble());
+    manager.offerDouble();
+    EXPECT_FALSE(manager.canOfferDouble());
+    step(manager);
     ASSERT_EQ(messages_.shown().size(), 1u);
     EXPECT_EQ(messages_.shown()[0],
               (Message{"Double Cube",
                        name + " has offered to double the stakes of the game.  If you accept "
                               "the new stakes will be $10.",
                        MessageButtons::YesNo}));
-    EXPECT_EQ(manager->board().cubeValue, 2);
-    EXPECT_EQ(manager->cubeOwner(), otherSide(offering));
-    EXPECT_EQ(manager->state(), GameState::Playing);
-    playHumanTurn(*manager);
+    EXPECT_EQ(manager.board().cubeValue, 2);
+    EXPECT_EQ(manager.cubeOwner(), otherSide(offering));
+    EXPECT_EQ(manager.state(), GameState::Playing);
+    playHumanTurn(manager);
     // Now the cube belongs to the side to move: it may redouble.
-    EXPECT_TRUE(manager->canOfferDouble());
+    EXPECT_TRUE(manager.canOfferDouble());
     messages_.queueAnswer(MessageAnswer::No);
-    manager->offerDouble();
-    manager->step();
-    EXPECT_EQ(manager->state(), GameState::GameOver);
-    EXPECT_EQ(manager->winner(), manager->currentSide());
-    EXPECT_EQ(manager->amount(), 10) << "the cube at 2 times the bet";
+    manager.offerDouble();
+    step(manager);
+    EXPECT_EQ(manager.state(), GameState::GameOver);
+    EXPECT_EQ(manager.winner(), manager.currentSide());
+    EXPECT_EQ(manager.amount(), 10) << "the cube at 2 times the bet";
     EXPECT_EQ(messages_.texts().back(),
               "Congratulations " +
-                  utf8FromWindows1252(manager->player(otherSide(offering))->name()) +
+                  utf8FromWindows1252(manager.player(otherSide(offering))->name()) +
                   ", you have won the match! You have won $10.");
     EXPECT_TRUE(sounds_.played().empty());
+}
+
+TEST_F(GameManagerTest, TheDoubleIsOfferedWhileTheRollIsUnderTheCupOnly) {
+    BoardPosition start;
+    setStartPosition(start);
+    auto manager = openSaved(settingsFor(false, "Ann", false, "Bob"),
+                             savedGameAt(start, 0, 6, 1, "Ann", false, "Bob", false), false);
+    EXPECT_TRUE(manager->canOfferDouble());
+    EXPECT_FALSE(commandStates(manager.get()).suggest) << "no hint for a hidden roll";
+    manager->suggestMove();
+    EXPECT_EQ(manager->board().highlights, decltype(manager->board().highlights){});
+    manager->showDice();
+    EXPECT_FALSE(manager->canOfferDouble());
+    manager->offerDouble();
+    step(*manager);
+    EXPECT_TRUE(messages_.shown().empty()) << "too late once the roll is seen";
+    EXPECT_TRUE(commandStates(manager.get()).suggest);
 }
 
 TEST_F(GameManagerTest, TheComputerAnswersADoubleByTheEngine) {
@@ -192,14 +216,51 @@ TEST_F(GameManagerTest, TheComputerAnswersADoubleByTheEngine) {
     // no computer takes that.
     const BoardPosition winning = placedPosition("0=3 1=3 2=3 3=3 4=3 12=-5 13=-5 14=-5");
     auto manager = openSaved(settingsFor(false, "Ann", true, "Professor"),
-                             savedGameAt(winning, 0, 6, 5, "Ann", false, "Professor", true));
+                             savedGameAt(winning, 0, 6, 5, "Ann", false, "Professor", true), false);
     manager->offerDouble();
-    manager->step();
+    step(*manager);
     ASSERT_FALSE(messages_.shown().empty());
     EXPECT_EQ(messages_.shown()[0].caption, "Doubling Cube");
     EXPECT_EQ(messages_.texts()[0], "Double declined.");
     EXPECT_EQ(manager->winner(), 0);
     EXPECT_EQ(manager->amount(), 5);
+}
+
+// The computer (side 1) far ahead in a race doubles before its roll; the
+// human takes ten seconds to answer.
+TEST_F(GameManagerTest, AComputersRollWaitsHiddenWhileItsDoubleIsAnsweredAndNoClockRuns) {
+    const BoardPosition racing = placedPosition("12=5 13=5 14=5 19=-5 20=-5 21=-5");
+    GameSettings settings = settingsFor(false, "Ann", true, "Priya");
+    settings.useTimer = 1;
+    settings.initialMinutes = 5;
+    SavedGame game = savedGameAt(racing, 1, 6, 5, "Ann", false, "Priya", true);
+    game.timed = true;
+    game.players[0].clockMs = game.players[1].clockMs = 300000;
+    auto manager = openSaved(settings, game, false);
+    ASSERT_TRUE(manager->player(1)->doubleWanted());
+    EXPECT_FALSE(manager->panelContent(1).diceShown);
+    manager->step();
+    ASSERT_NE(manager->pendingMessage(), nullptr);
+    EXPECT_EQ(manager->pendingMessage()->buttons, MessageButtons::YesNo);
+    const auto clocks = std::pair(manager->clockValue(0), manager->clockValue(1));
+    const std::uint32_t gameTime = manager->gameTime();
+    for (int second = 0; second < 10; ++second) {
+        now_ += 1000;
+        manager->step();
+        std::this_thread::sleep_for(std::chrono::milliseconds(2)); // the search may finish
+    }
+    EXPECT_FALSE(manager->panelContent(1).diceShown);
+    EXPECT_EQ(manager->board().position, racing) << "no play before the answer";
+    EXPECT_FALSE(manager->isComputerThinking()) << "no command while the question waits";
+    manager->answer(MessageAnswer::Yes);
+    EXPECT_EQ(std::pair(manager->clockValue(0), manager->clockValue(1)), clocks);
+    EXPECT_EQ(manager->gameTime(), gameTime);
+    EXPECT_EQ(manager->board().cubeValue, 2);
+    EXPECT_EQ(manager->cubeOwner(), 0);
+    EXPECT_TRUE(manager->panelContent(1).diceShown);
+    stepUntilTurnPasses(*manager);
+    EXPECT_EQ(manager->currentSide(), 0);
+    EXPECT_NE(manager->board().position, racing);
 }
 
 TEST(Money, StakesAreWorkedOutIn64BitsAndClamped) {

@@ -171,7 +171,7 @@ void SavedGameTest::driveToARandomState(GameManager& manager, std::mt19937& rand
         } else {
             if (random() % doubleEvery == 0 && manager.canOfferDouble()) {
                 manager.offerDouble();
-                manager.step(); // a human takes every double
+                step(manager); // a human takes every double
             }
             now_ += static_cast<std::uint32_t>(random() % 4000);
             if (manager.isHumanTurn()) { // not when the step found no move
@@ -207,7 +207,7 @@ TEST_F(SavedGameTest, SavingAndOpeningAnyGameGivesBackTheSameGame) {
         settings.initialSeconds = timing[2];
         settings.perMoveMinutes = timing[3];
         settings.perMoveSeconds = timing[4];
-        auto manager = startGame(settings, seed);
+        auto manager = startGame(settings, seed, false); // doubles are offered before the cup
         driveToARandomState(*manager, random);
         ASSERT_FALSE(HasFatalFailure());
         if (manager->state() != GameState::Playing) {

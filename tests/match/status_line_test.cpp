@@ -40,7 +40,7 @@ TEST_F(StatusLineTest, CommandsFollowTheGame) {
     const SavedGame saved = savedGameAt(start, 0, 6, 1, "Ann", false, "Milo", true);
     auto manager = openSaved(settingsFor(false, "Ann", true, "Milo"), saved);
     manager->showDice();
-    manager->step();
+    step(*manager);
 
     CommandStates humanToMove;
     humanToMove.restart = humanToMove.pause = humanToMove.save = humanToMove.suggest = true;
@@ -49,7 +49,7 @@ TEST_F(StatusLineTest, CommandsFollowTheGame) {
     auto* human = dynamic_cast<HumanPlayer*>(manager->currentPlayer());
     ASSERT_NE(human, nullptr);
     human->playMove(manager->stage(), {6, 12, 6, 0});
-    manager->step();
+    step(*manager);
     CommandStates humanMoved = humanToMove;
     humanMoved.save = false;
     humanMoved.undo = true;
@@ -63,7 +63,7 @@ TEST_F(StatusLineTest, CommandsFollowTheGame) {
     manager->resume();
 
     human->playMove(manager->stage(), {1, 6, 5, 0});
-    manager->step(); // the turn ends; the computer starts thinking
+    step(*manager); // the turn ends; the computer starts thinking
     ASSERT_TRUE(manager->isComputerThinking());
     CommandStates thinking;
     thinking.restart = thinking.force = true;
@@ -79,16 +79,18 @@ TEST_F(StatusLineTest, AHumanToMoveWaitsForTheNextSecondOnEitherClock) {
     settings.initialSeconds = 0;
     auto manager = startGame(settings, 5);
     now_ += 300;
-    manager->step();
+    step(*manager);
     // 300 ms of game time: 700 until it reads a second; the clock (2:00 plus
     // nothing per move, 300 gone) changes its reading in 701.
     EXPECT_EQ(nextPassDelayMs(manager.get()), 700u);
     const StatusTexts texts = statusTexts(*manager);
     EXPECT_EQ(texts.gameTime, "Game Time 00:00");
     EXPECT_EQ(texts.turns, "Turns Played: 0");
-    EXPECT_EQ(texts.turn, manager->currentPlayer()->name() + "'s turn - Time Remaining 1:59");
+    const std::string name = manager->currentPlayer()->name();
+    EXPECT_EQ(texts.turn,
+              name + " won the opening roll - " + name + "'s turn - Time Remaining 1:59");
     now_ += 650;
-    manager->step();
+    step(*manager);
     EXPECT_EQ(nextPassDelayMs(manager.get()), 50u);
 }
 

@@ -199,7 +199,7 @@ TEST_F(UndoRedoTest, UndoingUnfinishedMovesKeepsTheCountAndDropsWhatCouldBeRedon
     ASSERT_GT(plays->count, 0);
     const Snapshot replayed = snapshotOf(*manager);
     player->playMove(manager->stage(), (*plays)[0].moves[0]);
-    manager->step();
+    step(*manager);
     EXPECT_FALSE(manager->canRedo()) << "the turn being made replaces the one to redo";
     EXPECT_TRUE(manager->canUndo());
     manager->undo();

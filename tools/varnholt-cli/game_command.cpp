@@ -83,7 +83,7 @@ void runGameCommand(std::span<const std::string> arguments, std::ostream& out) {
     settings.muteSounds = 1;
 
     CountedMessages messages;
-    ScopedMessageBoxes quiet(messages);
+    ScopedMessageBoxes quiet(messages); // the champion's, should its weights be missing
     GameEnvironment environment;
     environment.settings = [settings] { return settings; };
     environment.thinkingBudgetMs = budget;
@@ -104,6 +104,7 @@ void runGameCommand(std::span<const std::string> arguments, std::ostream& out) {
         manager.newGame();
         while (manager.state() != GameState::GameOver) {
             manager.step();
+            answerPendingMessages(manager, messages);
             // Saved at the start of a turn: the board and dice are those the
             // side to move begins with, its search not yet applied.
             if (options.has("--save") && !saved && manager.turnsPlayed() >= 10 &&
