@@ -372,8 +372,6 @@ void GameManager::answer(MessageAnswer reply) {
     const PendingMessage answered = std::move(pending_.front());
     pending_.pop_front();
     switch (answered.after) {
-    case AfterAnswer::GoOn:
-        break;
     case AfterAnswer::EndTurn:
         endTurn();
         break;

@@ -166,7 +166,7 @@ private:
     void settleDouble(bool accepted);
     void endOnBoard(int winner);
     // What the game does once a message has been answered.
-    enum class AfterAnswer { GoOn, EndTurn, SettleDouble, EndGame };
+    enum class AfterAnswer { EndTurn, SettleDouble, EndGame };
     void post(Message message, AfterAnswer after, bool accepted = false);
     // The game time and the clock of the side to move run only while the
     // game is played and no message waits.
@@ -209,7 +209,7 @@ private:
 
     struct PendingMessage {
         Message message;
-        AfterAnswer after = AfterAnswer::GoOn;
+        AfterAnswer after = AfterAnswer::EndTurn;
         bool accepted = false; // a computer's answer to a double
     };
     std::deque<PendingMessage> pending_;
