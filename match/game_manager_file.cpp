@@ -29,6 +29,7 @@ bool GameManager::saveGame(const std::filesystem::path& path) {
     game.die2 = board_.die2;
     game.cubeValue = board_.cubeValue;
     game.position = board_.position;
+    game.cubeOwner = cubeOwner_;
     game.historyIsComputer = {history_->isComputer(0) ? 1 : 0, history_->isComputer(1) ? 1 : 0};
     game.historyCursor = history_->cursor();
     for (int index = 0; index < history_->total(); ++index) {
@@ -77,7 +78,7 @@ bool GameManager::openGame(const std::filesystem::path& path) {
     board_.position = game.position;
     history_->clear();
     history_->reset(players_[0]->isComputer(), players_[1]->isComputer());
-    cubeOwner_ = -1;
+    cubeOwner_ = game.cubeOwner;
     openingTurn_ = false;
     begunWithOpeningRoll_ = false;
     if (Stopwatch* clock = clockOf(currentSide_)) {

@@ -6,15 +6,23 @@
 #include "platform/file_bytes.h"
 #include "rules/side.h"
 
+#include <algorithm>
+
 namespace vh {
 namespace {
 
 constexpr std::size_t kNameSize = 32;
 constexpr std::int32_t kFormatMarker = 1;
 constexpr int kHistoryCapacity = 1024;
-// The largest well-formed file: header, two timed player blocks, the board
-// and a full history of four-move turns.
-constexpr std::size_t kMaxFileSize = 29 + 2 * 44 + 236 + 16 + kHistoryCapacity * (8 + 4 * 13);
+constexpr std::array<std::byte, 4> kExtensionMagic = {std::byte{'V'}, std::byte{'H'},
+                                                      std::byte{'X'}, std::byte{'1'}};
+constexpr std::int32_t kExtensionFields = 5;
+// Room for fields a later version adds to the extension block.
+constexpr std::size_t kExtensionRoom = 4096;
+// The largest file read: header, two timed player blocks, the board, a full
+// history of four-move turns and the extension block.
+constexpr std::size_t kMaxFileSize =
+    29 + 2 * 44 + 236 + 16 + kHistoryCapacity * (8 + 4 * 13) + 8 + kExtensionRoom;
 
 void writeMove(BinaryWriter& out, const CheckerMove& move) {
     out.writeUInt8(move.hit);
@@ -69,6 +77,17 @@ public:
     void require(bool condition, const std::string& problem) {
         if (ok() && !condition) {
             fail(problem);
+        }
+    }
+    bool bytes(std::span<std::byte> out, const char* what) {
+        if (ok() && !in_.readBytes(out)) {
+            fail(std::string("the file ends before the ") + what);
+        }
+        return ok();
+    }
+    void skip(std::size_t count) {
+        if (ok()) {
+            in_.skip(count);
         }
     }
     bool ok() const { return problem_.empty(); }
@@ -128,6 +147,36 @@ void readTurn(CheckedReader& in, SavedTurn& turn, int index) {
     }
 }
 
+// After the history: nothing (an older file), or the extension block. Its
+// payload may be shorter (later fields keep their defaults) or longer (fields
+// of a later version, skipped) than the fields known here.
+void readExtension(CheckedReader& in, SavedGame& game) {
+    if (!in.ok() || in.remaining() == 0) {
+        return;
+    }
+    std::array<std::byte, 4> magic{};
+    in.require(in.remaining() >= 8 && in.bytes(magic, "extension block") &&
+                   magic == kExtensionMagic,
+               "there are bytes after the history");
+    const std::uint32_t length = in.uint32("extension block");
+    in.require(length <= in.remaining(), "the extension block runs past the end of the file");
+    in.require(length >= in.remaining(), "there are bytes after the extension block");
+    if (!in.ok()) {
+        return;
+    }
+    std::int32_t* const fields[kExtensionFields] = {&game.cubeOwner, &game.matchLength,
+                                                    &game.score0, &game.score1, &game.crawford};
+    const auto known = std::min<std::uint32_t>(length / 4, kExtensionFields);
+    for (std::uint32_t field = 0; field < known; ++field) {
+        *fields[field] = in.int32("extension block");
+    }
+    in.skip(length - known * 4);
+    in.require(game.cubeOwner >= -1 && game.cubeOwner <= 1, "the cube owner is not -1, 0 or 1");
+    in.require(game.matchLength >= 0, "the match length is negative");
+    in.require(game.score0 >= 0 && game.score1 >= 0, "a match score is negative");
+    in.require(game.crawford >= 0 && game.crawford <= 2, "the Crawford state is not 0, 1 or 2");
+}
+
 } // namespace
 
 std::vector<std::byte> encodeSavedGame(const SavedGame& game) {
@@ -165,6 +214,12 @@ std::vector<std::byte> encodeSavedGame(const SavedGame& game) {
         for (std::int32_t i = 0; i < turn.play.count; ++i) {
             writeMove(out, turn.play.moves[static_cast<std::size_t>(i)]);
         }
+    }
+    out.writeBytes(kExtensionMagic);
+    out.writeUInt32(kExtensionFields * 4);
+    for (const std::int32_t field :
+         {game.cubeOwner, game.matchLength, game.score0, game.score1, game.crawford}) {
+        out.writeInt32(field);
     }
     return out.take();
 }
@@ -219,7 +274,7 @@ SavedGameCheck decodeSavedGame(std::span<const std::byte> bytes, SavedGame& game
         readTurn(in, turn, index);
         game.history.push_back(turn);
     }
-    in.require(in.remaining() == 0, "there are bytes after the history");
+    readExtension(in, game);
     return {in.ok(), in.problem()};
 }
 

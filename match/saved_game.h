@@ -42,6 +42,14 @@ struct SavedGame {
     std::array<std::int32_t, 2> historyIsComputer{};
     std::int32_t historyCursor = 0;
     std::vector<SavedTurn> history; // every recorded turn, redoable ones included
+
+    // The block after the history ("VHX1", its length, then these fields):
+    // a file without it reads as a money game with the cube's owner unknown.
+    std::int32_t cubeOwner = -1;  // -1 centred or unknown, else the side
+    std::int32_t matchLength = 0; // 0: a money game
+    std::int32_t score0 = 0;
+    std::int32_t score1 = 0;
+    std::int32_t crawford = 0; // 1 during the Crawford game, 2 after it
 };
 
 std::vector<std::byte> encodeSavedGame(const SavedGame& game);

@@ -2,6 +2,7 @@
 #include "tests/support/temp_directory.h"
 
 #include <gtest/gtest.h>
+#include <regex>
 
 namespace vh::cli {
 namespace {
@@ -22,6 +23,8 @@ TEST(GameCommand, PlaysWholeGamesTotalsThemPerOpponentAndOpensTheSavedOne) {
     for (const char* line : {"side 0: Milo (computer)", "turns played 10", " 13 14 15 16 17 18"}) {
         EXPECT_NE(opened.out.find(line), std::string::npos) << line;
     }
+    EXPECT_TRUE(std::regex_search(opened.out, std::regex("\ncube [0-9]+ owner (-|0|1)\n")))
+        << opened.out;
 }
 
 TEST(GameCommand, BadCommandLinesAreRefused) {

@@ -35,6 +35,7 @@ SavedGame sampleGame() {
     turn.play.moves[0] = {6, 23, 17, 0};
     turn.play.moves[1] = {5, 17, 12, 1};
     game.history.push_back(turn);
+    game.cubeOwner = 1;
     return game;
 }
 
@@ -56,9 +57,24 @@ std::vector<std::byte> sampleBytes() {
     return b.bytes();
 }
 
+// The sample with its extension block: "VHX1", the payload's length, the
+// cube owner, the match length, the two scores and the Crawford state.
+constexpr std::size_t kHistoryEnd = 29 + 2 * 44 + 236 + 16 + 8 + 2 * 13;
+std::vector<std::byte> sampleWithBlock(std::int64_t length = 20,
+                                       std::vector<std::int64_t> fields = {1, 0, 0, 0, 0}) {
+    HandBytes b;
+    b.text("VHX1", 4).int32(length);
+    for (const std::int64_t field : fields) {
+        b.int32(field);
+    }
+    std::vector<std::byte> bytes = sampleBytes();
+    bytes.insert(bytes.end(), b.bytes().begin(), b.bytes().end());
+    return bytes;
+}
+
 TEST(SavedGameFile, MatchesTheLayoutByteForByte) {
-    const std::vector<std::byte> expected = sampleBytes();
-    EXPECT_EQ(expected.size(), 29u + 2 * 44 + 236 + 16 + 8 + 2 * 13);
+    const std::vector<std::byte> expected = sampleWithBlock();
+    EXPECT_EQ(expected.size(), kHistoryEnd + 8 + 20);
     EXPECT_EQ(encodeSavedGame(sampleGame()), expected);
 
     SavedGame read;
@@ -69,6 +85,7 @@ TEST(SavedGameFile, MatchesTheLayoutByteForByte) {
     EXPECT_EQ(read.position, sampleGame().position);
     ASSERT_EQ(read.history.size(), 1u);
     EXPECT_TRUE(samePlay(read.history[0].play, sampleGame().history[0].play));
+    EXPECT_EQ(read.cubeOwner, 1);
     EXPECT_EQ(encodeSavedGame(read), expected);
 
     // Untimed, the player blocks have no clock.
@@ -76,7 +93,50 @@ TEST(SavedGameFile, MatchesTheLayoutByteForByte) {
     untimed.timed = false;
     untimed.history.clear();
     untimed.historyCursor = 0;
-    EXPECT_EQ(encodeSavedGame(untimed).size(), 29u + 2 * 40 + 236 + 16);
+    EXPECT_EQ(encodeSavedGame(untimed).size(), 29u + 2 * 40 + 236 + 16 + 28);
+}
+
+TEST(SavedGameFile, TheBlockAfterTheHistoryIsOptionalAndChecked) {
+    struct Case {
+        const char* name;
+        std::vector<std::byte> bytes;
+        const char* problem; // "": read
+        std::int32_t cubeOwner;
+        std::int32_t crawford;
+    };
+    std::vector<std::byte> wrongMagic = sampleWithBlock();
+    wrongMagic[kHistoryEnd + 3] = std::byte{'2'};
+    const std::vector<std::byte> fewBytes(wrongMagic.begin(), wrongMagic.begin() + kHistoryEnd + 5);
+    std::vector<std::byte> trailing = sampleWithBlock();
+    trailing.push_back(std::byte{0});
+    const Case cases[] = {
+        {"no block: the owner unknown", sampleBytes(), "", -1, 0},
+        {"all five fields", sampleWithBlock(20, {0, 7, 2, 4, 2}), "", 0, 2},
+        {"a shorter payload", sampleWithBlock(4, {1}), "", 1, 0},
+        {"an empty payload", sampleWithBlock(0, {}), "", -1, 0},
+        {"a longer payload", sampleWithBlock(28, {1, 0, 0, 0, 1, 99, 99}), "", 1, 1},
+        {"a length past the end", sampleWithBlock(24),
+         "the extension block runs past the end of the file", 0, 0},
+        {"bytes after the block", trailing, "there are bytes after the extension block", 0, 0},
+        {"not the block", wrongMagic, "there are bytes after the history", 0, 0},
+        {"a few bytes", fewBytes, "there are bytes after the history", 0, 0},
+        {"an owner of no side", sampleWithBlock(20, {2, 0, 0, 0, 0}),
+         "the cube owner is not -1, 0 or 1", 0, 0},
+        {"a negative score", sampleWithBlock(20, {1, 5, -1, 0, 0}), "a match score is negative", 0,
+         0},
+        {"an unknown Crawford state", sampleWithBlock(20, {1, 5, 0, 0, 3}),
+         "the Crawford state is not 0, 1 or 2", 0, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        SavedGame game;
+        const SavedGameCheck check = decodeSavedGame(c.bytes, game);
+        EXPECT_EQ(check.problem, c.problem);
+        if (check.valid) {
+            EXPECT_EQ(game.cubeOwner, c.cubeOwner);
+            EXPECT_EQ(game.crawford, c.crawford);
+        }
+    }
 }
 
 TEST(SavedGameFile, RefusesImpossibleValuesNamingTheFault) {
@@ -123,12 +183,16 @@ TEST(SavedGameFile, RefusesImpossibleValuesNamingTheFault) {
 }
 
 TEST(SavedGameFile, EveryDamagedCopyIsRefusedOrReadCleanly) {
-    const std::vector<std::byte> original = sampleBytes();
+    const std::vector<std::byte> original = sampleWithBlock();
     for (std::size_t length = 0; length < original.size(); ++length) {
         SavedGame game;
-        EXPECT_FALSE(decodeSavedGame(std::span(original).first(length), game).valid) << length;
+        // Cut at the end of the history, it is a file without the block.
+        EXPECT_EQ(decodeSavedGame(std::span(original).first(length), game).valid,
+                  length == kHistoryEnd)
+            << length;
     }
-    const std::size_t counts[] = {29 + 88 + 12 + 224 + 8, 29 + 88 + 12 + 224 + 16 + 4};
+    const std::size_t counts[] = {29 + 88 + 12 + 224 + 8, 29 + 88 + 12 + 224 + 16 + 4,
+                                  kHistoryEnd + 4};
     std::mt19937 random(1234);
     int refused = 0;
     for (int round = 0; round < 20000; ++round) {
@@ -195,6 +259,7 @@ TEST_F(SavedGameTest, SavingAndOpeningAnyGameGivesBackTheSameGame) {
     int saved = 0;
     int savedWithNegativeTimes = 0;
     int savedAtTheHighestCube = 0;
+    int savedWithAnOwner = 0;
     for (std::uint32_t seed = 1; seed <= 16; ++seed) {
         SCOPED_TRACE(seed);
         std::mt19937 random(seed);
@@ -224,6 +289,7 @@ TEST_F(SavedGameTest, SavingAndOpeningAnyGameGivesBackTheSameGame) {
         ++saved;
         savedWithNegativeTimes += timing[1] < 0 || timing[2] < 0 ? 1 : 0;
         savedAtTheHighestCube += manager->board().cubeValue == kHighestCubeValue ? 1 : 0;
+        savedWithAnOwner += manager->cubeOwner() >= 0 ? 1 : 0;
 
         EXPECT_EQ(opened.state(), GameState::Playing);
         EXPECT_EQ(opened.board().position, manager->board().position);
@@ -237,7 +303,7 @@ TEST_F(SavedGameTest, SavingAndOpeningAnyGameGivesBackTheSameGame) {
         EXPECT_EQ(opened.clockValue(1), manager->clockValue(1));
         EXPECT_EQ(opened.gameTime(), manager->gameTime());
         EXPECT_TRUE(opened.isHumanTurn());
-        EXPECT_EQ(opened.cubeOwner(), -1) << "not in the file";
+        EXPECT_EQ(opened.cubeOwner(), manager->cubeOwner());
         EXPECT_FALSE(opened.canUndo()) << "the history is not read back";
 
         // Saved again, it is the same file but for the history and the state.
@@ -254,6 +320,26 @@ TEST_F(SavedGameTest, SavingAndOpeningAnyGameGivesBackTheSameGame) {
     EXPECT_GE(saved, 8);
     EXPECT_GE(savedWithNegativeTimes, 2);
     EXPECT_GE(savedAtTheHighestCube, 1);
+    EXPECT_GE(savedWithAnOwner, 4);
+}
+
+TEST_F(SavedGameTest, TheCubesOwnerComesBackAndOnlyItMayRedouble) {
+    BoardPosition start;
+    setStartPosition(start);
+    for (const int toMove : {0, 1}) {
+        SCOPED_TRACE(toMove);
+        SavedGame game = savedGameAt(start, toMove, 6, 1, "Ann", false, "Bob", false);
+        game.cubeValue = 4;
+        game.cubeOwner = 1;
+        auto manager = openSaved(settingsFor(false, "Ann", false, "Bob"), game, false);
+        EXPECT_EQ(manager->cubeOwner(), 1);
+        EXPECT_EQ(manager->canOfferDouble(), toMove == 1);
+        const std::filesystem::path again = directory_ / "again.vhf";
+        ASSERT_TRUE(manager->saveGame(again));
+        SavedGame saved;
+        ASSERT_TRUE(readSavedGameFile(again, saved).valid);
+        EXPECT_EQ(saved.cubeOwner, 1);
+    }
 }
 
 TEST_F(SavedGameTest, FilesThatCannotBeReadOrWrittenAreReported) {

@@ -38,7 +38,8 @@ void runOpenCommand(std::span<const std::string> arguments, std::ostream& out) {
     }
     out << "to move: side " << game.currentSide << '\n';
     out << "dice " << game.die1 << ' ' << game.die2 << '\n';
-    out << "cube " << game.cubeValue << '\n';
+    out << "cube " << game.cubeValue << " owner "
+        << (game.cubeOwner >= 0 ? std::to_string(game.cubeOwner) : "-") << '\n';
     out << "turns played " << game.turnsPlayed << '\n';
     out << "game time " << clockText(game.gameTimeMs) << '\n';
     out << "timed " << (game.timed ? "yes" : "no");
