@@ -161,6 +161,7 @@ void readExtension(CheckedReader& in, SavedGame& game) {
     const std::uint32_t length = in.uint32("extension block");
     in.require(length <= in.remaining(), "the extension block runs past the end of the file");
     in.require(length >= in.remaining(), "there are bytes after the extension block");
+    in.require(length % 4 == 0, "the extension block does not hold whole fields");
     if (!in.ok()) {
         return;
     }
@@ -225,6 +226,7 @@ std::vector<std::byte> encodeSavedGame(const SavedGame& game) {
 }
 
 SavedGameCheck decodeSavedGame(std::span<const std::byte> bytes, SavedGame& game) {
+    game = SavedGame(); // what the file leaves out keeps its default
     CheckedReader in(bytes);
     in.int32("format marker"); // not checked: every writer puts 1 there
     game.turnsPlayed = in.int32("header");

@@ -107,6 +107,8 @@ TEST(SavedGameFile, TheBlockAfterTheHistoryIsOptionalAndChecked) {
     std::vector<std::byte> wrongMagic = sampleWithBlock();
     wrongMagic[kHistoryEnd + 3] = std::byte{'2'};
     const std::vector<std::byte> fewBytes(wrongMagic.begin(), wrongMagic.begin() + kHistoryEnd + 5);
+    std::vector<std::byte> partField = sampleWithBlock(6, {1});
+    partField.resize(partField.size() + 2);
     std::vector<std::byte> trailing = sampleWithBlock();
     trailing.push_back(std::byte{0});
     const Case cases[] = {
@@ -114,6 +116,7 @@ TEST(SavedGameFile, TheBlockAfterTheHistoryIsOptionalAndChecked) {
         {"all five fields", sampleWithBlock(20, {0, 7, 2, 4, 2}), "", 0, 2},
         {"a shorter payload", sampleWithBlock(4, {1}), "", 1, 0},
         {"an empty payload", sampleWithBlock(0, {}), "", -1, 0},
+        {"part of a field", partField, "the extension block does not hold whole fields", 0, 0},
         {"a longer payload", sampleWithBlock(28, {1, 0, 0, 0, 1, 99, 99}), "", 1, 1},
         {"a length past the end", sampleWithBlock(24),
          "the extension block runs past the end of the file", 0, 0},

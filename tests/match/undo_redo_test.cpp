@@ -183,12 +183,14 @@ TEST_F(UndoRedoTest, UndoingAHitBringsTheCheckerBackFromTheBar) {
 }
 
 TEST_F(UndoRedoTest, UndoingUnfinishedMovesKeepsTheCountAndDropsWhatCouldBeRedone) {
-    auto manager = startGame(settingsFor(false, "Ann", false, "Bob"), 21);
+    auto manager = startGame(settingsFor(false, "Ann", false, "Bob"), 21, false);
     playHumanTurn(*manager);
     playHumanTurn(*manager);
     manager->undo();
     stepUntilPlaying(*manager);
     ASSERT_TRUE(manager->canRedo());
+    EXPECT_TRUE(manager->diceShown()) << "a roll played again has been seen";
+    EXPECT_FALSE(manager->canOfferDouble());
 
     // The replayed turn: one checker moved, then taken back again.
     auto* player = dynamic_cast<HumanPlayer*>(manager->currentPlayer());

@@ -60,25 +60,7 @@ TEST(MoveGeneratorOrder, MatchesHandCheckedLists) {
         // 6 enters nowhere; after the 5 enters on 19 the second checker still
         // has to enter with the 6, so only the single 5 is left.
         {"two on the bar, one entry open", "18=-2 24=2", PLAYER_ONE, 6, 5, "5:24/19"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        const BoardPosition position =
-            std::string(c.position) == "start" ? startPosition() : test::placedPosition(c.position);
-        EXPECT_EQ(listedPlays(position, c.side, c.die1, c.die2), c.expected);
-    }
-}
-
-// Where either die can be played but not both, only the larger may be.
-TEST(MoveGeneratorOrder, OnlyOneDieCanBePlayedThenTheLargerWhereItCan) {
-    const struct {
-        const char* name;
-        const char* position;
-        int side;
-        int die1;
-        int die2;
-        const char* expected;
-    } cases[] = {
+        // Where either die can be played but not both, only the larger may be.
         {"side 0, the larger die first", "1=-2 12=1", PLAYER_ONE, 6, 5, "6:12/6"},
         {"side 0, the larger die second", "1=-2 12=1", PLAYER_ONE, 5, 6, "6:12/6"},
         {"side 0, the larger blocked", "1=-2 6=-2 12=1", PLAYER_ONE, 6, 5, "5:12/7"},
@@ -92,8 +74,9 @@ TEST(MoveGeneratorOrder, OnlyOneDieCanBePlayedThenTheLargerWhereItCan) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        EXPECT_EQ(listedPlays(test::placedPosition(c.position), c.side, c.die1, c.die2),
-                  c.expected);
+        const BoardPosition position =
+            std::string(c.position) == "start" ? startPosition() : test::placedPosition(c.position);
+        EXPECT_EQ(listedPlays(position, c.side, c.die1, c.die2), c.expected);
     }
 }
 
