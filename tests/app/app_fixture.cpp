@@ -77,8 +77,9 @@ void AppFixture::openSaved(const SavedGame& game) {
     ASSERT_NE(window_->game(), nullptr);
 }
 
-void AppFixture::passUntil(const std::function<bool()>& done, int maxPasses) {
-    for (int pass = 0; pass < maxPasses; ++pass) {
+void AppFixture::passUntil(const std::function<bool()>& done) {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::minutes(1);
+    while (std::chrono::steady_clock::now() < deadline) {
         if (done()) {
             return;
         }

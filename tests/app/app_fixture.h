@@ -39,8 +39,10 @@ protected:
     app::MainWindow& openWindow();
     // Writes a saved game and opens it in the window.
     void openSaved(const SavedGame& game);
-    // Runs passes until `done` holds; fails after many.
-    void passUntil(const std::function<bool()>& done, int maxPasses = 20000);
+    // Runs passes until `done` holds; fails after a minute. Animations run
+    // on the clock, so a long one on a busy machine needs the time, not a
+    // number of passes.
+    void passUntil(const std::function<bool()>& done);
     // Where the centre of a board location is, in the board widget.
     QPoint locationCentre(int location) const;
     // Presses the dice cup of the side to move and waits for the dice.
