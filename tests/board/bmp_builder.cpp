@@ -123,6 +123,18 @@ PixelImage expectedImage(const BmpLayout& layout) {
     return image;
 }
 
+PixelImage numbered(int width, int height) {
+    PixelImage image(width, height);
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            image.at(x, y) = {static_cast<std::uint8_t>(30 * x + 10),
+                              static_cast<std::uint8_t>(70 * y + 20),
+                              static_cast<std::uint8_t>(200 - x * y)};
+        }
+    }
+    return image;
+}
+
 std::vector<BmpLayout> sampleLayouts() {
     std::uint32_t seed = 12345;
     const auto next = [&seed] {

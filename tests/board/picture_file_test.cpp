@@ -1,6 +1,7 @@
 #include "board/bmp_file.h"
 #include "board/picture_file.h"
 #include "board/png_file.h"
+#include "tests/board/bmp_builder.h"
 #include "tests/support/temp_directory.h"
 
 #include <cstdlib>
@@ -9,17 +10,6 @@
 
 namespace vh {
 namespace {
-
-PixelImage gradient(int width, int height) {
-    PixelImage image(width, height);
-    for (int y = 0; y < height; ++y) {
-        for (int x = 0; x < width; ++x) {
-            image.at(x, y) = {static_cast<std::uint8_t>(30 * x), static_cast<std::uint8_t>(70 * y),
-                              static_cast<std::uint8_t>(200 - x * y)};
-        }
-    }
-    return image;
-}
 
 std::vector<std::byte> jpegOf(const PixelImage& image) {
     std::vector<std::byte> out;
@@ -50,7 +40,7 @@ std::vector<std::byte> pngHeader(std::uint32_t width, std::uint32_t height) {
 
 TEST(PictureFileTest, BmpPngAndJpegGiveThePicture) {
     const test::TempDirectory folder("png");
-    const PixelImage image = gradient(6, 3);
+    const PixelImage image = test::numbered(6, 3);
     ASSERT_TRUE(savePngFile(folder / "board.png", image));
     const auto png = decodePicture(test::readBytes(folder / "board.png"));
     ASSERT_TRUE(png.has_value());
@@ -77,7 +67,7 @@ TEST(PictureFileTest, BmpPngAndJpegGiveThePicture) {
 }
 
 TEST(PictureFileTest, RefusesWhatItCannotShowSafely) {
-    std::vector<std::byte> cut = encodePng(gradient(6, 3));
+    std::vector<std::byte> cut = encodePng(test::numbered(6, 3));
     cut.resize(cut.size() / 2);
     const std::vector<std::byte> cases[] = {
         {},

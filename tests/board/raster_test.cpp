@@ -1,4 +1,5 @@
 #include "board/raster.h"
+#include "tests/board/bmp_builder.h"
 
 #include <gtest/gtest.h>
 #include <limits>
@@ -6,21 +7,10 @@
 namespace vh {
 namespace {
 
-// A picture whose every pixel tells where it came from.
-PixelImage numbered(int width, int height) {
-    PixelImage image(width, height);
-    for (int y = 0; y < height; ++y) {
-        for (int x = 0; x < width; ++x) {
-            image.at(x, y) = {static_cast<std::uint8_t>(x), static_cast<std::uint8_t>(y), 200};
-        }
-    }
-    return image;
-}
-
 constexpr Rgb kGrey{90, 90, 90};
 
 TEST(Raster, BlockTransfersAreClippedToBothPictures) {
-    const PixelImage source = numbered(4, 3);
+    const PixelImage source = test::numbered(4, 3);
     const struct {
         const char* name;
         int destX, destY, width, height, sourceX, sourceY;
@@ -81,7 +71,7 @@ TEST(Raster, OperationsCombineChannelByChannel) {
 }
 
 TEST(Raster, StretchingDoublesAndClips) {
-    const PixelImage source = numbered(4, 2);
+    const PixelImage source = test::numbered(4, 2);
 
     PixelImage doubled(8, 4, kGrey);
     transferStretched(doubled, 0, 0, 8, 4, source, 0, 0, 4, 2, RasterOp::SourceCopy);
@@ -110,7 +100,7 @@ TEST(Raster, StretchingDoublesAndClips) {
 }
 
 TEST(Raster, StretchingWithEmptyOrWildRectanglesIsHarmless) {
-    const PixelImage source = numbered(3, 3);
+    const PixelImage source = test::numbered(3, 3);
     constexpr int kMax = std::numeric_limits<int>::max();
     constexpr int kMin = std::numeric_limits<int>::min();
     const int rectangles[][8] = {
@@ -150,7 +140,7 @@ TEST(Raster, SmoothResamplingAveragesOnShrinkingAndKeepsAPlainColour) {
 }
 
 TEST(Raster, SmoothStretchingRefusesRectanglesOutsideThePicture) {
-    const PixelImage source = numbered(4, 4);
+    const PixelImage source = test::numbered(4, 4);
     EXPECT_TRUE(resampled(source, 2, 0, 4, 4, 8, 8).empty());
     EXPECT_TRUE(resampled(source, -1, 0, 2, 2, 8, 8).empty());
     EXPECT_TRUE(resampled(source, 0, 0, 4, 4, 0, 8).empty());
