@@ -6,7 +6,6 @@
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -15,12 +14,9 @@ namespace vh::assets::test {
 std::filesystem::path programDir();
 using vh::test::readBytes;
 
-std::uint32_t u32At(const std::vector<std::byte>& bytes, std::size_t at);
-std::uint16_t u16At(const std::vector<std::byte>& bytes, std::size_t at);
-
-// Checks a file against the 24-bit BMP layout field by field (independently of
-// the writer) and decodes it; `problem` says what is wrong.
-std::optional<Image> checkedBmp(const std::vector<std::byte>& bytes, std::string* problem);
+// A .bmp file the build wrote, read with the program's reader; empty, and a
+// failed expectation, where it cannot be read.
+Image builtPicture(const std::string& relative);
 
 // A PNG picture with 8-bit red, green, blue and alpha, rows from the top.
 struct RgbaPicture {
@@ -32,18 +28,7 @@ struct RgbaPicture {
         return &rgba[static_cast<std::size_t>((y * width + x) * 4)];
     }
 };
-// Checks that the file is a PNG whose header declares 8-bit colour with alpha
-// and decodes it.
-std::optional<RgbaPicture> checkedPngWithAlpha(const std::vector<std::byte>& bytes,
-                                               std::string* problem);
-
-struct WavFacts {
-    int channels = 0;
-    int sampleRate = 0;
-    std::vector<std::int16_t> samples; // interleaved
-};
-// Checks the RIFF/WAVE header (16-bit PCM, chunk sizes consistent with the
-// file) and returns the samples.
-std::optional<WavFacts> checkedWav(const std::vector<std::byte>& bytes, std::string* problem);
+// A PNG file the build wrote, checked to hold 8-bit colour with alpha.
+RgbaPicture builtPngWithAlpha(const std::string& relative);
 
 } // namespace vh::assets::test

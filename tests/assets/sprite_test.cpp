@@ -28,26 +28,5 @@ TEST(SpriteConversion, PremultipliesByTheStoredCoverage) {
     EXPECT_EQ(sprite.picture.at(3, 0).g, 64);
 }
 
-TEST(Resampling, ShrinkingAveragesAreas) {
-    Image checker(4, 4);
-    for (int y = 0; y < 4; ++y) {
-        for (int x = 0; x < 4; ++x) {
-            const std::uint8_t v = (x + y) % 2 == 0 ? 0 : 200;
-            checker.at(x, y) = {v, v, v};
-        }
-    }
-    const Image small = resized(checker, 2, 2);
-    for (const Rgb8& p : small.pixels) {
-        EXPECT_EQ(p, (Rgb8{100, 100, 100}));
-    }
-    // A shrink by a non-integer factor keeps the mean.
-    const Image odd = resized(checker, 3, 3);
-    double sum = 0.0;
-    for (const Rgb8& p : odd.pixels) {
-        sum += p.r;
-    }
-    EXPECT_NEAR(sum / 9.0, 100.0, 3.0);
-}
-
 } // namespace
 } // namespace vh::assets

@@ -123,49 +123,63 @@ PixelImage expectedImage(const BmpLayout& layout) {
     return image;
 }
 
+PixelImage numbered(int width, int height) {
+    PixelImage image(width, height);
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            image.at(x, y) = {static_cast<std::uint8_t>(30 * x + 10),
+                              static_cast<std::uint8_t>(70 * y + 20),
+                              static_cast<std::uint8_t>(200 - x * y)};
+        }
+    }
+    return image;
+}
+
 std::vector<BmpLayout> sampleLayouts() {
-    std::vector<BmpLayout> layouts;
     std::uint32_t seed = 12345;
     const auto next = [&seed] {
         seed = seed * 1103515245u + 12345u;
         return seed >> 8;
     };
-    const auto make = [&](int bits, int width, int height, std::uint32_t headerSize, bool topDown) {
-        BmpLayout layout;
-        layout.width = width;
-        layout.height = height;
-        layout.bitsPerPixel = bits;
-        layout.headerSize = headerSize;
-        layout.topDown = topDown;
-        if (bits <= 8) {
-            const std::size_t colours = std::size_t{1} << bits;
-            for (std::size_t index = 0; index < colours; ++index) {
-                const std::uint32_t c = next();
-                layout.palette.push_back({static_cast<std::uint8_t>(c),
-                                          static_cast<std::uint8_t>(c >> 8),
-                                          static_cast<std::uint8_t>(c >> 16)});
-            }
-        }
-        for (int pixel = 0; pixel < width * height; ++pixel) {
-            layout.values.push_back(bits <= 8 ? next() % (1u << bits) : next() & 0xFFFFFF);
-        }
-        return layout;
+    const struct {
+        int bits, width, height;
+        std::uint32_t headerSize;
+        bool topDown;
+        std::vector<std::uint32_t> masks; // bit fields when given
+    } kinds[] = {
+        {1, 13, 5, 40, false, {}},
+        {4, 7, 6, 40, true, {}},
+        {8, 5, 4, 40, false, {}},
+        {24, 5, 3, 40, false, {}},
+        {24, 6, 4, 124, true, {}},
+        {32, 4, 3, 40, false, {}},
+        {8, 3, 3, 12, false, {}},
+        {32, 3, 4, 40, false, {0x0000FF00u, 0x00FF0000u, 0xFF000000u}},
+        {32, 4, 2, 108, true, {0x00FF0000u, 0x0000FF00u, 0x000000FFu}},
     };
-    layouts.push_back(make(1, 13, 5, 40, false));
-    layouts.push_back(make(4, 7, 6, 40, true));
-    layouts.push_back(make(8, 5, 4, 40, false));
-    layouts.push_back(make(24, 5, 3, 40, false));
-    layouts.push_back(make(24, 6, 4, 124, true));
-    layouts.push_back(make(32, 4, 3, 40, false));
-    layouts.push_back(make(8, 3, 3, 12, false));
-    BmpLayout fields = make(32, 3, 4, 40, false);
-    fields.compression = 3;
-    fields.masks = {0x0000FF00u, 0x00FF0000u, 0xFF000000u};
-    layouts.push_back(fields);
-    BmpLayout v4 = make(32, 4, 2, 108, true);
-    v4.compression = 3;
-    v4.masks = {0x00FF0000u, 0x0000FF00u, 0x000000FFu};
-    layouts.push_back(v4);
+    std::vector<BmpLayout> layouts;
+    for (const auto& kind : kinds) {
+        BmpLayout layout;
+        layout.width = kind.width;
+        layout.height = kind.height;
+        layout.bitsPerPixel = kind.bits;
+        layout.topDown = kind.topDown;
+        layout.headerSize = kind.headerSize;
+        layout.compression = kind.masks.empty() ? 0 : 3;
+        layout.masks = kind.masks;
+        for (std::size_t index = 0; kind.bits <= 8 && index < std::size_t{1} << kind.bits;
+             ++index) {
+            const std::uint32_t c = next();
+            layout.palette.push_back({static_cast<std::uint8_t>(c),
+                                      static_cast<std::uint8_t>(c >> 8),
+                                      static_cast<std::uint8_t>(c >> 16)});
+        }
+        for (int pixel = 0; pixel < kind.width * kind.height; ++pixel) {
+            layout.values.push_back(kind.bits <= 8 ? next() % (1u << kind.bits)
+                                                   : next() & 0xFFFFFF);
+        }
+        layouts.push_back(layout);
+    }
     return layouts;
 }
 

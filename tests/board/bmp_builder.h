@@ -29,6 +29,9 @@ std::vector<std::byte> buildBmp(const BmpLayout& layout);
 // The picture a layout describes, as the reader should return it.
 PixelImage expectedImage(const BmpLayout& layout);
 
+// A picture whose every pixel tells where it came from.
+PixelImage numbered(int width, int height);
+
 // A small layout of each depth, with colours all over the place.
 std::vector<BmpLayout> sampleLayouts();
 

@@ -128,6 +128,16 @@ TEST(BmpFile, WritesA24BitFileByteForByte) {
         "\0\0\xff\0\xff\0\0\0",
         70));
     EXPECT_EQ(encodeBmp(image), expected);
+    // Rows of 1 to 4 pixels take 1, 2, 3 and 0 bytes of padding.
+    for (int width = 1; width <= 4; ++width) {
+        test::BmpLayout layout;
+        layout.width = width;
+        layout.height = 2;
+        for (int pixel = 0; pixel < 2 * width; ++pixel) {
+            layout.values.push_back(0x0F1E2Du * static_cast<std::uint32_t>(pixel + 1));
+        }
+        EXPECT_EQ(encodeBmp(test::expectedImage(layout)), test::buildBmp(layout)) << width;
+    }
 }
 
 TEST(BmpMutation, DamagedFilesAreReadOrRefusedWithoutCrashOrWildAllocation) {

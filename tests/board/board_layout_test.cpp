@@ -1,6 +1,7 @@
 #include "board/board_layout.h"
 #include "rules/board_position.h"
 
+#include <array>
 #include <gtest/gtest.h>
 
 namespace vh {
@@ -27,26 +28,19 @@ TEST(BoardRectangle, FollowsTheWidthOrShrinksToTheHeight) {
 }
 
 TEST(BoardLayout, ValuesFollowTheFormulas) {
-    struct Case {
-        int width, height, frame, point, pointHeight, checker, trayChecker, upperEnd, lowerStart;
-    };
-    const Case cases[] = {
+    // Width, height, frame, point, point height, checker, tray checker, upper end, lower start.
+    const std::array<int, 9> cases[] = {
         {610, 426, 15, 40, 170, 36, 10, 213, 213},  {571, 399, 14, 37, 159, 33, 10, 199, 200},
         {1000, 699, 25, 66, 279, 62, 17, 349, 350}, {1428, 999, 35, 94, 399, 90, 24, 499, 500},
         {333, 233, 8, 22, 93, 18, 6, 116, 117},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(std::to_string(c.width) + "x" + std::to_string(c.height));
-        const auto layout = computeLayout(c.width, c.height);
-        ASSERT_TRUE(layout.has_value());
-        EXPECT_EQ(layout->frame, c.frame);
-        EXPECT_EQ(layout->point, c.point);
-        EXPECT_EQ(layout->pointHeight, c.pointHeight);
-        EXPECT_EQ(layout->checker, c.checker);
-        EXPECT_EQ(layout->trayChecker, c.trayChecker);
-        EXPECT_EQ(layout->upperEnd, c.upperEnd);
-        EXPECT_EQ(layout->lowerStart, c.lowerStart);
-        EXPECT_LE(3 * layout->frame + 14 * layout->point, c.width);
+    for (const std::array<int, 9>& c : cases) {
+        const auto l = computeLayout(c[0], c[1]);
+        ASSERT_TRUE(l.has_value()) << c[0];
+        EXPECT_EQ((std::array{c[0], c[1], l->frame, l->point, l->pointHeight, l->checker,
+                              l->trayChecker, l->upperEnd, l->lowerStart}),
+                  c);
+        EXPECT_LE(3 * l->frame + 14 * l->point, c[0]);
     }
 }
 

@@ -108,24 +108,18 @@ TEST(MoveAnimator, SlowestSpeedFromADamagedSettingsFileStillFinishes) {
 }
 
 TEST(CheckerSpeed, IsTwoThousandthsOfTheSliderClampedIntoItsRange) {
-    EXPECT_FLOAT_EQ(checkerSpeed(20), 0.04f);
-    EXPECT_FLOAT_EQ(checkerSpeed(100), 0.2f);
-    EXPECT_FLOAT_EQ(checkerSpeed(200), 0.4f);
     // A first start used to store 1: the checkers crawled at 2 pixels a second.
-    EXPECT_FLOAT_EQ(checkerSpeed(1), 0.04f);
-    EXPECT_FLOAT_EQ(checkerSpeed(-40), 0.04f);
-    EXPECT_FLOAT_EQ(checkerSpeed(5000), 0.4f);
+    for (const auto& [slider, speed] :
+         {std::pair{20, 0.04f}, {100, 0.2f}, {200, 0.4f}, {1, 0.04f}, {-40, 0.04f}, {5000, 0.4f}}) {
+        EXPECT_FLOAT_EQ(checkerSpeed(slider), speed) << slider;
+    }
 }
 
 TEST(RoundTravel, RoundsUpFromFourNinths) {
-    struct Case {
-        float travel;
-        int expected;
-    };
-    const Case cases[] = {{0.0f, 0},    {2.44f, 2}, {2.45f, 3}, {2.4444f, 2},
-                          {2.4445f, 3}, {3.0f, 3},  {3.9f, 4},  {0.5f, 1}};
-    for (const Case& c : cases) {
-        EXPECT_EQ(roundTravel(c.travel), c.expected) << c.travel;
+    const std::pair<float, int> cases[] = {{0.0f, 0},    {2.44f, 2}, {2.45f, 3}, {2.4444f, 2},
+                                           {2.4445f, 3}, {3.0f, 3},  {3.9f, 4},  {0.5f, 1}};
+    for (const auto& [travel, rounded] : cases) {
+        EXPECT_EQ(roundTravel(travel), rounded) << travel;
     }
 }
 

@@ -1,6 +1,7 @@
 #include "board/bmp_file.h"
 #include "board/picture_file.h"
 #include "board/png_file.h"
+#include "tests/board/bmp_builder.h"
 #include "tests/support/temp_directory.h"
 
 #include <cstdlib>
@@ -9,17 +10,6 @@
 
 namespace vh {
 namespace {
-
-PixelImage gradient(int width, int height) {
-    PixelImage image(width, height);
-    for (int y = 0; y < height; ++y) {
-        for (int x = 0; x < width; ++x) {
-            image.at(x, y) = {static_cast<std::uint8_t>(30 * x), static_cast<std::uint8_t>(70 * y),
-                              static_cast<std::uint8_t>(200 - x * y)};
-        }
-    }
-    return image;
-}
 
 std::vector<std::byte> jpegOf(const PixelImage& image) {
     std::vector<std::byte> out;
@@ -35,26 +25,22 @@ std::vector<std::byte> jpegOf(const PixelImage& image) {
 
 // A PNG signature and a header chunk announcing a picture of the given size.
 std::vector<std::byte> pngHeader(std::uint32_t width, std::uint32_t height) {
-    std::vector<std::byte> bytes;
-    const auto put = [&bytes](std::initializer_list<int> values) {
-        for (const int value : values) {
-            bytes.push_back(static_cast<std::byte>(value));
+    std::vector<std::byte> bytes =
+        test::bytesOf(std::string_view("\x89PNG\r\n\x1a\n\0\0\0\x0dIHDR", 16));
+    for (const std::uint32_t value : {width, height}) {
+        for (int shift = 24; shift >= 0; shift -= 8) {
+            bytes.push_back(static_cast<std::byte>((value >> shift) & 0xFF));
         }
-    };
-    const auto big = [&put](std::uint32_t value) {
-        put({static_cast<int>(value >> 24), static_cast<int>((value >> 16) & 0xFF),
-             static_cast<int>((value >> 8) & 0xFF), static_cast<int>(value & 0xFF)});
-    };
-    put({0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A, 0, 0, 0, 13, 'I', 'H', 'D', 'R'});
-    big(width);
-    big(height);
-    put({8, 2, 0, 0, 0, 0, 0, 0, 0});
+    }
+    const std::vector<std::byte> rest =
+        test::bytesOf(std::string_view("\x08\x02\0\0\0\0\0\0\0", 9));
+    bytes.insert(bytes.end(), rest.begin(), rest.end());
     return bytes;
 }
 
 TEST(PictureFileTest, BmpPngAndJpegGiveThePicture) {
     const test::TempDirectory folder("png");
-    const PixelImage image = gradient(6, 3);
+    const PixelImage image = test::numbered(6, 3);
     ASSERT_TRUE(savePngFile(folder / "board.png", image));
     const auto png = decodePicture(test::readBytes(folder / "board.png"));
     ASSERT_TRUE(png.has_value());
@@ -81,14 +67,12 @@ TEST(PictureFileTest, BmpPngAndJpegGiveThePicture) {
 }
 
 TEST(PictureFileTest, RefusesWhatItCannotShowSafely) {
-    std::vector<std::byte> cut = encodePng(gradient(6, 3));
+    std::vector<std::byte> cut = encodePng(test::numbered(6, 3));
     cut.resize(cut.size() / 2);
-    const std::string gif = "GIF89a\x01\x00\x01\x00";
     const std::vector<std::byte> cases[] = {
         {},
         cut,
-        {reinterpret_cast<const std::byte*>(gif.data()),
-         reinterpret_cast<const std::byte*>(gif.data()) + gif.size()},
+        test::bytesOf(std::string_view("GIF89a\x01\0\x01\0", 10)),
         pngHeader(kMaxBmpSide + 1, 1),
         pngHeader(8192, 8192), // more pixels than any picture may have
         {std::byte{0xFF}, std::byte{0xD8}, std::byte{0xFF}, std::byte{0xE0}},

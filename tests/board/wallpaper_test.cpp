@@ -3,6 +3,7 @@
 #include "board/wallpaper_choice.h"
 #include "platform/message_box.h"
 #include "settings/game_settings.h"
+#include "tests/board/bmp_builder.h"
 #include "tests/support/temp_directory.h"
 
 #include <gtest/gtest.h>
@@ -20,17 +21,6 @@ protected:
     RecordingMessageBoxes boxes_;
     ScopedMessageBoxes installed_;
 };
-
-PixelImage numbered(int width, int height) {
-    PixelImage image(width, height);
-    for (int y = 0; y < height; ++y) {
-        for (int x = 0; x < width; ++x) {
-            image.at(x, y) = {static_cast<std::uint8_t>(40 * x + 10),
-                              static_cast<std::uint8_t>(60 * y + 20), 99};
-        }
-    }
-    return image;
-}
 
 TEST_F(WallpaperTest, FilesByModeAndNoneLoadedWithoutOne) {
     const std::vector<std::filesystem::path> searched{"/home/me/.local/share/vb", "/prog"};
@@ -75,14 +65,14 @@ TEST_F(WallpaperTest, AWallpaperThatFailedToLoadGivesThePlainColour) {
 
 TEST_F(WallpaperTest, TilesFromTheTopLeftOrStretches) {
     std::filesystem::create_directories(folder_ / "Wallpapers");
-    ASSERT_TRUE(saveBmpFile(folder_ / "Wallpapers/Tile.bmp", numbered(3, 2)));
+    ASSERT_TRUE(saveBmpFile(folder_ / "Wallpapers/Tile.bmp", test::numbered(3, 2)));
     GameSettings settings;
     settings.wallpaperMode = 1;
     settings.wallpaperPath = "Wallpapers\\Tile.bmp";
     CSurface wallpaper;
     loadWallpaper(wallpaper, settings, folders());
     ASSERT_EQ(wallpaper.width(), 3);
-    const PixelImage tile = numbered(3, 2);
+    const PixelImage tile = test::numbered(3, 2);
     PixelImage area(7, 5, kWhite);
     paintBackground(area, settings, wallpaper);
     for (int y = 0; y < 5; ++y) {

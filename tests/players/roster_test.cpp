@@ -130,31 +130,25 @@ TEST(Roster, TheLastMatchingProfileWins) {
     roster[5].name = "Anna";
     roster[5].levelText = "Expert";
 
-    const struct {
-        std::string text;
-        int byText;
-    } listCases[] = {
+    const std::pair<std::string, int> byText[] = {
         {"Anna (Expert)", 5},
         {"Ann (Novice)", 2},
         {"Opponent7 (Level)", 7},
         {"Nobody (Level)", -1},
     };
-    for (const auto& c : listCases) {
-        EXPECT_EQ(profileByText(roster, c.text), c.byText) << c.text;
+    for (const auto& [text, profile] : byText) {
+        EXPECT_EQ(profileByText(roster, text), profile) << text;
     }
     EXPECT_EQ(listEntry(roster[5]), "Anna (Expert)");
-
-    const struct {
-        std::string player;
-        int profile;
-    } playerCases[] = {
-        {"Ann", 5}, // Anna contains Ann, and the last match wins
+    // Anna contains Ann, and the last match wins; no match is slot 0.
+    const std::pair<std::string, int> byPlayer[] = {
+        {"Ann", 5},
         {"Anna", 5},
         {"Opponent3", 3},
-        {"Stranger", 0}, // no match: slot 0
+        {"Stranger", 0},
     };
-    for (const auto& c : playerCases) {
-        EXPECT_EQ(profileForPlayer(roster, c.player), c.profile) << c.player;
+    for (const auto& [player, profile] : byPlayer) {
+        EXPECT_EQ(profileForPlayer(roster, player), profile) << player;
     }
 }
 

@@ -1,31 +1,16 @@
+#include "ai/engine_parameters.h"
 #include "players/champion_file.h"
 #include "players/player_choice.h"
 #include "players/roster_file.h"
 #include "tests/support/temp_directory.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <set>
+#include <sstream>
 
 namespace vh {
 namespace {
-
-// The strength tier a computer's cash gives it: 0 random play up to 1000,
-// then one-ply (two tiers) and two-ply (two tiers).
-int strengthTier(std::int32_t cash) {
-    if (cash >= 250000) {
-        return 4;
-    }
-    if (cash > 100000) {
-        return 3;
-    }
-    if (cash > 10000) {
-        return 2;
-    }
-    if (cash > 1000) {
-        return 1;
-    }
-    return 0;
-}
 
 std::filesystem::path shippedRosterPath() {
     return std::filesystem::path(VARNHOLT_PROGRAM_DIR) / "Data/Computers.dat";
@@ -39,26 +24,20 @@ Roster shippedRoster() {
 
 TEST(ShippedRoster, HoldsTenProfilesOfEightLinesAndNothingMore) {
     const std::vector<std::byte> bytes = test::readBytes(shippedRosterPath());
-    const std::string text(reinterpret_cast<const char*>(bytes.data()), bytes.size());
-    ASSERT_FALSE(text.empty());
-    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 80);
-    EXPECT_EQ(text.back(), '\n');
-    std::size_t start = 0;
+    ASSERT_FALSE(bytes.empty());
+    EXPECT_EQ(bytes.back(), std::byte{'\n'});
+    std::istringstream text(std::string(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
     int line = 0;
-    while (start < text.size()) {
-        const std::size_t end = text.find('\n', start);
-        const std::size_t length = end - start;
-        const int field = line % 8;
+    for (std::string content; std::getline(text, content); ++line) {
         // Name and level text fit 31 bytes, the description 255.
+        const int field = line % 8;
         const std::size_t limit = field == 0 || field == 2 ? 31 : field == 6 ? 255 : 80;
-        EXPECT_LE(length, limit) << "line " << line + 1;
-        EXPECT_GT(length, 0u) << "line " << line + 1;
-        for (std::size_t at = start; at < end; ++at) {
-            EXPECT_TRUE(text[at] >= 0x20 && text[at] < 0x7F) << "line " << line + 1;
-        }
-        start = end + 1;
-        ++line;
+        EXPECT_TRUE(!content.empty() && content.size() <= limit) << "line " << line + 1;
+        EXPECT_TRUE(std::all_of(content.begin(), content.end(),
+                                [](char c) { return c >= 0x20 && c < 0x7F; }))
+            << "line " << line + 1;
     }
+    EXPECT_EQ(line, 80);
 }
 
 TEST(ShippedRoster, OpponentsAreDistinctAndSpreadOverEveryStrength) {
@@ -75,13 +54,13 @@ TEST(ShippedRoster, OpponentsAreDistinctAndSpreadOverEveryStrength) {
         EXPECT_GT(profile.cash, previousCash) << "listed from the weakest to the strongest";
         previousCash = profile.cash;
         EXPECT_GE(profile.evalParamB, -4) << "-5 would ignore blots altogether";
-        tiers.insert(strengthTier(profile.cash));
+        tiers.insert(strengthForCash(profile.cash));
         // Every list entry maps back to its own profile, and a player with the
         // profile's name finds it: no name contains another.
         EXPECT_EQ(profileByText(roster, listEntry(profile)), index);
         EXPECT_EQ(profileForPlayer(roster, profile.name), index);
     }
-    EXPECT_EQ(tiers, (std::set<int>{0, 1, 2, 3, 4}));
+    EXPECT_EQ(tiers, (std::set<int>{1001, 1251, 1501, 1751, 2001}));
 }
 
 ComputerProfile shippedChampion() {
@@ -93,7 +72,7 @@ ComputerProfile shippedChampion() {
 
 TEST(Champion, TheShippedChampionIsAWholeProfileApartFromTheTen) {
     const ComputerProfile champion = shippedChampion();
-    EXPECT_GE(champion.cash, 250000) << "the classic fallback plays at the strongest tier";
+    EXPECT_EQ(strengthForCash(champion.cash), 2001) << "the classic fallback plays strongest";
     EXPECT_FALSE(champion.levelText.empty());
     EXPECT_NE(champion.description, "DESCRIPTION");
     for (const ComputerProfile& profile : shippedRoster()) {
