@@ -52,16 +52,6 @@ void send(GameManager& manager, MouseMessage message, int entry) {
     manager.routeMouse(message, at.x, at.y);
 }
 
-std::vector<int> highlighted(const BoardRecord& board) {
-    std::vector<int> entries;
-    for (int entry = 0; entry < kEntryCount; ++entry) {
-        if (board.highlights[static_cast<std::size_t>(entry)] == kHighlightTarget) {
-            entries.push_back(entry);
-        }
-    }
-    return entries;
-}
-
 // The entries highlighted with the hover option `option`.
 std::vector<int> shownIf(int option, std::vector<int> entries) {
     return option == 1 ? entries : std::vector<int>{};

@@ -133,6 +133,16 @@ PlayerStore GameFixture::savedStore() const {
     return saved;
 }
 
+std::vector<int> highlighted(const BoardRecord& board) {
+    std::vector<int> entries;
+    for (int entry = 0; entry < kEntryCount; ++entry) {
+        if (board.highlights[static_cast<std::size_t>(entry)] == kHighlightTarget) {
+            entries.push_back(entry);
+        }
+    }
+    return entries;
+}
+
 bool isLegalPlay(const BoardPosition& before, int side, int die1, int die2, const Play& play) {
     auto plays = std::make_unique<PlayList>();
     BoardPosition working = before;

@@ -15,6 +15,7 @@
 #include <gtest/gtest.h>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace vh::test {
 
@@ -64,6 +65,9 @@ protected:
 SavedGame savedGameAt(const BoardPosition& position, int sideToMove, int die1, int die2,
                       const std::string& sideZero, bool sideZeroIsComputer,
                       const std::string& sideOne, bool sideOneIsComputer);
+
+// The entries highlighted, in increasing order.
+std::vector<int> highlighted(const BoardRecord& board);
 
 // Whether `play` is one of the legal plays of the roll (or both are empty).
 bool isLegalPlay(const BoardPosition& before, int side, int die1, int die2, const Play& play);

@@ -50,17 +50,6 @@ TEST_F(HumanPlayerTest, MarksDiceUsedSlotBySlot) {
     }
 }
 
-// The two entries highlighted, in increasing order.
-std::vector<int> markedEntries(const BoardRecord& board) {
-    std::vector<int> marked;
-    for (int entry = 0; entry < kEntryCount; ++entry) {
-        if (board.highlights[static_cast<std::size_t>(entry)] == kHighlightTarget) {
-            marked.push_back(entry);
-        }
-    }
-    return marked;
-}
-
 TEST_F(HumanPlayerTest, SuggestMoveHighlightsTheFirstMoveOfALegalPlayOrNothing) {
     BoardRecord board = startWithSixFive();
     HeadlessStage stage(board);
@@ -78,7 +67,7 @@ TEST_F(HumanPlayerTest, SuggestMoveHighlightsTheFirstMoveOfALegalPlayOrNothing) 
     std::set<std::vector<int>> suggested;
     for (int round = 0; round < 20; ++round) {
         player.suggestMove(stage);
-        suggested.insert(markedEntries(board));
+        suggested.insert(highlighted(board));
     }
     EXPECT_GT(suggested.size(), 1u);
     EXPECT_TRUE(
@@ -89,7 +78,7 @@ TEST_F(HumanPlayerTest, SuggestMoveHighlightsTheFirstMoveOfALegalPlayOrNothing) 
     player.startTurn(stage, {});
     for (int round = 0; round < 5; ++round) {
         player.suggestMove(stage);
-        EXPECT_EQ(markedEntries(board), (std::vector<int>{6, 12}));
+        EXPECT_EQ(highlighted(board), (std::vector<int>{6, 12}));
     }
     const auto nothingShown = [&board] {
         return std::all_of(board.highlights.begin(), board.highlights.end(),
