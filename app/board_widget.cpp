@@ -8,14 +8,11 @@
 #include "board/wallpaper.h"
 #include "match/game_manager.h"
 #include "platform/program_folders.h"
-#include "platform/random.h"
-#include "platform/sound.h"
 
 #include <QEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
-#include <QTimer>
 #include <algorithm>
 #include <cmath>
 
@@ -25,7 +22,6 @@ namespace {
 // Room of a panel left of the board: from 160 to 10 pixels left of it.
 constexpr int kPanelLeft = 160;
 constexpr int kPanelRight = 10;
-constexpr int kDiceRevealMs = 500;
 // The notice of a paused game stands under the board where there is room
 // for it, else over the board's middle.
 constexpr int kPauseNoticeRoom = 36;
@@ -122,8 +118,6 @@ void BoardWidget::setGame(GameManager* game) {
     }
     game_ = game;
     showStartButtons();
-    ++gameGeneration_;
-    revealing_ = false;
     pauseShown_ = false;
     refresh();
     repaintAll();
@@ -320,25 +314,9 @@ void BoardWidget::updateCursor() {
 }
 
 void BoardWidget::pressDiceCup(int side) {
-    if (game_ == nullptr || revealing_ || game_->currentSide() != side) {
-        return;
-    }
-    revealing_ = true;
-    if (game_->settings().muteSounds == 0) {
-        static constexpr const char* kDiceSounds[] = {"Sounds/Dice1.wav", "Sounds/Dice2.wav",
-                                                      "Sounds/Dice3.wav"};
-        soundPlayer().play(dataPath(kDiceSounds[nextRandom() % 3]));
-    }
-    // The dice show after the sound has begun; the window goes on meanwhile.
-    const int generation = gameGeneration_;
-    QTimer::singleShot(kDiceRevealMs, this, [this, generation] {
-        if (generation != gameGeneration_ || game_ == nullptr) {
-            return;
-        }
-        revealing_ = false;
-        game_->showDice();
+    if (game_ != nullptr && game_->currentSide() == side && game_->pressDiceCup()) {
         emit gameInput();
-    });
+    }
 }
 
 } // namespace vh::app

@@ -94,8 +94,6 @@ private:
     CSurface wallpaper_;
     CSurface scaledWallpaper_; // the wallpaper at the screen's scale
     bool pauseShown_ = false;
-    bool revealing_ = false; // the dice cup was pressed; the dice show shortly
-    int gameGeneration_ = 0;
     BoardCursor cursor_ = BoardCursor::Arrow;
     bool busyCursor_ = false;
     std::array<PlayerPanelWidget*, 2> panels_{};

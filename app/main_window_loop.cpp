@@ -6,6 +6,12 @@
 #include "settings/settings_file.h"
 
 namespace vh::app {
+namespace {
+
+// The roll shows after the rattle has begun.
+constexpr std::uint32_t kDiceRevealMs = 500;
+
+} // namespace
 
 void MainWindow::requestPass() {
     loop_.start(0);
@@ -71,6 +77,7 @@ void MainWindow::createGame(const std::function<bool(GameManager&)>& setUp) {
     environment.store = &store_;
     environment.makeStage = [this](BoardRecord& board) { return board_->makeStage(board); };
     environment.revealDiceAtOnce = false; // the human presses the dice cup
+    environment.diceRevealMs = kDiceRevealMs;
     auto game = std::make_unique<GameManager>(std::move(environment));
     if (!setUp(*game)) {
         board_->setGame(nullptr); // the board view goes with the game

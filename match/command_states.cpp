@@ -47,7 +47,7 @@ std::uint32_t nextPassDelayMs(const GameManager* game) {
         return kBusyPassMs;
     }
     const Player* current = game->currentPlayer();
-    if (current == nullptr || current->isComputer()) {
+    if (current == nullptr || current->isComputer() || game->isRevealingDice()) {
         return kBusyPassMs;
     }
     std::uint32_t delay = untilNextSecond(game->gameTime(), false);

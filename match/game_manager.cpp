@@ -84,6 +84,7 @@ std::optional<std::uint32_t> GameManager::clockValue(int side) const {
 
 void GameManager::setUpBoard() {
     pending_.clear();
+    revealAt_.reset();
     animator_.stop();
     replayList_->count = 0;
     setUpStartPosition(board_);
@@ -184,6 +185,7 @@ void GameManager::activatePanel(int side, bool rollSeen) {
     const Player& seated = *player(side);
     offerAvailable_[index] = !rollSeen && mayDouble(side);
     offerPressed_[index] = false;
+    revealAt_.reset();
     // A computer's roll stays hidden while its double waits for the answer.
     diceShown_[index] =
         seated.isComputer() ? !seated.doubleWanted() : rollSeen || environment_.revealDiceAtOnce;
@@ -253,6 +255,7 @@ void GameManager::step() {
 
 void GameManager::stepPlaying() {
     gameTime_.advanceUp(now());
+    revealDueDice();
     const int boardWinnerSide = winner_ != -1 ? winner_ : boardWinner(board_.position);
     if (boardWinnerSide != -1) {
         endOnBoard(boardWinnerSide);
@@ -520,8 +523,24 @@ void GameManager::offerDouble() {
     }
 }
 
-void GameManager::showDice() {
-    if (isHumanTurn()) {
+bool GameManager::pressDiceCup() {
+    if (!isHumanTurn() || diceShown() || revealAt_) {
+        return false;
+    }
+    if (settings_.muteSounds == 0) {
+        static constexpr const char* kRattles[] = {"Sounds/Dice1.wav", "Sounds/Dice2.wav",
+                                                   "Sounds/Dice3.wav"};
+        // The clock picks the rattle: the dice's generator stays the dice's.
+        soundPlayer().play(dataPath(kRattles[now() % 3]));
+    }
+    revealAt_ = now() + environment_.diceRevealMs;
+    revealDueDice();
+    return true;
+}
+
+void GameManager::revealDueDice() {
+    if (revealAt_ && static_cast<std::int32_t>(now() - *revealAt_) >= 0) {
+        revealAt_.reset();
         diceShown_[static_cast<std::size_t>(currentSide_)] = true;
     }
 }

@@ -43,6 +43,8 @@ struct GameEnvironment {
     std::function<std::unique_ptr<CheckerStage>(BoardRecord&)> makeStage; // headless when empty
     // A human's roll is shown at once instead of after a press on the dice cup.
     bool revealDiceAtOnce = true;
+    // How long after a press on the dice cup the roll shows (the rattle).
+    std::uint32_t diceRevealMs = 0;
     // Seeds the dice from the clock when the manager is made; off when the
     // caller has seeded the generator itself to replay a game.
     bool seedFromClock = true;
@@ -91,8 +93,14 @@ public:
     void suggestMove();
     // The "Offer Double" button of the side to move.
     void offerDouble();
-    // The dice cup of the side to move was pressed.
-    void showDice();
+    // The dice cup of the side to move was pressed: its roll shows once the
+    // rattle has sounded (diceRevealMs), at a later step(). False when the
+    // press does nothing: not a human's turn to roll, paused, a message
+    // waits, or a press is already waiting for its roll. Undo, redo, a
+    // restart or a new game cancel a waiting press.
+    bool pressDiceCup();
+    // A press on the dice cup waits for its roll to show.
+    bool isRevealingDice() const { return revealAt_.has_value(); }
     // The roll of the side to move is shown on its panel.
     bool diceShown() const;
     // The first turn of a game begun with the opening roll.
@@ -159,6 +167,7 @@ private:
     // Draws the board of a game just set up; only the side to move is active.
     void showFreshBoard();
     void rollDice();
+    void revealDueDice();
     void stepPlaying();
     void endTurn();
     // Puts an offered double to the other side; false when none was offered.
@@ -218,6 +227,8 @@ private:
     std::array<bool, 2> diceShown_{};
     std::array<bool, 2> offerAvailable_{};
     std::array<bool, 2> offerPressed_{};
+    // When the roll of a pressed dice cup shows.
+    std::optional<std::uint32_t> revealAt_;
 
     // Declared last so that they go first: a computer's search thread is
     // stopped and joined before the board record it was built from.

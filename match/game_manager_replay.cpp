@@ -13,6 +13,7 @@ void GameManager::queueReplay(const Play& play) {
 
 void GameManager::undo() {
     returnHeldChecker();
+    revealAt_.reset();
     if (!canUndo()) {
         return;
     }
@@ -53,6 +54,7 @@ void GameManager::undo() {
 
 void GameManager::redo() {
     returnHeldChecker();
+    revealAt_.reset();
     if (!canRedo()) {
         return;
     }

@@ -201,7 +201,7 @@ TEST_F(BoardMouseTest, MessagesThatChangeNothing) {
 
     // Once the cup is pressed the same press picks the checker up.
     auto manager = openAt(start, 0, 63, false, false);
-    manager->showDice();
+    manager->pressDiceCup();
     for (const MouseMessage message : press) {
         send(*manager, message, 12);
     }

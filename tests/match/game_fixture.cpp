@@ -59,7 +59,7 @@ std::unique_ptr<GameManager> GameFixture::startGame(const GameSettings& settings
 void GameFixture::playHumanTurn(GameManager& manager, int choice) {
     auto* human = dynamic_cast<HumanPlayer*>(manager.currentPlayer());
     ASSERT_NE(human, nullptr);
-    manager.showDice();
+    manager.pressDiceCup();
     BoardPosition working = manager.board().position;
     generatePlays(*plays_, working, manager.currentSide(), manager.board().die1,
                   manager.board().die2);

@@ -30,7 +30,7 @@ protected:
     GameSettings settingsFor(bool firstIsComputer, const std::string& firstName,
                              bool secondIsComputer, const std::string& secondName) const;
     GameEnvironment environmentFor(const GameSettings& settings);
-    // A new game; unless `revealDice`, a human's roll is shown only after showDice().
+    // A new game; unless `revealDice`, a human's roll is shown only after pressDiceCup().
     std::unique_ptr<GameManager> startGame(const GameSettings& settings, std::uint32_t seed,
                                            bool revealDice = true);
 
@@ -46,7 +46,7 @@ protected:
     // Steps an undo or redo replay to its end.
     void stepUntilPlaying(GameManager& manager);
     // Opens a game built from `game` (written to a file first). Unless
-    // `revealDice`, a human's roll is shown only after showDice().
+    // `revealDice`, a human's roll is shown only after pressDiceCup().
     std::unique_ptr<GameManager> openSaved(const GameSettings& settings, const SavedGame& game,
                                            bool revealDice = true);
     // The player store as saved in the program directory.

@@ -133,6 +133,34 @@ TEST_F(GameManagerTest, NoMoveAfterPartOfTheRollKeepsAndRecordsTheMovesMade) {
     EXPECT_EQ(manager->board().position[7].count, 1);
 }
 
+TEST_F(GameManagerTest, APressedCupShowsTheRollAfterTheRattleUnlessTheGameMovesOn) {
+    GameEnvironment environment = environmentFor(settingsFor(false, "Ann", false, "Bob"));
+    environment.revealDiceAtOnce = false;
+    environment.diceRevealMs = 500;
+    GameManager manager(environment);
+    manager.newGame();
+    manager.pause();
+    EXPECT_FALSE(manager.pressDiceCup()) << "the cup does nothing while paused";
+    manager.resume();
+    ASSERT_TRUE(manager.pressDiceCup());
+    EXPECT_FALSE(manager.pressDiceCup()) << "a second press while the dice rattle";
+    now_ += 499;
+    step(manager);
+    EXPECT_FALSE(manager.diceShown());
+    now_ += 1;
+    step(manager);
+    EXPECT_TRUE(manager.diceShown());
+    EXPECT_FALSE(manager.pressDiceCup()) << "the roll is on show";
+    EXPECT_EQ(sounds_.played().size(), 1u);
+
+    manager.restartGame();
+    ASSERT_TRUE(manager.pressDiceCup());
+    manager.restartGame();
+    now_ += 500;
+    step(manager);
+    EXPECT_FALSE(manager.diceShown()) << "the new game's roll waits for its own press";
+}
+
 TEST_F(GameManagerTest, AHumanWithoutAMoveIsToldOnlyAfterThePressOnTheCup) {
     // Two checkers on the bar against a closed board.
     const BoardPosition closed = placedPosition("18=-3 19=-3 20=-3 21=-2 22=-2 23=-2 24=2");
@@ -149,7 +177,7 @@ TEST_F(GameManagerTest, AHumanWithoutAMoveIsToldOnlyAfterThePressOnTheCup) {
     }
     EXPECT_TRUE(messages_.shown().empty());
     EXPECT_EQ(manager.currentSide(), 0);
-    manager.showDice();
+    manager.pressDiceCup();
     step(manager);
     ASSERT_EQ(messages_.shown().size(), 1u);
     EXPECT_EQ(messages_.shown()[0].caption, "No Move");
@@ -191,7 +219,9 @@ TEST_F(GameManagerTest, ARefusedDoubleEndsTheGameAtTheCubeValueAnAcceptedOneHand
               "Congratulations " +
                   utf8FromWindows1252(manager.player(otherSide(offering))->name()) +
                   ", you have won the match! You have won $10.");
-    EXPECT_TRUE(sounds_.played().empty());
+    for (const std::filesystem::path& sound : sounds_.played()) {
+        EXPECT_EQ(sound.filename().string().rfind("Dice", 0), 0u) << "only the cup: " << sound;
+    }
 }
 
 TEST_F(GameManagerTest, TheDoubleIsOfferedWhileTheRollIsUnderTheCupOnly) {
@@ -203,7 +233,7 @@ TEST_F(GameManagerTest, TheDoubleIsOfferedWhileTheRollIsUnderTheCupOnly) {
     EXPECT_FALSE(commandStates(manager.get()).suggest) << "no hint for a hidden roll";
     manager->suggestMove();
     EXPECT_EQ(manager->board().highlights, decltype(manager->board().highlights){});
-    manager->showDice();
+    manager->pressDiceCup();
     EXPECT_FALSE(manager->canOfferDouble());
     manager->offerDouble();
     step(*manager);

@@ -39,7 +39,7 @@ TEST_F(StatusLineTest, CommandsFollowTheGame) {
     setStartPosition(start);
     const SavedGame saved = savedGameAt(start, 0, 6, 1, "Ann", false, "Milo", true);
     auto manager = openSaved(settingsFor(false, "Ann", true, "Milo"), saved);
-    manager->showDice();
+    manager->pressDiceCup();
     step(*manager);
 
     CommandStates humanToMove;

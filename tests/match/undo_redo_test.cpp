@@ -207,6 +207,7 @@ TEST_F(UndoRedoTest, UndoingUnfinishedMovesKeepsTheCountAndDropsWhatCouldBeRedon
     manager->undo();
     stepUntilPlaying(*manager);
     expectSame(snapshotOf(*manager), replayed);
+    EXPECT_TRUE(manager->diceShown()) << "a checker taken back keeps the roll on show";
     EXPECT_EQ(manager->turnsPlayed(), replayed.turnsPlayed)
         << "unfinished moves were never counted";
     EXPECT_FALSE(manager->canRedo());
