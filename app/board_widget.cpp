@@ -1,5 +1,6 @@
 #include "app/board_widget.h"
 
+#include "app/notice_overlay.h"
 #include "app/pictures.h"
 #include "app/player_panel_widget.h"
 #include "board/board_layout.h"
@@ -26,28 +27,6 @@ constexpr int kPanelRight = 10;
 // for it, else over the board's middle.
 constexpr int kPauseNoticeRoom = 36;
 
-MouseMessage pressMessage(Qt::MouseButton button) {
-    switch (button) {
-    case Qt::RightButton:
-        return MouseMessage::RightDown;
-    case Qt::MiddleButton:
-        return MouseMessage::MiddleDown;
-    default:
-        return MouseMessage::LeftDown;
-    }
-}
-
-MouseMessage releaseMessage(Qt::MouseButton button) {
-    switch (button) {
-    case Qt::RightButton:
-        return MouseMessage::RightUp;
-    case Qt::MiddleButton:
-        return MouseMessage::MiddleUp;
-    default:
-        return MouseMessage::LeftUp;
-    }
-}
-
 } // namespace
 
 BoardWidget::BoardWidget(QWidget* parent)
@@ -70,6 +49,7 @@ BoardWidget::BoardWidget(QWidget* parent)
         });
         panels_[static_cast<std::size_t>(side)] = panel;
     }
+    notice_ = new NoticeOverlay(this);
     // Two buttons of the start-up screen that have no effect of their own.
     gameInfoButton_ = new QPushButton("Show Game Info...", this);
     endGameButton_ = new QPushButton("End Game", this);
@@ -117,6 +97,7 @@ void BoardWidget::setGame(GameManager* game) {
         view_ = nullptr;
     }
     game_ = game;
+    notice_->dismiss();
     showStartButtons();
     pauseShown_ = false;
     refresh();
@@ -242,6 +223,7 @@ void BoardWidget::layoutChildren() {
 
 void BoardWidget::resizeEvent(QResizeEvent*) {
     layoutChildren();
+    placeNotice();
     if (view_ != nullptr) {
         view_->Layout(boardPixels());
     }
@@ -278,16 +260,25 @@ void BoardWidget::route(MouseMessage message, const QPointF& position) {
 }
 
 void BoardWidget::mousePressEvent(QMouseEvent* event) {
-    route(pressMessage(event->button()), event->position());
+    if (dismissNotice()) {
+        return; // the click was for the notice
+    }
+    if (event->button() == Qt::LeftButton) {
+        route(MouseMessage::LeftDown, event->position());
+    }
 }
 
 void BoardWidget::mouseDoubleClickEvent(QMouseEvent* event) {
     // A double click is a second button down.
-    route(pressMessage(event->button()), event->position());
+    if (event->button() == Qt::LeftButton) {
+        route(MouseMessage::LeftDown, event->position());
+    }
 }
 
 void BoardWidget::mouseReleaseEvent(QMouseEvent* event) {
-    route(releaseMessage(event->button()), event->position());
+    if (event->button() == Qt::LeftButton) {
+        route(MouseMessage::LeftUp, event->position());
+    }
 }
 
 void BoardWidget::mouseMoveEvent(QMouseEvent* event) {
@@ -313,7 +304,41 @@ void BoardWidget::updateCursor() {
     }
 }
 
+void BoardWidget::showNotice(const Message& message) {
+    notice_->showNotice(message, {}, 0);
+    placeNotice();
+}
+
+void BoardWidget::hideNotice() {
+    notice_->dismiss();
+}
+
+void BoardWidget::placeNotice() {
+    if (notice_->isHidden()) {
+        return;
+    }
+    // Over the right half of the board: the cube on the bar and the dice on
+    // the panels stay in sight.
+    const QRect board = boardRect();
+    const QRect half(board.left() + board.width() / 2 + board.width() / 20, board.top(),
+                     board.width() * 3 / 8, board.height());
+    notice_->showNotice(notice_->message(), half.center(), half.width());
+}
+
+bool BoardWidget::dismissNotice() {
+    if (notice_->isHidden()) {
+        return false;
+    }
+    notice_->dismiss();
+    if (game_ != nullptr) {
+        game_->dismissNotice();
+        emit gameInput();
+    }
+    return true;
+}
+
 void BoardWidget::pressDiceCup(int side) {
+    dismissNotice();
     if (game_ != nullptr && game_->currentSide() == side && game_->pressDiceCup()) {
         emit gameInput();
     }

@@ -4,6 +4,7 @@
 #include "board/geometry.h"
 #include "board/pixel_image.h"
 #include "board/surface.h"
+#include "platform/message_box.h"
 #include "players/player.h"
 #include "settings/game_settings.h"
 
@@ -23,6 +24,7 @@ struct BoardRecord;
 
 namespace vh::app {
 
+class NoticeOverlay;
 class PlayerPanelWidget;
 
 // The main window's area between the toolbar and the status line: the
@@ -53,6 +55,11 @@ public:
     void relayout();
     // The two push buttons of the start-up screen.
     void setStartButtonsShown(bool shown);
+    // A notice of the game laid over the board until it fades or the board
+    // is clicked; the click answers it.
+    void showNotice(const Message& message);
+    void hideNotice();
+    const NoticeOverlay* notice() const { return notice_; }
 
     // Physical pixels per logical pixel.
     float scale() const;
@@ -84,6 +91,9 @@ private:
     void showStartButtons();
     Rect pausePlace() const;
     void pressDiceCup(int side);
+    // Takes a notice on show away and lets the game go on; false when none is shown.
+    bool dismissNotice();
+    void placeNotice();
     QRect toLogical(const Rect& pixels) const;
 
     GameManager* game_ = nullptr;
@@ -97,6 +107,7 @@ private:
     BoardCursor cursor_ = BoardCursor::Arrow;
     bool busyCursor_ = false;
     std::array<PlayerPanelWidget*, 2> panels_{};
+    NoticeOverlay* notice_ = nullptr;
     QPushButton* gameInfoButton_ = nullptr;
     QPushButton* endGameButton_ = nullptr;
     bool startButtonsWanted_ = false;

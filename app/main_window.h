@@ -96,6 +96,8 @@ private:
     void destroyGame();
     // The command states, the status line and the board, as the game stands.
     void showGame();
+    // Shows the game's notices over the board and asks its questions in boxes.
+    void takeUpMessages();
     void finishGame();
     void applyCommandStates(const CommandStates& states);
     void setPaneText(int pane, const std::string& text);
@@ -114,6 +116,7 @@ private:
     HelpWindow* help_ = nullptr;
     QTimer loop_;
     bool passRunning_ = false;
+    std::uint64_t noticeShown_ = 0; // the game's message last laid over the board
 };
 
 } // namespace vh::app

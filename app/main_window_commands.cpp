@@ -143,6 +143,7 @@ void MainWindow::restartGame() {
         return;
     }
     loadSettings(settings_);
+    board_->hideNotice();
     game_->restartGame();
     board_->relayout();
     applyCommandStates(commandStates(game_.get()));

@@ -1,6 +1,7 @@
 #include "app/board_widget.h"
 #include "app/main_window.h"
 #include "app/modal_scope.h"
+#include "app/notice_overlay.h"
 #include "match/status_text.h"
 #include "platform/message_box.h"
 #include "settings/settings_file.h"
@@ -33,18 +34,30 @@ void MainWindow::runPass() {
     } else {
         game_->step();
         showGame();
-        if (game_->pendingMessage() != nullptr) {
-            // Asked with the board and panels as they stand; the game waits,
-            // its clocks stopped, until the boxes are answered.
-            answerPendingMessages(*game_, messageBoxes());
-            showGame();
-        }
+        takeUpMessages();
         if (game_->state() == GameState::GameOver) {
             finishGame();
         }
     }
     passRunning_ = false;
     scheduleNextPass();
+}
+
+void MainWindow::takeUpMessages() {
+    while (const Message* message = game_->pendingMessage()) {
+        if (isNotice(*message)) {
+            // Laid over the board; the game answers it itself after a while.
+            if (game_->pendingSerial() != noticeShown_) {
+                noticeShown_ = game_->pendingSerial();
+                board_->showNotice(*message);
+            }
+            return;
+        }
+        // Asked with the board and panels as they stand; the game waits,
+        // its clocks stopped, until the box is answered.
+        game_->answer(messageBoxes().show(*message));
+        showGame();
+    }
 }
 
 void MainWindow::showGame() {
@@ -78,6 +91,7 @@ void MainWindow::createGame(const std::function<bool(GameManager&)>& setUp) {
     environment.makeStage = [this](BoardRecord& board) { return board_->makeStage(board); };
     environment.revealDiceAtOnce = false; // the human presses the dice cup
     environment.diceRevealMs = kDiceRevealMs;
+    environment.noticeHoldMs = NoticeOverlay::kHoldMs;
     auto game = std::make_unique<GameManager>(std::move(environment));
     if (!setUp(*game)) {
         board_->setGame(nullptr); // the board view goes with the game
@@ -97,6 +111,7 @@ void MainWindow::destroyGame() {
     board_->setGame(nullptr);
     game_.reset();
     boardShown_ = false;
+    noticeShown_ = 0;
 }
 
 } // namespace vh::app

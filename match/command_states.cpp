@@ -47,7 +47,8 @@ std::uint32_t nextPassDelayMs(const GameManager* game) {
         return kBusyPassMs;
     }
     const Player* current = game->currentPlayer();
-    if (current == nullptr || current->isComputer() || game->isRevealingDice()) {
+    if (current == nullptr || current->isComputer() || game->isRevealingDice() ||
+        game->pendingMessage() != nullptr) {
         return kBusyPassMs;
     }
     std::uint32_t delay = untilNextSecond(game->gameTime(), false);

@@ -238,6 +238,7 @@ void GameManager::restartGame() {
 
 void GameManager::step() {
     if (!pending_.empty()) {
+        answerHeldNotice();
         return;
     }
     switch (state_) {
@@ -360,12 +361,30 @@ void GameManager::endOnBoard(int winner) {
 void GameManager::post(Message message, AfterAnswer after, bool accepted) {
     if (pending_.empty()) {
         holdClocks();
+        frontSince_ = now();
     }
-    pending_.push_back({std::move(message), after, accepted});
+    pending_.push_back({std::move(message), after, accepted, ++lastSerial_});
 }
 
 const Message* GameManager::pendingMessage() const {
     return pending_.empty() ? nullptr : &pending_.front().message;
+}
+
+std::uint64_t GameManager::pendingSerial() const {
+    return pending_.empty() ? 0 : pending_.front().serial;
+}
+
+void GameManager::dismissNotice() {
+    if (!pending_.empty() && isNotice(pending_.front().message)) {
+        answer(MessageAnswer::Ok);
+    }
+}
+
+void GameManager::answerHeldNotice() {
+    if (environment_.noticeHoldMs && state_ == GameState::Playing &&
+        isNotice(pending_.front().message) && now() - frontSince_ >= *environment_.noticeHoldMs) {
+        answer(MessageAnswer::Ok);
+    }
 }
 
 void GameManager::answer(MessageAnswer reply) {
@@ -374,6 +393,7 @@ void GameManager::answer(MessageAnswer reply) {
     }
     const PendingMessage answered = std::move(pending_.front());
     pending_.pop_front();
+    frontSince_ = now();
     switch (answered.after) {
     case AfterAnswer::EndTurn:
         endTurn();

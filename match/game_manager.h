@@ -48,6 +48,10 @@ struct GameEnvironment {
     // Seeds the dice from the clock when the manager is made; off when the
     // caller has seeded the generator itself to replay a game.
     bool seedFromClock = true;
+    // How long a notice (a message with OK only) stays before the game
+    // answers it itself and goes on; none: it waits for answer() like a
+    // question.
+    std::optional<std::uint32_t> noticeHoldMs;
     // The computers' thinking time per turn instead of the one the clock gives.
     std::optional<std::uint32_t> thinkingBudgetMs;
 };
@@ -78,11 +82,16 @@ public:
 
     // A notice (OK) or a question (Yes/No) the game waits on: "No Move", a
     // double offered, the computer's answer to one, the game's result. While
-    // one waits the game stands still: step() does nothing, no clock runs and
-    // no command changes the game. answer() hands in the reply; the game goes
+    // one waits the game stands still: step() does nothing (but answer a
+    // notice held long enough, see noticeHoldMs), no clock runs and no
+    // command changes the game. answer() hands in the reply; the game goes
     // on from there (and may put the next message).
     const Message* pendingMessage() const;
+    // Tells the messages apart: each one posted gets the next number (0: none waits).
+    std::uint64_t pendingSerial() const;
     void answer(MessageAnswer reply);
+    // Answers the message that waits when it is a notice (the user has read it).
+    void dismissNotice();
     void setState(GameState state);
     void pause() { setState(GameState::Paused); }
     void resume() { setState(GameState::Playing); }
@@ -177,6 +186,8 @@ private:
     // What the game does once a message has been answered.
     enum class AfterAnswer { EndTurn, SettleDouble, EndGame };
     void post(Message message, AfterAnswer after, bool accepted = false);
+    // A notice on show for noticeHoldMs is answered.
+    void answerHeldNotice();
     // The game time and the clock of the side to move run only while the
     // game is played and no message waits.
     void holdClocks();
@@ -220,8 +231,12 @@ private:
         Message message;
         AfterAnswer after = AfterAnswer::EndTurn;
         bool accepted = false; // a computer's answer to a double
+        std::uint64_t serial = 0;
     };
     std::deque<PendingMessage> pending_;
+    std::uint64_t lastSerial_ = 0;
+    // Since when the first message waiting has waited.
+    std::uint32_t frontSince_ = 0;
 
     // What the two player panels show and hold.
     std::array<bool, 2> diceShown_{};

@@ -23,6 +23,11 @@ struct Message {
     bool operator==(const Message&) const = default;
 };
 
+// A message that tells and asks nothing: its only button is OK.
+inline bool isNotice(const Message& message) {
+    return message.buttons == MessageButtons::Ok;
+}
+
 // Shows a message and waits for the answer: Ok for an OK box, Yes or No for a
 // question. The window layer shows real boxes; the others are here.
 class MessageBoxes {

@@ -1,4 +1,5 @@
 #include "app/board_widget.h"
+#include "app/notice_overlay.h"
 #include "board/board_view.h"
 #include "platform/version.h"
 #include "players/player_store.h"
@@ -105,10 +106,12 @@ TEST_F(MainWindowTest, AFinishedGameIsClosedAndAnotherOneOffered) {
         EXPECT_EQ(dialog.findChild<QLabel*>("gamesWon")->text(), "Games Won: 1 (100.00%)");
         QTest::keyClick(&dialog, Qt::Key_Escape);
     });
+    const app::NoticeOverlay* notice = window_->board()->notice();
+    passUntil([&] { return notice->isVisible(); });
+    EXPECT_EQ(notice->message().caption, "Match Won!");
     passUntil([this] { return window_->game() == nullptr; });
     EXPECT_EQ(statisticsOn, "Ann") << "the statistics open on the human who played";
-    ASSERT_GE(messages_.shown.size(), 2u);
-    EXPECT_EQ(messages_.shown[messages_.shown.size() - 2].caption, "Match Won!");
+    ASSERT_EQ(messages_.shown.size(), 1u);
     EXPECT_EQ(messages_.shown.back(),
               (Message{"New Game", "Would you like to play another game?", MessageButtons::YesNo}));
     for (int pane = 0; pane < 3; ++pane) {
@@ -218,25 +221,34 @@ TEST_F(MainWindowTest, ClosingAsksOnlyDuringAGameAndFilesNoUnfinishedGame) {
     }
 }
 
-TEST_F(MainWindowTest, AMessageShownDuringAPassLetsNoOtherPassRun) {
+TEST_F(MainWindowTest, ANoticeLiesOverTheBoardAndTheGameGoesOnWithoutAnAnswer) {
     openWindow();
     // Ann is on the bar and every entry point is closed: "No Move".
     SavedGame blocked = humanAgainstComputer(3, 4);
     blocked.position = positionFromSignedCounts({0, 0, 0, 0, 0,  0,  0,  0,  0,  0,  0, 0, 0,  0,
                                                  0, 0, 0, 0, -2, -2, -2, -2, -2, -2, 1, 0, 14, 3});
     openSaved(blocked);
-    int nestedPasses = 0;
-    messages_.whileOpen = [&](const Message&) {
-        for (int i = 0; i < 5; ++i) {
-            window_->runPass();
-            ++nestedPasses;
-        }
-    };
     pressDiceCup();
+    const app::NoticeOverlay* notice = window_->board()->notice();
+    passUntil([&] { return notice->isVisible(); });
+    EXPECT_EQ(notice->message().caption, "No Move");
+    EXPECT_EQ(window_->game()->currentSide(), 0) << "the roll stays in sight a moment";
     passUntil([this] { return window_->game()->currentSide() == 1; });
-    ASSERT_EQ(messages_.shown.size(), 1u) << "the pass ran again inside its own message";
-    EXPECT_EQ(messages_.shown[0].caption, "No Move");
-    EXPECT_EQ(nestedPasses, 5);
+    EXPECT_TRUE(messages_.shown.empty()) << "no box waited for an OK";
+}
+
+TEST_F(MainWindowTest, TwoComputersPlayToTheEndUnattended) {
+    openWindow();
+    SavedGame race = humanAgainstComputer(6, 5);
+    race.players[0] = {"Greta Holm", 1, 0, 0};
+    race.position = positionFromSignedCounts(
+        {2, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -1, -2, 0, 0, 12, 12});
+    openSaved(race);
+    messages_.answers = {MessageAnswer::No}; // no other game
+    onNextDialog([](QDialog& dialog) { QTest::keyClick(&dialog, Qt::Key_Escape); });
+    passUntil([this] { return window_->game() == nullptr; });
+    ASSERT_EQ(messages_.shown.size(), 1u) << "only the question after the game";
+    EXPECT_EQ(messages_.shown[0].caption, "New Game");
 }
 
 TEST_F(MainWindowTest, TheGameStandsStillWhileACommandAsksItsQuestion) {
