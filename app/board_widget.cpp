@@ -88,14 +88,11 @@ std::unique_ptr<CheckerStage> BoardWidget::makeStage(BoardRecord& board) {
     view->attachWindow(&area_);
     view->onWindowChanged([this](const Rect& changed) { present(changed); });
     view->Layout(boardPixels());
-    view_ = view.get();
     return view;
 }
 
 void BoardWidget::setGame(GameManager* game) {
-    if (game == nullptr) {
-        view_ = nullptr;
-    }
+    view_ = game != nullptr ? dynamic_cast<BoardView*>(&game->stage()) : nullptr;
     game_ = game;
     notice_->dismiss();
     showStartButtons();

@@ -97,7 +97,7 @@ private:
     QRect toLogical(const Rect& pixels) const;
 
     GameManager* game_ = nullptr;
-    BoardView* view_ = nullptr; // owned by the game
+    BoardView* view_ = nullptr; // the game's stage
     PixelImage area_;           // the whole widget in physical pixels
     QImage screen_;             // the same, as the screen takes it
     GameSettings background_;

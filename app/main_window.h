@@ -89,9 +89,11 @@ private:
     void reloadOptions(bool game);
 
     // Asks before a running game is given up; true when there is none, when
-    // it is over, or when the user agreed (the game is then gone).
-    bool giveUpRunningGame(const char* question);
-    // Makes a game and sets it up; a set-up that fails leaves no game.
+    // it is over, or when the user agreed. The game goes on until another
+    // one has been set up.
+    bool mayGiveUpRunningGame(const char* question);
+    // Makes a game and sets it up in place of the running one; a set-up
+    // that fails leaves the running game as it was.
     void createGame(const std::function<bool(GameManager&)>& setUp);
     void destroyGame();
     // The command states, the status line and the board, as the game stands.

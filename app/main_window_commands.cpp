@@ -105,25 +105,26 @@ void MainWindow::runCommand(Command command) {
     requestPass();
 }
 
-bool MainWindow::giveUpRunningGame(const char* question) {
+bool MainWindow::mayGiveUpRunningGame(const char* question) {
     if (game_ == nullptr || game_->state() == GameState::GameOver) {
         return true;
     }
-    if (showMessage("Game In Progress...", question, MessageButtons::YesNo) != MessageAnswer::Yes) {
-        return false;
-    }
-    destroyGame(); // no statistics are filed for it
-    applyCommandStates(commandStates(nullptr));
-    return true;
+    return showMessage("Game In Progress...", question, MessageButtons::YesNo) ==
+           MessageAnswer::Yes;
 }
 
 void MainWindow::newGame() {
-    if (!giveUpRunningGame("You're already playing a game.  Quit this game and start another?")) {
+    if (!mayGiveUpRunningGame(
+            "You're already playing a game.  Quit this game and start another?")) {
         return;
     }
-    const std::unique_ptr<OptionSheet> sheet = makeNewGameSheet(store_, this);
-    if (runModal(*sheet) != QDialog::Accepted) {
-        return;
+    {
+        // The running game goes on when the sheet is cancelled.
+        const PauseAround pause(game_.get());
+        const std::unique_ptr<OptionSheet> sheet = makeNewGameSheet(store_, this);
+        if (runModal(*sheet) != QDialog::Accepted) {
+            return;
+        }
     }
     loadSettings(settings_);
     createGame([](GameManager& game) {
@@ -164,11 +165,12 @@ void MainWindow::continueGame() {
 }
 
 void MainWindow::openGame() {
-    if (!giveUpRunningGame("You're already playing a game.  Quit this game and open another?")) {
+    if (!mayGiveUpRunningGame("You're already playing a game.  Quit this game and open another?")) {
         return;
     }
     QString file;
     {
+        const PauseAround pause(game_.get());
         const ModalScope modal;
         file = QFileDialog::getOpenFileName(this, "Open Game", gamesFolder(), kGameFilter);
     }

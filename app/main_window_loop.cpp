@@ -85,7 +85,6 @@ void MainWindow::finishGame() {
 }
 
 void MainWindow::createGame(const std::function<bool(GameManager&)>& setUp) {
-    destroyGame();
     GameEnvironment environment;
     environment.store = &store_;
     environment.makeStage = [this](BoardRecord& board) { return board_->makeStage(board); };
@@ -94,9 +93,10 @@ void MainWindow::createGame(const std::function<bool(GameManager&)>& setUp) {
     environment.noticeHoldMs = NoticeOverlay::kHoldMs;
     auto game = std::make_unique<GameManager>(std::move(environment));
     if (!setUp(*game)) {
-        board_->setGame(nullptr); // the board view goes with the game
+        board_->setGame(game_.get()); // the running game's board again, or none
         return;
     }
+    destroyGame(); // no statistics are filed for a game given up
     game_ = std::move(game);
     boardShown_ = true;
     board_->setGame(game_.get());

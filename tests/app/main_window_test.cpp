@@ -251,6 +251,30 @@ TEST_F(MainWindowTest, TwoComputersPlayToTheEndUnattended) {
     EXPECT_EQ(messages_.shown[0].caption, "New Game");
 }
 
+TEST_F(MainWindowTest, TheRunningGameEndsOnlyWhenAnotherOneHasBeenSetUp) {
+    openWindow();
+    openSaved(humanAgainstComputer());
+    const GameManager* running = window_->game();
+    messages_.answers = {MessageAnswer::Yes}; // quit this game
+    QString cancelled;
+    onNextDialog([&](QDialog& newPlayer) { // the store has no human yet
+        onNextDialog([&](QDialog& sheet) {
+            cancelled = sheet.windowTitle();
+            sheet.reject();
+        });
+        newPlayer.reject();
+    });
+    window_->action(Command::NewGame)->trigger();
+    EXPECT_EQ(cancelled, "New Game");
+    ASSERT_EQ(messages_.shown.size(), 1u);
+    EXPECT_EQ(window_->game(), running) << "the New Game sheet was cancelled";
+    EXPECT_EQ(window_->game()->state(), GameState::Playing);
+
+    window_->openGameFile(directory_ / "missing.vhf");
+    EXPECT_EQ(messages_.shown.size(), 2u) << "the file is refused with a message";
+    EXPECT_EQ(window_->game(), running);
+}
+
 TEST_F(MainWindowTest, TheGameStandsStillWhileACommandAsksItsQuestion) {
     openWindow();
     SavedGame computers = humanAgainstComputer();
