@@ -2,6 +2,8 @@
 
 #include "rules/board_position.h"
 
+#include <algorithm>
+
 namespace vh {
 
 Rect boardRectangle(int clientWidth, int availableHeight) {
@@ -120,6 +122,28 @@ Rect slotRect(const BoardLayout& l, int location, int index) {
         return {};
     }
     return {left, top, left + d, top + d};
+}
+
+Rect cubeRect(const BoardLayout& l, int cubeValue, int owner, int ownerBarCount) {
+    const int size = l.checker / 2;
+    const int left = l.frame + l.half() + l.bar() / 2 - l.checker / 4;
+    if (cubeValue == 1 || (owner != 0 && owner != 1)) {
+        const int top = l.height / 2 - l.checker / 4;
+        return {left, top, left + size, top + size};
+    }
+    // How far from the owner's frame its checkers on the bar reach.
+    const bool upper = isUpperLocation(barEntry(owner));
+    int reach = upper ? l.frame : l.height - l.frame;
+    for (int j = 0; j < std::min(ownerBarCount, kCheckersPerSide); ++j) {
+        const Rect slot = slotRect(l, barEntry(owner), j);
+        reach = upper ? std::max(reach, slot.bottom) : std::min(reach, slot.top);
+    }
+    if (upper) {
+        const int top = std::min(reach + l.margin(), l.upperEnd - size);
+        return {left, top, left + size, top + size};
+    }
+    const int bottom = std::max(reach - l.margin(), l.lowerStart + size);
+    return {left, bottom - size, left + size, bottom};
 }
 
 } // namespace vh

@@ -57,6 +57,13 @@ Rect locationRect(const BoardLayout& layout, int location);
 // from the frame. Borne-off checkers stack V apart in the trays.
 Rect slotRect(const BoardLayout& layout, int location, int index);
 
+// The doubling cube, half a checker square on the bar. While it is centred
+// (value 1, or nobody owns it) it lies in the bar's middle. An owned cube lies
+// in its owner's half of the bar, towards the owner's player panel (side 0
+// above, side 1 below): at the frame end, or just past the owner's checkers
+// on the bar, but never beyond the middle.
+Rect cubeRect(const BoardLayout& layout, int cubeValue, int owner, int ownerBarCount);
+
 // True for locations drawn from the top edge: points 12-23, side 0's bar,
 // side 1's tray.
 bool isUpperLocation(int location);

@@ -245,10 +245,10 @@ void BoardView::drawCheckers(PixelImage& image) const {
 }
 
 void BoardView::drawCube(PixelImage& image) const {
-    const BoardLayout& l = *layout_;
-    const int x = l.frame + l.half() + l.bar() / 2 - l.checker / 4;
-    const int y = l.height / 2 - l.checker / 4;
-    cubeFaces_[static_cast<std::size_t>(cubePicture())].Draw(image, x, y);
+    const int owner = cubeOwner();
+    const int ownerBarCount = isSide(owner) ? board_.position[barEntry(owner)].count : 0;
+    const Rect place = cubeRect(*layout_, board_.cubeValue, owner, ownerBarCount);
+    cubeFaces_[static_cast<std::size_t>(cubePicture())].Draw(image, place.left, place.top);
 }
 
 void BoardView::Compose() {

@@ -121,5 +121,32 @@ TEST(SlotRect, EveryCheckerStaysOnTheBoard) {
     }
 }
 
+TEST(CubeRect, CentredInTheMiddleOwnedInTheOwnersHalfClearOfItsBarCheckers) {
+    for (const auto& [width, height] : {std::pair{610, 426}, std::pair{333, 233}}) {
+        const BoardLayout l = *computeLayout(width, height);
+        const Rect middle = cubeRect(l, 1, 0, 0);
+        EXPECT_TRUE(middle.contains(l.frame + l.half() + l.bar() / 2, l.height / 2));
+        EXPECT_EQ(cubeRect(l, 8, -1, 0), middle) << "nobody owns it";
+        for (const int owner : {0, 1}) {
+            const Rect half = locationRect(l, barEntry(owner));
+            for (int onBar = 0; onBar <= 4; ++onBar) {
+                SCOPED_TRACE(std::to_string(width) + " owner " + std::to_string(owner) + ", " +
+                             std::to_string(onBar) + " on the bar");
+                const Rect cube = cubeRect(l, 2, owner, onBar);
+                EXPECT_EQ(unite(cube, half), half);
+                for (int j = 0; j < onBar; ++j) {
+                    const Rect checker = slotRect(l, barEntry(owner), j);
+                    EXPECT_TRUE(cube.bottom <= checker.top || checker.bottom <= cube.top) << j;
+                }
+                // Nearer its owner's frame than the middle while it has room.
+                if (onBar == 0) {
+                    EXPECT_LT(owner == 0 ? cube.top - l.frame : l.height - l.frame - cube.bottom,
+                              l.checker / 2);
+                }
+            }
+        }
+    }
+}
+
 } // namespace
 } // namespace vh

@@ -116,18 +116,23 @@ TEST_F(BoardViewTest, PointsAndCheckersTakeTheColoursOfTheOptions) {
     }
 }
 
-TEST_F(BoardViewTest, TheCubeShowsTheFaceOfItsValueInTheMiddleOfTheBar) {
-    const std::pair<int, int> cases[] = {{1, 0},  {2, 1},  {4, 2}, {8, 3}, {16, 4},
-                                         {32, 5}, {64, 6}, {3, 6}, {0, 6}, {128, 6}};
+TEST_F(BoardViewTest, TheCubeShowsTheFaceOfItsValueOnItsOwnersSide) {
+    const struct {
+        int value, owner, face;
+    } cases[] = {{1, 0, 0},  {2, 1, 1},  {4, 0, 2}, {8, -1, 3}, {16, 1, 4},
+                 {32, 0, 5}, {64, 1, 6}, {3, 0, 6}, {0, 1, 6}};
+    clearBoard(board_);
+    board_.position[BAR_ONE] = {2, 0};
     auto view = makeView();
     const BoardLayout& l = *view->layout();
-    const int x = l.frame + l.half() + l.bar() / 2;
-    const int y = l.height / 2;
-    for (const auto& [value, face] : cases) {
-        board_.cubeValue = value;
+    for (const auto& c : cases) {
+        board_.cubeValue = c.value;
+        view->setCubeOwner(c.owner);
         view->Render();
-        EXPECT_EQ(view->cubePicture(), face);
-        EXPECT_EQ(view->frontBuffer().at(x, y), test::cubeFaceColour(face)) << value;
+        EXPECT_EQ(view->cubePicture(), c.face);
+        const Rect place = cubeRect(l, c.value, c.owner, c.owner == 0 ? 2 : 0);
+        const Point middle{(place.left + place.right) / 2, (place.top + place.bottom) / 2};
+        EXPECT_EQ(pixel(view->frontBuffer(), middle), test::cubeFaceColour(c.face)) << c.value;
     }
 }
 
