@@ -1,5 +1,6 @@
 #include "board/board_view.h"
 
+#include "board/cube_face.h"
 #include "board/text_style.h"
 #include "settings/settings_file.h"
 
@@ -249,6 +250,9 @@ void BoardView::drawCube(PixelImage& image) const {
     const int ownerBarCount = isSide(owner) ? board_.position[barEntry(owner)].count : 0;
     const Rect place = cubeRect(*layout_, board_.cubeValue, owner, ownerBarCount);
     cubeFaces_[static_cast<std::size_t>(cubePicture())].Draw(image, place.left, place.top);
+    if (!cubeHasOwnPicture(board_.cubeValue)) {
+        writeCubeValue(image, place, board_.cubeValue);
+    }
 }
 
 void BoardView::Compose() {

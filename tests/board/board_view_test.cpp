@@ -116,11 +116,15 @@ TEST_F(BoardViewTest, PointsAndCheckersTakeTheColoursOfTheOptions) {
     }
 }
 
-TEST_F(BoardViewTest, TheCubeShowsTheFaceOfItsValueOnItsOwnersSide) {
+TEST_F(BoardViewTest, TheCubeShowsItsValueOnItsOwnersSide) {
     const struct {
         int value, owner, face;
-    } cases[] = {{1, 0, 0},  {2, 1, 1},  {4, 0, 2}, {8, -1, 3}, {16, 1, 4},
-                 {32, 0, 5}, {64, 1, 6}, {3, 0, 6}, {0, 1, 6}};
+        bool written; // on the 64 face, for a value without a picture
+    } cases[] = {
+        {1, 0, 0, false},  {2, 1, 1, false},   {4, 0, 2, false},      {8, -1, 3, false},
+        {16, 1, 4, false}, {32, 0, 5, false},  {64, 1, 6, false},     {128, 0, 6, true},
+        {3, -1, 6, true},  {512, -1, 6, true}, {1 << 30, 1, 6, true},
+    };
     clearBoard(board_);
     board_.position[BAR_ONE] = {2, 0};
     auto view = makeView();
@@ -131,8 +135,11 @@ TEST_F(BoardViewTest, TheCubeShowsTheFaceOfItsValueOnItsOwnersSide) {
         view->Render();
         EXPECT_EQ(view->cubePicture(), c.face);
         const Rect place = cubeRect(l, c.value, c.owner, c.owner == 0 ? 2 : 0);
-        const Point middle{(place.left + place.right) / 2, (place.top + place.bottom) / 2};
-        EXPECT_EQ(pixel(view->frontBuffer(), middle), test::cubeFaceColour(c.face)) << c.value;
+        const Rgb face = test::cubeFaceColour(c.face);
+        EXPECT_EQ(view->frontBuffer().at(place.left + 1, place.top + 1), face) << c.value;
+        const int ink = test::countPixels(view->frontBuffer(), place,
+                                          [&](int, int, Rgb p) { return p != face; });
+        EXPECT_EQ(ink > 0, c.written) << c.value;
     }
 }
 
