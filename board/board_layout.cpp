@@ -124,6 +124,24 @@ Rect slotRect(const BoardLayout& l, int location, int index) {
     return {left, top, left + d, top + d};
 }
 
+Rect stackCountRect(const BoardLayout& l, int location, int count) {
+    const Rect last = slotRect(l, location, std::min(count, kCheckersPerSide) - 1);
+    if (count < kCountedStack || last.empty()) {
+        return {};
+    }
+    const int cell = l.checker / 2;
+    if (location == OFF_ONE) {
+        const int bottom = last.top - l.margin();
+        return {l.trayLeft(), bottom - cell, l.trayLeft() + l.tray(), bottom};
+    }
+    if (location == OFF_TWO) {
+        const int top = last.top + l.trayChecker + l.margin();
+        return {l.trayLeft(), top, l.trayLeft() + l.tray(), top + cell};
+    }
+    const int top = last.top + (l.checker - cell) / 2;
+    return {last.left, top, last.right, top + cell};
+}
+
 Rect cubeRect(const BoardLayout& l, int cubeValue, int owner, int ownerBarCount) {
     const int size = l.checker / 2;
     const int left = l.frame + l.half() + l.bar() / 2 - l.checker / 4;

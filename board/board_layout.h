@@ -64,6 +64,16 @@ Rect slotRect(const BoardLayout& layout, int location, int index);
 // on the bar, but never beyond the middle.
 Rect cubeRect(const BoardLayout& layout, int cubeValue, int owner, int ownerBarCount);
 
+// A stack shows its count once its checkers no longer fit side by side: from
+// the sixth on, on points, bars and trays alike.
+inline constexpr int kCountedStack = 6;
+
+// Where the count of a stack of `count` checkers is written, a text cell high:
+// across the middle of the last-drawn checker of a point or bar, in a tray
+// just past the stack, towards the board's middle. Empty for a stack that
+// shows no count.
+Rect stackCountRect(const BoardLayout& layout, int location, int count);
+
 // True for locations drawn from the top edge: points 12-23, side 0's bar,
 // side 1's tray.
 bool isUpperLocation(int location);

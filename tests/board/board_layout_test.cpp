@@ -148,5 +148,33 @@ TEST(CubeRect, CentredInTheMiddleOwnedInTheOwnersHalfClearOfItsBarCheckers) {
     }
 }
 
+TEST(StackCountRect, OnTheLastCheckerOfAPointOrBarBesideTheStackInATray) {
+    for (const auto& [width, height] : {std::pair{610, 426}, std::pair{333, 233}}) {
+        const BoardLayout l = *computeLayout(width, height);
+        for (const int location : {0, 12, 23, BAR_ONE, BAR_TWO, OFF_ONE, OFF_TWO}) {
+            for (int count = 1; count <= kCheckersPerSide; ++count) {
+                SCOPED_TRACE(std::to_string(width) + " " + std::to_string(location) + " " +
+                             std::to_string(count));
+                const Rect place = stackCountRect(l, location, count);
+                ASSERT_EQ(place.empty(), count <= 5) << "five lie side by side";
+                if (place.empty()) {
+                    continue;
+                }
+                const Rect last = slotRect(l, location, count - 1);
+                if (location != OFF_ONE && location != OFF_TWO) {
+                    EXPECT_EQ(unite(place, last), last);
+                    continue;
+                }
+                const Rect tray = locationRect(l, location);
+                EXPECT_EQ(unite(place, tray), tray);
+                const Rect first = slotRect(l, location, 0);
+                const Rect stack{tray.left, std::min(first.top, last.top), tray.right,
+                                 std::max(first.top, last.top) + l.trayChecker};
+                EXPECT_TRUE(place.bottom <= stack.top || stack.bottom <= place.top);
+            }
+        }
+    }
+}
+
 } // namespace
 } // namespace vh

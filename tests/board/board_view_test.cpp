@@ -143,6 +143,49 @@ TEST_F(BoardViewTest, TheCubeShowsItsValueOnItsOwnersSide) {
     }
 }
 
+TEST_F(BoardViewTest, StacksOfSixOrMoreShowTheirCountAndBorneOffCheckersLieApart) {
+    const struct {
+        int location, count, side;
+        bool counted;
+    } cases[] = {{5, 9, 0, true},       {5, 5, 0, false},       {18, 6, 1, true},
+                 {BAR_TWO, 6, 1, true}, {OFF_ONE, 5, 0, false}, {OFF_ONE, 6, 0, true},
+                 {OFF_TWO, 15, 1, true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::to_string(c.location) + ": " + std::to_string(c.count));
+        clearBoard(board_);
+        board_.position[c.location] = {c.count, c.side};
+        auto view = makeView();
+        view->Render();
+        const auto differing = [&view](const Rect& area, Rgb colour) {
+            return test::countPixels(view->frontBuffer(), area,
+                                     [colour](int, int, Rgb p) { return p != colour; });
+        };
+        const int d = view->layout()->checker;
+        const int v = view->layout()->trayChecker;
+        const auto stone =
+            static_cast<std::size_t>(c.side == 0 ? settings_.stoneColourA : settings_.stoneColourB);
+        const Rect last = view->SlotRect(c.location, c.count - 1);
+        if (c.location < OFF_ONE) {
+            // The middle of the last checker shows its plain picture or the count.
+            const Rect middle{last.left + d / 4, last.top + d / 4, last.right - d / 4,
+                              last.bottom - d / 4};
+            EXPECT_EQ(differing(middle, test::kStoneColours[stone]) > 0, c.counted);
+            continue;
+        }
+        // A seam between each pair down the middle of the stack, the count
+        // beside it on the tray's colour.
+        const int x = (last.left + last.right) / 2;
+        const int top = std::min(last.top, view->SlotRect(c.location, 0).top);
+        EXPECT_EQ(differing({x, top, x + 1, top + c.count * v}, test::kVerticalStoneColours[stone]),
+                  c.count - 1);
+        const Rect half = view->LocationRect(c.location);
+        const Rect beside = c.location == OFF_ONE
+                                ? Rect{last.left, half.top, last.right, last.top}
+                                : Rect{last.left, last.top + v, last.right, half.bottom};
+        EXPECT_EQ(differing(beside, trayColour(static_cast<int>(stone))) > 0, c.counted);
+    }
+}
+
 TEST_F(BoardViewTest, HighlightFlagsOutlinePointsAndTrayHalves) {
     clearBoard(board_);
     const PixelImage plain = rendered();
