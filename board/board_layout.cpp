@@ -7,17 +7,16 @@
 namespace vh {
 
 Rect boardRectangle(int clientWidth, int availableHeight) {
-    const int left = kPanelRoomWidth;
-    int right = clientWidth - 15;
-    int width = right - left;
+    const int room = clientWidth - kPanelRoomWidth - kBoardRightMargin;
+    int width = room;
     int height = scaled(width, 0.7f);
     if (availableHeight < height) {
         width = scaled(availableHeight, 1.4285715f);
-        right = left + width;
         height = scaled(width, 0.7f);
     }
+    const int left = kPanelRoomWidth + (room - width) / 2;
     const int top = scaled(availableHeight - height, 0.5f);
-    return {left, top, right, top + height};
+    return {left, top, left + width, top + height};
 }
 
 std::optional<BoardLayout> computeLayout(int width, int height) {

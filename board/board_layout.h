@@ -6,12 +6,15 @@
 
 namespace vh {
 
-// Room left of the board for the two player panels.
+// Room left of the board for the two player panels, and right of it.
 inline constexpr int kPanelRoomWidth = 175;
+inline constexpr int kBoardRightMargin = 15;
 
 // Where the board goes in the window's board area (below the toolbar, above
-// the status bar): 175 pixels in from the left, 15 from the right, 7:10 high,
-// shrunk to fit the height and centred vertically.
+// the status bar): 175 pixels in from the left, 15 from the right, 7:10 high.
+// When the height does not allow that width, the board is shrunk to fit it,
+// and the board with the panels' room is centred across the width. It is
+// always centred vertically.
 Rect boardRectangle(int clientWidth, int availableHeight);
 
 // The board's geometry for a board of width x height pixels:
@@ -43,7 +46,7 @@ std::optional<BoardLayout> computeLayout(int width, int height);
 // The smallest board the layout is drawn for, and the window size that gives it.
 inline constexpr int kMinimumBoardWidth = 300;
 inline constexpr int kMinimumBoardHeight = 209; // trunc(300 x 0.7f)
-inline constexpr int kMinimumClientWidth = kPanelRoomWidth + kMinimumBoardWidth + 15;
+inline constexpr int kMinimumClientWidth = kPanelRoomWidth + kMinimumBoardWidth + kBoardRightMargin;
 // The smallest board area (client height less toolbar and status bar) that
 // still holds the smallest board at its full width.
 inline constexpr int kMinimumAvailableHeight = 210;

@@ -7,7 +7,7 @@
 namespace vh {
 namespace {
 
-TEST(BoardRectangle, FollowsTheWidthOrShrinksToTheHeight) {
+TEST(BoardRectangle, FollowsTheWidthOrShrinksToTheHeightAndIsCentred) {
     struct Case {
         const char* name;
         int clientWidth;
@@ -17,9 +17,9 @@ TEST(BoardRectangle, FollowsTheWidthOrShrinksToTheHeight) {
     const Case cases[] = {
         {"800 wide, room to spare", 800, 600, {175, 87, 785, 513}},
         {"800 wide, exactly the height", 800, 426, {175, 0, 785, 426}},
-        {"too little height", 800, 400, {175, 0, 746, 399}},
+        {"too little height: centred", 800, 400, {194, 0, 765, 399}},
         {"1000-pixel board is 699 high", 1190, 1000, {175, 150, 1175, 849}},
-        {"full HD window", 1920, 1000, {175, 0, 1603, 999}},
+        {"full HD window, the board and panels centred", 1920, 1000, {326, 0, 1754, 999}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
