@@ -2,20 +2,21 @@
 
 #include "rules/board_position.h"
 
+#include <algorithm>
+
 namespace vh {
 
 Rect boardRectangle(int clientWidth, int availableHeight) {
-    const int left = kPanelRoomWidth;
-    int right = clientWidth - 15;
-    int width = right - left;
+    const int room = clientWidth - kPanelRoomWidth - kBoardRightMargin;
+    int width = room;
     int height = scaled(width, 0.7f);
     if (availableHeight < height) {
         width = scaled(availableHeight, 1.4285715f);
-        right = left + width;
         height = scaled(width, 0.7f);
     }
+    const int left = kPanelRoomWidth + (room - width) / 2;
     const int top = scaled(availableHeight - height, 0.5f);
-    return {left, top, right, top + height};
+    return {left, top, left + width, top + height};
 }
 
 std::optional<BoardLayout> computeLayout(int width, int height) {
@@ -120,6 +121,46 @@ Rect slotRect(const BoardLayout& l, int location, int index) {
         return {};
     }
     return {left, top, left + d, top + d};
+}
+
+Rect stackCountRect(const BoardLayout& l, int location, int count) {
+    const Rect last = slotRect(l, location, std::min(count, kCheckersPerSide) - 1);
+    if (count < kCountedStack || last.empty()) {
+        return {};
+    }
+    const int cell = l.checker / 2;
+    if (location == OFF_ONE) {
+        const int bottom = last.top - l.margin();
+        return {l.trayLeft(), bottom - cell, l.trayLeft() + l.tray(), bottom};
+    }
+    if (location == OFF_TWO) {
+        const int top = last.top + l.trayChecker + l.margin();
+        return {l.trayLeft(), top, l.trayLeft() + l.tray(), top + cell};
+    }
+    const int top = last.top + (l.checker - cell) / 2;
+    return {last.left, top, last.right, top + cell};
+}
+
+Rect cubeRect(const BoardLayout& l, int cubeValue, int owner, int ownerBarCount) {
+    const int size = l.checker / 2;
+    const int left = l.frame + l.half() + l.bar() / 2 - l.checker / 4;
+    if (cubeValue == 1 || (owner != 0 && owner != 1)) {
+        const int top = l.height / 2 - l.checker / 4;
+        return {left, top, left + size, top + size};
+    }
+    // How far from the owner's frame its checkers on the bar reach.
+    const bool upper = isUpperLocation(barEntry(owner));
+    int reach = upper ? l.frame : l.height - l.frame;
+    for (int j = 0; j < std::min(ownerBarCount, kCheckersPerSide); ++j) {
+        const Rect slot = slotRect(l, barEntry(owner), j);
+        reach = upper ? std::max(reach, slot.bottom) : std::min(reach, slot.top);
+    }
+    if (upper) {
+        const int top = std::min(reach + l.margin(), l.upperEnd - size);
+        return {left, top, left + size, top + size};
+    }
+    const int bottom = std::max(reach - l.margin(), l.lowerStart + size);
+    return {left, bottom - size, left + size, bottom};
 }
 
 } // namespace vh

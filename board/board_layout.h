@@ -6,12 +6,15 @@
 
 namespace vh {
 
-// Room left of the board for the two player panels.
+// Room left of the board for the two player panels, and right of it.
 inline constexpr int kPanelRoomWidth = 175;
+inline constexpr int kBoardRightMargin = 15;
 
 // Where the board goes in the window's board area (below the toolbar, above
-// the status bar): 175 pixels in from the left, 15 from the right, 7:10 high,
-// shrunk to fit the height and centred vertically.
+// the status bar): 175 pixels in from the left, 15 from the right, 7:10 high.
+// When the height does not allow that width, the board is shrunk to fit it,
+// and the board with the panels' room is centred across the width. It is
+// always centred vertically.
 Rect boardRectangle(int clientWidth, int availableHeight);
 
 // The board's geometry for a board of width x height pixels:
@@ -43,7 +46,7 @@ std::optional<BoardLayout> computeLayout(int width, int height);
 // The smallest board the layout is drawn for, and the window size that gives it.
 inline constexpr int kMinimumBoardWidth = 300;
 inline constexpr int kMinimumBoardHeight = 209; // trunc(300 x 0.7f)
-inline constexpr int kMinimumClientWidth = kPanelRoomWidth + kMinimumBoardWidth + 15;
+inline constexpr int kMinimumClientWidth = kPanelRoomWidth + kMinimumBoardWidth + kBoardRightMargin;
 // The smallest board area (client height less toolbar and status bar) that
 // still holds the smallest board at its full width.
 inline constexpr int kMinimumAvailableHeight = 210;
@@ -56,6 +59,23 @@ Rect locationRect(const BoardLayout& layout, int location);
 // layers: five from the frame, four offset by half a checker, then again
 // from the frame. Borne-off checkers stack V apart in the trays.
 Rect slotRect(const BoardLayout& layout, int location, int index);
+
+// The doubling cube, half a checker square on the bar. While it is centred
+// (value 1, or nobody owns it) it lies in the bar's middle. An owned cube lies
+// in its owner's half of the bar, towards the owner's player panel (side 0
+// above, side 1 below): at the frame end, or just past the owner's checkers
+// on the bar, but never beyond the middle.
+Rect cubeRect(const BoardLayout& layout, int cubeValue, int owner, int ownerBarCount);
+
+// A stack shows its count once its checkers no longer fit side by side: from
+// the sixth on, on points, bars and trays alike.
+inline constexpr int kCountedStack = 6;
+
+// Where the count of a stack of `count` checkers is written, a text cell high:
+// across the middle of the last-drawn checker of a point or bar, in a tray
+// just past the stack, towards the board's middle. Empty for a stack that
+// shows no count.
+Rect stackCountRect(const BoardLayout& layout, int location, int count);
 
 // True for locations drawn from the top edge: points 12-23, side 0's bar,
 // side 1's tray.

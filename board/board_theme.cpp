@@ -76,6 +76,10 @@ int cubePictureIndex(int cubeValue) {
     }
 }
 
+bool cubeHasOwnPicture(int cubeValue) {
+    return cubeValue == 64 || cubePictureIndex(cubeValue) != 6;
+}
+
 Rgb pointColour(int code) {
     switch (code) {
     case 1:

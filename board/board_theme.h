@@ -21,6 +21,7 @@ inline constexpr Rgb kBevelDark{95, 75, 70};
 inline constexpr Rgb kBevelLight{163, 119, 105};
 inline constexpr Rgb kPipNumberShadow{195, 150, 135};
 inline constexpr Rgb kPipNumberInk{0, 0, 0};
+inline constexpr Rgb kCubeInk{33, 18, 15}; // the ink of the cube pictures' numbers
 
 inline constexpr int kCubePictureCount = 7;
 
@@ -44,6 +45,9 @@ std::string cubeFileName(int index);
 // The cube picture for a cube value: 1 -> 0, 2 -> 1, 4 -> 2, ... 32 -> 5,
 // any other value -> 6 (the 64 face).
 int cubePictureIndex(int cubeValue);
+// True for the values a cube picture shows: 1 (centred, the 64 face) and
+// 2 to 64. The cube shows any other value written on the 64 face.
+bool cubeHasOwnPicture(int cubeValue);
 
 // The colour of a point colour code: 1 light grey, 2 dark grey, 3 red,
 // 4 orange, any other value green.

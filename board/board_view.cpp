@@ -1,5 +1,7 @@
 #include "board/board_view.h"
 
+#include "board/cube_face.h"
+#include "board/stack_marks.h"
 #include "board/text_style.h"
 #include "settings/settings_file.h"
 
@@ -45,6 +47,10 @@ PointNumberStyle pointNumberStyle(int frame) {
     return look;
 }
 
+Rgb centrePixel(const PixelImage& image) {
+    return image.empty() ? kBlack : image.at(image.width() / 2, image.height() / 2);
+}
+
 bool isSide(int owner) {
     return owner == 0 || owner == 1;
 }
@@ -86,6 +92,8 @@ void BoardView::scalePictures() {
     for (std::size_t side = 0; side < 2; ++side) {
         stones_[side] = pictures_.checker[side].scaledTo(l.checker, l.checker);
         trayStones_[side] = pictures_.borneOff[side].scaledTo(l.checker, l.trayChecker);
+        stoneFaces_[side] = centrePixel(stones_[side].picture().picture());
+        traySeams_[side] = seamColour(centrePixel(trayStones_[side].picture().picture()));
     }
     for (std::size_t i = 0; i < cubeFaces_.size(); ++i) {
         cubeFaces_[i] = pictures_.cube[i].scaledTo(l.checker / 2, l.checker / 2);
@@ -221,11 +229,23 @@ void BoardView::drawBevels(PixelImage& image) const {
 void BoardView::drawStack(PixelImage& image, int location, int side) const {
     const int count = std::min(board_.position[location].count, kMaxStack);
     const bool tray = location == OFF_ONE || location == OFF_TWO;
-    const CTransparentSurface& picture = tray ? trayStones_[static_cast<std::size_t>(side)]
-                                              : stones_[static_cast<std::size_t>(side)];
+    const auto index = static_cast<std::size_t>(side);
+    const CTransparentSurface& picture = tray ? trayStones_[index] : stones_[index];
     for (int j = 0; j < count; ++j) {
         const Rect slot = SlotRect(location, j);
         picture.Draw(image, slot.left, slot.top);
+        if (tray && j > 0) {
+            // Along the top of the lower checker of each pair.
+            const int y = std::max(slot.top, SlotRect(location, j - 1).top);
+            const int end = slot.width() / 10;
+            fillRect(image, {slot.left + end, y, slot.right - end, y + 1}, traySeams_[index]);
+        }
+    }
+    const Rect countPlace = vh::stackCountRect(*layout_, location, count);
+    if (!countPlace.empty()) {
+        const int stoneColour = side == 0 ? settings_.stoneColourA : settings_.stoneColourB;
+        writeStackCount(image, countPlace, count,
+                        tray ? trayColour(stoneColour) : stoneFaces_[index]);
     }
 }
 
@@ -245,10 +265,13 @@ void BoardView::drawCheckers(PixelImage& image) const {
 }
 
 void BoardView::drawCube(PixelImage& image) const {
-    const BoardLayout& l = *layout_;
-    const int x = l.frame + l.half() + l.bar() / 2 - l.checker / 4;
-    const int y = l.height / 2 - l.checker / 4;
-    cubeFaces_[static_cast<std::size_t>(cubePicture())].Draw(image, x, y);
+    const int owner = cubeOwner();
+    const int ownerBarCount = isSide(owner) ? board_.position[barEntry(owner)].count : 0;
+    const Rect place = cubeRect(*layout_, board_.cubeValue, owner, ownerBarCount);
+    cubeFaces_[static_cast<std::size_t>(cubePicture())].Draw(image, place.left, place.top);
+    if (!cubeHasOwnPicture(board_.cubeValue)) {
+        writeCubeValue(image, place, board_.cubeValue);
+    }
 }
 
 void BoardView::Compose() {

@@ -18,9 +18,10 @@ namespace vh {
 
 // Draws the game's board: composes the whole board from the board record
 // into buffer B (frame, marble field, point numbers, points, tray fills,
-// highlight outlines, bevels, checkers, cube), copies it to buffer A, and
-// shows buffer A in the window. A moving checker is drawn on buffer A over
-// buffer B's board, touching only its dirty rectangle.
+// highlight outlines, bevels, checkers with the counts of tall stacks, cube),
+// copies it to buffer A, and shows buffer A in the window. A moving checker
+// is drawn on buffer A over buffer B's board, touching only its dirty
+// rectangle.
 //
 // Coordinates are board coordinates (0, 0 at the board's top left corner)
 // unless said otherwise. The window is a pixel buffer of the main window's
@@ -123,6 +124,8 @@ private:
     PixelImage boardLayer_;
     std::array<CTransparentSurface, 2> stones_;
     std::array<CTransparentSurface, 2> trayStones_;
+    std::array<Rgb, 2> stoneFaces_{}; // the middle of each side's checker, under its count
+    std::array<Rgb, 2> traySeams_{};  // between each side's borne-off checkers
     std::array<CSurface, kCubePictureCount> cubeFaces_;
     CoverageMask upperOutline_;
     CoverageMask lowerOutline_;

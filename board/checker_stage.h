@@ -30,8 +30,14 @@ public:
     int liftedFrom() const { return liftedFrom_; }
     void setLiftedFrom(int location) { liftedFrom_ = location; }
 
+    // The side that holds the doubling cube, or -1 while nobody does: the
+    // board record does not know it, the drawing puts the cube on its side.
+    int cubeOwner() const { return cubeOwner_; }
+    void setCubeOwner(int side) { cubeOwner_ = side; }
+
 private:
     int liftedFrom_ = -1;
+    int cubeOwner_ = -1;
 };
 
 // Takes the top checker off a location to move it by hand or by animation:

@@ -156,6 +156,7 @@ void GameManager::startFirstTurn(const OpeningRoll& opening) {
 }
 
 void GameManager::showFreshBoard() {
+    stage_->setCubeOwner(cubeOwner_);
     stage_->render();
     diceShown_ = {};
     offerPressed_ = {};
@@ -333,6 +334,7 @@ void GameManager::settleDouble(bool accepted) {
     if (accepted) {
         board_.cubeValue = doubledCube(board_.cubeValue);
         cubeOwner_ = otherSide(currentSide_);
+        stage_->setCubeOwner(cubeOwner_);
         diceShown_[static_cast<std::size_t>(currentSide_)] |= offering.isComputer();
         stage_->render();
         return;

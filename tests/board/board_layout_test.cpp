@@ -7,7 +7,7 @@
 namespace vh {
 namespace {
 
-TEST(BoardRectangle, FollowsTheWidthOrShrinksToTheHeight) {
+TEST(BoardRectangle, FollowsTheWidthOrShrinksToTheHeightAndIsCentred) {
     struct Case {
         const char* name;
         int clientWidth;
@@ -17,9 +17,9 @@ TEST(BoardRectangle, FollowsTheWidthOrShrinksToTheHeight) {
     const Case cases[] = {
         {"800 wide, room to spare", 800, 600, {175, 87, 785, 513}},
         {"800 wide, exactly the height", 800, 426, {175, 0, 785, 426}},
-        {"too little height", 800, 400, {175, 0, 746, 399}},
+        {"too little height: centred", 800, 400, {194, 0, 765, 399}},
         {"1000-pixel board is 699 high", 1190, 1000, {175, 150, 1175, 849}},
-        {"full HD window", 1920, 1000, {175, 0, 1603, 999}},
+        {"full HD window, the board and panels centred", 1920, 1000, {326, 0, 1754, 999}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -116,6 +116,61 @@ TEST(SlotRect, EveryCheckerStaysOnTheBoard) {
             for (int j = 0; j < 15; ++j) {
                 const Rect slot = slotRect(l, tray, j);
                 EXPECT_TRUE(slot.top >= l.frame && slot.top + l.trayChecker <= height - l.frame);
+            }
+        }
+    }
+}
+
+TEST(CubeRect, CentredInTheMiddleOwnedInTheOwnersHalfClearOfItsBarCheckers) {
+    for (const auto& [width, height] : {std::pair{610, 426}, std::pair{333, 233}}) {
+        const BoardLayout l = *computeLayout(width, height);
+        const Rect middle = cubeRect(l, 1, 0, 0);
+        EXPECT_TRUE(middle.contains(l.frame + l.half() + l.bar() / 2, l.height / 2));
+        EXPECT_EQ(cubeRect(l, 8, -1, 0), middle) << "nobody owns it";
+        for (const int owner : {0, 1}) {
+            const Rect half = locationRect(l, barEntry(owner));
+            for (int onBar = 0; onBar <= 4; ++onBar) {
+                SCOPED_TRACE(std::to_string(width) + " owner " + std::to_string(owner) + ", " +
+                             std::to_string(onBar) + " on the bar");
+                const Rect cube = cubeRect(l, 2, owner, onBar);
+                EXPECT_EQ(unite(cube, half), half);
+                for (int j = 0; j < onBar; ++j) {
+                    const Rect checker = slotRect(l, barEntry(owner), j);
+                    EXPECT_TRUE(cube.bottom <= checker.top || checker.bottom <= cube.top) << j;
+                }
+                // Nearer its owner's frame than the middle while it has room.
+                if (onBar == 0) {
+                    EXPECT_LT(owner == 0 ? cube.top - l.frame : l.height - l.frame - cube.bottom,
+                              l.checker / 2);
+                }
+            }
+        }
+    }
+}
+
+TEST(StackCountRect, OnTheLastCheckerOfAPointOrBarBesideTheStackInATray) {
+    for (const auto& [width, height] : {std::pair{610, 426}, std::pair{333, 233}}) {
+        const BoardLayout l = *computeLayout(width, height);
+        for (const int location : {0, 12, 23, BAR_ONE, BAR_TWO, OFF_ONE, OFF_TWO}) {
+            for (int count = 1; count <= kCheckersPerSide; ++count) {
+                SCOPED_TRACE(std::to_string(width) + " " + std::to_string(location) + " " +
+                             std::to_string(count));
+                const Rect place = stackCountRect(l, location, count);
+                ASSERT_EQ(place.empty(), count <= 5) << "five lie side by side";
+                if (place.empty()) {
+                    continue;
+                }
+                const Rect last = slotRect(l, location, count - 1);
+                if (location != OFF_ONE && location != OFF_TWO) {
+                    EXPECT_EQ(unite(place, last), last);
+                    continue;
+                }
+                const Rect tray = locationRect(l, location);
+                EXPECT_EQ(unite(place, tray), tray);
+                const Rect first = slotRect(l, location, 0);
+                const Rect stack{tray.left, std::min(first.top, last.top), tray.right,
+                                 std::max(first.top, last.top) + l.trayChecker};
+                EXPECT_TRUE(place.bottom <= stack.top || stack.bottom <= place.top);
             }
         }
     }

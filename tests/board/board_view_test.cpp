@@ -116,18 +116,73 @@ TEST_F(BoardViewTest, PointsAndCheckersTakeTheColoursOfTheOptions) {
     }
 }
 
-TEST_F(BoardViewTest, TheCubeShowsTheFaceOfItsValueInTheMiddleOfTheBar) {
-    const std::pair<int, int> cases[] = {{1, 0},  {2, 1},  {4, 2}, {8, 3}, {16, 4},
-                                         {32, 5}, {64, 6}, {3, 6}, {0, 6}, {128, 6}};
+TEST_F(BoardViewTest, TheCubeShowsItsValueOnItsOwnersSide) {
+    const struct {
+        int value, owner, face;
+        bool written; // on the 64 face, for a value without a picture
+    } cases[] = {
+        {1, 0, 0, false},  {2, 1, 1, false},   {4, 0, 2, false},      {8, -1, 3, false},
+        {16, 1, 4, false}, {32, 0, 5, false},  {64, 1, 6, false},     {128, 0, 6, true},
+        {3, -1, 6, true},  {512, -1, 6, true}, {1 << 30, 1, 6, true},
+    };
+    clearBoard(board_);
+    board_.position[BAR_ONE] = {2, 0};
     auto view = makeView();
     const BoardLayout& l = *view->layout();
-    const int x = l.frame + l.half() + l.bar() / 2;
-    const int y = l.height / 2;
-    for (const auto& [value, face] : cases) {
-        board_.cubeValue = value;
+    for (const auto& c : cases) {
+        board_.cubeValue = c.value;
+        view->setCubeOwner(c.owner);
         view->Render();
-        EXPECT_EQ(view->cubePicture(), face);
-        EXPECT_EQ(view->frontBuffer().at(x, y), test::cubeFaceColour(face)) << value;
+        EXPECT_EQ(view->cubePicture(), c.face);
+        const Rect place = cubeRect(l, c.value, c.owner, c.owner == 0 ? 2 : 0);
+        const Rgb face = test::cubeFaceColour(c.face);
+        EXPECT_EQ(view->frontBuffer().at(place.left + 1, place.top + 1), face) << c.value;
+        const int ink = test::countPixels(view->frontBuffer(), place,
+                                          [&](int, int, Rgb p) { return p != face; });
+        EXPECT_EQ(ink > 0, c.written) << c.value;
+    }
+}
+
+TEST_F(BoardViewTest, StacksOfSixOrMoreShowTheirCountAndBorneOffCheckersLieApart) {
+    const struct {
+        int location, count, side;
+        bool counted;
+    } cases[] = {{5, 9, 0, true},       {5, 5, 0, false},       {18, 6, 1, true},
+                 {BAR_TWO, 6, 1, true}, {OFF_ONE, 5, 0, false}, {OFF_ONE, 6, 0, true},
+                 {OFF_TWO, 15, 1, true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::to_string(c.location) + ": " + std::to_string(c.count));
+        clearBoard(board_);
+        board_.position[c.location] = {c.count, c.side};
+        auto view = makeView();
+        view->Render();
+        const auto differing = [&view](const Rect& area, Rgb colour) {
+            return test::countPixels(view->frontBuffer(), area,
+                                     [colour](int, int, Rgb p) { return p != colour; });
+        };
+        const int d = view->layout()->checker;
+        const int v = view->layout()->trayChecker;
+        const auto stone =
+            static_cast<std::size_t>(c.side == 0 ? settings_.stoneColourA : settings_.stoneColourB);
+        const Rect last = view->SlotRect(c.location, c.count - 1);
+        if (c.location < OFF_ONE) {
+            // The middle of the last checker shows its plain picture or the count.
+            const Rect middle{last.left + d / 4, last.top + d / 4, last.right - d / 4,
+                              last.bottom - d / 4};
+            EXPECT_EQ(differing(middle, test::kStoneColours[stone]) > 0, c.counted);
+            continue;
+        }
+        // A seam between each pair down the middle of the stack, the count
+        // beside it on the tray's colour.
+        const int x = (last.left + last.right) / 2;
+        const int top = std::min(last.top, view->SlotRect(c.location, 0).top);
+        EXPECT_EQ(differing({x, top, x + 1, top + c.count * v}, test::kVerticalStoneColours[stone]),
+                  c.count - 1);
+        const Rect half = view->LocationRect(c.location);
+        const Rect beside = c.location == OFF_ONE
+                                ? Rect{last.left, half.top, last.right, last.top}
+                                : Rect{last.left, last.top + v, last.right, half.bottom};
+        EXPECT_EQ(differing(beside, trayColour(static_cast<int>(stone))) > 0, c.counted);
     }
 }
 

@@ -205,6 +205,7 @@ TEST_F(GameManagerTest, ARefusedDoubleEndsTheGameAtTheCubeValueAnAcceptedOneHand
                        MessageButtons::YesNo}));
     EXPECT_EQ(manager.board().cubeValue, 2);
     EXPECT_EQ(manager.cubeOwner(), otherSide(offering));
+    EXPECT_EQ(manager.stage().cubeOwner(), otherSide(offering)) << "drawn on its side";
     EXPECT_EQ(manager.state(), GameState::Playing);
     playHumanTurn(manager);
     // Now the cube belongs to the side to move: it may redouble.
@@ -222,6 +223,8 @@ TEST_F(GameManagerTest, ARefusedDoubleEndsTheGameAtTheCubeValueAnAcceptedOneHand
     for (const std::filesystem::path& sound : sounds_.played()) {
         EXPECT_EQ(sound.filename().string().rfind("Dice", 0), 0u) << "only the cup: " << sound;
     }
+    manager.restartGame();
+    EXPECT_EQ(manager.stage().cubeOwner(), -1) << "the cube is centred again";
 }
 
 TEST_F(GameManagerTest, TheDoubleIsOfferedWhileTheRollIsUnderTheCupOnly) {

@@ -336,6 +336,7 @@ TEST_F(SavedGameTest, TheCubesOwnerComesBackAndOnlyItMayRedouble) {
         game.cubeOwner = 1;
         auto manager = openSaved(settingsFor(false, "Ann", false, "Bob"), game, false);
         EXPECT_EQ(manager->cubeOwner(), 1);
+        EXPECT_EQ(manager->stage().cubeOwner(), 1);
         EXPECT_EQ(manager->canOfferDouble(), toMove == 1);
         const std::filesystem::path again = directory_ / "again.vhf";
         ASSERT_TRUE(manager->saveGame(again));
