@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -121,6 +122,27 @@ TEST_F(NewGameSheetTest, AnEmptyStoreAsksForAPlayerAndFallsBackToAnonymous) {
     PlayerStore saved;
     ASSERT_EQ(saved.loadPlayers(), StoreLoad::Read);
     EXPECT_NE(saved.findPlayer("Anonymous"), nullptr);
+}
+
+TEST_F(NewGameSheetTest, EachSideIsTitledWithTheColourOfItsCheckers) {
+    struct Case {
+        const char* scheme;
+        const char* first;
+        const char* second;
+    };
+    for (const Case& c : {Case{"Red and Black Stones", "Player 1 (Red)", "Player 2 (Black)"},
+                          Case{"White and Black Stones", "Player 1 (White)", "Player 2 (Black)"}}) {
+        const auto graphics = app::makeGraphicsSettingsSheet(nullptr);
+        graphics->show();
+        QApplication::processEvents();
+        child<QComboBox>(*graphics, "stoneColours")->setCurrentText(c.scheme);
+        child<QPushButton>(*graphics, "ok")->click();
+        const auto sheet = app::makeNewGameSheet(store_, nullptr);
+        sheet->show();
+        QApplication::processEvents();
+        EXPECT_EQ(child<QGroupBox>(*sheet, "playerSide0")->title(), c.first);
+        EXPECT_EQ(child<QGroupBox>(*sheet, "playerSide1")->title(), c.second);
+    }
 }
 
 TEST_F(NewGameSheetTest, ANewPlayerNeedsAFreshNameAndIsSavedAtOnce) {
