@@ -12,6 +12,7 @@
 #include "settings/settings_file.h"
 
 #include <QComboBox>
+#include <QDialog>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -20,6 +21,7 @@
 #include <QPushButton>
 #include <QRegularExpressionValidator>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace vh::app {
 namespace {
@@ -167,8 +169,32 @@ void PlayerSetupPage::nameChanged(int side) {
 void PlayerSetupPage::createPlayer() {
     loadSettings(settings_);
     NewPlayerDialog dialog(store_, this);
-    const ModalScope modal;
-    dialog.exec();
+    {
+        const ModalScope modal;
+        if (dialog.exec() != QDialog::Accepted) {
+            return;
+        }
+    }
+    // The new player plays for Player 1, or for Player 2 when only that side
+    // is human; the other human side keeps its choice.
+    const int side = isComputer(0) && !isComputer(1) ? 1 : 0;
+    types_[static_cast<std::size_t>(side)]->setCurrentIndex(0);
+    for (int each = 0; each < 2; ++each) {
+        if (!isComputer(each)) {
+            const QString kept = names_[static_cast<std::size_t>(each)]->currentText();
+            showHumanNames(each, each == side ? screenText(dialog.createdName()) : kept);
+        }
+    }
+}
+
+void PlayerSetupPage::showHumanNames(int side, const QString& chosen) {
+    QComboBox* names = names_[static_cast<std::size_t>(side)];
+    fillNames(side, false);
+    {
+        const QSignalBlocker quiet(names);
+        names->setCurrentIndex(std::max(0, names->findText(chosen)));
+    }
+    nameChanged(side);
 }
 
 void PlayerSetupPage::store(GameSettings& settings) {

@@ -38,6 +38,8 @@ private:
     void typeChanged(int side);
     void nameChanged(int side);
     void createPlayer();
+    // Lists the stored players again on a human side, with `chosen` selected.
+    void showHumanNames(int side, const QString& chosen);
     bool isComputer(int side) const;
     const ComputerProfile* champion() const;
 
