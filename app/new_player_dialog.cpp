@@ -118,6 +118,7 @@ void NewPlayerDialog::create() {
         showMessage(problem->caption, problem->text);
         return;
     }
+    createdName_ = record_.name;
     store_.addPlayer(std::move(record_));
     store_.savePlayers();
     accept();

@@ -22,6 +22,9 @@ class NewPlayerDialog final : public QDialog {
 public:
     NewPlayerDialog(PlayerStore& store, QWidget* parent);
 
+    // The name of the player Create added, in Windows-1252; empty before.
+    const std::string& createdName() const { return createdName_; }
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 
@@ -31,6 +34,7 @@ private:
 
     PlayerStore& store_;
     PlayerRecord record_;
+    std::string createdName_;
     QLineEdit* name_ = nullptr;
     QLineEdit* age_ = nullptr;
     QPlainTextEdit* description_ = nullptr;

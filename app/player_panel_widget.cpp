@@ -83,6 +83,22 @@ void PlayerPanelWidget::resizeEvent(QResizeEvent*) {
     redraw();
 }
 
+bool PlayerPanelWidget::event(QEvent* event) {
+    const bool handled = QWidget::event(event);
+    // The buffer holds physical pixels: on a screen of another scale it is
+    // drawn again. Qt 6.4 tells of a screen change here only, not in
+    // changeEvent().
+    if (event->type() == QEvent::ScreenChangeInternal
+#if QT_VERSION >= QT_VERSION_CHECK(6, 6, 0)
+        || event->type() == QEvent::DevicePixelRatioChange
+#endif
+    ) {
+        redraw();
+        update();
+    }
+    return handled;
+}
+
 void PlayerPanelWidget::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     QImage image = wrapImage(buffer_);

@@ -3,6 +3,7 @@
 #include "app/modal_scope.h"
 #include "app/new_player_dialog.h"
 #include "app/player_preview.h"
+#include "board/board_theme.h"
 #include "platform/text_encoding.h"
 #include "players/champion_file.h"
 #include "players/player_choice.h"
@@ -11,6 +12,7 @@
 #include "settings/settings_file.h"
 
 #include <QComboBox>
+#include <QDialog>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -19,6 +21,7 @@
 #include <QPushButton>
 #include <QRegularExpressionValidator>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace vh::app {
 namespace {
@@ -33,15 +36,23 @@ std::string storedText(const QString& text) {
     return windows1252FromUtf8(text.toStdString());
 }
 
+// "Player 1 (White)": the side named by the colour of its checkers.
+QString sideTitle(int side, int stoneColour) {
+    const QString player = QString("Player %1").arg(side + 1);
+    const std::optional<std::string> colour = stoneColourName(stoneColour);
+    return colour ? QString("%1 (%2)").arg(player, QString::fromStdString(*colour)) : player;
+}
+
 } // namespace
 
 PlayerSetupPage::PlayerSetupPage(PlayerStore& store, QWidget* parent)
     : OptionPage(Apply::ReloadFirst, parent), store_(store) {
     auto* layout = new QVBoxLayout(this);
-    static constexpr const char* kSideTitles[] = {"Player 1 (Black)", "Player 2 (White)"};
     for (int side = 0; side < 2; ++side) {
         const auto index = static_cast<std::size_t>(side);
-        auto* group = new QGroupBox(kSideTitles[side], this);
+        auto* group = new QGroupBox(this);
+        group->setObjectName(QString("playerSide%1").arg(side));
+        groups_[index] = group;
         types_[index] = new QComboBox(group);
         types_[index]->setObjectName(QString("playerType%1").arg(side));
         types_[index]->addItems({"Human", "Computer"});
@@ -93,8 +104,10 @@ void PlayerSetupPage::load(const GameSettings& settings) {
         dialog.exec();
     }
     addAnonymousPlayerIfEmpty(store_);
+    const std::array<int, 2> stoneColours{settings.stoneColourA, settings.stoneColourB};
     for (int side = 0; side < 2; ++side) {
         const auto index = static_cast<std::size_t>(side);
+        groups_[index]->setTitle(sideTitle(side, stoneColours[index]));
         const bool computer = settings.playerIsComputer[index] != 0;
         types_[index]->setCurrentIndex(computer ? 1 : 0);
         fillNames(side, computer);
@@ -156,8 +169,32 @@ void PlayerSetupPage::nameChanged(int side) {
 void PlayerSetupPage::createPlayer() {
     loadSettings(settings_);
     NewPlayerDialog dialog(store_, this);
-    const ModalScope modal;
-    dialog.exec();
+    {
+        const ModalScope modal;
+        if (dialog.exec() != QDialog::Accepted) {
+            return;
+        }
+    }
+    // The new player plays for Player 1, or for Player 2 when only that side
+    // is human; the other human side keeps its choice.
+    const int side = isComputer(0) && !isComputer(1) ? 1 : 0;
+    types_[static_cast<std::size_t>(side)]->setCurrentIndex(0);
+    for (int each = 0; each < 2; ++each) {
+        if (!isComputer(each)) {
+            const QString kept = names_[static_cast<std::size_t>(each)]->currentText();
+            showHumanNames(each, each == side ? screenText(dialog.createdName()) : kept);
+        }
+    }
+}
+
+void PlayerSetupPage::showHumanNames(int side, const QString& chosen) {
+    QComboBox* names = names_[static_cast<std::size_t>(side)];
+    fillNames(side, false);
+    {
+        const QSignalBlocker quiet(names);
+        names->setCurrentIndex(std::max(0, names->findText(chosen)));
+    }
+    nameChanged(side);
 }
 
 void PlayerSetupPage::store(GameSettings& settings) {

@@ -7,6 +7,7 @@
 #include <optional>
 
 class QComboBox;
+class QGroupBox;
 class QLineEdit;
 
 namespace vh {
@@ -17,8 +18,9 @@ namespace vh::app {
 
 class PlayerPreview;
 
-// "Player Setup": each side's player type and name with a preview of the
-// chosen player, a button to create a player, and the match bet.
+// "Player Setup": each side, titled with its checkers' colour, with its player
+// type and name and a preview of the chosen player; a button to create a
+// player, and the match bet.
 class PlayerSetupPage final : public OptionPage {
     Q_OBJECT
 
@@ -36,12 +38,15 @@ private:
     void typeChanged(int side);
     void nameChanged(int side);
     void createPlayer();
+    // Lists the stored players again on a human side, with `chosen` selected.
+    void showHumanNames(int side, const QString& chosen);
     bool isComputer(int side) const;
     const ComputerProfile* champion() const;
 
     PlayerStore& store_;
     Roster roster_;
     std::optional<ComputerProfile> champion_; // listed after the ten when Data/Champion.dat has one
+    std::array<QGroupBox*, 2> groups_{};      // titled with the side's checker colour
     std::array<QComboBox*, 2> types_{};
     std::array<QComboBox*, 2> names_{};
     std::array<PlayerPreview*, 2> previews_{};

@@ -20,8 +20,6 @@ std::string fieldFileName(int boardMarble) {
     }
 }
 
-namespace {
-
 std::optional<std::string> stoneColourName(int stoneColour) {
     switch (stoneColour) {
     case 1:
@@ -34,8 +32,6 @@ std::optional<std::string> stoneColourName(int stoneColour) {
         return std::nullopt;
     }
 }
-
-} // namespace
 
 std::optional<SpriteFileNames> checkerFileNames(int stoneColour) {
     const auto name = stoneColourName(stoneColour);

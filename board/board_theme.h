@@ -31,6 +31,10 @@ std::optional<std::string> frameFileName(int boardWood);
 // value dark blue.
 std::string fieldFileName(int boardMarble);
 
+// The colour of stone colour code 1 "White", 2 "Black", 3 "Red"; nothing for
+// other values.
+std::optional<std::string> stoneColourName(int stoneColour);
+
 struct SpriteFileNames {
     std::string picture;
     std::string mask;

@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -123,38 +124,79 @@ TEST_F(NewGameSheetTest, AnEmptyStoreAsksForAPlayerAndFallsBackToAnonymous) {
     EXPECT_NE(saved.findPlayer("Anonymous"), nullptr);
 }
 
-TEST_F(NewGameSheetTest, ANewPlayerNeedsAFreshNameAndIsSavedAtOnce) {
+TEST_F(NewGameSheetTest, EachSideIsTitledWithTheColourOfItsCheckers) {
+    struct Case {
+        const char* scheme;
+        const char* first;
+        const char* second;
+    };
+    for (const Case& c : {Case{"Red and Black Stones", "Player 1 (Red)", "Player 2 (Black)"},
+                          Case{"White and Black Stones", "Player 1 (White)", "Player 2 (Black)"}}) {
+        const auto graphics = app::makeGraphicsSettingsSheet(nullptr);
+        graphics->show();
+        QApplication::processEvents();
+        child<QComboBox>(*graphics, "stoneColours")->setCurrentText(c.scheme);
+        child<QPushButton>(*graphics, "ok")->click();
+        const auto sheet = app::makeNewGameSheet(store_, nullptr);
+        sheet->show();
+        QApplication::processEvents();
+        EXPECT_EQ(child<QGroupBox>(*sheet, "playerSide0")->title(), c.first);
+        EXPECT_EQ(child<QGroupBox>(*sheet, "playerSide1")->title(), c.second);
+    }
+}
+
+TEST_F(NewGameSheetTest, ANewPlayerNeedsAFreshNameIsSavedAtOnceAndChosenOnItsSide) {
     struct Case {
         const char* name;
-        const char* refusal; // caption of the message, or nullptr when created
+        const char* refusal;  // caption of the message, or nullptr when created
+        bool firstIsComputer; // then the player is made for Player 2
     };
-    const Case cases[] = {{"", "Player Name"},
-                          {"Ann", "Name in use."},
-                          {"ann", nullptr},
-                          {"A name far longer than thirty-one characters", nullptr}};
+    const Case cases[] = {{"", "Player Name", false},
+                          {"Ann", "Name in use.", false},
+                          {"ann", nullptr, false},
+                          {"A name far longer than thirty-one characters", nullptr, true}};
+    const auto sheet = app::makeNewGameSheet(store_, nullptr);
+    sheet->show();
+    QApplication::processEvents();
+    const std::array<QComboBox*, 2> names{child<QComboBox>(*sheet, "playerName0"),
+                                          child<QComboBox>(*sheet, "playerName1")};
+    names[1]->setCurrentText("Ann");
     for (const Case& c : cases) {
         messages_.shown.clear();
-        store_.loadPlayers();
+        child<QComboBox>(*sheet, "playerType0")->setCurrentIndex(c.firstIsComputer ? 1 : 0);
         const int before = store_.count();
-        app::NewPlayerDialog dialog(store_, nullptr);
-        dialog.findChild<QLineEdit*>("name")->setText(c.name);
-        dialog.findChild<QLineEdit*>("age")->setText("");
-        dialog.findChild<QPushButton*>("create")->click();
-        PlayerStore saved;
-        saved.loadPlayers();
+        const std::array<QString, 2> shown{names[0]->currentText(), names[1]->currentText()};
+        bool stayedOpen = false;
+        onNextDialog([&](QDialog& dialog) {
+            dialog.findChild<QLineEdit*>("name")->setText(c.name);
+            dialog.findChild<QPushButton*>("create")->click();
+            stayedOpen = dialog.isVisible();
+            if (stayedOpen) {
+                dialog.reject();
+            }
+        });
+        child<QPushButton>(*sheet, "newHumanPlayer")->click();
         if (c.refusal != nullptr) {
             ASSERT_EQ(messages_.shown.size(), 1u) << c.name;
             EXPECT_EQ(messages_.shown[0].caption, c.refusal);
             EXPECT_EQ(store_.count(), before);
-            EXPECT_NE(dialog.result(), QDialog::Accepted);
-        } else {
-            EXPECT_TRUE(messages_.shown.empty()) << c.name;
-            EXPECT_EQ(store_.count(), before + 1);
-            const std::string stored = std::string(c.name).substr(0, 31);
-            ASSERT_NE(saved.findPlayer(stored), nullptr) << "saved at once: " << c.name;
-            EXPECT_EQ(saved.findPlayer(stored)->age, 0);
-            EXPECT_EQ(saved.findPlayer(stored)->cash, 100);
+            EXPECT_TRUE(stayedOpen);
+            continue;
         }
+        EXPECT_TRUE(messages_.shown.empty()) << c.name;
+        EXPECT_EQ(store_.count(), before + 1);
+        const std::string stored = std::string(c.name).substr(0, 31);
+        PlayerStore saved;
+        saved.loadPlayers();
+        ASSERT_NE(saved.findPlayer(stored), nullptr) << "saved at once: " << c.name;
+        EXPECT_EQ(saved.findPlayer(stored)->age, 0);
+        EXPECT_EQ(saved.findPlayer(stored)->cash, 100);
+        const std::size_t side = c.firstIsComputer ? 1 : 0;
+        EXPECT_EQ(names[side]->currentText().toStdString(), stored) << "chosen on its side";
+        EXPECT_EQ(names[1 - side]->currentText(), shown[1 - side])
+            << "the other side keeps its choice";
+        EXPECT_GE(names[1]->findText(QString::fromStdString(stored)), 0)
+            << "listed for Player 2 too";
     }
 }
 
