@@ -1,15 +1,13 @@
 #include "app/about_box.h"
 
 #include "app/pictures.h"
-#include "platform/program_folders.h"
+#include "app/program_page.h"
 #include "platform/version.h"
 
-#include <QDesktopServices>
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QUrl>
 #include <QVBoxLayout>
 
 namespace vh::app {
@@ -29,10 +27,8 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
                 "<p><a href=\"home\">The Varnholt Backgammon home page</a></p>")
             .arg(QString::fromUtf8(version.data(), static_cast<qsizetype>(version.size()))));
     text->setTextInteractionFlags(Qt::TextBrowserInteraction);
-    connect(text, &QLabel::linkActivated, this, [] {
-        QDesktopServices::openUrl(
-            QUrl::fromLocalFile(QString::fromStdString(dataPath("Data/home.html").string())));
-    });
+    connect(text, &QLabel::linkActivated, this,
+            [] { openProgramPage("Visit Web Site", "Data/home.html"); });
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
     buttons->button(QDialogButtonBox::Ok)->setObjectName("ok");
     buttons->button(QDialogButtonBox::Ok)->setDefault(true);

@@ -72,7 +72,8 @@ private:
     void openGame();
     void saveGame();
     void showHelp(const char* anchor);
-    void openWebPage(const char* file);
+    // Opens a page of the program in the browser, or says where it is.
+    void openWebPage(const char* caption, const char* file);
     void showAbout();
     void viewStatistics();
     void gameSettings();

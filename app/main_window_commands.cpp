@@ -5,15 +5,14 @@
 #include "app/modal_scope.h"
 #include "app/option_sheet.h"
 #include "app/pause_around.h"
+#include "app/program_page.h"
 #include "app/sound_settings_dialog.h"
 #include "app/statistics_dialog.h"
 #include "platform/message_box.h"
 #include "platform/program_folders.h"
 #include "settings/settings_file.h"
 
-#include <QDesktopServices>
 #include <QFileDialog>
-#include <QUrl>
 
 namespace vh::app {
 namespace {
@@ -71,10 +70,10 @@ void MainWindow::runCommand(Command command) {
         }
         break;
     case Command::OnlineSupport:
-        openWebPage("Data/support.html");
+        openWebPage("Online Support", "Data/support.html");
         break;
     case Command::VisitWebSite:
-        openWebPage("Data/home.html");
+        openWebPage("Visit Web Site", "Data/home.html");
         break;
     case Command::Help:
         showHelp(nullptr);
@@ -213,9 +212,9 @@ void MainWindow::showHelp(const char* anchor) {
     help_->showAt(anchor);
 }
 
-void MainWindow::openWebPage(const char* file) {
+void MainWindow::openWebPage(const char* caption, const char* file) {
     const PauseAround pause(game_.get());
-    QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(dataPath(file).string())));
+    openProgramPage(caption, file);
 }
 
 void MainWindow::showAbout() {

@@ -275,6 +275,17 @@ TEST_F(MainWindowTest, TheRunningGameEndsOnlyWhenAnotherOneHasBeenSetUp) {
     EXPECT_EQ(window_->game(), running);
 }
 
+TEST_F(MainWindowTest, AWebPageWithoutABrowserIsNamedInAMessage) {
+    openWindow(); // the offscreen platform starts no browser
+    window_->action(Command::OnlineSupport)->trigger();
+    window_->action(Command::VisitWebSite)->trigger();
+    ASSERT_EQ(messages_.shown.size(), 2u);
+    EXPECT_EQ(messages_.shown[0].caption, "Online Support");
+    EXPECT_NE(messages_.shown[0].text.find("/Data/support.html"), std::string::npos);
+    EXPECT_EQ(messages_.shown[1].caption, "Visit Web Site");
+    EXPECT_NE(messages_.shown[1].text.find("/Data/home.html"), std::string::npos);
+}
+
 TEST_F(MainWindowTest, TheGameStandsStillWhileACommandAsksItsQuestion) {
     openWindow();
     SavedGame computers = humanAgainstComputer();
