@@ -1,5 +1,6 @@
 #include "match/status_text.h"
 
+#include "board/board_theme.h"
 #include "match/stopwatch.h"
 #include "platform/text_encoding.h"
 
@@ -30,6 +31,27 @@ std::string turnText(const std::string& name, std::uint32_t remainingMs) {
     return text;
 }
 
+namespace {
+
+// " - Ann plays White" for each human at the board, so that a new player
+// knows which checkers are theirs.
+std::string humansColours(const GameManager& game) {
+    std::string text;
+    const GameSettings& settings = game.settings();
+    for (int side = 0; side < 2; ++side) {
+        const Player* player = game.player(side);
+        const std::optional<std::string> colour =
+            stoneColourName(side == 0 ? settings.stoneColourA : settings.stoneColourB);
+        if (player != nullptr && !player->isComputer() && colour) {
+            text += (text.empty() ? " - " : ", ") + utf8FromWindows1252(player->name()) +
+                    " plays " + *colour;
+        }
+    }
+    return text;
+}
+
+} // namespace
+
 StatusTexts statusTexts(const GameManager& game) {
     StatusTexts texts;
     texts.gameTime = gameTimeText(game.gameTime());
@@ -41,6 +63,7 @@ StatusTexts statusTexts(const GameManager& game) {
         if (game.isOpeningTurn()) {
             texts.turn =
                 utf8FromWindows1252(current->name()) + " won the opening roll - " + texts.turn;
+            texts.turn += humansColours(game);
         }
     }
     return texts;

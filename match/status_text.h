@@ -12,7 +12,8 @@ struct StatusTexts {
     std::string gameTime; // "Game Time 09:05"
     std::string turns;    // "Turns Played: 12"
     // "Anna's turn - Time Remaining 2:07", "Anna won the opening roll - Anna's
-    // turn" in the game's first turn, or "Game Finished."
+    // turn - Anna plays White" in the game's first turn (each human's colour
+    // named), or "Game Finished."
     std::string turn;
 
     bool operator==(const StatusTexts&) const = default;

@@ -77,6 +77,7 @@ TEST_F(StatusLineTest, AHumanToMoveWaitsForTheNextSecondOnEitherClock) {
     settings.useTimer = 1;
     settings.initialMinutes = 2;
     settings.initialSeconds = 0;
+    settings.stoneColourA = 3; // red against black
     auto manager = startGame(settings, 5);
     now_ += 300;
     step(*manager);
@@ -87,8 +88,8 @@ TEST_F(StatusLineTest, AHumanToMoveWaitsForTheNextSecondOnEitherClock) {
     EXPECT_EQ(texts.gameTime, "Game Time 00:00");
     EXPECT_EQ(texts.turns, "Turns Played: 0");
     const std::string name = manager->currentPlayer()->name();
-    EXPECT_EQ(texts.turn,
-              name + " won the opening roll - " + name + "'s turn - Time Remaining 1:59");
+    EXPECT_EQ(texts.turn, name + " won the opening roll - " + name +
+                              "'s turn - Time Remaining 1:59 - Ann plays Red, Bob plays Black");
     now_ += 650;
     step(*manager);
     EXPECT_EQ(nextPassDelayMs(manager.get()), 50u);
