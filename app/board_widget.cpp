@@ -202,7 +202,9 @@ Rect BoardWidget::pausePlace() const {
     if (below >= kPauseNoticeRoom) {
         return {board.left(), board.bottom() + 1, board.right() + 1, height()};
     }
-    return {board.left(), board.top(), board.right() + 1, board.bottom() + 1};
+    // Over the left half of the board, clear of the cube on the bar, the dice
+    // on the panels and a notice of the game on the right half.
+    return {board.left(), board.top(), board.left() + board.width() / 2, board.bottom() + 1};
 }
 
 void BoardWidget::layoutChildren() {

@@ -102,13 +102,17 @@ QPoint AppFixture::locationCentre(int location) const {
 void AppFixture::pressDiceCup() {
     GameManager* game = window_->game();
     const int side = game->currentSide();
-    app::PlayerPanelWidget* panel = window_->board()->panel(side);
+    clickDiceCup();
+    passUntil([game, side] { return game->panelContent(side).diceShown; });
+}
+
+void AppFixture::clickDiceCup() {
+    app::PlayerPanelWidget* panel = window_->board()->panel(window_->game()->currentSide());
     const double scale = panel->devicePixelRatioF();
     const Rect cup = panel->cupRect();
     const QPoint centre(static_cast<int>((cup.left + cup.right) / 2 / scale),
                         static_cast<int>((cup.top + cup.bottom) / 2 / scale));
     QTest::mouseClick(panel, Qt::LeftButton, {}, centre);
-    passUntil([game, side] { return game->panelContent(side).diceShown; });
 }
 
 void AppFixture::drag(int from, int to) {

@@ -47,6 +47,7 @@ protected:
     QPoint locationCentre(int location) const;
     // Presses the dice cup of the side to move and waits for the dice.
     void pressDiceCup();
+    void clickDiceCup(); // and does not wait for the dice
     // Drags a checker on the board from one location to another.
     void drag(int from, int to);
     bool enabled(app::Command command) const;

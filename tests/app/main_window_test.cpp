@@ -79,10 +79,14 @@ TEST_F(MainWindowTest, MenusAndStatusLineFollowTheGame) {
     EXPECT_EQ(window_->game()->state(), GameState::Paused);
     EXPECT_TRUE(enabled(Command::ContinueGame));
     EXPECT_FALSE(enabled(Command::PauseGame));
+    clickDiceCup();
+    EXPECT_FALSE(window_->game()->isRevealingDice()) << "the cup does nothing while paused";
     window_->action(Command::ContinueGame)->trigger();
     window_->runPass();
     EXPECT_EQ(window_->game()->state(), GameState::Playing);
     EXPECT_TRUE(enabled(Command::PauseGame));
+    clickDiceCup();
+    EXPECT_TRUE(window_->game()->isRevealingDice());
 }
 
 // Ann (side 0, human) bears off her last checker; the opponent has borne
