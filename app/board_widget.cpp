@@ -50,9 +50,15 @@ BoardWidget::BoardWidget(QWidget* parent)
         panels_[static_cast<std::size_t>(side)] = panel;
     }
     notice_ = new NoticeOverlay(this);
-    // Two buttons of the start-up screen that have no effect of their own.
-    gameInfoButton_ = new QPushButton("Show Game Info...", this);
-    endGameButton_ = new QPushButton("End Game", this);
+    // While no game is shown, the two ways to one.
+    newGameButton_ = new QPushButton("New Game", this);
+    newGameButton_->setObjectName("newGameButton");
+    connect(newGameButton_, &QPushButton::clicked, this,
+            [this] { emit commandWanted(Command::NewGame); });
+    openGameButton_ = new QPushButton("Open Game...", this);
+    openGameButton_->setObjectName("openGameButton");
+    connect(openGameButton_, &QPushButton::clicked, this,
+            [this] { emit commandWanted(Command::OpenGame); });
 }
 
 BoardWidget::~BoardWidget() = default;
@@ -188,9 +194,8 @@ void BoardWidget::setStartButtonsShown(bool shown) {
 }
 
 void BoardWidget::showStartButtons() {
-    // They would cover the board's corner while a game is shown.
     const bool shown = startButtonsWanted_ && game_ == nullptr;
-    for (QPushButton* button : {gameInfoButton_, endGameButton_}) {
+    for (QPushButton* button : {newGameButton_, openGameButton_}) {
         button->setVisible(shown);
         button->setEnabled(shown);
     }
@@ -216,8 +221,8 @@ void BoardWidget::layoutChildren() {
     panels_[1]->setGeometry(left, board.top() + half, panelWidth, board.height() - half);
     const int right = width();
     const int bottom = height();
-    gameInfoButton_->setGeometry(right - 140, bottom - 50, 130, 40);
-    endGameButton_->setGeometry(right - 250, bottom - 50, 100, 40);
+    openGameButton_->setGeometry(right - 140, bottom - 50, 130, 40);
+    newGameButton_->setGeometry(right - 250, bottom - 50, 100, 40);
 }
 
 void BoardWidget::resizeEvent(QResizeEvent*) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/command_table.h"
 #include "app/layout_report.h"
 #include "board/geometry.h"
 #include "board/pixel_image.h"
@@ -53,7 +54,7 @@ public:
     void refresh();
     // Lays the board out again and repaints everything (the board's options changed).
     void relayout();
-    // The two push buttons of the start-up screen.
+    // The "New Game" and "Open Game..." buttons, shown while no game is.
     void setStartButtonsShown(bool shown);
     // A notice of the game laid over the board until it fades or the board
     // is clicked; the click answers it.
@@ -71,6 +72,8 @@ public:
 signals:
     // The user did something to the game: the game loop should look at once.
     void gameInput();
+    // A button of the screen without a game asks for a command.
+    void commandWanted(Command command);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -108,8 +111,8 @@ private:
     bool busyCursor_ = false;
     std::array<PlayerPanelWidget*, 2> panels_{};
     NoticeOverlay* notice_ = nullptr;
-    QPushButton* gameInfoButton_ = nullptr;
-    QPushButton* endGameButton_ = nullptr;
+    QPushButton* newGameButton_ = nullptr;
+    QPushButton* openGameButton_ = nullptr;
     bool startButtonsWanted_ = false;
     QCursor handCursor_;
     QCursor grabCursor_;

@@ -55,6 +55,7 @@ MainWindow::MainWindow() {
     loop_.setSingleShot(true);
     connect(&loop_, &QTimer::timeout, this, &MainWindow::runPass);
     connect(board_, &BoardWidget::gameInput, this, &MainWindow::requestPass);
+    connect(board_, &BoardWidget::commandWanted, this, &MainWindow::runCommand);
     board_->setStartButtonsShown(false);
     applyCommandStates(commandStates(nullptr));
     scheduleNextPass();

@@ -77,7 +77,6 @@ void MainWindow::finishGame() {
     }
     destroyGame();
     applyCommandStates(commandStates(nullptr));
-    board_->setStartButtonsShown(false);
     if (showMessage("New Game", "Would you like to play another game?", MessageButtons::YesNo) ==
         MessageAnswer::Yes) {
         runCommand(Command::NewGame);

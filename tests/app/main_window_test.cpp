@@ -279,6 +279,26 @@ TEST_F(MainWindowTest, TheRunningGameEndsOnlyWhenAnotherOneHasBeenSetUp) {
     EXPECT_EQ(window_->game(), running);
 }
 
+TEST_F(MainWindowTest, WithoutAGameTheBoardOffersANewOrASavedOne) {
+    openWindow().startUp(0);
+    auto* newGame = child<QPushButton>(*window_->board(), "newGameButton");
+    auto* openGame = child<QPushButton>(*window_->board(), "openGameButton");
+    ASSERT_TRUE(newGame != nullptr && openGame != nullptr);
+    EXPECT_TRUE(newGame->isVisible() && openGame->isVisible());
+    QString opened;
+    onNextDialog([&](QDialog& newPlayer) { // the store has no human yet
+        onNextDialog([&](QDialog& sheet) {
+            opened = sheet.windowTitle();
+            sheet.reject();
+        });
+        newPlayer.reject();
+    });
+    newGame->click();
+    EXPECT_EQ(opened, "New Game");
+    openSaved(humanAgainstComputer());
+    EXPECT_FALSE(newGame->isVisible() || openGame->isVisible()) << "hidden during a game";
+}
+
 TEST_F(MainWindowTest, AWebPageWithoutABrowserIsNamedInAMessage) {
     openWindow(); // the offscreen platform starts no browser
     window_->action(Command::OnlineSupport)->trigger();
