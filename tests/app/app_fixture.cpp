@@ -127,6 +127,16 @@ void AppFixture::onNextDialog(std::function<void(QDialog&)> handle) {
     dialogWatch_.start();
 }
 
+void AppFixture::cancelNewGameSheet(QString& title) {
+    onNextDialog([this, &title](QDialog& newPlayer) { // the store has no human yet
+        onNextDialog([&title](QDialog& sheet) {
+            title = sheet.windowTitle();
+            sheet.reject();
+        });
+        newPlayer.reject();
+    });
+}
+
 bool AppFixture::enabled(app::Command command) const {
     return window_->action(command)->isEnabled();
 }

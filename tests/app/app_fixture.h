@@ -54,6 +54,9 @@ protected:
     // Runs `handle` on the next modal dialog once it is open, e.g. to press
     // one of its buttons; dialogs run their own event loop until closed.
     void onNextDialog(std::function<void(QDialog&)> handle);
+    // Declines the new player's dialog and then the New Game sheet, whose
+    // title lands in `title`.
+    void cancelNewGameSheet(QString& title);
 
     TempDirectory directory_{"window"};
     ScriptedMessageBoxes messages_;

@@ -261,13 +261,7 @@ TEST_F(MainWindowTest, TheRunningGameEndsOnlyWhenAnotherOneHasBeenSetUp) {
     const GameManager* running = window_->game();
     messages_.answers = {MessageAnswer::Yes}; // quit this game
     QString cancelled;
-    onNextDialog([&](QDialog& newPlayer) { // the store has no human yet
-        onNextDialog([&](QDialog& sheet) {
-            cancelled = sheet.windowTitle();
-            sheet.reject();
-        });
-        newPlayer.reject();
-    });
+    cancelNewGameSheet(cancelled);
     window_->action(Command::NewGame)->trigger();
     EXPECT_EQ(cancelled, "New Game");
     ASSERT_EQ(messages_.shown.size(), 1u);
@@ -286,13 +280,7 @@ TEST_F(MainWindowTest, WithoutAGameTheBoardOffersANewOrASavedOne) {
     ASSERT_TRUE(newGame != nullptr && openGame != nullptr);
     EXPECT_TRUE(newGame->isVisible() && openGame->isVisible());
     QString opened;
-    onNextDialog([&](QDialog& newPlayer) { // the store has no human yet
-        onNextDialog([&](QDialog& sheet) {
-            opened = sheet.windowTitle();
-            sheet.reject();
-        });
-        newPlayer.reject();
-    });
+    cancelNewGameSheet(opened);
     newGame->click();
     EXPECT_EQ(opened, "New Game");
     openSaved(humanAgainstComputer());
