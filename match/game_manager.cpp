@@ -128,6 +128,7 @@ void GameManager::newGame() {
     cubeOwner_ = -1;
     history_->clear();
     history_->reset(players_[0]->isComputer(), players_[1]->isComputer());
+    startRecord();
     initialSeconds_ = clampToInt32(static_cast<std::int64_t>(settings_.initialMinutes) * 60 +
                                    settings_.initialSeconds);
     extraSeconds_ = clampToInt32(static_cast<std::int64_t>(settings_.perMoveMinutes) * 60 +
@@ -215,6 +216,7 @@ void GameManager::restartGame() {
         players_[static_cast<std::size_t>(side)] = makePlayer(side, seat.first, seat.second);
     }
     history_->reset(players_[0]->isComputer(), players_[1]->isComputer());
+    startRecord();
     resultKind_ = ResultKind::Single;
     cubeOwner_ = -1;
     setUpTiming(settings_.useTimer == 1);
@@ -331,6 +333,7 @@ bool GameManager::handleDoubleOffer() {
 
 void GameManager::settleDouble(bool accepted) {
     const Player& offering = *currentPlayer();
+    cubeEvents_.push_back({history_->cursor(), currentSide_, accepted});
     if (accepted) {
         board_.cubeValue = doubledCube(board_.cubeValue);
         cubeOwner_ = otherSide(currentSide_);

@@ -3,6 +3,7 @@
 #include "board/checker_stage.h"
 #include "board/move_animator.h"
 #include "board/player_panel.h"
+#include "coach/game_record.h"
 #include "match/move_history.h"
 #include "match/stopwatch.h"
 #include "platform/message_box.h"
@@ -22,6 +23,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace vh {
 
@@ -135,6 +137,11 @@ public:
     bool canOfferDouble() const;
     std::uint32_t remainingTime() const;
     std::optional<std::string> firstHumanName() const;
+    // The game as the coach reviews it: every turn played so far (below the
+    // undo cursor) from the game's start, with its roll and the doubles
+    // offered, and the result once it is over. For an opened game the turns
+    // of its file come first when they lead back to the start position.
+    GameRecord gameRecord() const;
 
     // What the panel of a side shows, and the photo file it shows: a
     // computer's portrait, a stored player's own photo (empty for the
@@ -194,6 +201,8 @@ private:
     void runClocks();
     void fileResult();
     GameResult finishedGame() const;
+    // The record starts over: a game from the start position.
+    void startRecord();
     void stepReplay();
     void finishReplay();
     void queueReplay(const Play& play);
@@ -233,6 +242,16 @@ private:
         bool accepted = false; // a computer's answer to a double
         std::uint64_t serial = 0;
     };
+    // What the coach is told besides the history: the turns an opened file
+    // brought, and each double with the history's cursor when it was answered.
+    GameRecord priorRecord_;
+    struct CubeEvent {
+        int historyIndex = 0;
+        int side = 0;
+        bool accepted = false;
+    };
+    std::vector<CubeEvent> cubeEvents_;
+
     std::deque<PendingMessage> pending_;
     std::uint64_t lastSerial_ = 0;
     // Since when the first message waiting has waited.

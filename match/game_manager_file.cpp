@@ -1,4 +1,5 @@
 #include "match/game_manager.h"
+#include "match/game_record_of.h"
 #include "match/saved_game.h"
 #include "platform/message_box.h"
 
@@ -79,6 +80,22 @@ bool GameManager::openGame(const std::filesystem::path& path) {
     history_->clear();
     history_->reset(players_[0]->isComputer(), players_[1]->isComputer());
     cubeOwner_ = game.cubeOwner;
+    cubeEvents_.clear();
+    // With the cube turned the file does not say when: the record then
+    // starts from the opened position.
+    std::optional<GameRecord> prior;
+    if (game.cubeValue == 1) {
+        prior = recordOfSavedGame(game);
+    }
+    if (prior) {
+        priorRecord_ = std::move(*prior);
+    } else {
+        priorRecord_ = {};
+        priorRecord_.start = game.position;
+        priorRecord_.startCubeValue = game.cubeValue;
+        priorRecord_.startCubeOwner = game.cubeOwner;
+        priorRecord_.openingRoll = false;
+    }
     openingTurn_ = false;
     begunWithOpeningRoll_ = false;
     if (Stopwatch* clock = clockOf(currentSide_)) {

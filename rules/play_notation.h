@@ -12,4 +12,10 @@ namespace vh {
 std::string formatPlay(const Play& play);
 void appendPlay(std::string& out, const Play& play);
 
+// A play as a backgammon player writes it, from the mover's own side: points
+// 1-24 counted from its own bear-off end, "bar" and "off", "*" after a hit,
+// a checker's moves joined ("24/18/13"), equal moves once with their count
+// ("13/7(2)"), highest point first; "no move" for a play without moves.
+std::string describePlay(const Play& play, int mover);
+
 } // namespace vh

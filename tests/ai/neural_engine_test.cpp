@@ -1,11 +1,11 @@
 #include "ai/neural_engine.h"
-#include "neural/weights_file.h"
 #include "platform/seeded_stream.h"
 #include "platform/worker_thread.h"
 #include "rules/play_notation.h"
 #include "rules/side.h"
 #include "tests/support/placement.h"
 #include "tests/support/random_positions.h"
+#include "tests/support/shipped_network.h"
 
 #include <chrono>
 #include <gtest/gtest.h>
@@ -21,15 +21,6 @@ std::shared_ptr<const NeuralNetwork> randomNetwork(int hidden, std::uint64_t see
         weight = stream.symmetric(0.5f);
     }
     return network;
-}
-
-std::shared_ptr<const NeuralNetwork> shippedNetwork() {
-    std::string error;
-    auto trained = readWeightsFile(
-        std::filesystem::path(VARNHOLT_PROGRAM_DIR) / "Data/Champion.weights", error);
-    EXPECT_TRUE(trained.has_value()) << error;
-    return std::make_shared<const NeuralNetwork>(trained ? std::move(trained->network)
-                                                         : NeuralNetwork(1));
 }
 
 class NeuralEngineTest : public testing::Test {

@@ -44,7 +44,14 @@ Commands:
   rank --position P --side S --dice D1 D2 [--engine neural:0|neural:1]
        [--weights FILE] [--program-dir DIR]
       Every play of the roll with a distinct resulting position, best first,
-      as "equity play" lines (the mover's cubeless equity after the play).
+      as "equity play" lines (the mover's cubeless equity after the play),
+      the play in a player's notation from side S's own side.
+  review FILE [--json] [--weights FILE] [--program-dir DIR]
+      The coach's review of a saved game from its start: a line per turn
+      (side, roll, the play made, the best play, the equity lost, its mark),
+      then per side the unforced decisions, equity lost, error rate (per
+      thousand), performance rating and its word, mistakes and luck. --json
+      prints the same as one JSON object with "sides" and "turns".
   match --a ENGINE --b ENGINE --games N [--seed X] [--cube] [--budget-ms MS]
         [--weights FILE] [--program-dir DIR]
       N money games (N even) in duplicate: every dice sequence twice, A on
@@ -137,6 +144,8 @@ int runCli(std::span<const std::string> arguments, std::ostream& out, std::ostre
             runChooseCommand(options, out);
         } else if (command == "rank") {
             runRankCommand(options, out);
+        } else if (command == "review") {
+            runReviewCommand(options, out);
         } else if (command == "match") {
             runMatchCommand(options, out);
         } else {

@@ -22,6 +22,8 @@ void runEvaluateCommand(std::span<const std::string> arguments, std::ostream& ou
 void runChooseCommand(std::span<const std::string> arguments, std::ostream& out);
 // Every distinct play of a roll, best first by the neural network.
 void runRankCommand(std::span<const std::string> arguments, std::ostream& out);
+// The coach's review of a saved game, as text or JSON.
+void runReviewCommand(std::span<const std::string> arguments, std::ostream& out);
 // Money games in duplicate between two engines.
 void runMatchCommand(std::span<const std::string> arguments, std::ostream& out);
 

@@ -1,6 +1,5 @@
 #include "ai/neural_engine.h"
-#include "rules/board_record.h"
-#include "rules/play_notation.h"
+#include "coach/analysis.h"
 #include "tools/varnholt-cli/arguments.h"
 #include "tools/varnholt-cli/cli_error.h"
 #include "tools/varnholt-cli/commands.h"
@@ -20,24 +19,22 @@ void runRankCommand(std::span<const std::string> arguments, std::ostream& out) {
                              {"--engine", 1},
                              {"--weights", 1},
                              {"--program-dir", 1}});
-    BoardRecord board;
-    board.position = parsePosition(options.value("--position"));
-    const int side = parseSide(options.value("--side"));
-    board.die1 = parseDie(options.values("--dice")[0]);
-    board.die2 = parseDie(options.values("--dice")[1]);
+    AnalysisRequest request;
+    request.position = parsePosition(options.value("--position"));
+    request.side = parseSide(options.value("--side"));
+    request.die1 = parseDie(options.values("--dice")[0]);
+    request.die2 = parseDie(options.values("--dice")[1]);
     const EngineChoice choice =
         parseEngineOption(options.has("--engine") ? options.value("--engine") : "neural:0");
     if (choice.kind != EngineChoice::Kind::Neural) {
         throw CliError("rank --engine takes neural:0 or neural:1");
     }
-    NeuralEngine engine(loadNetworkOption(options), choice.plies, board, side, 0x7FFFFFFF);
+    const auto engine = makeAnalysisEngine(loadNetworkOption(options), request, choice.plies);
     std::string report;
-    for (const auto& [play, ranked] : engine.rankAllPlays()) {
+    for (const RankedMove& move : analyse(*engine, request).plays) {
         char equity[32];
-        std::snprintf(equity, sizeof equity, "%.4f ", static_cast<double>(ranked.equity));
-        report += equity;
-        appendPlay(report, play);
-        report += '\n';
+        std::snprintf(equity, sizeof equity, "%.4f ", static_cast<double>(move.equity));
+        report += equity + move.text + '\n';
     }
     out << report;
 }

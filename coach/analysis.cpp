@@ -1,0 +1,81 @@
+#include "coach/analysis.h"
+
+#include "ai/neural_engine.h"
+#include "neural/cube_decision.h"
+#include "rules/play_notation.h"
+
+namespace vh {
+
+const char* cubeVerdictText(CubeVerdict verdict) {
+    switch (verdict) {
+    case CubeVerdict::DoubleTake:
+        return "Double, take";
+    case CubeVerdict::DoublePass:
+        return "Double, pass";
+    case CubeVerdict::TooGoodToDouble:
+        return "Too good to double";
+    case CubeVerdict::NoDouble:
+        break;
+    }
+    return "No double";
+}
+
+std::unique_ptr<NeuralEngine> makeAnalysisEngine(std::shared_ptr<const NeuralNetwork> network,
+                                                 const AnalysisRequest& request, int plies,
+                                                 NeuralWorkspace* workspace) {
+    BoardRecord board;
+    board.position = request.position;
+    board.die1 = request.rolled() ? request.die1 : 1;
+    board.die2 = request.rolled() ? request.die2 : 1;
+    board.cubeValue = request.cubeValue;
+    // No time limit of its own: the caller stops it.
+    return std::make_unique<NeuralEngine>(std::move(network), plies, board, request.side,
+                                          0x7FFFFFFFu, workspace);
+}
+
+namespace {
+
+CubeAdvice adviseCube(const NeuralEngine& engine, const AnalysisRequest& request) {
+    CubeAdvice advice;
+    advice.chances = engine.chancesOnRoll(request.position, request.side);
+    advice.mayDouble = request.cubeOwner == -1 || request.cubeOwner == request.side;
+    if (!advice.mayDouble) {
+        advice.noDouble = cubefulEquity(advice.chances, CubeOwner::Opponent);
+        return advice;
+    }
+    const CubeDecision decision = cubeDecision(advice.chances, request.cubeOwner == -1);
+    advice.noDouble = decision.noDouble;
+    advice.doubleTake = decision.doubleTake;
+    advice.doublePass = decision.doublePass;
+    advice.take = decision.shouldTake;
+    if (decision.tooGood) {
+        advice.verdict = CubeVerdict::TooGoodToDouble;
+    } else if (decision.shouldDouble) {
+        advice.verdict = decision.shouldTake ? CubeVerdict::DoubleTake : CubeVerdict::DoublePass;
+    }
+    return advice;
+}
+
+} // namespace
+
+Analysis analyse(NeuralEngine& engine, const AnalysisRequest& request) {
+    Analysis analysis;
+    analysis.request = request;
+    analysis.plies = engine.plies();
+    if (!request.rolled()) {
+        analysis.cube = adviseCube(engine, request);
+        return analysis;
+    }
+    const auto ranked = engine.rankAllPlays();
+    if (ranked.size() == 1 && ranked.front().first.count == 0) {
+        return analysis; // no legal play
+    }
+    const float best = ranked.empty() ? 0.0f : ranked.front().second.equity;
+    for (const auto& [play, judged] : ranked) {
+        analysis.plays.push_back({play, describePlay(play, request.side), judged.equity,
+                                  judged.equity - best, judged.chances});
+    }
+    return analysis;
+}
+
+} // namespace vh

@@ -1,0 +1,57 @@
+#include "match/game_record_of.h"
+
+namespace vh {
+
+void diceOfPlay(const Play& play, int& die1, int& die2) {
+    die1 = 0;
+    die2 = 0;
+    if (play.count >= 2) {
+        die1 = static_cast<int>(play.moves[0].die);
+        die2 = static_cast<int>(play.moves[1].die);
+    }
+}
+
+namespace {
+
+bool leadsBackToStart(const SavedGame& game, int turns, BoardPosition& start) {
+    start = game.position;
+    for (int index = turns - 1; index >= 0; --index) {
+        takeBackPlay(game.history[static_cast<std::size_t>(index)].play, start);
+    }
+    BoardPosition standard;
+    setStartPosition(standard);
+    return samePlacement(start, standard);
+}
+
+} // namespace
+
+std::optional<GameRecord> recordOfSavedGame(const SavedGame& game) {
+    GameRecord record;
+    for (const SavedPlayer& player : game.players) {
+        record.names[static_cast<std::size_t>(player.side)] = player.name;
+    }
+    const int cursor = std::min<int>(game.historyCursor, static_cast<int>(game.history.size()));
+    // The board may hold the first moves of the turn in progress, kept at
+    // the cursor; a turn there may also be one taken back.
+    int turns = cursor;
+    bool found = leadsBackToStart(game, turns, record.start);
+    if (!found && cursor < static_cast<int>(game.history.size())) {
+        found = leadsBackToStart(game, ++turns, record.start);
+        --turns;
+    }
+    if (!found) {
+        return std::nullopt;
+    }
+    record.cubeKnown = game.cubeValue == 1;
+    for (int index = 0; index < turns; ++index) {
+        const SavedTurn& saved = game.history[static_cast<std::size_t>(index)];
+        RecordedTurn turn;
+        turn.side = saved.side;
+        turn.play = saved.play;
+        diceOfPlay(saved.play, turn.die1, turn.die2);
+        record.turns.push_back(turn);
+    }
+    return record;
+}
+
+} // namespace vh
