@@ -2,6 +2,7 @@
 #include "tests/support/temp_directory.h"
 
 #include <gtest/gtest.h>
+#include <sstream>
 
 namespace vh::cli {
 namespace {
@@ -29,6 +30,31 @@ TEST(GameCommand, PlaysWholeGamesTotalsThemPerOpponentAndOpensTheSavedOne) {
     const std::string owner = line.substr(line.rfind(' ') + 1);
     EXPECT_NE(line.find(" owner "), std::string::npos) << line;
     EXPECT_TRUE(owner == "-" || owner == "0" || owner == "1") << line;
+
+    // Its review: a line per turn of the history, then one per side; the
+    // same as JSON.
+    const Outcome review = run("review " + save + " --program-dir " + VARNHOLT_PROGRAM_DIR);
+    ASSERT_EQ(review.code, 0) << review.err;
+    std::istringstream lines(review.out);
+    std::vector<std::string> rows;
+    for (std::string row; std::getline(lines, row);) {
+        rows.push_back(row);
+    }
+    ASSERT_EQ(rows.size(), 12u) << review.out;
+    EXPECT_EQ(rows[0].rfind("turn 1 side ", 0), 0u) << rows[0];
+    EXPECT_NE(rows[0].find(", best "), std::string::npos) << rows[0];
+    EXPECT_EQ(rows[10].rfind("side 0 Milo: decisions ", 0), 0u) << rows[10];
+    EXPECT_NE(rows[11].find(", PR "), std::string::npos) << rows[11];
+    const Outcome json = run("review " + save + " --json --program-dir " + VARNHOLT_PROGRAM_DIR);
+    ASSERT_EQ(json.code, 0) << json.err;
+    EXPECT_EQ(json.out.rfind("{\"sides\":[{\"name\":\"Milo\",\"decisions\":", 0), 0u) << json.out;
+    std::size_t turns = 0;
+    for (std::size_t at = json.out.find("\"played\":"); at != std::string::npos;
+         at = json.out.find("\"played\":", at + 1)) {
+        ++turns;
+    }
+    EXPECT_EQ(turns, 10u);
+    expectRefused({"review " + save + " --depth 2", "unknown option '--depth' for 'review'"});
 }
 
 TEST(GameCommand, BadCommandLinesAreRefused) {
