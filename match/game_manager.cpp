@@ -56,7 +56,8 @@ std::unique_ptr<Player> GameManager::makePlayer(int side, bool isComputer,
         return std::make_unique<ComputerPlayer>(side, name, environment_.settings,
                                                 environment_.clock, environment_.thinkingBudgetMs);
     }
-    return std::make_unique<HumanPlayer>(side, name, environment_.settings);
+    return std::make_unique<HumanPlayer>(side, name, environment_.settings,
+                                         [this] { return now(); });
 }
 
 Player* GameManager::player(int side) const {
@@ -616,12 +617,13 @@ bool GameManager::isHumanTurn() const {
 }
 
 bool GameManager::canUndo() const {
-    return isHumanTurn() && winner_ == -1 &&
+    return isHumanTurn() && winner_ == -1 && currentPlayer()->turnState() != TurnState::Animating &&
            (history_->canUndo() || currentPlayer()->currentPlay().count > 0);
 }
 
 bool GameManager::canRedo() const {
     return isHumanTurn() && winner_ == -1 && history_->canRedo() &&
+           currentPlayer()->turnState() != TurnState::Animating &&
            currentPlayer()->currentPlay().count == 0;
 }
 

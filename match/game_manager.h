@@ -3,6 +3,7 @@
 #include "board/checker_stage.h"
 #include "board/move_animator.h"
 #include "board/player_panel.h"
+#include "coach/analysis.h"
 #include "coach/game_record.h"
 #include "match/move_history.h"
 #include "match/stopwatch.h"
@@ -102,6 +103,15 @@ public:
     void redo();
     void forceMove();
     void suggestMove();
+    // What the coach is asked on a human's turn: the position at the start
+    // of the turn (moves made so far taken back) with the roll once it is
+    // shown, else before the roll for the cube; nothing on another's turn.
+    std::optional<AnalysisRequest> coachRequest();
+    // Shows a play's moves on the board in the hint style, from and to.
+    void showHint(const Play& play);
+    // Makes a whole play of the shown roll for the human to move, as its own
+    // (undoable); false when none is moving.
+    bool playForHuman(const Play& play);
     // The "Offer Double" button of the side to move.
     void offerDouble();
     // The dice cup of the side to move was pressed: its roll shows once the

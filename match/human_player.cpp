@@ -1,9 +1,11 @@
 #include "match/human_player.h"
 
+#include "board/move_path.h"
 #include "match/money.h"
 #include "platform/message_box.h"
 #include "platform/random.h"
 #include "platform/text_encoding.h"
+#include "platform/tick_count.h"
 #include "rules/side.h"
 
 #include <utility>
@@ -17,8 +19,9 @@ bool allDiceUsed(const DiceUsed& used) {
 
 } // namespace
 
-HumanPlayer::HumanPlayer(int side, std::string_view name, SettingsSource settings)
-    : Player(side, false, name, std::move(settings)), plays_(std::make_unique<PlayList>()) {
+HumanPlayer::HumanPlayer(int side, std::string_view name, SettingsSource settings, TickSource clock)
+    : Player(side, false, name, std::move(settings)), plays_(std::make_unique<PlayList>()),
+      clock_(std::move(clock)) {
     turnState_ = TurnState::Waiting;
 }
 
@@ -38,6 +41,12 @@ void HumanPlayer::startTurn(CheckerStage& stage, const TurnStart&) {
 }
 
 TurnState HumanPlayer::poll(CheckerStage& stage, bool, std::uint32_t, bool diceShown) {
+    if (turnState_ == TurnState::Animating) {
+        if (animator_.step(stage, clock_ ? clock_() : tickCount())) {
+            completeTurn();
+        }
+        return turnState_;
+    }
     if (!diceShown) {
         return TurnState::Moving;
     }
@@ -57,6 +66,32 @@ TurnState HumanPlayer::poll(CheckerStage& stage, bool, std::uint32_t, bool diceS
     copyPlay(finishedPlay_, currentPlay_);
     turnState_ = TurnState::Complete;
     return turnState_;
+}
+
+bool HumanPlayer::makePlay(CheckerStage& stage, const Play& play) {
+    if (turnState_ != TurnState::Moving || play.count < 1) {
+        return false;
+    }
+    returnHeldChecker(stage);
+    BoardRecord& board = stage.board();
+    for (std::int32_t i = currentPlay_.count - 1; i >= 0; --i) {
+        const CheckerMove& move = currentPlay_.moves[static_cast<std::size_t>(i)];
+        takeBackMove(move, board.position);
+        markDieUsed(static_cast<int>(move.die), false, board);
+    }
+    board.highlights.fill(kHighlightNone);
+    copyPlay(currentPlay_, play);
+    diceUsed_ = {1, 1, 1, 1};
+    if (settings_.completeAnimation == 1) {
+        animator_.start(stage, currentPlay_, checkerSpeed(settings_.animationSpeed), false,
+                        clock_ ? clock_() : tickCount());
+        turnState_ = TurnState::Animating;
+        return true;
+    }
+    applyPlay(currentPlay_, board.position);
+    stage.render();
+    completeTurn();
+    return true;
 }
 
 void HumanPlayer::completeTurn() {

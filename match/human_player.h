@@ -1,8 +1,11 @@
 #pragma once
 
+#include "board/move_animator.h"
 #include "players/player.h"
 #include "rules/move_entry.h"
 
+#include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -15,7 +18,10 @@ namespace vh {
 // turn with "No Move" when what is left of the roll cannot be played.
 class HumanPlayer final : public Player {
 public:
-    HumanPlayer(int side, std::string_view name, SettingsSource settings = settingsFromFile);
+    using TickSource = std::function<std::uint32_t()>;
+
+    HumanPlayer(int side, std::string_view name, SettingsSource settings = settingsFromFile,
+                TickSource clock = nullptr);
 
     void startTurn(CheckerStage& stage, const TurnStart& turn) override;
     TurnState poll(CheckerStage& stage, bool timed, std::uint32_t remainingMs,
@@ -33,6 +39,11 @@ public:
     void playMove(CheckerStage& stage, const CheckerMove& move);
     // Takes back the moves of this turn (an undo before the turn is finished).
     void clearTurn() { currentPlay_.count = 0; }
+    // Makes a whole play of the roll for the player (one the coach chose):
+    // the moves made so far this turn go back, then the play glides onto
+    // the board as a computer's does, or lands at once as the options say,
+    // and the turn is complete. False when the player is not moving.
+    bool makePlay(CheckerStage& stage, const Play& play);
 
     int pickedPoint() const { return pickedPoint_; }
 
@@ -66,6 +77,8 @@ private:
     BoardCursor cursor_ = BoardCursor::Arrow;
     std::optional<ShownTargets> shown_;
     std::unique_ptr<PlayList> plays_; // 6.8 MB: kept off the stack, allocated once
+    TickSource clock_;
+    MoveAnimator animator_;
 };
 
 } // namespace vh
