@@ -1,5 +1,7 @@
 #include "app/board_settings_pages.h"
 
+#include "settings/coach_settings.h"
+
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -34,19 +36,28 @@ MouseInputPage::MouseInputPage(QWidget* parent) : OptionPage(Apply::ReloadFirst,
     auto* inner = new QVBoxLayout(group);
     inner->addWidget(showMoves_);
     inner->addWidget(pipNumbers_);
+    auto* coach = new QGroupBox("Coach", this);
+    tutor_ = checkBox("Warn me about doubtful moves, errors and blunders", "tutor", coach);
+    auto* coachLayout = new QVBoxLayout(coach);
+    coachLayout->addWidget(tutor_);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(group);
+    layout->addWidget(coach);
     layout->addStretch();
 }
 
 void MouseInputPage::load(const GameSettings& settings) {
     showMoves_->setChecked(settings.showMovesOnHover == 1);
     pipNumbers_->setChecked(settings.showPipNumbers == 1);
+    tutor_->setChecked(loadCoachSettings().tutor);
 }
 
 void MouseInputPage::store(GameSettings& settings) {
     settings.showMovesOnHover = checked(showMoves_);
     settings.showPipNumbers = checked(pipNumbers_);
+    CoachSettings coach = loadCoachSettings();
+    coach.tutor = tutor_->isChecked();
+    saveCoachSettings(coach);
 }
 
 AnimationPage::AnimationPage(QWidget* parent) : OptionPage(Apply::ReloadFirst, parent) {

@@ -21,6 +21,7 @@ protected:
 private:
     QCheckBox* showMoves_ = nullptr;
     QCheckBox* pipNumbers_ = nullptr;
+    QCheckBox* tutor_ = nullptr; // kept in the coach's own options file
 };
 
 // "Animation": whether and how fast moved checkers glide.

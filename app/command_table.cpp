@@ -1,53 +1,81 @@
 #include "app/command_table.h"
 
+#include "app/main_window.h"
+
+#include <algorithm>
 #include <array>
+#include <stdexcept>
 
 namespace vh::app {
-namespace {
-
-using K = QKeySequence;
-
-// Menu order; toolbar buttons appear in the order of their pictures.
-constexpr std::array<CommandEntry, 21> kCommands{{
-    {Command::NewGame, "&Game", "&New Game...", "New", 0, false, false, K::New, nullptr},
-    {Command::RestartGame, "&Game", "&Restart Game", "Restart", 1, false, false, K::UnknownKey,
-     nullptr},
-    {Command::PauseGame, "&Game", "&Pause Game", nullptr, -1, true, false, K::UnknownKey, nullptr},
-    {Command::ContinueGame, "&Game", "&Continue Game", nullptr, -1, false, false, K::UnknownKey,
-     nullptr},
-    {Command::OpenGame, "&Game", "&Open Game...", nullptr, -1, true, false, K::Open, nullptr},
-    {Command::SaveGame, "&Game", "&Save Game...", nullptr, -1, false, false, K::Save, nullptr},
-    {Command::Exit, "&Game", "&Exit", nullptr, -1, true, false, K::Quit, nullptr},
-    {Command::UndoMove, "&Options", "&Undo Move", "Undo", 2, false, true, K::Undo, nullptr},
-    {Command::RedoMove, "&Options", "&Redo Move", "Redo", 3, false, false, K::Redo, "Ctrl+Y"},
-    {Command::SuggestMove, "&Options", "&Suggest Move", "Hint", 4, false, false, K::UnknownKey,
-     nullptr},
-    {Command::ForceMove, "&Options", "&Force Move", "Force", 5, false, false, K::UnknownKey,
-     nullptr},
-    {Command::ViewStatistics, "&Options", "&View Statistics...", "Stats", 6, true, true,
-     K::UnknownKey, nullptr},
-    {Command::GameSettings, "&Options", "&Game Settings...", nullptr, -1, true, false,
-     K::UnknownKey, nullptr},
-    {Command::GraphicsSettings, "&Options", "Graphics Settings...", nullptr, -1, false, false,
-     K::UnknownKey, nullptr},
-    {Command::SoundSettings, "&Options", "Sound Settings...", nullptr, -1, false, false,
-     K::UnknownKey, nullptr},
-    {Command::OnlineSupport, "&Internet", "Online &Support", nullptr, -1, false, false,
-     K::UnknownKey, nullptr},
-    {Command::VisitWebSite, "&Internet", "&Visit Web Site", nullptr, -1, false, false,
-     K::UnknownKey, nullptr},
-    {Command::Help, "&Help", "&Help...", "Help", 7, false, false, K::HelpContents, nullptr},
-    {Command::HowToPlay, "&Help", "How to &Play...", nullptr, -1, false, false, K::UnknownKey,
-     nullptr},
-    {Command::GameHistory, "&Help", "&Game History...", nullptr, -1, false, false, K::UnknownKey,
-     nullptr},
-    {Command::About, "&Help", "&About...", nullptr, -1, true, false, K::UnknownKey, nullptr},
-}};
-
-} // namespace
 
 std::span<const CommandEntry> commandTable() {
+    using K = QKeySequence;
+    using W = MainWindow;
+    using S = CommandStates;
+    // Menu order; toolbar buttons appear in the order of their pictures.
+    static const std::array<CommandEntry, 23> kCommands{{
+        {Command::NewGame, "&Game", "&New Game...", "New", 0, false, false, K::New, nullptr,
+         [](W& w) { w.newGame(); }, [](const S& s) { return s.newGame; }},
+        {Command::RestartGame, "&Game", "&Restart Game", "Restart", 1, false, false, K::UnknownKey,
+         nullptr, [](W& w) { w.restartGame(); }, [](const S& s) { return s.restart; }},
+        {Command::PauseGame, "&Game", "&Pause Game", nullptr, -1, true, false, K::UnknownKey,
+         nullptr, [](W& w) { w.pauseGame(); }, [](const S& s) { return s.pause; }},
+        {Command::ContinueGame, "&Game", "&Continue Game", nullptr, -1, false, false, K::UnknownKey,
+         nullptr, [](W& w) { w.continueGame(); }, [](const S& s) { return s.resume; }},
+        {Command::OpenGame, "&Game", "&Open Game...", nullptr, -1, true, false, K::Open, nullptr,
+         [](W& w) { w.openGame(); }, nullptr},
+        {Command::SaveGame, "&Game", "&Save Game...", nullptr, -1, false, false, K::Save, nullptr,
+         [](W& w) { w.saveGame(); }, [](const S& s) { return s.save; }},
+        {Command::ReviewGame, "&Game", "Re&view Game...", nullptr, -1, true, false, K::UnknownKey,
+         nullptr, [](W& w) { w.reviewGame(); }, [](const S& s) { return s.review; }},
+        {Command::Exit, "&Game", "&Exit", nullptr, -1, true, false, K::Quit, nullptr,
+         [](W& w) { w.close(); }, nullptr},
+        {Command::UndoMove, "&Options", "&Undo Move", "Undo", 2, false, true, K::Undo, nullptr,
+         [](W& w) { w.undoMove(); }, [](const S& s) { return s.undo; }},
+        {Command::RedoMove, "&Options", "&Redo Move", "Redo", 3, false, false, K::Redo, "Ctrl+Y",
+         [](W& w) { w.redoMove(); }, [](const S& s) { return s.redo; }},
+        {Command::SuggestMove, "&Options", "&Suggest Move", "Hint", 4, false, false, K::UnknownKey,
+         nullptr, [](W& w) { w.suggestMove(); }, [](const S& s) { return s.suggest; }},
+        {Command::ForceMove, "&Options", "&Force Move", "Force", 5, false, false, K::UnknownKey,
+         nullptr, [](W& w) { w.forceMove(); }, [](const S& s) { return s.force; }},
+        {Command::ShowBestMoves, "&Options", "Show &Best Moves", nullptr, -1, false, false,
+         K::UnknownKey, "Ctrl+H", [](W& w) { w.showBestMoves(); },
+         [](const S& s) { return s.bestMoves; }},
+        {Command::ViewStatistics, "&Options", "&View Statistics...", "Stats", 6, true, true,
+         K::UnknownKey, nullptr, [](W& w) { w.viewStatistics(); }, nullptr},
+        {Command::GameSettings, "&Options", "&Game Settings...", nullptr, -1, true, false,
+         K::UnknownKey, nullptr, [](W& w) { w.gameSettings(); }, nullptr},
+        {Command::GraphicsSettings, "&Options", "Graphics Settings...", nullptr, -1, false, false,
+         K::UnknownKey, nullptr, [](W& w) { w.graphicsSettings(); }, nullptr},
+        {Command::SoundSettings, "&Options", "Sound Settings...", nullptr, -1, false, false,
+         K::UnknownKey, nullptr, [](W& w) { w.soundSettings(); }, nullptr},
+        {Command::OnlineSupport, "&Internet", "Online &Support", nullptr, -1, false, false,
+         K::UnknownKey, nullptr, [](W& w) { w.openWebPage("Online Support", "Data/support.html"); },
+         nullptr},
+        {Command::VisitWebSite, "&Internet", "&Visit Web Site", nullptr, -1, false, false,
+         K::UnknownKey, nullptr, [](W& w) { w.openWebPage("Visit Web Site", "Data/home.html"); },
+         nullptr},
+        {Command::Help, "&Help", "&Help...", "Help", 7, false, false, K::HelpContents, nullptr,
+         [](W& w) { w.showHelp(nullptr); }, nullptr},
+        {Command::HowToPlay, "&Help", "How to &Play...", nullptr, -1, false, false, K::UnknownKey,
+         nullptr, [](W& w) { w.showHelp("how-to-play"); }, nullptr},
+        {Command::GameHistory, "&Help", "&Game History...", nullptr, -1, false, false,
+         K::UnknownKey, nullptr, [](W& w) { w.showHelp("game-history"); }, nullptr},
+        {Command::About, "&Help", "&About...", nullptr, -1, true, false, K::UnknownKey, nullptr,
+         [](W& w) { w.showAbout(); }, nullptr},
+    }};
     return kCommands;
+}
+
+const CommandEntry& commandEntry(Command command) {
+    const auto table = commandTable();
+    const auto found = std::find_if(table.begin(), table.end(), [command](const CommandEntry& e) {
+        return e.command == command;
+    });
+    if (found == table.end()) {
+        throw std::logic_error("a command without a row in the command table");
+    }
+    return *found;
 }
 
 } // namespace vh::app

@@ -1,9 +1,13 @@
 #pragma once
 
+#include "match/command_states.h"
+
 #include <QKeySequence>
 #include <span>
 
 namespace vh::app {
+
+class MainWindow;
 
 // Every command of the menu and the toolbar, by its command number.
 enum class Command {
@@ -13,11 +17,13 @@ enum class Command {
     ContinueGame = 40009,
     OpenGame = 40010,
     SaveGame = 40011,
+    ReviewGame = 40031,
     Exit = 40012,
     UndoMove = 40004,
     RedoMove = 40013,
     SuggestMove = 40014,
     ForceMove = 40015,
+    ShowBestMoves = 40030,
     ViewStatistics = 40016,
     GameSettings = 40025,
     GraphicsSettings = 40019,
@@ -30,7 +36,8 @@ enum class Command {
     About = 40006,
 };
 
-// One entry of the menu bar, in menu order.
+// One command, whole: where it appears, its keys, what it does and when it
+// may be chosen. The rows are in menu order.
 struct CommandEntry {
     Command command;
     const char* menu;        // "&Game", ...
@@ -41,8 +48,11 @@ struct CommandEntry {
     bool toolbarGapBefore;   // a gap before the button on the toolbar
     QKeySequence::StandardKey standardKey; // QKeySequence::UnknownKey for none
     const char* extraShortcut;             // another key, or nullptr
+    void (*run)(MainWindow& window);
+    bool (*enabled)(const CommandStates& states); // nullptr: always available
 };
 
 std::span<const CommandEntry> commandTable();
+const CommandEntry& commandEntry(Command command);
 
 } // namespace vh::app

@@ -6,9 +6,11 @@
 #include "app/modal_scope.h"
 #include "app/pictures.h"
 #include "app/splash_window.h"
+#include "app/tutor_notice.h"
 #include "platform/message_box.h"
 #include "platform/random.h"
 #include "platform/tick_count.h"
+#include "settings/coach_settings.h"
 #include "settings/settings_file.h"
 
 #include <QAction>
@@ -56,6 +58,9 @@ MainWindow::MainWindow() {
     connect(&loop_, &QTimer::timeout, this, &MainWindow::runPass);
     connect(board_, &BoardWidget::gameInput, this, &MainWindow::requestPass);
     connect(board_, &BoardWidget::commandWanted, this, &MainWindow::runCommand);
+    tutor_ = new TutorNotice(board_);
+    connect(tutor_, &TutorNotice::undoWanted, this, [this] { runCommand(Command::UndoMove); });
+    tutorOn_ = loadCoachSettings().tutor;
     board_->setStartButtonsShown(false);
     applyCommandStates(commandStates(nullptr));
     scheduleNextPass();
@@ -125,20 +130,16 @@ void MainWindow::setPaneText(int pane, const std::string& text) {
     }
 }
 
-void MainWindow::applyCommandStates(const CommandStates& states) {
-    const std::array<std::pair<Command, bool>, 9> game{{
-        {Command::NewGame, states.newGame},
-        {Command::RestartGame, states.restart},
-        {Command::PauseGame, states.pause},
-        {Command::ContinueGame, states.resume},
-        {Command::SaveGame, states.save},
-        {Command::UndoMove, states.undo},
-        {Command::RedoMove, states.redo},
-        {Command::SuggestMove, states.suggest},
-        {Command::ForceMove, states.force},
-    }};
-    for (const auto& [command, enabled] : game) {
-        actions_.at(command)->setEnabled(enabled);
+void MainWindow::applyCommandStates(const CommandStates& gameStates) {
+    CommandStates states = gameStates;
+    // A finished game can be reviewed once it is closed; a hint being
+    // worked out is not asked for twice.
+    states.review |= reviewer_ != nullptr && reviewer_->totalTurns() > 0;
+    states.suggest &= !hintWanted_;
+    for (const CommandEntry& entry : commandTable()) {
+        if (entry.enabled != nullptr) {
+            actions_.at(entry.command)->setEnabled(entry.enabled(states));
+        }
     }
 }
 

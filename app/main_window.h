@@ -2,6 +2,8 @@
 
 #include "app/command_table.h"
 #include "app/modal_scope.h"
+#include "coach/analyst.h"
+#include "coach/game_reviewer.h"
 #include "match/command_states.h"
 #include "match/game_manager.h"
 #include "players/player_store.h"
@@ -15,6 +17,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <tuple>
 
 class QAction;
 class QDialog;
@@ -22,9 +25,11 @@ class QLabel;
 
 namespace vh::app {
 
+class BestMovesWindow;
 class BoardWidget;
 class HelpWindow;
 class MainToolBar;
+class TutorNotice;
 
 // The game's one window: menu, toolbar, the board area and the status line.
 // It owns the player store, its own copy of the options and, while a game is
@@ -59,6 +64,9 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // The table's rows run the commands below.
+    friend std::span<const CommandEntry> commandTable();
+
     void createMenus();
     void createStatusBar();
     void connectCommands();
@@ -71,6 +79,12 @@ private:
     void continueGame();
     void openGame();
     void saveGame();
+    void undoMove();
+    void redoMove();
+    void suggestMove();
+    void forceMove();
+    void showBestMoves();
+    void reviewGame();
     void showHelp(const char* anchor);
     // Opens a page of the program in the browser, or says where it is.
     void openWebPage(const char* caption, const char* file);
@@ -107,6 +121,20 @@ private:
     void requestPass();
     void scheduleNextPass();
 
+    // The coach: the network it judges with (read when first needed; a
+    // message and nothing when it cannot be), the analyst behind Suggest
+    // Move and the best-moves list, the review made while the game goes on
+    // and the tutor's warnings from it.
+    std::shared_ptr<const NeuralNetwork> coachNetwork(bool tell);
+    // Asks the analyst about the game as it stands when the list or a hint
+    // wants it; takes in its answer and the reviewer's progress.
+    void runCoach();
+    void askAnalyst(const AnalysisRequest& request);
+    void takeAnalysis(const Analysis& analysis);
+    void updateReview();
+    void warnAboutNewTurns();
+    bool coachBusy() const;
+
     ModalMessageBoxes messageBoxes_;
     GameSettings settings_;
     PlayerStore store_;
@@ -120,6 +148,22 @@ private:
     QTimer loop_;
     bool passRunning_ = false;
     std::uint64_t noticeShown_ = 0; // the game's message last laid over the board
+
+    std::shared_ptr<const NeuralNetwork> coachNetwork_;
+    bool coachRefused_ = false; // the network could not be read
+    std::string coachError_;
+    std::unique_ptr<Analyst> analyst_;
+    std::optional<AnalysisRequest> asked_; // what the analyst works on
+    std::optional<Analysis> lastAnalysis_; // its last answer
+    bool hintWanted_ = false;              // Suggest Move waits for the answer
+    std::string hintText_;                 // "Suggested: ..." while the hint shows
+    std::array<std::uint32_t, kEntryCount> hintHighlights_{}; // the hint's marks on the board
+    BestMovesWindow* bestMoves_ = nullptr;
+    std::unique_ptr<GameReviewer> reviewer_;
+    std::tuple<int, int, int, int, int> reviewedKey_{-1, -1, -1, -1, -1};
+    std::size_t tutorChecked_ = 0; // turns the tutor has looked at
+    TutorNotice* tutor_ = nullptr;
+    bool tutorOn_ = false; // the option, read with the others
 };
 
 } // namespace vh::app

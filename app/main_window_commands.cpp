@@ -10,6 +10,7 @@
 #include "app/statistics_dialog.h"
 #include "platform/message_box.h"
 #include "platform/program_folders.h"
+#include "settings/coach_settings.h"
 #include "settings/settings_file.h"
 
 #include <QFileDialog>
@@ -27,81 +28,27 @@ QString gamesFolder() {
 } // namespace
 
 void MainWindow::runCommand(Command command) {
-    switch (command) {
-    case Command::NewGame:
-        newGame();
-        break;
-    case Command::RestartGame:
-        restartGame();
-        break;
-    case Command::PauseGame:
-        pauseGame();
-        break;
-    case Command::ContinueGame:
-        continueGame();
-        break;
-    case Command::OpenGame:
-        openGame();
-        break;
-    case Command::SaveGame:
-        saveGame();
-        break;
-    case Command::Exit:
-        close();
-        break;
-    case Command::UndoMove:
-        if (game_ != nullptr) {
-            game_->undo();
-        }
-        break;
-    case Command::RedoMove:
-        if (game_ != nullptr) {
-            game_->redo();
-        }
-        break;
-    case Command::SuggestMove:
-        if (game_ != nullptr) {
-            game_->suggestMove();
-        }
-        break;
-    case Command::ForceMove:
-        if (game_ != nullptr) {
-            game_->forceMove();
-        }
-        break;
-    case Command::OnlineSupport:
-        openWebPage("Online Support", "Data/support.html");
-        break;
-    case Command::VisitWebSite:
-        openWebPage("Visit Web Site", "Data/home.html");
-        break;
-    case Command::Help:
-        showHelp(nullptr);
-        break;
-    case Command::HowToPlay:
-        showHelp("how-to-play");
-        break;
-    case Command::GameHistory:
-        showHelp("game-history");
-        break;
-    case Command::About:
-        showAbout();
-        break;
-    case Command::ViewStatistics:
-        viewStatistics();
-        break;
-    case Command::GameSettings:
-        gameSettings();
-        break;
-    case Command::GraphicsSettings:
-        graphicsSettings();
-        break;
-    case Command::SoundSettings:
-        soundSettings();
-        break;
-    }
+    commandEntry(command).run(*this);
     board_->refresh();
     requestPass();
+}
+
+void MainWindow::undoMove() {
+    if (game_ != nullptr) {
+        game_->undo();
+    }
+}
+
+void MainWindow::redoMove() {
+    if (game_ != nullptr) {
+        game_->redo();
+    }
+}
+
+void MainWindow::forceMove() {
+    if (game_ != nullptr) {
+        game_->forceMove();
+    }
 }
 
 bool MainWindow::mayGiveUpRunningGame(const char* question) {
@@ -236,6 +183,7 @@ void MainWindow::showStatistics(const std::optional<std::string>& player) {
 
 void MainWindow::reloadOptions(bool game) {
     loadSettings(settings_);
+    tutorOn_ = loadCoachSettings().tutor;
     if (game && game_ != nullptr) {
         game_->reloadSettings();
     }

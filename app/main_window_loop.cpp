@@ -2,9 +2,12 @@
 #include "app/main_window.h"
 #include "app/modal_scope.h"
 #include "app/notice_overlay.h"
+#include "app/tutor_notice.h"
 #include "match/status_text.h"
 #include "platform/message_box.h"
 #include "settings/settings_file.h"
+
+#include <algorithm>
 
 namespace vh::app {
 namespace {
@@ -19,7 +22,11 @@ void MainWindow::requestPass() {
 }
 
 void MainWindow::scheduleNextPass() {
-    loop_.start(static_cast<int>(nextPassDelayMs(boardShown_ ? game_.get() : nullptr)));
+    std::uint32_t delay = nextPassDelayMs(boardShown_ ? game_.get() : nullptr);
+    if (coachBusy()) {
+        delay = std::min(delay, kBusyPassMs); // the coach's answer is looked for
+    }
+    loop_.start(static_cast<int>(delay));
 }
 
 void MainWindow::runPass() {
@@ -33,6 +40,7 @@ void MainWindow::runPass() {
         applyCommandStates(commandStates(nullptr));
     } else {
         game_->step();
+        runCoach();
         showGame();
         takeUpMessages();
         if (game_->state() == GameState::GameOver) {
@@ -65,7 +73,7 @@ void MainWindow::showGame() {
     const StatusTexts texts = statusTexts(*game_);
     setPaneText(0, texts.gameTime);
     setPaneText(1, texts.turns);
-    setPaneText(2, texts.turn);
+    setPaneText(2, hintText_.empty() ? texts.turn : hintText_);
     board_->refresh();
 }
 
@@ -75,11 +83,16 @@ void MainWindow::finishGame() {
     for (int pane = 0; pane < 3; ++pane) {
         setPaneText(pane, "");
     }
+    updateReview(); // with the result, for a review after the game is closed
     destroyGame();
     applyCommandStates(commandStates(nullptr));
     if (showMessage("New Game", "Would you like to play another game?", MessageButtons::YesNo) ==
         MessageAnswer::Yes) {
         runCommand(Command::NewGame);
+    } else if (reviewer_ != nullptr && reviewer_->totalTurns() > 0 &&
+               showMessage("Review Game", "Would you like to review the game?",
+                           MessageButtons::YesNo) == MessageAnswer::Yes) {
+        runCommand(Command::ReviewGame);
     }
 }
 
@@ -97,6 +110,10 @@ void MainWindow::createGame(const std::function<bool(GameManager&)>& setUp) {
     }
     destroyGame(); // no statistics are filed for a game given up
     game_ = std::move(game);
+    // The coach starts afresh; the tutor says nothing about the turns an
+    // opened file brought.
+    reviewedKey_ = {-1, -1, -1, -1, -1};
+    tutorChecked_ = game_->gameRecord().turns.size();
     boardShown_ = true;
     board_->setGame(game_.get());
     applyCommandStates(commandStates(game_.get()));
@@ -108,6 +125,14 @@ void MainWindow::destroyGame() {
         return;
     }
     board_->setGame(nullptr);
+    if (analyst_ != nullptr) {
+        analyst_->cancel();
+    }
+    asked_.reset();
+    lastAnalysis_.reset();
+    hintWanted_ = false;
+    hintText_.clear();
+    tutor_->hide();
     game_.reset();
     boardShown_ = false;
     noticeShown_ = 0;

@@ -6,6 +6,11 @@
 
 namespace vh {
 
+bool sameRequest(const AnalysisRequest& a, const AnalysisRequest& b) {
+    return samePlacement(a.position, b.position) && a.side == b.side && a.die1 == b.die1 &&
+           a.die2 == b.die2 && a.cubeValue == b.cubeValue && a.cubeOwner == b.cubeOwner;
+}
+
 const char* cubeVerdictText(CubeVerdict verdict) {
     switch (verdict) {
     case CubeVerdict::DoubleTake:

@@ -27,6 +27,9 @@ struct AnalysisRequest {
     bool rolled() const { return die1 != 0 && die2 != 0; }
 };
 
+// The same question: position, side, roll and cube.
+bool sameRequest(const AnalysisRequest& a, const AnalysisRequest& b);
+
 // One distinct play of the roll, judged: the mover's cubeless equity after
 // it, how much less that is than the best play's, and the mover's chances.
 struct RankedMove {
@@ -69,7 +72,6 @@ struct Analysis {
 
 // How deep the coach looks: the trained engine's strongest analysis depth.
 inline constexpr int kAnalysisPlies = 1;
-
 
 // Makes the engine an analysis runs on, copying the request's position; a
 // workspace lent by the caller must outlive it.

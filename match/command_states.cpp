@@ -10,6 +10,8 @@ CommandStates commandStates(const GameManager* game) {
         return states;
     }
     states.restart = true;
+    states.review = true;
+    states.bestMoves = game->state() != GameState::GameOver;
     if (game->state() == GameState::Paused) {
         states.resume = true;
     } else {

@@ -18,6 +18,8 @@ struct CommandStates {
     bool redo = false;
     bool suggest = false;
     bool force = false;
+    bool bestMoves = false; // the coach's list for a game being played
+    bool review = false;    // a game to review
 
     bool operator==(const CommandStates&) const = default;
 };

@@ -106,7 +106,7 @@ public:
     // What the coach is asked on a human's turn: the position at the start
     // of the turn (moves made so far taken back) with the roll once it is
     // shown, else before the roll for the cube; nothing on another's turn.
-    std::optional<AnalysisRequest> coachRequest();
+    std::optional<AnalysisRequest> coachRequest() const;
     // Shows a play's moves on the board in the hint style, from and to.
     void showHint(const Play& play);
     // Makes a whole play of the shown roll for the human to move, as its own

@@ -3,13 +3,16 @@
 
 namespace vh {
 
-std::optional<AnalysisRequest> GameManager::coachRequest() {
+std::optional<AnalysisRequest> GameManager::coachRequest() const {
     if (!isHumanMoving() || winner_ != -1) {
         return std::nullopt;
     }
-    returnHeldChecker();
     AnalysisRequest request;
     request.position = board_.position;
+    const auto* human = dynamic_cast<const HumanPlayer*>(currentPlayer());
+    if (human != nullptr && human->pickedPoint() != -1) {
+        ++request.position[human->pickedPoint()].count; // the checker held in a drag
+    }
     const Play& made = currentPlayer()->currentPlay();
     for (std::int32_t i = made.count - 1; i >= 0; --i) {
         takeBackMove(made.moves[static_cast<std::size_t>(i)], request.position);

@@ -94,7 +94,9 @@ std::string describePlay(const Play& play, int mover) {
             }
         }
         if (same - i > 1) {
-            out += "(" + std::to_string(same - i) + ")";
+            out += '(';
+            out += std::to_string(same - i);
+            out += ')';
         }
         i = same;
     }

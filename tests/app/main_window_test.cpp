@@ -50,7 +50,8 @@ TEST_F(MainWindowTest, WithoutAGameOnlyTheCommandsThatNeedNoneAreOffered) {
             entry.command == Command::RestartGame || entry.command == Command::PauseGame ||
             entry.command == Command::ContinueGame || entry.command == Command::SaveGame ||
             entry.command == Command::UndoMove || entry.command == Command::RedoMove ||
-            entry.command == Command::SuggestMove || entry.command == Command::ForceMove;
+            entry.command == Command::SuggestMove || entry.command == Command::ForceMove ||
+            entry.command == Command::ShowBestMoves || entry.command == Command::ReviewGame;
         EXPECT_EQ(enabled(entry.command), !needsGame) << entry.text;
         if (entry.toolbarText != nullptr) {
             const auto* button = window_->findChild<QToolButton*>(

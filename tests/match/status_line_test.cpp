@@ -35,14 +35,12 @@ TEST_F(StatusLineTest, CommandsFollowTheGame) {
     EXPECT_EQ(nextPassDelayMs(nullptr), kQuietPassMs);
 
     // A human (side 0) against a computer, the human to move.
-    BoardPosition start;
-    setStartPosition(start);
-    const SavedGame saved = savedGameAt(start, 0, 6, 1, "Ann", false, "Milo", true);
-    auto manager = openSaved(settingsFor(false, "Ann", true, "Milo"), saved);
+    auto manager = openSaved(savedGameAt(startPosition(), 0, 6, 1, "Ann", false, "Milo", true));
     manager->pressDiceCup();
     step(*manager);
 
     CommandStates humanToMove;
+    humanToMove.bestMoves = humanToMove.review = true; // any game being played
     humanToMove.restart = humanToMove.pause = humanToMove.save = humanToMove.suggest = true;
     EXPECT_EQ(commandStates(manager.get()), humanToMove);
 
@@ -57,6 +55,7 @@ TEST_F(StatusLineTest, CommandsFollowTheGame) {
 
     manager->pause();
     CommandStates paused;
+    paused.bestMoves = paused.review = true; // any game being played
     paused.restart = paused.resume = true;
     EXPECT_EQ(commandStates(manager.get()), paused);
     EXPECT_EQ(nextPassDelayMs(manager.get()), kQuietPassMs);
@@ -66,6 +65,7 @@ TEST_F(StatusLineTest, CommandsFollowTheGame) {
     step(*manager); // the turn ends; the computer starts thinking
     ASSERT_TRUE(manager->isComputerThinking());
     CommandStates thinking;
+    thinking.bestMoves = thinking.review = true; // any game being played
     thinking.restart = thinking.force = true;
     EXPECT_EQ(commandStates(manager.get()), thinking);
     EXPECT_EQ(nextPassDelayMs(manager.get()), kBusyPassMs);
