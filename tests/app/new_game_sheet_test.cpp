@@ -126,17 +126,15 @@ TEST_F(NewGameSheetTest, AnEmptyStoreAsksForAPlayerAndFallsBackToAnonymous) {
 
 TEST_F(NewGameSheetTest, EachSideIsTitledWithTheColourOfItsCheckers) {
     struct Case {
-        const char* scheme;
+        std::int32_t stones; // of side 0; side 1 plays black
         const char* first;
         const char* second;
     };
-    for (const Case& c : {Case{"Red and Black Stones", "Player 1 (Red)", "Player 2 (Black)"},
-                          Case{"White and Black Stones", "Player 1 (White)", "Player 2 (Black)"}}) {
-        const auto graphics = app::makeGraphicsSettingsSheet(nullptr);
-        graphics->show();
-        QApplication::processEvents();
-        child<QComboBox>(*graphics, "stoneColours")->setCurrentText(c.scheme);
-        child<QPushButton>(*graphics, "ok")->click();
+    for (const Case& c : {Case{3, "Player 1 (Red)", "Player 2 (Black)"},
+                          Case{1, "Player 1 (White)", "Player 2 (Black)"}}) {
+        GameSettings settings;
+        settings.stoneColourA = c.stones;
+        saveSettings(settings);
         const auto sheet = app::makeNewGameSheet(store_, nullptr);
         sheet->show();
         QApplication::processEvents();

@@ -68,7 +68,7 @@ TEST(OpponentRoster, AChampionFileHoldsOneProfileItsSeparatorOptional) {
     EXPECT_NE(error.find("cut short"), std::string::npos) << error;
 }
 
-TEST(OpponentRoster, RefusesRostersThatCannotNameOrDrawTheirPictures) {
+TEST(OpponentRoster, RefusesRostersThatCannotNameOrDrawTheirPicturesOrAreMissing) {
     struct Case {
         std::string text;
         const char* reason;
@@ -99,9 +99,6 @@ TEST(OpponentRoster, RefusesRostersThatCannotNameOrDrawTheirPictures) {
         EXPECT_FALSE(opponentsFromText(c.text, &error).has_value()) << c.reason;
         EXPECT_NE(error.find(c.reason), std::string::npos) << error;
     }
-}
-
-TEST(OpponentRoster, AMissingFileIsAClearError) {
     std::string error;
     EXPECT_FALSE(readOpponents("/nonexistent/Computers.dat", &error).has_value());
     EXPECT_NE(error.find("/nonexistent/Computers.dat"), std::string::npos) << error;

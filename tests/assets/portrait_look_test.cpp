@@ -1,7 +1,6 @@
 #include "assets/portrait_look.h"
 
 #include <gtest/gtest.h>
-#include <string>
 
 namespace vh::assets {
 namespace {

@@ -27,7 +27,7 @@ TEST(BoardRectangle, FollowsTheWidthOrShrinksToTheHeightAndIsCentred) {
     }
 }
 
-TEST(BoardLayout, ValuesFollowTheFormulas) {
+TEST(BoardLayout, ValuesFollowTheFormulasDownToTheSmallestBoard) {
     // Width, height, frame, point, point height, checker, tray checker, upper end, lower start.
     const std::array<int, 9> cases[] = {
         {610, 426, 15, 40, 170, 36, 10, 213, 213},  {571, 399, 14, 37, 159, 33, 10, 199, 200},
@@ -42,9 +42,7 @@ TEST(BoardLayout, ValuesFollowTheFormulas) {
                   c);
         EXPECT_LE(3 * l->frame + 14 * l->point, c[0]);
     }
-}
-
-TEST(BoardLayout, TooSmallABoardHasNoLayout) {
+    // Too small a board has none.
     EXPECT_FALSE(computeLayout(60, 42).has_value());
     EXPECT_FALSE(computeLayout(0, 0).has_value());
     EXPECT_FALSE(computeLayout(-100, -70).has_value());

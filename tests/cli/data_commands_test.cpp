@@ -2,10 +2,8 @@
 #include "settings/settings_file.h"
 #include "tests/cli/cli_runner.h"
 #include "tests/support/temp_directory.h"
-#include "tools/varnholt-cli/cli.h"
 
 #include <gtest/gtest.h>
-#include <sstream>
 
 namespace vh::cli {
 namespace {

@@ -8,7 +8,6 @@
 #include <functional>
 #include <random>
 #include <set>
-#include <sstream>
 #include <utility>
 #include <vector>
 
@@ -63,54 +62,14 @@ protected:
     // with `side` to move and a roll of two digits (52: die 1 = 5, die 2 = 2).
     std::unique_ptr<GameManager> openAt(const BoardPosition& position, int side, int dice,
                                         bool bobIsComputer = false, bool revealDice = true) {
-        const SavedGame game =
-            savedGameAt(position, side, dice / 10, dice % 10, "Ann", false, "Bob", bobIsComputer);
-        return openSaved(settingsFor(false, "Ann", bobIsComputer, "Bob"), game, revealDice);
+        return openSaved(
+            savedGameAt(position, side, dice / 10, dice % 10, "Ann", false, "Bob", bobIsComputer),
+            revealDice);
     }
 };
 
 HumanPlayer& humanToMove(GameManager& manager) {
     return dynamic_cast<HumanPlayer&>(*manager.currentPlayer());
-}
-
-TEST_F(BoardMouseTest, DragsThroughTheManagerArePlayedOrReturned) {
-    struct Case {
-        const char* name;
-        const char* position;
-        int side;
-        int dice;
-        const char* drags; // "from>to" each, -1: off the board
-        const char* play;
-    };
-    const Case cases[] = {
-        {"side 0: no die fits, off the board, the other side's checker, then a legal drop",
-         "12=2 0=-2", 0, 63, "12>8 12>-1 0>3 12>6 12>9", "6:12/6 3:12/9"},
-        {"side 1, 3-3: a walk of three, then a fourth step", "3=-2 23=2", 1, 33, "3>12 3>6",
-         "3:3/6 3:6/9 3:9/12 3:3/6"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        const BoardPosition start = placedPosition(c.position);
-        auto manager = openAt(start, c.side, c.dice);
-        HumanPlayer& player = humanToMove(*manager);
-        std::istringstream drags(c.drags);
-        int from = 0;
-        int to = 0;
-        char arrow = 0;
-        while (drags >> from >> arrow >> to) {
-            drag(*manager, from, to);
-            EXPECT_EQ(player.pickedPoint(), -1);
-        }
-        EXPECT_EQ(formatPlay(player.currentPlay()), c.play);
-        BoardPosition expected = start;
-        applyPlay(player.currentPlay(), expected);
-        EXPECT_TRUE(samePlacement(manager->board().position, expected));
-        EXPECT_EQ(checkerTotal(manager->board().position, c.side), kCheckersPerSide);
-        // Every die is used now: the next mouse message ends the turn.
-        EXPECT_EQ(player.turnState(), TurnState::Moving);
-        send(*manager, MouseMessage::Move, 0);
-        EXPECT_EQ(player.turnState(), TurnState::Complete);
-    }
 }
 
 TEST_F(BoardMouseTest, HoverShowsTargetsOnlyWithTheOptionAndRedrawsOnlyOnAChange) {
@@ -210,8 +169,7 @@ TEST_F(BoardMouseTest, MessagesThatChangeNothing) {
 }
 
 TEST_F(BoardMouseTest, AHeldCheckerGoesBackBeforeACommandTakesTheBoard) {
-    BoardPosition start;
-    setStartPosition(start);
+    const BoardPosition start = startPosition();
     const std::filesystem::path file = directory_ / "held.vhf";
     struct Case {
         const char* name;
@@ -314,7 +272,11 @@ TEST_F(BoardMouseTest, EveryLegalPlayCanBeDraggedAndNothingElse) {
         const DiceUsed& used = player.diceUsed();
         const int usedSlots = used[0] + used[1] + used[2] + used[3] - (4 - freeSlots);
         ASSERT_EQ(usedSlots, play.count);
-        // What is left of the roll, if anything, cannot be played.
+        // With every die used the next mouse message ends the turn; what is
+        // left of the roll otherwise cannot be played.
+        player.handleMouse(stage, MouseMessage::Move, 0, 0);
+        ASSERT_EQ(player.turnState(),
+                  usedSlots == freeSlots ? TurnState::Complete : TurnState::Moving);
         ASSERT_EQ(player.poll(stage, false, 0, true), TurnState::Complete);
     }
     EXPECT_GT(movesDragged, 1500);

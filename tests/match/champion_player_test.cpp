@@ -22,11 +22,9 @@ protected:
 };
 
 TEST_F(ChampionPlayerTest, PlaysTheNetworkWithTheCubeAndIsFiledLikeAnyOpponent) {
-    GameSettings settings = settingsFor(false, "Ann", true, champion_);
-    GameEnvironment environment = environmentFor(settings);
-    environment.thinkingBudgetMs = 60000;
+    thinkingBudgetMs_ = 60000;
     seedRandom(21);
-    GameManager manager(environment);
+    GameManager manager(environmentFor(settingsFor(false, "Ann", true, champion_)));
     manager.newGame();
     const auto* champion = dynamic_cast<const ComputerPlayer*>(manager.player(1));
     ASSERT_NE(champion, nullptr);

@@ -17,17 +17,9 @@ class ComputerPlayerTest : public GameFixture {
 protected:
     // Lighthouse (side 0) to move in the busy position, with a long budget.
     std::unique_ptr<GameManager> openBusy(int die, bool secondIsComputer) {
-        const std::string second = secondIsComputer ? "Professor" : "Ann";
-        const SavedGame game =
-            savedGameAt(kBusy, 0, die, die, "Lighthouse", true, second, secondIsComputer);
-        std::string error;
-        EXPECT_TRUE(writeSavedGameFile(directory_ / "busy.vhf", game, error));
-        GameEnvironment environment =
-            environmentFor(settingsFor(true, "Lighthouse", secondIsComputer, second));
-        environment.thinkingBudgetMs = 60000;
-        auto manager = std::make_unique<GameManager>(environment);
-        EXPECT_TRUE(manager->openGame(directory_ / "busy.vhf"));
-        return manager;
+        thinkingBudgetMs_ = 60000;
+        return openSaved(savedGameAt(kBusy, 0, die, die, "Lighthouse", true,
+                                     secondIsComputer ? "Professor" : "Ann", secondIsComputer));
     }
 };
 
@@ -63,7 +55,7 @@ TEST_F(ComputerPlayerTest, ARollThatCannotBePlayedIsForfeitWithItsMessage) {
     const BoardPosition closed = placedPosition("18=-3 19=-3 20=-3 21=-2 22=-2 23=-2 24=2");
     SavedGame game = savedGameAt(closed, 0, 6, 6, "Milo", true, "Ann", false);
     game.cubeValue = 2; // not Milo's: no double before the roll
-    auto manager = openSaved(settingsFor(true, "Milo", false, "Ann"), game);
+    auto manager = openSaved(game);
     EXPECT_EQ(manager->currentPlayer()->turnState(), TurnState::Complete);
     manager->step();
     ASSERT_NE(manager->pendingMessage(), nullptr);
@@ -82,10 +74,8 @@ TEST_F(ComputerPlayerTest, ARollThatCannotBePlayedIsForfeitWithItsMessage) {
 TEST_F(ComputerPlayerTest, WithAnimationThePlayGlidesBeforeTheTurnEnds) {
     GameSettings settings = settingsFor(true, "Priya", false, "Ann");
     settings.completeAnimation = 1;
-    BoardPosition start;
-    setStartPosition(start);
-    SavedGame game = savedGameAt(start, 0, 6, 5, "Priya", true, "Ann", false);
-    auto manager = openSaved(settings, game);
+    const BoardPosition start = startPosition();
+    auto manager = openSaved(settings, savedGameAt(start, 0, 6, 5, "Priya", true, "Ann", false));
     bool sawAnimating = false;
     for (int steps = 0; steps < 100000 && manager->currentSide() == 0; ++steps) {
         step(*manager);

@@ -42,7 +42,7 @@ GameEnvironment GameFixture::environmentFor(const GameSettings& settings) {
     environment.settings = [settings] { return settings; };
     environment.store = &store_;
     environment.seedFromClock = false;
-    environment.thinkingBudgetMs = 5;
+    environment.thinkingBudgetMs = thinkingBudgetMs_;
     return environment;
 }
 
@@ -124,6 +124,13 @@ std::unique_ptr<GameManager> GameFixture::openSaved(const GameSettings& settings
     auto manager = std::make_unique<GameManager>(std::move(environment));
     EXPECT_TRUE(manager->openGame(file));
     return manager;
+}
+
+std::unique_ptr<GameManager> GameFixture::openSaved(const SavedGame& game, bool revealDice) {
+    const SavedPlayer& zero = game.players[0];
+    const SavedPlayer& one = game.players[1];
+    return openSaved(settingsFor(zero.isComputer != 0, zero.name, one.isComputer != 0, one.name),
+                     game, revealDice);
 }
 
 PlayerStore GameFixture::savedStore() const {

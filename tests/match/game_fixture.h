@@ -45,10 +45,12 @@ protected:
     void stepUntilGameOver(GameManager& manager, int maxTurns = 2000);
     // Steps an undo or redo replay to its end.
     void stepUntilPlaying(GameManager& manager);
-    // Opens a game built from `game` (written to a file first). Unless
-    // `revealDice`, a human's roll is shown only after pressDiceCup().
+    // Opens a game built from `game` (written to a file first), by default
+    // with the options that name its players. Unless `revealDice`, a human's
+    // roll is shown only after pressDiceCup().
     std::unique_ptr<GameManager> openSaved(const GameSettings& settings, const SavedGame& game,
                                            bool revealDice = true);
+    std::unique_ptr<GameManager> openSaved(const SavedGame& game, bool revealDice = true);
     // The player store as saved in the program directory.
     PlayerStore savedStore() const;
 
@@ -58,13 +60,14 @@ protected:
     RecordingSoundPlayer sounds_;
     PlayerStore store_;
     std::uint32_t now_ = 1000;
+    std::uint32_t thinkingBudgetMs_ = 5; // for the computers' searches
     std::unique_ptr<PlayList> plays_ = std::make_unique<PlayList>();
 };
 
 // A game to open: the position, the side to move with its roll, the players.
 SavedGame savedGameAt(const BoardPosition& position, int sideToMove, int die1, int die2,
-                      const std::string& sideZero, bool sideZeroIsComputer,
-                      const std::string& sideOne, bool sideOneIsComputer);
+                      const std::string& sideZero = "Ann", bool sideZeroIsComputer = false,
+                      const std::string& sideOne = "Bob", bool sideOneIsComputer = false);
 
 // The entries highlighted, in increasing order.
 std::vector<int> highlighted(const BoardRecord& board);

@@ -112,25 +112,48 @@ TEST_F(GameManagerTest, BearingOffTheLastCheckerWinsAGammonAndFilesIt) {
     }
 }
 
-TEST_F(GameManagerTest, NoMoveAfterPartOfTheRollKeepsAndRecordsTheMovesMade) {
-    // 6-5 for a lone checker on point 12: the 6 is blocked either way, the 5
-    // goes to 7 and then the 6 is blocked too.
-    const BoardPosition blocked = placedPosition("1=-2 6=-2 12=1 20=-11");
-    auto manager = openSaved(settingsFor(false, "Ann", false, "Bob"),
-                             savedGameAt(blocked, 0, 6, 5, "Ann", false, "Bob", false));
-    auto* ann = dynamic_cast<HumanPlayer*>(manager->currentPlayer());
-    ASSERT_NE(ann, nullptr);
-    ann->playMove(manager->stage(), {5, 12, 7, 0});
-    stepUntilTurnPasses(*manager);
-    ASSERT_EQ(messages_.shown().size(), 1u);
-    EXPECT_EQ(messages_.shown()[0].caption, "No Move");
-    EXPECT_EQ(messages_.texts()[0], "You don't have a valid move with the "
-                                    "current dice.  Your turn is forfeit.");
-    EXPECT_EQ(manager->currentSide(), 1);
-    EXPECT_EQ(manager->turnsPlayed(), 1);
-    ASSERT_EQ(manager->history().cursor(), 1);
-    EXPECT_EQ(manager->history().playAt(0)->count, 1);
-    EXPECT_EQ(manager->board().position[7].count, 1);
+TEST_F(GameManagerTest, AHumanWithoutAMoveIsToldAfterThePressOnTheCupAndKeepsTheMovesMade) {
+    const struct {
+        const char* name;
+        const char* position;
+        int die1, die2;
+        std::vector<CheckerMove> moves; // before no move is left
+    } cases[] = {
+        // 6-5 for a lone checker on point 12: the 6 is blocked either way, the
+        // 5 goes to 7 and then the 6 is blocked too.
+        {"part of the roll", "1=-2 6=-2 12=1 20=-11", 6, 5, {{5, 12, 7, 0}}},
+        {"two on the bar against a closed board",
+         "18=-3 19=-3 20=-3 21=-2 22=-2 23=-2 24=2",
+         6,
+         6,
+         {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        messages_.clear();
+        auto manager = openSaved(savedGameAt(placedPosition(c.position), 0, c.die1, c.die2), false);
+        for (int i = 0; i < 5; ++i) {
+            step(*manager);
+        }
+        EXPECT_TRUE(messages_.shown().empty());
+        manager->pressDiceCup();
+        for (const CheckerMove& move : c.moves) {
+            dynamic_cast<HumanPlayer&>(*manager->currentPlayer()).playMove(manager->stage(), move);
+        }
+        stepUntilTurnPasses(*manager);
+        ASSERT_EQ(messages_.shown().size(), 1u);
+        EXPECT_EQ(messages_.shown()[0].caption, "No Move");
+        EXPECT_EQ(messages_.texts()[0], "You don't have a valid move with the "
+                                        "current dice.  Your turn is forfeit.");
+        EXPECT_EQ(manager->currentSide(), 1);
+        const int moved = static_cast<int>(c.moves.size());
+        EXPECT_EQ(manager->turnsPlayed(), moved) << "a turn without moves is not counted";
+        ASSERT_EQ(manager->history().cursor(), moved);
+        if (moved > 0) {
+            EXPECT_EQ(manager->history().playAt(0)->count, moved);
+            EXPECT_EQ(manager->board().position[7].count, 1);
+        }
+    }
 }
 
 TEST_F(GameManagerTest, APressedCupShowsTheRollAfterTheRattleUnlessTheGameMovesOn) {
@@ -159,31 +182,6 @@ TEST_F(GameManagerTest, APressedCupShowsTheRollAfterTheRattleUnlessTheGameMovesO
     now_ += 500;
     step(manager);
     EXPECT_FALSE(manager.diceShown()) << "the new game's roll waits for its own press";
-}
-
-TEST_F(GameManagerTest, AHumanWithoutAMoveIsToldOnlyAfterThePressOnTheCup) {
-    // Two checkers on the bar against a closed board.
-    const BoardPosition closed = placedPosition("18=-3 19=-3 20=-3 21=-2 22=-2 23=-2 24=2");
-    GameSettings settings = settingsFor(false, "Ann", false, "Bob");
-    GameEnvironment environment = environmentFor(settings);
-    environment.revealDiceAtOnce = false;
-    SavedGame game = savedGameAt(closed, 0, 6, 6, "Ann", false, "Bob", false);
-    std::string error;
-    ASSERT_TRUE(writeSavedGameFile(directory_ / "closed.vhf", game, error));
-    GameManager manager(environment);
-    ASSERT_TRUE(manager.openGame(directory_ / "closed.vhf"));
-    for (int i = 0; i < 5; ++i) {
-        step(manager);
-    }
-    EXPECT_TRUE(messages_.shown().empty());
-    EXPECT_EQ(manager.currentSide(), 0);
-    manager.pressDiceCup();
-    step(manager);
-    ASSERT_EQ(messages_.shown().size(), 1u);
-    EXPECT_EQ(messages_.shown()[0].caption, "No Move");
-    step(manager);
-    EXPECT_EQ(manager.currentSide(), 1);
-    EXPECT_EQ(manager.turnsPlayed(), 0) << "a turn without moves is not counted";
 }
 
 TEST_F(GameManagerTest, ARefusedDoubleEndsTheGameAtTheCubeValueAnAcceptedOneHandsTheCubeOver) {
@@ -228,10 +226,7 @@ TEST_F(GameManagerTest, ARefusedDoubleEndsTheGameAtTheCubeValueAnAcceptedOneHand
 }
 
 TEST_F(GameManagerTest, TheDoubleIsOfferedWhileTheRollIsUnderTheCupOnly) {
-    BoardPosition start;
-    setStartPosition(start);
-    auto manager = openSaved(settingsFor(false, "Ann", false, "Bob"),
-                             savedGameAt(start, 0, 6, 1, "Ann", false, "Bob", false), false);
+    auto manager = openSaved(savedGameAt(startPosition(), 0, 6, 1), false);
     EXPECT_TRUE(manager->canOfferDouble());
     EXPECT_FALSE(commandStates(manager.get()).suggest) << "no hint for a hidden roll";
     manager->suggestMove();
@@ -248,8 +243,7 @@ TEST_F(GameManagerTest, TheComputerAnswersADoubleByTheEngine) {
     // Ann (side 0) is a few pips from home, Greta has everything left to do:
     // no computer takes that.
     const BoardPosition winning = placedPosition("0=3 1=3 2=3 3=3 4=3 12=-5 13=-5 14=-5");
-    auto manager = openSaved(settingsFor(false, "Ann", true, "Professor"),
-                             savedGameAt(winning, 0, 6, 5, "Ann", false, "Professor", true), false);
+    auto manager = openSaved(savedGameAt(winning, 0, 6, 5, "Ann", false, "Professor", true), false);
     manager->offerDouble();
     step(*manager);
     ASSERT_FALSE(messages_.shown().empty());

@@ -100,37 +100,30 @@ TEST_F(HumanPlayerTest, SuggestMoveHighlightsTheFirstMoveOfALegalPlayOrNothing) 
 
 using RestartTest = GameFixture;
 
-TEST_F(RestartTest, KeepsThePlayersAndTheFirstSide) {
+// Restarted while paused after two turns, then during the replay of an undo.
+TEST_F(RestartTest, KeepsThePlayersFirstSideAndPauseAndDropsAReplay) {
     GameSettings settings = settingsFor(false, "Ann", false, "Bob");
+    settings.useTimer = 1;
+    settings.initialMinutes = 2;
     auto manager = startGame(settings, 44);
     const int first = manager->firstSide();
     playHumanTurn(*manager);
     playHumanTurn(*manager);
-    manager->restartGame();
-    EXPECT_EQ(manager->currentSide(), first);
-    EXPECT_EQ(manager->turnsPlayed(), 0);
-    EXPECT_EQ(manager->player(0)->name(), "Ann");
-    BoardPosition start;
-    setStartPosition(start);
-    EXPECT_TRUE(samePlacement(manager->board().position, start));
-    EXPECT_EQ(manager->board().cubeValue, 1);
-    EXPECT_EQ(manager->history().cursor(), 0);
-}
-
-TEST_F(RestartTest, WhilePausedLeavesTheClocksStoppedAndDuringAReplayDropsIt) {
-    GameSettings settings = settingsFor(false, "Ann", false, "Bob");
-    settings.useTimer = 1;
-    settings.initialMinutes = 2;
-    auto manager = startGame(settings, 45);
     manager->pause();
     manager->restartGame();
     EXPECT_EQ(manager->state(), GameState::Paused);
-    const std::uint32_t clock = *manager->clockValue(manager->currentSide());
+    EXPECT_EQ(manager->currentSide(), first);
+    EXPECT_EQ(manager->turnsPlayed(), 0);
+    EXPECT_EQ(manager->player(0)->name(), "Ann");
+    EXPECT_TRUE(samePlacement(manager->board().position, startPosition()));
+    EXPECT_EQ(manager->board().cubeValue, 1);
+    EXPECT_EQ(manager->history().cursor(), 0);
+    const std::uint32_t clock = *manager->clockValue(first);
     now_ += 10000;
     step(*manager);
     manager->resume();
     step(*manager);
-    EXPECT_EQ(manager->clockValue(manager->currentSide()), clock) << "not charged while paused";
+    EXPECT_EQ(manager->clockValue(first), clock) << "not charged while paused";
 
     playHumanTurn(*manager);
     manager->undo();
@@ -138,11 +131,9 @@ TEST_F(RestartTest, WhilePausedLeavesTheClocksStoppedAndDuringAReplayDropsIt) {
     step(*manager);
     manager->restartGame();
     EXPECT_EQ(manager->state(), GameState::Playing);
-    BoardPosition start;
-    setStartPosition(start);
-    EXPECT_TRUE(samePlacement(manager->board().position, start));
+    EXPECT_TRUE(samePlacement(manager->board().position, startPosition()));
     step(*manager);
-    EXPECT_TRUE(samePlacement(manager->board().position, start)) << "no stale animation";
+    EXPECT_TRUE(samePlacement(manager->board().position, startPosition())) << "no stale animation";
 }
 
 } // namespace

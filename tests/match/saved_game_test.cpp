@@ -7,6 +7,7 @@
 
 #include <filesystem>
 #include <random>
+#include <tuple>
 
 namespace vh::test {
 namespace {
@@ -45,9 +46,7 @@ std::vector<std::byte> sampleBytes() {
     b.text("Ann", 32).int32(0).int32(0).int32(250000);
     b.text("Greta Holm", 32).int32(1).int32(1).int32(299000);
     b.int32(4).int32(2).int32(2);
-    BoardPosition start;
-    setStartPosition(start);
-    for (const BoardEntry& entry : start.entries) {
+    for (const BoardEntry& entry : startPosition().entries) {
         b.int32(entry.owner).int32(entry.count);
     }
     b.int32(0).int32(1).int32(1).int32(1);
@@ -166,14 +165,9 @@ TEST(SavedGameFile, RefusesImpossibleValuesNamingTheFault) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        std::vector<std::byte> bytes = sampleBytes();
-        const auto bits = static_cast<std::uint32_t>(c.value);
-        for (int i = 0; i < 4; ++i) {
-            bytes[c.offset + static_cast<std::size_t>(i)] =
-                static_cast<std::byte>((bits >> (8 * i)) & 0xFF);
-        }
         SavedGame game;
-        const SavedGameCheck check = decodeSavedGame(bytes, game);
+        const SavedGameCheck check =
+            decodeSavedGame(withInt32(sampleBytes(), c.offset, c.value), game);
         EXPECT_FALSE(check.valid);
         EXPECT_EQ(check.problem, c.problem);
     }
@@ -295,18 +289,14 @@ TEST_F(SavedGameTest, SavingAndOpeningAnyGameGivesBackTheSameGame) {
         savedWithAnOwner += manager->cubeOwner() >= 0 ? 1 : 0;
 
         EXPECT_EQ(opened.state(), GameState::Playing);
-        EXPECT_EQ(opened.board().position, manager->board().position);
-        EXPECT_EQ(opened.board().die1, manager->board().die1);
-        EXPECT_EQ(opened.board().die2, manager->board().die2);
-        EXPECT_EQ(opened.board().cubeValue, manager->board().cubeValue);
-        EXPECT_EQ(opened.currentSide(), manager->currentSide());
+        const auto state = [](const GameManager& m) {
+            return std::tuple(m.board().position, m.board().die1, m.board().die2,
+                              m.board().cubeValue, m.currentSide(), m.turnsPlayed(),
+                              m.clockValue(0), m.clockValue(1), m.gameTime(), m.cubeOwner());
+        };
+        EXPECT_EQ(state(opened), state(*manager));
         EXPECT_EQ(opened.firstSide(), manager->currentSide());
-        EXPECT_EQ(opened.turnsPlayed(), manager->turnsPlayed());
-        EXPECT_EQ(opened.clockValue(0), manager->clockValue(0));
-        EXPECT_EQ(opened.clockValue(1), manager->clockValue(1));
-        EXPECT_EQ(opened.gameTime(), manager->gameTime());
         EXPECT_TRUE(opened.isHumanTurn());
-        EXPECT_EQ(opened.cubeOwner(), manager->cubeOwner());
         EXPECT_FALSE(opened.canUndo()) << "the history is not read back";
 
         // Saved again, it is the same file but for the history and the state.
@@ -327,14 +317,12 @@ TEST_F(SavedGameTest, SavingAndOpeningAnyGameGivesBackTheSameGame) {
 }
 
 TEST_F(SavedGameTest, TheCubesOwnerComesBackAndOnlyItMayRedouble) {
-    BoardPosition start;
-    setStartPosition(start);
     for (const int toMove : {0, 1}) {
         SCOPED_TRACE(toMove);
-        SavedGame game = savedGameAt(start, toMove, 6, 1, "Ann", false, "Bob", false);
+        SavedGame game = savedGameAt(startPosition(), toMove, 6, 1);
         game.cubeValue = 4;
         game.cubeOwner = 1;
-        auto manager = openSaved(settingsFor(false, "Ann", false, "Bob"), game, false);
+        auto manager = openSaved(game, false);
         EXPECT_EQ(manager->cubeOwner(), 1);
         EXPECT_EQ(manager->stage().cubeOwner(), 1);
         EXPECT_EQ(manager->canOfferDouble(), toMove == 1);

@@ -112,9 +112,7 @@ TEST_F(UndoRedoTest, AgainstTheComputerUndoGoesBackToAndIncludingYourPreviousTur
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         const int computerSide = otherSide(c.humanSide);
-        BoardPosition start;
-        setStartPosition(start);
-        const BoardPosition position = !c.computerStarts ? start
+        const BoardPosition position = !c.computerStarts ? startPosition()
                                        : c.humanSide == PLAYER_ONE
                                            ? kEnteringBehindAPrime
                                            : mirroredPosition(kEnteringBehindAPrime);
@@ -123,7 +121,6 @@ TEST_F(UndoRedoTest, AgainstTheComputerUndoGoesBackToAndIncludingYourPreviousTur
         seats[static_cast<std::size_t>(computerSide)] = {"Milo", true};
         seedRandom(7);
         auto manager = openSaved(
-            settingsFor(seats[0].second, seats[0].first, seats[1].second, seats[1].first),
             savedGameAt(position, c.computerStarts ? computerSide : c.humanSide, 1, 3,
                         seats[0].first, seats[0].second, seats[1].first, seats[1].second));
         ASSERT_FALSE(manager->canUndo());
@@ -162,8 +159,7 @@ TEST_F(UndoRedoTest, AgainstTheComputerUndoGoesBackToAndIncludingYourPreviousTur
 TEST_F(UndoRedoTest, UndoingAHitBringsTheCheckerBackFromTheBar) {
     // Ann (side 0) on 10, a single Bob checker on 7: 3-1 hits with the 3.
     const BoardPosition hit = placedPosition("7=-1 10=1 20=-14");
-    auto manager = openSaved(settingsFor(false, "Ann", false, "Bob"),
-                             savedGameAt(hit, 0, 3, 1, "Ann", false, "Bob", false));
+    auto manager = openSaved(savedGameAt(hit, 0, 3, 1));
     const Snapshot start = snapshotOf(*manager);
     EXPECT_FALSE(manager->canUndo());
     EXPECT_FALSE(manager->canRedo());

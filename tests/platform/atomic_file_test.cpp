@@ -23,7 +23,7 @@ protected:
     test::TempDirectory folder_{"atomic"};
 };
 
-TEST_F(AtomicFileTest, CreatesAndReplacesWholeFiles) {
+TEST_F(AtomicFileTest, CreatesAndReplacesWholeFilesAndClearsWhatKilledSavesLeft) {
     const fs::path path = folder_ / "Stats.dat";
     for (const std::string_view text :
          {std::string_view("first version, longer"), std::string_view("second"),
@@ -32,9 +32,8 @@ TEST_F(AtomicFileTest, CreatesAndReplacesWholeFiles) {
         EXPECT_EQ(readBytes(path), bytesOf(text));
     }
     EXPECT_EQ(entriesInFolder(), 1u) << "a temporary file was left behind";
-}
 
-TEST_F(AtomicFileTest, ASaveRemovesWhatKilledSavesOfTheSameFileLeft) {
+    // A save removes what killed saves of the same file left.
     folder_.write("Stats.dat.tmp-Ab12Cd", "killed half-way");
     folder_.write("Settings.dat.tmp-Ab12Cd", "another file's");
     ASSERT_TRUE(writeFileAtomically(folder_ / "Stats.dat", bytesOf("players")));

@@ -97,13 +97,12 @@ TEST_F(FolderResolver, PreparingTheUserFolderCreatesItAndClearsInterruptedSaves)
     }
     std::sort(left.begin(), left.end());
     EXPECT_EQ(left, (std::vector<std::string>{"Settings.dat", "notes.tmp-1"}));
-}
 
-TEST_F(FolderResolver, AUserFolderThatCannotBeCreatedIsExplained) {
+    // A user folder that cannot be created is explained.
     root_.write("blocked", "a file where the folder should be");
-    const fs::path user = root_ / "blocked/varnholt-backgammon";
-    const std::string message = prepareUserFolder(user);
-    EXPECT_NE(message.find(user.string()), std::string::npos) << message;
+    const fs::path blocked = root_ / "blocked/varnholt-backgammon";
+    const std::string message = prepareUserFolder(blocked);
+    EXPECT_NE(message.find(blocked.string()), std::string::npos) << message;
     EXPECT_NE(message.find("could not be created"), std::string::npos) << message;
     EXPECT_TRUE(fs::is_regular_file(root_ / "blocked"));
 }

@@ -4,10 +4,8 @@
 #include "players/player_record.h"
 #include "tests/support/hand_bytes.h"
 
-#include <cstddef>
 #include <cstdint>
 #include <string>
-#include <vector>
 
 namespace vh::test {
 

@@ -5,6 +5,7 @@
 #include "tests/support/temp_directory.h"
 
 #include <gtest/gtest.h>
+#include <numeric>
 
 namespace vh {
 namespace {
@@ -46,16 +47,7 @@ GameSettings everyFieldChanged() {
     return s;
 }
 
-// The defaults themselves are pinned by the byte-for-byte test below.
-TEST(SettingsFile, WithoutAFileEveryFieldHasItsDefault) {
-    const test::TempDirectory folder("settings");
-    GameSettings s = everyFieldChanged();
-    loadSettings(s);
-    EXPECT_EQ(s, GameSettings{});
-    EXPECT_FALSE(std::filesystem::exists(folder / "Data/Settings.dat"));
-}
-
-TEST(SettingsFile, DefaultsAreWrittenByteForByte) {
+TEST(SettingsFile, WithoutAFileEveryFieldHasItsDefaultAndDefaultsAreWrittenByteForByte) {
     HandBytes expected;
     expected.int32(0).int32(0).int32(0).text("", 32).text("", 32);
     for (const int value : {0, 0, 0, 0, 0, 0, 0, 1, 1, 0, 0, 16, 11, 218}) {
@@ -68,11 +60,15 @@ TEST(SettingsFile, DefaultsAreWrittenByteForByte) {
     ASSERT_EQ(expected.bytes().size(), kSettingsFileSize);
 
     const test::TempDirectory folder("settings");
+    GameSettings s = everyFieldChanged();
+    loadSettings(s);
+    EXPECT_EQ(s, GameSettings{});
+    EXPECT_FALSE(std::filesystem::exists(folder / "Data/Settings.dat"));
     ASSERT_TRUE(saveSettings(GameSettings{}));
     EXPECT_EQ(test::readBytes(folder / "Data/Settings.dat"), expected.bytes());
 }
 
-TEST(SettingsFile, EveryFieldSurvivesSaveAndLoad) {
+TEST(SettingsFile, EveryFieldSurvivesSaveAndLoadAndLongTextsAreCut) {
     const test::TempDirectory folder("settings");
     const GameSettings saved = everyFieldChanged();
     ASSERT_TRUE(saveSettings(saved));
@@ -89,24 +85,21 @@ TEST(SettingsFile, EveryFieldSurvivesSaveAndLoad) {
     EXPECT_EQ(bytes[76 + 56], std::byte{'/'});
     EXPECT_EQ(bytes[76 + 56 + 4096 + 4], std::byte{'A'});
     EXPECT_EQ(bytes[4264], std::byte{1}) << "reservedText starts after statisticsPlayer";
-}
 
-TEST(SettingsFile, TextsLongerThanTheirFieldsAreCutOnSave) {
-    const test::TempDirectory folder("settings");
+    // Texts longer than their fields are cut on save.
     GameSettings s;
     s.playerName[0] = std::string(40, 'x');
     s.wallpaperPath = std::string(5000, 'w');
     ASSERT_TRUE(saveSettings(s));
     EXPECT_EQ(std::filesystem::file_size(folder / "Data/Settings.dat"), kSettingsFileSize);
-    GameSettings loaded;
     loadSettings(loaded);
     EXPECT_EQ(loaded.playerName[0], std::string(31, 'x'));
     EXPECT_EQ(loaded.wallpaperPath, std::string(4095, 'w'));
 
     // Texts without a NUL in a file read cut, and the fields after them stay in place.
-    std::vector<std::byte> bytes = encodeSettings(GameSettings{});
-    std::fill(bytes.begin() + 12, bytes.begin() + 76, std::byte{'n'});
-    EXPECT_EQ(decodeSettings(bytes, loaded), kSettingsFieldCount);
+    std::vector<std::byte> unended = encodeSettings(GameSettings{});
+    std::fill(unended.begin() + 12, unended.begin() + 76, std::byte{'n'});
+    EXPECT_EQ(decodeSettings(unended, loaded), kSettingsFieldCount);
     GameSettings expected;
     expected.playerName = {std::string(31, 'n'), std::string(31, 'n')};
     EXPECT_EQ(loaded, expected);
@@ -125,27 +118,19 @@ TEST(SettingsFile, AShortFileKeepsTheFieldsItHoldsWhole) {
         {132 + 4095, 19},                        // inside the wallpaper path
         {4314 - 1, 31},   {4314, 32},
     };
+    const std::size_t sizes[] = {4, 4, 4, 32,   32, 4,  4,  4, 4, 4, 4, 4, 4, 4, 4, 4,
+                                 4, 4, 4, 4096, 4,  32, 14, 4, 4, 4, 4, 4, 4, 4, 4, 4};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.length);
         GameSettings s = changed;
         EXPECT_EQ(decodeSettings(std::span(full).first(c.length), s), c.fieldsRead);
         // The first fieldsRead fields come from the file, the rest are defaults:
         // the same as a whole file spliced from the two at that field's end.
-        const std::vector<std::byte> expectedBytes = [&] {
-            std::vector<std::byte> bytes = encodeSettings(defaults);
-            const std::vector<std::byte> fileBytes = encodeSettings(changed);
-            std::size_t boundary = 0;
-            const std::size_t sizes[] = {4, 4, 4, 32,   32, 4,  4,  4, 4, 4, 4, 4, 4, 4, 4, 4,
-                                         4, 4, 4, 4096, 4,  32, 14, 4, 4, 4, 4, 4, 4, 4, 4, 4};
-            for (int field = 0; field < c.fieldsRead; ++field) {
-                boundary += sizes[field];
-            }
-            std::copy(fileBytes.begin(), fileBytes.begin() + static_cast<std::ptrdiff_t>(boundary),
-                      bytes.begin());
-            return bytes;
-        }();
+        std::vector<std::byte> spliced = encodeSettings(defaults);
+        std::copy_n(full.begin(), std::accumulate(sizes, sizes + c.fieldsRead, std::size_t{0}),
+                    spliced.begin());
         GameSettings reference;
-        decodeSettings(expectedBytes, reference);
+        decodeSettings(spliced, reference);
         EXPECT_EQ(s, reference);
         if (c.length == 132) {
             EXPECT_EQ(s.bgBlue, 3);

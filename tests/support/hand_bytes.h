@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -33,5 +34,13 @@ public:
 private:
     std::vector<std::byte> bytes_;
 };
+
+// `bytes` with the four bytes at `offset` replaced by `value`, little-endian.
+inline std::vector<std::byte> withInt32(std::vector<std::byte> bytes, std::size_t offset,
+                                        std::int64_t value) {
+    const std::vector<std::byte> field = HandBytes().int32(value).bytes();
+    std::copy(field.begin(), field.end(), bytes.begin() + static_cast<std::ptrdiff_t>(offset));
+    return bytes;
+}
 
 } // namespace vh::test

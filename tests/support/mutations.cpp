@@ -1,7 +1,6 @@
 #include "tests/support/mutations.h"
 
 #include <array>
-#include <limits>
 
 namespace vh::test {
 namespace {

@@ -20,4 +20,10 @@ BoardPosition placedPosition(const std::string& placement) {
     return position;
 }
 
+BoardPosition startPosition() {
+    BoardPosition position;
+    setStartPosition(position);
+    return position;
+}
+
 } // namespace vh::test

@@ -11,5 +11,6 @@ namespace vh::test {
 // checkers is borne off. "12=1 6=-1 24=1": one checker of side 0 on point 12
 // and one on its bar, one of side 1 on point 6.
 BoardPosition placedPosition(const std::string& placement);
+BoardPosition startPosition();
 
 } // namespace vh::test

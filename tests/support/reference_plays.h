@@ -3,7 +3,6 @@
 #include "rules/board_position.h"
 #include "rules/play_list.h"
 
-#include <tuple>
 #include <vector>
 
 namespace vh::test {
