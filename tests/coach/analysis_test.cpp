@@ -11,12 +11,6 @@
 namespace vh {
 namespace {
 
-BoardPosition openingPosition() {
-    BoardPosition position;
-    setStartPosition(position);
-    return position;
-}
-
 AnalysisRequest requestFor(const BoardPosition& position, int side, int die1, int die2) {
     AnalysisRequest request;
     request.position = position;
@@ -40,8 +34,8 @@ TEST(Analysis, TheBestRowIsTheEnginesOwnChoiceAndTheRowsAreDistinct) {
         int die2;
         const char* best;
     } cases[] = {
-        {openingPosition(), 0, 3, 1, "8/5 6/5"},
-        {openingPosition(), 1, 6, 1, "13/7 8/7"},
+        {test::startPosition(), 0, 3, 1, "8/5 6/5"},
+        {test::startPosition(), 1, 6, 1, "13/7 8/7"},
         {test::placedPosition("0=1 1=1 20=-3"), 0, 2, 1, "2/off 1/off"},
     };
     const auto network = shippedNetwork();
@@ -102,7 +96,7 @@ TEST(Analysis, TheCubeIsCashedOnACertainWinAndKeptInALostRace) {
 
 TEST(Analyst, AnswersOnItsWorkerAndACancelReturnsAtOnce) {
     Analyst analyst(shippedNetwork());
-    const AnalysisRequest request = requestFor(openingPosition(), 0, 2, 2);
+    const AnalysisRequest request = requestFor(test::startPosition(), 0, 2, 2);
     analyst.start(request);
     EXPECT_TRUE(analyst.busy());
     std::optional<Analysis> answer;

@@ -9,12 +9,6 @@
 namespace vh {
 namespace {
 
-BoardPosition openingPosition() {
-    BoardPosition position;
-    setStartPosition(position);
-    return position;
-}
-
 // A game in which side 0 always makes the coach's best play and side 1 its
 // worst, the cube left out; `losses` gets each turn's loss as the coach
 // ranks it, `unforced` whether it had a choice.
@@ -22,7 +16,7 @@ void bestAgainstWorst(const std::shared_ptr<const NeuralNetwork>& network, GameR
                       std::vector<float>& losses, std::vector<bool>& unforced) {
     record.names = {"Ann", "Bob"};
     record.cubeKnown = false;
-    record.start = openingPosition();
+    record.start = test::startPosition();
     BoardPosition position = record.start;
     const int rolls[][2] = {{3, 1}, {6, 4}, {5, 2}, {4, 4}, {4, 3}, {2, 1}, {5, 5}, {6, 2}};
     int side = 0;
@@ -115,7 +109,7 @@ TEST(GameReview, JudgesTheDoubleAndItsAnswer) {
 
 TEST(GameReview, TheCubeFollowsTheDoublesFromTurnToTurn) {
     GameRecord record;
-    record.start = openingPosition();
+    record.start = test::startPosition();
     record.turns.resize(4);
     for (int i = 0; i < 4; ++i) {
         record.turns[static_cast<std::size_t>(i)].side = i % 2;
