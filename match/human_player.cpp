@@ -75,9 +75,7 @@ bool HumanPlayer::makePlay(CheckerStage& stage, const Play& play) {
     returnHeldChecker(stage);
     BoardRecord& board = stage.board();
     for (std::int32_t i = currentPlay_.count - 1; i >= 0; --i) {
-        const CheckerMove& move = currentPlay_.moves[static_cast<std::size_t>(i)];
-        takeBackMove(move, board.position);
-        markDieUsed(static_cast<int>(move.die), false, board);
+        takeBackMove(currentPlay_.moves[static_cast<std::size_t>(i)], board.position);
     }
     board.highlights.fill(kHighlightNone);
     copyPlay(currentPlay_, play);
