@@ -532,14 +532,6 @@ void GameManager::forceMove() {
     }
 }
 
-void GameManager::suggestMove() {
-    returnHeldChecker();
-    // Only a roll on show: a hint must not give away one under the cup.
-    if (isHumanTurn() && diceShown()) {
-        currentPlayer()->suggestMove(*stage_);
-    }
-}
-
 void GameManager::offerDouble() {
     if (canOfferDouble()) {
         returnHeldChecker();

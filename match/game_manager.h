@@ -102,7 +102,6 @@ public:
     void undo();
     void redo();
     void forceMove();
-    void suggestMove();
     // What the coach is asked on a human's turn: the position at the start
     // of the turn (moves made so far taken back) with the roll once it is
     // shown, else before the roll for the cube; nothing on another's turn.

@@ -3,7 +3,6 @@
 #include "board/move_path.h"
 #include "match/money.h"
 #include "platform/message_box.h"
-#include "platform/random.h"
 #include "platform/text_encoding.h"
 #include "platform/tick_count.h"
 #include "rules/side.h"
@@ -166,24 +165,6 @@ void HumanPlayer::playMove(CheckerStage& stage, const CheckerMove& move) {
         currentPlay_.moves[static_cast<std::size_t>(currentPlay_.count++)] = move;
     }
     markDieUsed(static_cast<int>(move.die), true, stage.board());
-    stage.render();
-}
-
-void HumanPlayer::suggestMove(CheckerStage& stage) {
-    BoardRecord& board = stage.board();
-    board.highlights.fill(kHighlightNone);
-    // One legal play of what is left of the roll, drawn at random: its first
-    // move is shown from where it starts to where it lands.
-    BoardPosition working = board.position;
-    DiceUsed used = diceUsed_;
-    generatePlays(*plays_, working, side(), board.die1, board.die2, used);
-    if (plays_->count > 0) {
-        const Play& play = (*plays_)[nextRandom() % plays_->count];
-        if (play.count > 0) {
-            board.highlights[play.moves[0].from] = kHighlightTarget;
-            board.highlights[play.moves[0].to] = kHighlightTarget;
-        }
-    }
     stage.render();
 }
 

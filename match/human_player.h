@@ -27,7 +27,6 @@ public:
     TurnState poll(CheckerStage& stage, bool timed, std::uint32_t remainingMs,
                    bool diceShown) override;
     DoubleReply answerDouble(CheckerStage& stage, std::string_view offeringName) override;
-    void suggestMove(CheckerStage& stage) override;
     int markDieUsed(int dieValue, bool used, const BoardRecord& board) override;
     void setPlay(const Play& play) override;
     void handleMouse(CheckerStage& stage, MouseMessage message, int x, int y) override;

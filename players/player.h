@@ -84,8 +84,6 @@ public:
     virtual DoubleReply answerDouble(CheckerStage& stage, std::string_view offeringName) = 0;
     // Makes a thinking computer play at once.
     virtual void forceMove() {}
-    // Highlights one legal move for a human.
-    virtual void suggestMove(CheckerStage&) {}
     // Marks a die slot of `dieValue` used (or free); returns the slot changed.
     virtual int markDieUsed(int dieValue, bool used, const BoardRecord& board);
     virtual void setPlay(const Play&) {}

@@ -180,7 +180,7 @@ TEST_F(BoardMouseTest, AHeldCheckerGoesBackBeforeACommandTakesTheBoard) {
         {"undo", [](GameManager& manager) { manager.undo(); }},
         {"redo", [](GameManager& manager) { manager.redo(); }},
         {"pause", [](GameManager& manager) { manager.pause(); }},
-        {"suggest a move", [](GameManager& manager) { manager.suggestMove(); }},
+        {"show a hint", [](GameManager& manager) { manager.showHint(Play{}); }},
         {"restart", [](GameManager& manager) { manager.restartGame(); }},
     };
     for (const Case& c : cases) {

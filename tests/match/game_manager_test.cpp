@@ -229,8 +229,8 @@ TEST_F(GameManagerTest, TheDoubleIsOfferedWhileTheRollIsUnderTheCupOnly) {
     auto manager = openSaved(savedGameAt(startPosition(), 0, 6, 1), false);
     EXPECT_TRUE(manager->canOfferDouble());
     EXPECT_FALSE(commandStates(manager.get()).suggest) << "no hint for a hidden roll";
-    manager->suggestMove();
-    EXPECT_EQ(manager->board().highlights, decltype(manager->board().highlights){});
+    ASSERT_TRUE(manager->coachRequest());
+    EXPECT_FALSE(manager->coachRequest()->rolled()) << "the coach is not told a hidden roll";
     manager->pressDiceCup();
     EXPECT_FALSE(manager->canOfferDouble());
     manager->offerDouble();

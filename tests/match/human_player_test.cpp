@@ -1,25 +1,12 @@
 #include "match/human_player.h"
-#include "rules/move_generator.h"
-#include "rules/side.h"
 #include "tests/match/game_fixture.h"
 
-#include <algorithm>
-#include <set>
 #include <sstream>
-#include <vector>
 
 namespace vh::test {
 namespace {
 
 using HumanPlayerTest = GameFixture;
-
-BoardRecord startWithSixFive() {
-    BoardRecord board;
-    setUpStartPosition(board);
-    board.die1 = 6;
-    board.die2 = 5;
-    return board;
-}
 
 TEST_F(HumanPlayerTest, MarksDiceUsedSlotBySlot) {
     BoardRecord board;
@@ -48,54 +35,6 @@ TEST_F(HumanPlayerTest, MarksDiceUsedSlotBySlot) {
             EXPECT_EQ(player.markDieUsed(value, sign == '+', board), slot) << value << sign;
         }
     }
-}
-
-TEST_F(HumanPlayerTest, SuggestMoveHighlightsTheFirstMoveOfALegalPlayOrNothing) {
-    BoardRecord board = startWithSixFive();
-    HeadlessStage stage(board);
-    HumanPlayer player(0, "Ann", [] { return GameSettings{}; });
-    player.startTurn(stage, {});
-    BoardPosition working = board.position;
-    generatePlays(*plays_, working, 0, 6, 5);
-    std::set<std::vector<int>> firstMoves;
-    for (const Play& play : *plays_) {
-        const int from = static_cast<int>(play.moves[0].from);
-        const int to = static_cast<int>(play.moves[0].to);
-        firstMoves.insert({std::min(from, to), std::max(from, to)});
-    }
-    seedRandom(4);
-    std::set<std::vector<int>> suggested;
-    for (int round = 0; round < 20; ++round) {
-        player.suggestMove(stage);
-        suggested.insert(highlighted(board));
-    }
-    EXPECT_GT(suggested.size(), 1u);
-    EXPECT_TRUE(
-        std::includes(firstMoves.begin(), firstMoves.end(), suggested.begin(), suggested.end()));
-
-    // Only one die can be played: the hint is the larger's move.
-    board.position = placedPosition("1=-2 12=1");
-    player.startTurn(stage, {});
-    for (int round = 0; round < 5; ++round) {
-        player.suggestMove(stage);
-        EXPECT_EQ(highlighted(board), (std::vector<int>{6, 12}));
-    }
-    const auto nothingShown = [&board] {
-        return std::all_of(board.highlights.begin(), board.highlights.end(),
-                           [](auto flag) { return flag == kHighlightNone; });
-    };
-    // No free die.
-    player.markDieUsed(6, true, board);
-    player.markDieUsed(5, true, board);
-    player.suggestMove(stage);
-    EXPECT_TRUE(nothingShown());
-    // Two on the bar against a closed entry: nothing to suggest.
-    board.position = placedPosition("18=-2 24=2");
-    board.die1 = board.die2 = 6;
-    board.highlights[3] = kHighlightTarget;
-    player.startTurn(stage, {});
-    player.suggestMove(stage);
-    EXPECT_TRUE(nothingShown());
 }
 
 using RestartTest = GameFixture;
