@@ -40,6 +40,8 @@ BestMovesWindow::BestMovesWindow(QWidget* parent) : QDialog(parent, Qt::Tool) {
     table_->setSelectionMode(QAbstractItemView::SingleSelection);
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->verticalHeader()->hide();
+    table_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+    table_->horizontalHeader()->setStretchLastSection(true);
     play_ = new QPushButton("Play", this);
     play_->setObjectName("bestMovesPlay");
     play_->setEnabled(false);

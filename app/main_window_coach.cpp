@@ -11,6 +11,7 @@
 #include "players/champion_file.h"
 #include "settings/coach_settings.h"
 
+#include <QScreen>
 #include <algorithm>
 
 namespace vh::app {
@@ -111,8 +112,13 @@ void MainWindow::showBestMoves() {
                 requestPass();
             }
         });
+        // Beside the board where the screen has room, else at the screen's edge.
         const QRect frame = frameGeometry();
-        bestMoves_->move(frame.right() + 8, frame.top());
+        const QRect screenArea = screen()->availableGeometry();
+        const QSize size = bestMoves_->frameSize();
+        const int x = std::min(frame.right() + 8, screenArea.right() - size.width());
+        const int y = std::min(frame.top(), screenArea.bottom() - size.height());
+        bestMoves_->move(std::max(x, screenArea.left()), std::max(y, screenArea.top()));
     }
     bestMoves_->showWaiting("The coach is thinking...");
     bestMoves_->show();

@@ -157,6 +157,11 @@ void ReviewDialog::fill() {
         }
     }
     summary_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    // Every row on show: the table is as tall as its rows.
+    summary_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 8);
+    summary_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    summary_->setFixedHeight(summary_->horizontalHeader()->sizeHint().height() +
+                             summary_->verticalHeader()->length() + 2 * summary_->frameWidth());
     std::vector<float> chances;
     turns_->clear();
     int index = 0;

@@ -15,7 +15,7 @@ class TutorNotice final : public QFrame {
     Q_OBJECT
 
 public:
-    static constexpr int kShowMs = 9000;
+    static constexpr int kShowMs = 20000;
 
     explicit TutorNotice(QWidget* parent);
 

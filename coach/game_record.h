@@ -5,6 +5,7 @@
 #include "rules/result_kind.h"
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -32,7 +33,12 @@ struct GameRecord {
     std::int32_t startCubeValue = 1;
     int startCubeOwner = -1; // -1 centred
     bool openingRoll = true; // the first turn's roll was the opening roll (no doubles)
-    bool cubeKnown = true;   // false: when the cube was turned is not known, it is not judged
+    // A saved game opened with the cube turned does not say when it was:
+    // the cube is judged from turn `cubeKnownFrom` on, where it stands at
+    // `knownCubeValue` owned by `knownCubeOwner`, and not before.
+    std::size_t cubeKnownFrom = 0;
+    std::int32_t knownCubeValue = 1;
+    int knownCubeOwner = -1;
     std::vector<RecordedTurn> turns;
     // Once the game is over: who won and how many points (the cube's value
     // times 1, 2 or 3).

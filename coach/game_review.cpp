@@ -24,8 +24,13 @@ std::vector<TurnContext> turnContexts(const GameRecord& record) {
     std::int32_t cubeValue = record.startCubeValue;
     int cubeOwner = record.startCubeOwner;
     for (const RecordedTurn& turn : record.turns) {
+        const bool cubeKnown = contexts.size() >= record.cubeKnownFrom;
+        if (record.cubeKnownFrom > 0 && contexts.size() == record.cubeKnownFrom) {
+            cubeValue = record.knownCubeValue;
+            cubeOwner = record.knownCubeOwner;
+        }
         contexts.push_back({turn, position, cubeValue, cubeOwner,
-                            record.openingRoll && contexts.empty(), record.cubeKnown});
+                            record.openingRoll && contexts.empty(), cubeKnown});
         if (turn.cube == CubeAction::DoubleTaken) {
             cubeValue *= 2;
             cubeOwner = otherSide(turn.side);

@@ -81,13 +81,7 @@ bool GameManager::openGame(const std::filesystem::path& path) {
     history_->reset(players_[0]->isComputer(), players_[1]->isComputer());
     cubeOwner_ = game.cubeOwner;
     cubeEvents_.clear();
-    // With the cube turned the file does not say when: the record then
-    // starts from the opened position.
-    std::optional<GameRecord> prior;
-    if (game.cubeValue == 1) {
-        prior = recordOfSavedGame(game);
-    }
-    if (prior) {
+    if (std::optional<GameRecord> prior = recordOfSavedGame(game)) {
         priorRecord_ = std::move(*prior);
     } else {
         priorRecord_ = {};

@@ -42,7 +42,6 @@ std::optional<GameRecord> recordOfSavedGame(const SavedGame& game) {
     if (!found) {
         return std::nullopt;
     }
-    record.cubeKnown = game.cubeValue == 1;
     for (int index = 0; index < turns; ++index) {
         const SavedTurn& saved = game.history[static_cast<std::size_t>(index)];
         RecordedTurn turn;
@@ -50,6 +49,11 @@ std::optional<GameRecord> recordOfSavedGame(const SavedGame& game) {
         turn.play = saved.play;
         diceOfPlay(saved.play, turn.die1, turn.die2);
         record.turns.push_back(turn);
+    }
+    if (game.cubeValue != 1) {
+        record.cubeKnownFrom = record.turns.size();
+        record.knownCubeValue = game.cubeValue;
+        record.knownCubeOwner = game.cubeOwner;
     }
     return record;
 }

@@ -15,7 +15,7 @@ namespace {
 void bestAgainstWorst(const std::shared_ptr<const NeuralNetwork>& network, GameRecord& record,
                       std::vector<float>& losses, std::vector<bool>& unforced) {
     record.names = {"Ann", "Bob"};
-    record.cubeKnown = false;
+    record.cubeKnownFrom = 99;
     record.start = test::startPosition();
     BoardPosition position = record.start;
     const int rolls[][2] = {{3, 1}, {6, 4}, {5, 2}, {4, 4}, {4, 3}, {2, 1}, {5, 5}, {6, 2}};

@@ -1,3 +1,4 @@
+#include "coach/game_review.h"
 #include "match/game_record_of.h"
 #include "tests/match/game_fixture.h"
 
@@ -44,6 +45,20 @@ TEST_F(GameRecordTest, LeadsFromTheStartThroughEveryPlayToTheBoard) {
     EXPECT_EQ(fileTurn, fromFile->turns.size());
     EXPECT_EQ(1 << taken, manager->board().cubeValue);
     EXPECT_TRUE(samePlacement(position, manager->board().position));
+
+    // Opened with the cube turned: the file's turns are judged without the
+    // cube, the turns played on from there with it.
+    saved.cubeValue = 4;
+    saved.cubeOwner = 1;
+    const auto opened = openSaved(settingsFor(true, "Milo", true, "Greta"), saved);
+    stepUntilTurnPasses(*opened);
+    const std::vector<TurnContext> contexts = turnContexts(opened->gameRecord());
+    ASSERT_EQ(contexts.size(), fromFile->turns.size() + 1);
+    for (std::size_t turn = 0; turn < contexts.size(); ++turn) {
+        EXPECT_EQ(contexts[turn].cubeKnown, turn == fromFile->turns.size()) << turn;
+    }
+    EXPECT_EQ(contexts.back().cubeValue, 4);
+    EXPECT_EQ(contexts.back().cubeOwner, 1);
 }
 
 TEST_F(GameRecordTest, AFileThatDoesNotLeadBackToTheStartHasNoRecord) {
