@@ -49,8 +49,9 @@ std::uint32_t nextPassDelayMs(const GameManager* game) {
         return kBusyPassMs;
     }
     const Player* current = game->currentPlayer();
+    // A human's play gliding from the coach's list moves without the mouse.
     if (current == nullptr || current->isComputer() || game->isRevealingDice() ||
-        game->pendingMessage() != nullptr) {
+        game->pendingMessage() != nullptr || current->turnState() != TurnState::Moving) {
         return kBusyPassMs;
     }
     std::uint32_t delay = untilNextSecond(game->gameTime(), false);
