@@ -1,0 +1,108 @@
+#include "bench/corpus.h"
+#include "coach/analysis.h"
+#include "coach/game_review.h"
+#include "neural/weights_file.h"
+#include "platform/random.h"
+#include "rules/side.h"
+
+#include <algorithm>
+#include <benchmark/benchmark.h>
+#include <chrono>
+#include <filesystem>
+#include <memory>
+#include <vector>
+
+namespace vh::bench {
+namespace {
+
+constexpr std::uint32_t kCorpusSeed = 20261209;
+constexpr int kReviewTurns = 60;
+
+// The network the build ships beside the benchmark; none when it is missing.
+std::shared_ptr<const NeuralNetwork> championNetwork(benchmark::State& state) {
+    std::error_code missing;
+    const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", missing);
+    std::string error;
+    std::optional<TrainedNetwork> trained =
+        readWeightsFile(self.parent_path() / "Data/Champion.weights", error);
+    if (!trained) {
+        state.SkipWithError(("the champion's network cannot be read: " + error).c_str());
+        return nullptr;
+    }
+    return std::make_shared<const NeuralNetwork>(std::move(trained->network));
+}
+
+double milliseconds(std::chrono::steady_clock::duration duration) {
+    return std::chrono::duration<double, std::milli>(duration).count();
+}
+
+// The ranked list of a roll as the window asks for it, over positions met in
+// play: the median and the slowest of them in milliseconds.
+void BM_CoachRankedList(benchmark::State& state) {
+    const auto network = championNetwork(state);
+    if (network == nullptr) {
+        return;
+    }
+    const std::vector<RollCase> corpus = randomPlayPositions(200, kCorpusSeed);
+    std::vector<double> times;
+    for (auto _ : state) {
+        times.clear();
+        for (const RollCase& rollCase : corpus) {
+            const AnalysisRequest request{rollCase.position, rollCase.side, rollCase.die1,
+                                          rollCase.die2};
+            const auto start = std::chrono::steady_clock::now();
+            benchmark::DoNotOptimize(
+                analyse(*makeAnalysisEngine(network, request, kAnalysisPlies), request));
+            times.push_back(milliseconds(std::chrono::steady_clock::now() - start));
+        }
+    }
+    std::sort(times.begin(), times.end());
+    state.counters["median_ms"] = times[times.size() / 2];
+    state.counters["max_ms"] = times.back();
+    state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(corpus.size()));
+}
+BENCHMARK(BM_CoachRankedList)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+// A game of up to 60 turns in which both sides make the coach's best play.
+GameRecord coachPlayedGame(const std::shared_ptr<const NeuralNetwork>& network) {
+    seedRandom(kCorpusSeed);
+    GameRecord record;
+    record.names = {"Ann", "Bob"};
+    setStartPosition(record.start);
+    BoardPosition position = record.start;
+    int side = 0;
+    while (static_cast<int>(record.turns.size()) < kReviewTurns && !hasWon(position, 0) &&
+           !hasWon(position, 1)) {
+        const AnalysisRequest request{position, side, rollDie(), rollDie()};
+        const Analysis analysis = analyse(*makeAnalysisEngine(network, request, 0), request);
+        RecordedTurn turn;
+        turn.side = side;
+        turn.die1 = request.die1;
+        turn.die2 = request.die2;
+        if (!analysis.plays.empty()) {
+            turn.play = analysis.plays.front().play;
+        }
+        applyPlay(turn.play, position);
+        record.turns.push_back(turn);
+        side = otherSide(side);
+    }
+    return record;
+}
+
+// The whole review of the game on one thread, as the window makes it in the
+// background: every turn ranked, its cube judged and its luck weighed.
+void BM_CoachReviewOfAGame(benchmark::State& state) {
+    const auto network = championNetwork(state);
+    if (network == nullptr) {
+        return;
+    }
+    const GameRecord record = coachPlayedGame(network);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(reviewGame(network, record));
+    }
+    state.counters["turns"] = static_cast<double>(record.turns.size());
+}
+BENCHMARK(BM_CoachReviewOfAGame)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+} // namespace
+} // namespace vh::bench
