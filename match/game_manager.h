@@ -6,6 +6,7 @@
 #include "coach/analysis.h"
 #include "coach/game_record.h"
 #include "match/move_history.h"
+#include "match/saved_game.h"
 #include "match/stopwatch.h"
 #include "platform/message_box.h"
 #include "players/player.h"
@@ -75,8 +76,12 @@ public:
     // A game from a .vhf file. A file that cannot be read or fails a check
     // is refused with a message; the manager is then left without a game.
     bool openGame(const std::filesystem::path& path);
+    // A game from a saved game already read and checked.
+    void openSavedGame(const SavedGame& game);
     // Writes the game to a .vhf file (replacing it whole); a failure is told.
     bool saveGame(const std::filesystem::path& path);
+    // The game as a .vhf file holds it; none without a game.
+    std::optional<SavedGame> savedGame();
     // The same match again: same players, same first side.
     void restartGame();
 

@@ -6,8 +6,21 @@
 namespace vh {
 
 bool GameManager::saveGame(const std::filesystem::path& path) {
-    if (!players_[0] || !players_[1]) {
+    const std::optional<SavedGame> game = savedGame();
+    if (!game) {
         return false; // no game to save
+    }
+    std::string error;
+    if (!writeSavedGameFile(path, *game, error)) {
+        showMessage("Save Game", "The game could not be saved. " + error);
+        return false;
+    }
+    return true;
+}
+
+std::optional<SavedGame> GameManager::savedGame() {
+    if (!players_[0] || !players_[1]) {
+        return std::nullopt;
     }
     returnHeldChecker(); // the file gets every checker on the board
     SavedGame game;
@@ -36,12 +49,7 @@ bool GameManager::saveGame(const std::filesystem::path& path) {
     for (int index = 0; index < history_->total(); ++index) {
         game.history.push_back({history_->sideAt(index), *history_->playAt(index)});
     }
-    std::string error;
-    if (!writeSavedGameFile(path, game, error)) {
-        showMessage("Save Game", "The game could not be saved. " + error);
-        return false;
-    }
-    return true;
+    return game;
 }
 
 bool GameManager::openGame(const std::filesystem::path& path) {
@@ -52,6 +60,11 @@ bool GameManager::openGame(const std::filesystem::path& path) {
                     path.string() + " cannot be opened as a saved game: " + check.problem + ".");
         return false;
     }
+    openSavedGame(game);
+    return true;
+}
+
+void GameManager::openSavedGame(const SavedGame& game) {
     settings_ = readSettings();
     turnsPlayed_ = game.turnsPlayed;
     currentSide_ = game.currentSide;
@@ -100,7 +113,6 @@ bool GameManager::openGame(const std::filesystem::path& path) {
     winner_ = -1;
     resultKind_ = ResultKind::Single;
     setState(GameState::Playing);
-    return true;
 }
 
 } // namespace vh
