@@ -3,6 +3,7 @@
 #include "rules/id_bits.h"
 #include "rules/position_id.h"
 
+#include <algorithm>
 #include <bit>
 #include <optional>
 
@@ -49,7 +50,8 @@ int get(const IdBits& bits, Field field) {
 std::string matchId(const MatchIdFields& fields) {
     IdBits bits(kIdBytes);
     const auto cube = static_cast<unsigned>(fields.cubeValue > 1 ? fields.cubeValue : 1);
-    put(bits, kCubeLog, std::bit_width(cube) - 1);
+    put(bits, kCubeLog,
+        std::min(static_cast<int>(std::bit_width(cube)) - 1, (1 << kCubeLog.width) - 1));
     put(bits, kCubeOwner,
         fields.cubeOwner < 0 ? static_cast<int>(kCentredOwner) : fields.cubeOwner);
     put(bits, kSideOnRoll, fields.sideOnRoll);

@@ -27,8 +27,9 @@ struct MatchIdFields {
     friend bool operator==(const MatchIdFields&, const MatchIdFields&) = default;
 };
 
-// The 12-character match ID other backgammon programs exchange. Values too
-// large for their fields are cut to the field's width.
+// The 12-character match ID other backgammon programs exchange. A cube above
+// 32768 is written as 32768, other values too large for their fields lose
+// their high bits.
 std::string matchId(const MatchIdFields& fields);
 // False with `error` (and `fields` untouched) when `id` is not 12 base64
 // characters or holds a value no game has.

@@ -66,6 +66,13 @@ Commands:
       per opponent. --save writes the game after its tenth turn (.vhf).
   open FILE
       Show what a saved game holds, or why it cannot be opened.
+  posid --position P --side S [--cube N --owner O|- --dice D1 D2]
+      The position ID and match ID of the position with side S on roll, as
+      "POSITIONID:MATCHID" (a money game in play; the cube centred at 1 and
+      the dice not rolled unless given).
+  posid --id POSITIONID[:MATCHID]
+      The position an ID describes ("position P"), the side on roll, the
+      cube and its owner, and the dice and the score when the ID has them.
   stats [--file PATH]
       List every player of the player file (default the user's
       Data/Stats.dat) with games, won, lost, cash and total playing time.
@@ -148,6 +155,8 @@ int runCli(std::span<const std::string> arguments, std::ostream& out, std::ostre
             runReviewCommand(options, out);
         } else if (command == "match") {
             runMatchCommand(options, out);
+        } else if (command == "posid") {
+            runPosidCommand(options, out);
         } else {
             throw CliError("unknown command '" + command + "' (try --help)");
         }

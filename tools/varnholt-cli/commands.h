@@ -26,5 +26,7 @@ void runRankCommand(std::span<const std::string> arguments, std::ostream& out);
 void runReviewCommand(std::span<const std::string> arguments, std::ostream& out);
 // Money games in duplicate between two engines.
 void runMatchCommand(std::span<const std::string> arguments, std::ostream& out);
+// A position's ID with its match ID, or the position an ID describes.
+void runPosidCommand(std::span<const std::string> arguments, std::ostream& out);
 
 } // namespace vh::cli
