@@ -76,7 +76,7 @@ int main(int argc, char** argv) {
             window.setGeometry(screen->availableGeometry());
         }
         window.showMaximized();
-        window.startUp(kSplashMs);
+        window.startUp(kSplashMs, file.empty()); // a file asked for is opened instead
         if (!file.empty()) {
             window.openGameFile(file);
         }

@@ -7,6 +7,7 @@
 #include "app/pictures.h"
 #include "app/splash_window.h"
 #include "app/tutor_notice.h"
+#include "match/autosave.h"
 #include "platform/message_box.h"
 #include "platform/random.h"
 #include "platform/tick_count.h"
@@ -143,13 +144,41 @@ void MainWindow::applyCommandStates(const CommandStates& gameStates) {
     }
 }
 
-void MainWindow::startUp(int splashMs) {
+void MainWindow::startUp(int splashMs, bool offerResume) {
     board_->setStartButtonsShown(true);
     applyCommandStates(commandStates(nullptr));
     if (splashMs > 0) {
         SplashWindow splash;
         splash.showFor(splashMs);
     }
+    if (offerResume) {
+        offerToResume();
+    }
+}
+
+void MainWindow::offerToResume() {
+    FoundAutosave found = findAutosave();
+    if (found.damaged()) {
+        const std::filesystem::path aside = setAsideAutosave();
+        showMessage("Unfinished Game",
+                    "The unfinished game cannot be resumed: " + found.problem +
+                        (aside.empty() ? ". It has been removed."
+                                       : ". It has been kept as " + aside.string() + "."));
+        return;
+    }
+    if (!found.game) {
+        return;
+    }
+    if (showMessage("Unfinished Game", "Resume the unfinished game?", MessageButtons::YesNo) !=
+        MessageAnswer::Yes) {
+        removeAutosave();
+        return;
+    }
+    loadSettings(settings_);
+    createGame([&found](GameManager& game) {
+        game.openSavedGame(*found.game);
+        return true;
+    });
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
@@ -165,6 +194,9 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         return;
     }
     saveSettings(settings_);
+    if (game_ != nullptr) {
+        game_->writeAutosave(); // offered again at the next start
+    }
     destroyGame(); // an unfinished game files nothing
     store_.savePlayers();
     if (help_ != nullptr) {

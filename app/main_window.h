@@ -43,8 +43,10 @@ public:
     ~MainWindow() override;
 
     // The start-up screen: its two buttons and the start-up picture, shown
-    // for `splashMs` (none for 0).
-    void startUp(int splashMs);
+    // for `splashMs` (none for 0), then the offer to resume an unfinished game.
+    void startUp(int splashMs, bool offerResume = true);
+    // At start-up: the game an earlier run left unfinished, if the user wants it.
+    void offerToResume();
     // Opens a saved game as Open Game does after its file was chosen.
     void openGameFile(const std::filesystem::path& path);
 

@@ -3,6 +3,7 @@
 #include "app/modal_scope.h"
 #include "app/notice_overlay.h"
 #include "app/tutor_notice.h"
+#include "match/autosave.h"
 #include "match/status_text.h"
 #include "platform/message_box.h"
 #include "settings/settings_file.h"
@@ -84,6 +85,7 @@ void MainWindow::finishGame() {
         setPaneText(pane, "");
     }
     updateReview(); // with the result, for a review after the game is closed
+    removeAutosave();
     destroyGame();
     applyCommandStates(commandStates(nullptr));
     if (showMessage("New Game", "Would you like to play another game?", MessageButtons::YesNo) ==
@@ -103,6 +105,7 @@ void MainWindow::createGame(const std::function<bool(GameManager&)>& setUp) {
     environment.revealDiceAtOnce = false; // the human presses the dice cup
     environment.diceRevealMs = kDiceRevealMs;
     environment.noticeHoldMs = NoticeOverlay::kHoldMs;
+    environment.autosavePath = autosavePath();
     auto game = std::make_unique<GameManager>(std::move(environment));
     if (!setUp(*game)) {
         board_->setGame(game_.get()); // the running game's board again, or none
@@ -114,6 +117,7 @@ void MainWindow::createGame(const std::function<bool(GameManager&)>& setUp) {
     // opened file brought.
     reviewedKey_ = {-1, -1, -1, -1, -1};
     tutorChecked_ = game_->gameRecord().turns.size();
+    game_->writeAutosave(); // in place of the game it replaces
     boardShown_ = true;
     board_->setGame(game_.get());
     applyCommandStates(commandStates(game_.get()));

@@ -317,6 +317,7 @@ void GameManager::endTurn() {
     }
     startCurrentTurn();
     activatePanel(currentSide_);
+    writeAutosave();
 }
 
 bool GameManager::handleDoubleOffer() {

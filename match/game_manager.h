@@ -58,6 +58,8 @@ struct GameEnvironment {
     std::optional<std::uint32_t> noticeHoldMs;
     // The computers' thinking time per turn instead of the one the clock gives.
     std::optional<std::uint32_t> thinkingBudgetMs;
+    // Where the game is written after every finished turn; nowhere when empty.
+    std::filesystem::path autosavePath;
 };
 
 // Runs one game from set-up to its end: the board record, the two players,
@@ -82,6 +84,9 @@ public:
     bool saveGame(const std::filesystem::path& path);
     // The game as a .vhf file holds it; none without a game.
     std::optional<SavedGame> savedGame();
+    // Writes the game in progress to the environment's autosave file, if any;
+    // false when it could not be written.
+    bool writeAutosave();
     // The same match again: same players, same first side.
     void restartGame();
 

@@ -18,6 +18,15 @@ bool GameManager::saveGame(const std::filesystem::path& path) {
     return true;
 }
 
+bool GameManager::writeAutosave() {
+    if (environment_.autosavePath.empty() || winner_ != -1) {
+        return false;
+    }
+    const std::optional<SavedGame> game = savedGame();
+    std::string error;
+    return game && writeSavedGameFile(environment_.autosavePath, *game, error);
+}
+
 std::optional<SavedGame> GameManager::savedGame() {
     if (!players_[0] || !players_[1]) {
         return std::nullopt;

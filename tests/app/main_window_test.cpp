@@ -1,6 +1,7 @@
 #include "app/board_widget.h"
 #include "app/notice_overlay.h"
 #include "board/board_view.h"
+#include "match/autosave.h"
 #include "platform/version.h"
 #include "players/player_store.h"
 #include "settings/settings_file.h"
@@ -222,6 +223,33 @@ TEST_F(MainWindowTest, ClosingAsksOnlyDuringAGameAndFilesNoUnfinishedGame) {
             PlayerStore stored;
             stored.loadPlayers();
             EXPECT_EQ(stored.findPlayer("Ann"), nullptr) << "an unfinished game files nothing";
+        }
+    }
+}
+
+TEST_F(MainWindowTest, AGameLeftByQuittingIsOfferedAtTheNextStartAndNoForgetsIt) {
+    openWindow();
+    openSaved(humanAgainstComputer(6, 1));
+    pressDiceCup();
+    drag(12, 5);
+    passUntil([this] { return window_->game()->currentSide() == 0; });
+    const BoardPosition left = window_->game()->board().position;
+    const int turns = window_->game()->turnsPlayed();
+    messages_.answers = {MessageAnswer::Yes};
+    ASSERT_TRUE(window_->close());
+    for (const MessageAnswer answer : {MessageAnswer::Yes, MessageAnswer::No}) {
+        messages_.shown.clear();
+        messages_.answers = {answer};
+        openWindow().startUp(0);
+        ASSERT_EQ(messages_.shown.size(), 1u);
+        EXPECT_EQ(messages_.shown[0].text, "Resume the unfinished game?");
+        if (answer == MessageAnswer::Yes) {
+            ASSERT_NE(window_->game(), nullptr);
+            EXPECT_TRUE(samePlacement(window_->game()->board().position, left));
+            EXPECT_EQ(window_->game()->turnsPlayed(), turns);
+        } else {
+            EXPECT_EQ(window_->game(), nullptr);
+            EXPECT_FALSE(std::filesystem::exists(autosavePath()));
         }
     }
 }

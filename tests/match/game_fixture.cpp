@@ -1,5 +1,6 @@
 #include "tests/match/game_fixture.h"
 
+#include "match/autosave.h"
 #include "platform/program_folders.h"
 #include "rules/move_generator.h"
 
@@ -43,6 +44,9 @@ GameEnvironment GameFixture::environmentFor(const GameSettings& settings) {
     environment.store = &store_;
     environment.seedFromClock = false;
     environment.thinkingBudgetMs = thinkingBudgetMs_;
+    if (autosave_) {
+        environment.autosavePath = autosavePath();
+    }
     return environment;
 }
 

@@ -61,6 +61,7 @@ protected:
     PlayerStore store_;
     std::uint32_t now_ = 1000;
     std::uint32_t thinkingBudgetMs_ = 5; // for the computers' searches
+    bool autosave_ = false;              // games write Data/Autosave.vhf
     std::unique_ptr<PlayList> plays_ = std::make_unique<PlayList>();
 };
 
