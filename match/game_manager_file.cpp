@@ -56,7 +56,17 @@ std::optional<SavedGame> GameManager::savedGame() {
     game.historyIsComputer = {history_->isComputer(0) ? 1 : 0, history_->isComputer(1) ? 1 : 0};
     game.historyCursor = history_->cursor();
     for (int index = 0; index < history_->total(); ++index) {
-        game.history.push_back({history_->sideAt(index), *history_->playAt(index)});
+        SavedTurn& turn = game.history.emplace_back();
+        turn.side = history_->sideAt(index);
+        turn.play = *history_->playAt(index);
+        turn.die1 = history_->dieAt(index, 0);
+        turn.die2 = history_->dieAt(index, 1);
+    }
+    for (const CubeEvent& event : cubeEvents_) {
+        const auto at = static_cast<std::size_t>(event.historyIndex);
+        if (event.accepted && at < game.history.size() && game.history[at].side == event.side) {
+            game.history[at].cube = CubeAction::DoubleTaken;
+        }
     }
     return game;
 }

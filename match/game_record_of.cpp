@@ -1,5 +1,7 @@
 #include "match/game_record_of.h"
 
+#include "match/cube_value.h"
+
 namespace vh {
 
 void diceOfPlay(const Play& play, int& die1, int& die2) {
@@ -21,6 +23,17 @@ bool leadsBackToStart(const SavedGame& game, int turns, BoardPosition& start) {
     BoardPosition standard;
     setStartPosition(standard);
     return samePlacement(start, standard);
+}
+
+// The cube the record's doubles turned, from the centre.
+std::int64_t cubeAfterDoublesOf(const GameRecord& record) {
+    std::int64_t cube = 1;
+    for (const RecordedTurn& turn : record.turns) {
+        if (turn.cube == CubeAction::DoubleTaken && cube <= kHighestCubeValue) {
+            cube *= 2;
+        }
+    }
+    return cube;
 }
 
 } // namespace
@@ -47,10 +60,16 @@ std::optional<GameRecord> recordOfSavedGame(const SavedGame& game) {
         RecordedTurn turn;
         turn.side = saved.side;
         turn.play = saved.play;
-        diceOfPlay(saved.play, turn.die1, turn.die2);
+        if (saved.die1 != 0) {
+            turn.die1 = saved.die1;
+            turn.die2 = saved.die2;
+        } else {
+            diceOfPlay(saved.play, turn.die1, turn.die2);
+        }
+        turn.cube = saved.cube;
         record.turns.push_back(turn);
     }
-    if (game.cubeValue != 1) {
+    if (game.cubeValue != cubeAfterDoublesOf(record)) {
         record.cubeKnownFrom = record.turns.size();
         record.knownCubeValue = game.cubeValue;
         record.knownCubeOwner = game.cubeOwner;

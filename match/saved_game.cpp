@@ -17,12 +17,26 @@ constexpr int kHistoryCapacity = 1024;
 constexpr std::array<std::byte, 4> kExtensionMagic = {std::byte{'V'}, std::byte{'H'},
                                                       std::byte{'X'}, std::byte{'1'}};
 constexpr std::int32_t kExtensionFields = 5;
+// After the fields, when a turn's roll or double is known: the number of
+// turns (that of the history), then one note per turn, die 1 + 16 x die 2 +
+// 256 x the cube action.
+constexpr std::size_t kTurnNotesRoom = 4 + kHistoryCapacity * 4;
 // Room for fields a later version adds to the extension block.
 constexpr std::size_t kExtensionRoom = 4096;
 // The largest file read: header, two timed player blocks, the board, a full
 // history of four-move turns and the extension block.
 constexpr std::size_t kMaxFileSize =
-    29 + 2 * 44 + 236 + 16 + kHistoryCapacity * (8 + 4 * 13) + 8 + kExtensionRoom;
+    29 + 2 * 44 + 236 + 16 + kHistoryCapacity * (8 + 4 * 13) + 8 + kTurnNotesRoom + kExtensionRoom;
+
+bool hasTurnNotes(const SavedGame& game) {
+    return std::any_of(game.history.begin(), game.history.end(), [](const SavedTurn& turn) {
+        return turn.die1 != 0 || turn.cube != CubeAction::None;
+    });
+}
+
+std::int32_t turnNote(const SavedTurn& turn) {
+    return turn.die1 + 16 * turn.die2 + 256 * static_cast<std::int32_t>(turn.cube);
+}
 
 void writeMove(BinaryWriter& out, const CheckerMove& move) {
     out.writeUInt8(move.hit);
@@ -147,6 +161,28 @@ void readTurn(CheckedReader& in, SavedTurn& turn, int index) {
     }
 }
 
+// The rolls and doubles of the history's turns; the bytes read.
+std::uint32_t readTurnNotes(CheckedReader& in, std::uint32_t room, SavedGame& game) {
+    const std::int32_t count = in.int32("turn notes");
+    in.require(count == static_cast<std::int32_t>(game.history.size()),
+               "the extension block has notes for " + std::to_string(count) + " turns, not " +
+                   std::to_string(game.history.size()));
+    in.require(static_cast<std::uint32_t>(count) <= (room - 4) / 4,
+               "the turn notes run past the extension block");
+    for (std::size_t index = 0; in.ok() && index < game.history.size(); ++index) {
+        const std::int32_t note = in.int32("turn notes");
+        SavedTurn& turn = game.history[index];
+        turn.die1 = note & 15;
+        turn.die2 = note >> 4 & 15;
+        const std::int32_t cube = note >> 8;
+        in.require(turn.die1 <= 6 && turn.die2 <= 6 && (turn.die1 == 0) == (turn.die2 == 0) &&
+                       cube >= 0 && cube <= 2,
+                   "the note of turn " + std::to_string(index + 1) + " is not a roll and a double");
+        turn.cube = static_cast<CubeAction>(cube);
+    }
+    return 4 + static_cast<std::uint32_t>(game.history.size()) * 4;
+}
+
 // After the history: nothing (an older file), or the extension block. Its
 // payload may be shorter (later fields keep their defaults) or longer (fields
 // of a later version, skipped) than the fields known here.
@@ -171,7 +207,11 @@ void readExtension(CheckedReader& in, SavedGame& game) {
     for (std::uint32_t field = 0; field < known; ++field) {
         *fields[field] = in.int32("extension block");
     }
-    in.skip(length - known * 4);
+    std::uint32_t read = known * 4;
+    if (length / 4 > kExtensionFields) {
+        read += readTurnNotes(in, length - read, game);
+    }
+    in.skip(length - read);
     in.require(game.cubeOwner >= -1 && game.cubeOwner <= 1, "the cube owner is not -1, 0 or 1");
     in.require(game.matchLength >= 0, "the match length is negative");
     in.require(game.score0 >= 0 && game.score1 >= 0, "a match score is negative");
@@ -217,10 +257,18 @@ std::vector<std::byte> encodeSavedGame(const SavedGame& game) {
         }
     }
     out.writeBytes(kExtensionMagic);
-    out.writeUInt32(kExtensionFields * 4);
+    const bool notes = hasTurnNotes(game);
+    const std::size_t noteBytes = notes ? 4 + game.history.size() * 4 : 0;
+    out.writeUInt32(static_cast<std::uint32_t>(kExtensionFields * 4 + noteBytes));
     for (const std::int32_t field :
          {game.cubeOwner, game.matchLength, game.score0, game.score1, game.crawford}) {
         out.writeInt32(field);
+    }
+    if (notes) {
+        out.writeInt32(static_cast<std::int32_t>(game.history.size()));
+        for (const SavedTurn& turn : game.history) {
+            out.writeInt32(turnNote(turn));
+        }
     }
     return out.take();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "coach/game_record.h"
 #include "rules/board_record.h"
 #include "rules/play.h"
 
@@ -24,6 +25,12 @@ struct SavedPlayer {
 struct SavedTurn {
     std::int32_t side = 0;
     Play play;
+    // Kept in the extension block: the roll (0 0 when not known, as in older
+    // files) and a double the mover offered before it. A passed double is a
+    // turn of its own, without roll or moves.
+    std::int32_t die1 = 0;
+    std::int32_t die2 = 0;
+    CubeAction cube = CubeAction::None;
 };
 
 struct SavedGame {
@@ -43,8 +50,9 @@ struct SavedGame {
     std::int32_t historyCursor = 0;
     std::vector<SavedTurn> history; // every recorded turn, redoable ones included
 
-    // The block after the history ("VHX1", its length, then these fields):
-    // a file without it reads as a money game with the cube's owner unknown.
+    // The block after the history ("VHX1", its length, then these fields and
+    // the turns' rolls and doubles): a file without it reads as a money game
+    // with the cube's owner unknown.
     std::int32_t cubeOwner = -1;  // -1 centred or unknown, else the side
     std::int32_t matchLength = 0; // 0: a money game
     std::int32_t score0 = 0;

@@ -116,7 +116,7 @@ TEST(SavedGameFile, TheBlockAfterTheHistoryIsOptionalAndChecked) {
         {"a shorter payload", sampleWithBlock(4, {1}), "", 1, 0},
         {"an empty payload", sampleWithBlock(0, {}), "", -1, 0},
         {"part of a field", partField, "the extension block does not hold whole fields", 0, 0},
-        {"a longer payload", sampleWithBlock(28, {1, 0, 0, 0, 1, 99, 99}), "", 1, 1},
+        {"a longer payload", sampleWithBlock(32, {1, 0, 0, 0, 1, 1, 0, 99}), "", 1, 1},
         {"a length past the end", sampleWithBlock(24),
          "the extension block runs past the end of the file", 0, 0},
         {"bytes after the block", trailing, "there are bytes after the extension block", 0, 0},
@@ -138,6 +138,34 @@ TEST(SavedGameFile, TheBlockAfterTheHistoryIsOptionalAndChecked) {
             EXPECT_EQ(game.cubeOwner, c.cubeOwner);
             EXPECT_EQ(game.crawford, c.crawford);
         }
+    }
+}
+
+TEST(SavedGameFile, TheBlockKeepsEachTurnsRollAndDoubleWhenKnown) {
+    SavedGame game = sampleGame();
+    game.history[0].die1 = 6;
+    game.history[0].die2 = 5;
+    game.history[0].cube = CubeAction::DoubleTaken;
+    const std::int64_t note = 6 + 16 * 5 + 256;
+    EXPECT_EQ(encodeSavedGame(game), sampleWithBlock(28, {1, 0, 0, 0, 0, 1, note}));
+    SavedGame read;
+    ASSERT_TRUE(decodeSavedGame(encodeSavedGame(game), read).valid);
+    EXPECT_EQ(std::tuple(read.history[0].die1, read.history[0].die2, read.history[0].cube),
+              std::tuple(6, 5, CubeAction::DoubleTaken));
+
+    const std::pair<std::vector<std::byte>, const char*> refused[] = {
+        {sampleWithBlock(28, {1, 0, 0, 0, 0, 2, note}),
+         "the extension block has notes for 2 turns, not 1"},
+        {sampleWithBlock(24, {1, 0, 0, 0, 0, 1}), "the turn notes run past the extension block"},
+        {sampleWithBlock(28, {1, 0, 0, 0, 0, 1, 7 + 16 * 5}),
+         "the note of turn 1 is not a roll and a double"},
+        {sampleWithBlock(28, {1, 0, 0, 0, 0, 1, 6}),
+         "the note of turn 1 is not a roll and a double"},
+        {sampleWithBlock(28, {1, 0, 0, 0, 0, 1, note + 512}),
+         "the note of turn 1 is not a roll and a double"},
+    };
+    for (const auto& [bytes, problem] : refused) {
+        EXPECT_EQ(decodeSavedGame(bytes, read).problem, problem);
     }
 }
 
@@ -180,7 +208,7 @@ TEST(SavedGameFile, RefusesImpossibleValuesNamingTheFault) {
 }
 
 TEST(SavedGameFile, EveryDamagedCopyIsRefusedOrReadCleanly) {
-    const std::vector<std::byte> original = sampleWithBlock();
+    const std::vector<std::byte> original = sampleWithBlock(28, {1, 0, 0, 0, 0, 1, 3 + 16});
     for (std::size_t length = 0; length < original.size(); ++length) {
         SavedGame game;
         // Cut at the end of the history, it is a file without the block.
@@ -189,7 +217,7 @@ TEST(SavedGameFile, EveryDamagedCopyIsRefusedOrReadCleanly) {
             << length;
     }
     const std::size_t counts[] = {29 + 88 + 12 + 224 + 8, 29 + 88 + 12 + 224 + 16 + 4,
-                                  kHistoryEnd + 4};
+                                  kHistoryEnd + 4, kHistoryEnd + 28};
     std::mt19937 random(1234);
     int refused = 0;
     for (int round = 0; round < 20000; ++round) {
