@@ -3,7 +3,9 @@
 #include "board/board_theme.h"
 #include "match/stopwatch.h"
 #include "platform/text_encoding.h"
+#include "rules/play_notation.h"
 
+#include <algorithm>
 #include <cstdio>
 
 namespace vh {
@@ -50,6 +52,17 @@ std::string humansColours(const GameManager& game) {
     return text;
 }
 
+std::string nameOf(const GameManager& game, int side) {
+    const Player* player = game.player(side);
+    return player != nullptr ? utf8FromWindows1252(player->name()) : std::string();
+}
+
+std::string colourOf(const GameManager& game, int side) {
+    const GameSettings& settings = game.settings();
+    return stoneColourName(side == 0 ? settings.stoneColourA : settings.stoneColourB)
+        .value_or(side == 0 ? "first" : "second");
+}
+
 } // namespace
 
 StatusTexts statusTexts(const GameManager& game) {
@@ -67,6 +80,46 @@ StatusTexts statusTexts(const GameManager& game) {
         }
     }
     return texts;
+}
+
+std::string lastPlayText(const GameManager& game) {
+    const MoveHistory& history = game.history();
+    if (history.cursor() == 0) {
+        return {};
+    }
+    const int index = history.cursor() - 1;
+    const int side = history.sideAt(index);
+    return nameOf(game, side) + " played " + describePlay(*history.playAt(index), side);
+}
+
+std::string boardDescription(const GameManager& game) {
+    if (game.player(0) == nullptr || game.player(1) == nullptr) {
+        return "No game.";
+    }
+    std::string text;
+    const int mover = game.currentSide();
+    if (game.winner() != -1) {
+        text = nameOf(game, game.winner()) + " has won. ";
+    } else {
+        const PanelContent moving = game.panelContent(mover);
+        text = nameOf(game, mover) + " to move";
+        text += moving.diceShown
+                    ? ", rolled " + std::to_string(std::max(moving.die1, moving.die2)) + "-" +
+                          std::to_string(std::min(moving.die1, moving.die2))
+                    : ", before the roll";
+        text += ". ";
+    }
+    text += "Pips: " + nameOf(game, 0) + " " + std::to_string(game.panelContent(0).pipsToGo) +
+            ", " + nameOf(game, 1) + " " + std::to_string(game.panelContent(1).pipsToGo) + ". ";
+    const int cube = game.board().cubeValue;
+    text += game.cubeOwner() == -1 || cube == 1
+                ? "Cube " + std::to_string(cube) + " in the middle. "
+                : "Cube " + std::to_string(cube) + ", " + nameOf(game, game.cubeOwner()) + "'s. ";
+    for (int side = 0; side < 2; ++side) {
+        text += nameOf(game, side) + " (" + colourOf(game, side) +
+                "): " + describeCheckers(game.board().position, side) + (side == 0 ? ". " : ".");
+    }
+    return text;
 }
 
 } // namespace vh

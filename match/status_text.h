@@ -29,4 +29,11 @@ std::string turnText(const std::string& name, std::uint32_t remainingMs);
 
 StatusTexts statusTexts(const GameManager& game);
 
+// The last play recorded, for the status line and a screen reader:
+// "Milo Finch played 13/7 8/7"; empty before the first.
+std::string lastPlayText(const GameManager& game);
+// The board for a screen reader: whose turn and the roll, the pip counts, the
+// cube and where each side's checkers stand, counted from its own side.
+std::string boardDescription(const GameManager& game);
+
 } // namespace vh

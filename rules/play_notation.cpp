@@ -103,6 +103,26 @@ std::string describePlay(const Play& play, int mover) {
     return out.empty() ? "no move" : out;
 }
 
+std::string describeCheckers(const BoardPosition& position, int side) {
+    std::string text;
+    const auto add = [&text](const std::string& part) {
+        text += (text.empty() ? "" : ", ") + part;
+    };
+    if (const int onBar = position[barEntry(side)].count; onBar > 0) {
+        add("bar " + std::to_string(onBar));
+    }
+    for (int point = kPointCount; point >= 1; --point) {
+        const int entry = side == 0 ? point - 1 : kPointCount - point;
+        if (position[entry].heldBy(side)) {
+            add(std::to_string(point) + ": " + std::to_string(position[entry].count));
+        }
+    }
+    if (const int off = position[offEntry(side)].count; off > 0) {
+        add("off " + std::to_string(off));
+    }
+    return text.empty() ? "none" : text;
+}
+
 std::string formatPlay(const Play& play) {
     std::string out;
     appendPlay(out, play);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "rules/board_position.h"
 #include "rules/play.h"
 
 #include <string>
@@ -17,5 +18,9 @@ void appendPlay(std::string& out, const Play& play);
 // a checker's moves joined ("24/18/13"), equal moves once with their count
 // ("13/7(2)"), highest point first; "no move" for a play without moves.
 std::string describePlay(const Play& play, int mover);
+
+// Where a side's checkers stand, from its own side, highest point first:
+// "bar 1, 24: 2, 13: 5, 8: 3, 6: 4, off 1"; "none" when all are off.
+std::string describeCheckers(const BoardPosition& position, int side);
 
 } // namespace vh

@@ -1,0 +1,50 @@
+#include "match/game_ids.h"
+#include "match/status_text.h"
+#include "tests/match/game_fixture.h"
+
+namespace vh::test {
+namespace {
+
+using GameIdsTest = GameFixture;
+
+// The game's ID as it stands, and a game set up from it that stands the same.
+TEST_F(GameIdsTest, TheIdOfAGameSetsUpTheSameGame) {
+    struct Case {
+        int die1;
+        int die2;
+        std::int32_t cube;
+        int owner;
+        const char* id;
+    };
+    for (const Case& c : {Case{1, 3, 1, -1, "4HPwATDgc/ABMA:MIEFAAAAAAAE"},
+                          Case{6, 5, 2, 1, "4HPwATDgc/ABMA:EQEXAAAAAAAE"}}) {
+        SCOPED_TRACE(c.id);
+        SavedGame start = savedGameAt(startPosition(), 0, c.die1, c.die2);
+        start.cubeValue = c.cube;
+        start.cubeOwner = c.owner;
+        auto manager = openSaved(start);
+        ASSERT_TRUE(manager->diceShown());
+        EXPECT_EQ(gameIdOf(*manager), c.id);
+
+        BoardPosition position;
+        MatchIdFields fields;
+        std::string error;
+        ASSERT_TRUE(readGameId(c.id, position, fields, error)) << error;
+        auto again = openSaved(savedGameOfId(position, fields, start.players));
+        EXPECT_EQ(gameIdOf(*again), c.id);
+        EXPECT_EQ(again->player(1)->name(), "Bob");
+    }
+}
+
+TEST_F(GameIdsTest, TheBoardIsToldInWordsAndEachPlayIsNamed) {
+    auto manager = openSaved(savedGameAt(placedPosition("0=1 5=2 24=1 18=-2"), 0, 6, 1));
+    EXPECT_EQ(boardDescription(*manager),
+              "Ann to move, rolled 6-1. Pips: Ann 38, Bob 12. Cube 1 in the middle. "
+              "Ann (White): bar 1, 6: 2, 1: 1, off 11. Bob (Black): 6: 2, off 13.");
+    EXPECT_EQ(lastPlayText(*manager), "");
+    playHumanTurn(*manager);
+    EXPECT_EQ(lastPlayText(*manager).rfind("Ann played bar/", 0), 0u) << lastPlayText(*manager);
+}
+
+} // namespace
+} // namespace vh::test
