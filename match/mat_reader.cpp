@@ -1,0 +1,350 @@
+#include "match/mat_file.h"
+#include "platform/file_bytes.h"
+#include "platform/text_encoding.h"
+#include "rules/side.h"
+#include "rules/typed_play.h"
+
+#include <cctype>
+#include <memory>
+#include <optional>
+#include <regex>
+
+namespace vh {
+namespace {
+
+// A file larger than this is no file of games.
+constexpr std::size_t kMaxFileSize = 16 * 1024 * 1024;
+// A line's only turn starting this far in is the second player's.
+constexpr std::size_t kRightColumnFrom = 25;
+
+struct Word {
+    std::string text;
+    std::size_t column;
+};
+
+std::vector<Word> wordsOf(std::string_view line) {
+    std::vector<Word> words;
+    for (std::size_t at = 0; at < line.size();) {
+        if (std::isspace(static_cast<unsigned char>(line[at])) != 0) {
+            ++at;
+            continue;
+        }
+        std::size_t end = at;
+        while (end < line.size() && std::isspace(static_cast<unsigned char>(line[end])) == 0) {
+            ++end;
+        }
+        words.push_back({std::string(line.substr(at, end - at)), at});
+        at = end;
+    }
+    return words;
+}
+
+bool isNumber(const std::string& text) {
+    return !text.empty() && text.size() <= 6 &&
+           std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// One turn of a line: a roll and its play, or a cube action, or the result.
+struct Entry {
+    enum class Kind { Roll, Double, Take, Drop, Win } kind = Kind::Roll;
+    std::size_t column = 0;
+    int die1 = 0;
+    int die2 = 0;
+    std::string moves;
+    int number = 0; // the cube a double turns, the points won
+};
+
+bool isRoll(const std::string& word) {
+    return word.size() == 3 && word[0] >= '1' && word[0] <= '6' && word[1] >= '1' &&
+           word[1] <= '6' && word[2] == ':';
+}
+
+// The entries of a line's words, or a message saying what is not one.
+std::optional<std::vector<Entry>> entriesOf(const std::vector<Word>& words, std::string& problem) {
+    std::vector<Entry> entries;
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        const std::string& word = words[i].text;
+        Entry entry;
+        entry.column = words[i].column;
+        if (isRoll(word)) {
+            entry.die1 = word[0] - '0';
+            entry.die2 = word[1] - '0';
+        } else if (word == "Doubles") {
+            if (i + 2 >= words.size() || words[i + 1].text != "=>" ||
+                !isNumber(words[i + 2].text)) {
+                problem = "write a double as \"Doubles => 2\"";
+                return std::nullopt;
+            }
+            entry.kind = Entry::Kind::Double;
+            entry.number = std::stoi(words[i + 2].text);
+            i += 2;
+        } else if (word == "Takes") {
+            entry.kind = Entry::Kind::Take;
+        } else if (word == "Drops") {
+            entry.kind = Entry::Kind::Drop;
+        } else if (word == "Wins") {
+            if (i + 2 >= words.size() || !isNumber(words[i + 1].text) ||
+                (words[i + 2].text != "point" && words[i + 2].text != "points")) {
+                problem = "write the result as \"Wins 1 point\"";
+                return std::nullopt;
+            }
+            entry.kind = Entry::Kind::Win;
+            entry.number = std::stoi(words[i + 1].text);
+            i += 2;
+            // "and the match"
+            while (i + 1 < words.size() &&
+                   (words[i + 1].text == "and" || words[i + 1].text == "the" ||
+                    words[i + 1].text == "match")) {
+                ++i;
+            }
+        } else if (!entries.empty() && entries.back().kind == Entry::Kind::Roll) {
+            entries.back().moves += (entries.back().moves.empty() ? "" : " ") + word;
+            continue;
+        } else {
+            problem = "\"" + word + "\" is not a roll, a double, a take, a drop or a result";
+            return std::nullopt;
+        }
+        entries.push_back(std::move(entry));
+    }
+    if (entries.size() > 2) {
+        problem = "a line holds one turn of each player, not " + std::to_string(entries.size());
+        return std::nullopt;
+    }
+    return entries;
+}
+
+// Reads one game after another, line by line.
+class MatReader {
+public:
+    bool read(std::string_view text, MatGames& games, std::string& error) {
+        for (std::size_t start = 0; start < text.size() || lineNumber_ == 0;) {
+            std::size_t end = text.find('\n', start);
+            if (end == std::string_view::npos) {
+                end = text.size();
+            }
+            std::string_view line = text.substr(start, end - start);
+            if (!line.empty() && line.back() == '\r') {
+                line.remove_suffix(1);
+            }
+            ++lineNumber_;
+            if (!readLine(line)) {
+                error = "line " + std::to_string(lineNumber_) + ": " + problem_;
+                return false;
+            }
+            start = end + 1;
+        }
+        if (!matchSeen_) {
+            error = "line 1: the text does not begin with \"N point match\"";
+            return false;
+        }
+        finishGame();
+        games = std::move(read_);
+        return true;
+    }
+
+private:
+    bool fail(std::string problem) {
+        problem_ = std::move(problem);
+        return false;
+    }
+
+    bool readLine(std::string_view line) {
+        const std::vector<Word> words = wordsOf(line);
+        if (words.empty() || words[0].text.front() == ';') {
+            return true;
+        }
+        if (!matchSeen_) {
+            if (words.size() != 3 || !isNumber(words[0].text) || words[1].text != "point" ||
+                words[2].text != "match") {
+                return fail("the text does not begin with \"N point match\"");
+            }
+            read_.matchLength = std::stoi(words[0].text);
+            matchSeen_ = true;
+            return true;
+        }
+        if (words[0].text == "Game" && words.size() == 2 && isNumber(words[1].text)) {
+            return startGame();
+        }
+        if (!game_) {
+            return fail("a turn before the first \"Game\" line");
+        }
+        if (!namesSeen_) {
+            return readNames(line);
+        }
+        std::vector<Word> turns = words;
+        const bool numbered = words[0].text.size() >= 2 && words[0].text.back() == ')' &&
+                              isNumber(words[0].text.substr(0, words[0].text.size() - 1));
+        if (numbered) {
+            turns.erase(turns.begin());
+        }
+        std::string problem;
+        const std::optional<std::vector<Entry>> entries = entriesOf(turns, problem);
+        if (!entries) {
+            return fail(problem);
+        }
+        for (std::size_t index = 0; index < entries->size(); ++index) {
+            const Entry& entry = (*entries)[index];
+            const int side = entries->size() == 2 ? static_cast<int>(index)
+                                                  : (entry.column >= kRightColumnFrom ? 1 : 0);
+            if (!numbered && entry.kind != Entry::Kind::Win) {
+                return fail("a turn on a line without its number");
+            }
+            if (!play(entry, side)) {
+                return false;
+            }
+        }
+        return true;
+    }
+
+    bool startGame() {
+        finishGame();
+        game_.emplace();
+        setStartPosition(game_->start);
+        position_ = game_->start;
+        cube_ = 1;
+        pendingDouble_ = -1;
+        takenBy_ = -1;
+        namesSeen_ = false;
+        resultRead_ = false;
+        return true;
+    }
+
+    void finishGame() {
+        if (game_) {
+            game_->openingRoll =
+                !game_->turns.empty() && game_->turns[0].die1 != game_->turns[0].die2;
+            read_.games.push_back(std::move(*game_));
+            game_.reset();
+        }
+    }
+
+    bool readNames(std::string_view line) {
+        static const std::regex kNames(R"(^\s*(.*\S)\s*:\s*\d+\s+(.*\S)\s*:\s*\d+\s*$)");
+        std::match_results<std::string_view::const_iterator> found;
+        if (!std::regex_match(line.begin(), line.end(), found, kNames)) {
+            return fail("write the players as \"NAME : SCORE\", the second from column 40");
+        }
+        game_->names[0] = windows1252FromUtf8(found[1].str());
+        game_->names[1] = windows1252FromUtf8(found[2].str());
+        namesSeen_ = true;
+        return true;
+    }
+
+    bool play(const Entry& entry, int side) {
+        if (game_->winner >= 0 && (entry.kind != Entry::Kind::Win || resultRead_)) {
+            return fail("a turn after the end of the game");
+        }
+        const std::string player = "player " + std::to_string(side + 1);
+        switch (entry.kind) {
+        case Entry::Kind::Roll:
+            return playRoll(entry, side, player);
+        case Entry::Kind::Double:
+            if (pendingDouble_ >= 0) {
+                return fail("a double before the last one is answered");
+            }
+            if (entry.number != cube_ * 2) {
+                return fail("the cube is at " + std::to_string(cube_) + ", a double turns it to " +
+                            std::to_string(cube_ * 2) + ", not " + std::to_string(entry.number));
+            }
+            pendingDouble_ = side;
+            return true;
+        case Entry::Kind::Take:
+        case Entry::Kind::Drop: {
+            if (pendingDouble_ != otherSide(side)) {
+                return fail(player + " answers a double the other did not offer");
+            }
+            const int doubler = pendingDouble_;
+            pendingDouble_ = -1;
+            if (entry.kind == Entry::Kind::Take) {
+                cube_ *= 2;
+                takenBy_ = doubler;
+                return true;
+            }
+            RecordedTurn turn;
+            turn.side = doubler;
+            turn.cube = CubeAction::DoublePassed;
+            game_->turns.push_back(turn);
+            game_->winner = doubler;
+            game_->points = cube_;
+            return true;
+        }
+        case Entry::Kind::Win:
+            if (entry.number < 1) {
+                return fail("a game is won by 1 point or more");
+            }
+            if (game_->winner >= 0 && game_->winner != side) {
+                return fail("the game was won by player " + std::to_string(game_->winner + 1));
+            }
+            resultRead_ = true;
+            game_->winner = side;
+            game_->points = entry.number;
+            return true;
+        }
+        return true;
+    }
+
+    bool playRoll(const Entry& entry, int side, const std::string& player) {
+        if (pendingDouble_ >= 0) {
+            return fail("a roll before the double is answered");
+        }
+        if (!plays_) {
+            plays_ = std::make_unique<PlayList>();
+        }
+        const TypedPlay typed =
+            readTypedPlay(entry.moves, position_, side, entry.die1, entry.die2, *plays_);
+        if (!typed.made) {
+            if (entry.moves.empty()) {
+                return fail(player + "'s " + std::to_string(entry.die1) +
+                            std::to_string(entry.die2) + " has no moves, but it can be played");
+            }
+            return fail(typed.problem);
+        }
+        RecordedTurn turn;
+        turn.side = side;
+        turn.die1 = entry.die1;
+        turn.die2 = entry.die2;
+        turn.play = typed.play;
+        if (takenBy_ == side) {
+            turn.cube = CubeAction::DoubleTaken;
+            takenBy_ = -1;
+        }
+        game_->turns.push_back(turn);
+        applyPlay(typed.play, position_);
+        return true;
+    }
+
+    int lineNumber_ = 0;
+    std::string problem_;
+    bool matchSeen_ = false;
+    MatGames read_;
+    std::optional<GameRecord> game_;
+    bool namesSeen_ = false;
+    bool resultRead_ = false; // the game's "Wins" line
+    BoardPosition position_;
+    int cube_ = 1;
+    int pendingDouble_ = -1;
+    int takenBy_ = -1; // whose next roll follows the double taken
+    std::unique_ptr<PlayList> plays_;
+};
+
+} // namespace
+
+bool readMatText(std::string_view text, MatGames& games, std::string& error) {
+    MatReader reader;
+    return reader.read(text, games, error);
+}
+
+bool readMatFile(const std::filesystem::path& path, MatGames& games, std::string& error) {
+    const FileBytes file = readFileBytes(path, kMaxFileSize);
+    if (file.status != FileReadStatus::Read) {
+        error = file.status == FileReadStatus::Missing
+                    ? "the file does not exist"
+                    : (file.error.empty() ? "it cannot be read" : file.error);
+        return false;
+    }
+    const std::string_view text(reinterpret_cast<const char*>(file.bytes.data()),
+                                file.bytes.size());
+    return readMatText(text, games, error);
+}
+
+} // namespace vh
