@@ -1,4 +1,5 @@
 #include "tests/cli/cli_runner.h"
+#include "tests/support/temp_directory.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -34,6 +35,38 @@ TEST(PosidCommand, BadIdsAndOptionsAreRefused) {
     for (const Refusal& c : cases) {
         expectRefused(c);
     }
+}
+
+constexpr const char* kGame = R"( 0 point match
+
+ Game 1
+ Ann : 0                               Bob : 0
+  1)                                   42: 8/4 6/4
+  2) 65: 24/13                         66: 24/18(2) 13/7(2)
+)";
+
+TEST(MatCommands, AnImportedGameExportsAsTheSameText) {
+    const test::TempDirectory directory("cli-mat");
+    directory.write("game.mat", kGame);
+    const std::string saved = (directory / "game.vhf").string();
+    const Outcome imported = run("import " + (directory / "game.mat").string() + " --out " + saved);
+    ASSERT_EQ(imported.code, 0) << imported.err;
+    const Outcome exported = run("export " + saved);
+    ASSERT_EQ(exported.code, 0) << exported.err;
+    // The play from the 24 is written the way the program names it.
+    std::string expected = kGame;
+    expected.replace(expected.find("24/13"), 8, "24/18/13");
+    EXPECT_EQ(exported.out, expected);
+    EXPECT_NE(run("open " + saved).out.find("to move: side 0"), std::string::npos);
+
+    directory.write("bad.mat",
+                    std::string(kGame).replace(std::string(kGame).find("8/4"), 3, "8/3"));
+    const std::string bad = (directory / "bad.mat").string();
+    expectRefused({"import " + bad + " --out " + saved,
+                   bad + " cannot be read as games: line 5: That is not a legal play of 4-2."});
+    expectRefused({"import " + (directory / "game.mat").string() + " --game 2 --out " + saved,
+                   (directory / "game.mat").string() + " has 1 games, not 2"});
+    expectRefused({"export", "'export' needs a saved-game file"});
 }
 
 } // namespace

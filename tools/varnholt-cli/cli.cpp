@@ -66,6 +66,12 @@ Commands:
       per opponent. --save writes the game after its tenth turn (.vhf).
   open FILE
       Show what a saved game holds, or why it cannot be opened.
+  export FILE.vhf [--out FILE.mat]
+      A saved game from its start as .mat text, the form other backgammon
+      programs read: to FILE.mat, or printed without --out.
+  import FILE.mat [--game N] --out FILE.vhf
+      Game N (default 1) of a .mat file, every turn checked against the
+      rules, as a saved game that replays it; the other side is to move next.
   posid --position P --side S [--cube N --owner O|- --dice D1 D2]
       The position ID and match ID of the position with side S on roll, as
       "POSITIONID:MATCHID" (a money game in play; the cube centred at 1 and
@@ -157,6 +163,10 @@ int runCli(std::span<const std::string> arguments, std::ostream& out, std::ostre
             runMatchCommand(options, out);
         } else if (command == "posid") {
             runPosidCommand(options, out);
+        } else if (command == "export") {
+            runExportCommand(options, out);
+        } else if (command == "import") {
+            runImportCommand(options, out);
         } else {
             throw CliError("unknown command '" + command + "' (try --help)");
         }
