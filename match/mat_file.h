@@ -35,9 +35,9 @@ struct MatGames {
     std::vector<GameRecord> games;
     int matchLength = 0; // 0: money games
 };
-// Every game of the text, each turn checked against the rules from the
-// start position. On the first line that cannot be read: false, `error`
-// "line N: what is wrong", and `games` untouched.
+// Every game of the text (at least one), each turn checked against the
+// rules from the start position. On the first line that cannot be read:
+// false, `error` "line N: what is wrong", and `games` untouched.
 bool readMatText(std::string_view text, MatGames& games, std::string& error);
 // The same from a file of at most a few megabytes.
 bool readMatFile(const std::filesystem::path& path, MatGames& games, std::string& error);

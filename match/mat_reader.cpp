@@ -138,6 +138,10 @@ public:
             return false;
         }
         finishGame();
+        if (read_.games.empty()) {
+            error = "line " + std::to_string(lineNumber_) + ": the text ends before its first game";
+            return false;
+        }
         games = std::move(read_);
         return true;
     }

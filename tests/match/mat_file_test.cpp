@@ -114,6 +114,10 @@ TEST(MatFile, ADamagedTextIsRefusedAtItsLine) {
         EXPECT_EQ(error, c.error);
         EXPECT_EQ(games.matchLength, -1) << "nothing is half-read";
     }
+    MatGames games;
+    std::string error;
+    EXPECT_FALSE(readMatText(" 7 point match\n\n", games, error));
+    EXPECT_EQ(error, "line 2: the text ends before its first game");
 }
 
 } // namespace
