@@ -11,6 +11,7 @@
 #include "platform/program_folders.h"
 
 #include <QEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
@@ -35,6 +36,8 @@ BoardWidget::BoardWidget(QWidget* parent)
     setObjectName("board");
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus); // Space or Enter rolls
+    setAccessibleName("Backgammon board");
     setMinimumSize(kMinimumClientWidth, kMinimumAvailableHeight);
     for (int side = 0; side < 2; ++side) {
         auto* panel = new PlayerPanelWidget(this);
@@ -339,6 +342,19 @@ bool BoardWidget::dismissNotice() {
         emit gameInput();
     }
     return true;
+}
+
+void BoardWidget::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    if ((key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter) &&
+        game_ != nullptr) {
+        // A notice on show goes first, as a click on the board takes it.
+        if (!dismissNotice()) {
+            pressDiceCup(game_->currentSide());
+        }
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void BoardWidget::pressDiceCup(int side) {

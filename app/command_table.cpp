@@ -13,7 +13,7 @@ std::span<const CommandEntry> commandTable() {
     using W = MainWindow;
     using S = CommandStates;
     // Menu order; toolbar buttons appear in the order of their pictures.
-    static const std::array<CommandEntry, 23> kCommands{{
+    static const std::array<CommandEntry, 29> kCommands{{
         {Command::NewGame, "&Game", "&New Game...", "New", 0, false, false, K::New, nullptr,
          [](W& w) { w.newGame(); }, [](const S& s) { return s.newGame; }},
         {Command::RestartGame, "&Game", "&Restart Game", "Restart", 1, false, false, K::UnknownKey,
@@ -26,10 +26,22 @@ std::span<const CommandEntry> commandTable() {
          [](W& w) { w.openGame(); }, nullptr},
         {Command::SaveGame, "&Game", "&Save Game...", nullptr, -1, false, false, K::Save, nullptr,
          [](W& w) { w.saveGame(); }, [](const S& s) { return s.save; }},
+        {Command::ExportGame, "&Game", "&Export Game...", nullptr, -1, false, false, K::UnknownKey,
+         nullptr, [](W& w) { w.exportGame(); }, [](const S& s) { return s.review; }},
+        {Command::ImportGame, "&Game", "&Import Game...", nullptr, -1, false, false, K::UnknownKey,
+         nullptr, [](W& w) { w.importGame(); }, nullptr},
         {Command::ReviewGame, "&Game", "Re&view Game...", nullptr, -1, true, false, K::UnknownKey,
          nullptr, [](W& w) { w.reviewGame(); }, [](const S& s) { return s.review; }},
         {Command::Exit, "&Game", "&Exit", nullptr, -1, true, false, K::Quit, nullptr,
          [](W& w) { w.close(); }, nullptr},
+        {Command::CopyPositionId, "&Edit", "&Copy Position ID", nullptr, -1, false, false, K::Copy,
+         nullptr, [](W& w) { w.copyPositionId(); }, [](const S& s) { return s.bestMoves; }},
+        {Command::PastePositionId, "&Edit", "&Paste Position ID...", nullptr, -1, false, false,
+         K::Paste, nullptr, [](W& w) { w.pastePositionId(); }, nullptr},
+        {Command::MoveEntryField, "&View", "&Move Entry Field", nullptr, -1, false, false,
+         K::UnknownKey, nullptr, [](W& w) { w.toggleMoveEntry(); }, nullptr},
+        {Command::TypeMove, "&View", "&Type a Move", nullptr, -1, false, false, K::UnknownKey,
+         "Ctrl+M", [](W& w) { w.typeMove(); }, nullptr},
         {Command::UndoMove, "&Options", "&Undo Move", "Undo", 2, false, true, K::Undo, nullptr,
          [](W& w) { w.undoMove(); }, [](const S& s) { return s.undo; }},
         {Command::RedoMove, "&Options", "&Redo Move", "Redo", 3, false, false, K::Redo, "Ctrl+Y",

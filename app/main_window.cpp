@@ -4,6 +4,7 @@
 #include "app/help_window.h"
 #include "app/main_toolbar.h"
 #include "app/modal_scope.h"
+#include "app/move_entry_field.h"
 #include "app/pictures.h"
 #include "app/splash_window.h"
 #include "app/tutor_notice.h"
@@ -30,8 +31,8 @@ constexpr std::int32_t kFirstStartAnimationSpeed = 100;
 
 // The panes' widths, wider where the desktop's font needs more room for
 // the longest text a pane usually shows.
-constexpr std::array<int, 3> kPaneWidths{96, 96, 384};
-constexpr std::array<const char*, 3> kPaneSamples{"Game Time 00:00", "Turns Played: 000", ""};
+constexpr std::array<int, 4> kPaneWidths{96, 96, 384, 300};
+constexpr std::array<const char*, 4> kPaneSamples{"Game Time 00:00", "Turns Played: 000", "", ""};
 
 } // namespace
 
@@ -49,6 +50,7 @@ MainWindow::MainWindow() {
     setCentralWidget(board_);
     createMenus();
     createStatusBar();
+    action(Command::MoveEntryField)->setCheckable(true);
     connectCommands();
     board_->setBackground(settings_);
     store_.loadPlayers();
@@ -110,6 +112,10 @@ void MainWindow::createStatusBar() {
         statusBar()->addWidget(label);
         panes_[pane] = label;
     }
+    moveEntry_ = new MoveEntryField(this);
+    moveEntry_->hide();
+    statusBar()->addPermanentWidget(moveEntry_);
+    connect(moveEntry_, &MoveEntryField::entered, this, &MainWindow::enterTypedMove);
 }
 
 void MainWindow::connectCommands() {
@@ -135,7 +141,8 @@ void MainWindow::applyCommandStates(const CommandStates& gameStates) {
     CommandStates states = gameStates;
     // A finished game can be reviewed once it is closed; a hint being
     // worked out is not asked for twice.
-    states.review |= reviewer_ != nullptr && reviewer_->totalTurns() > 0;
+    states.review |= (reviewer_ != nullptr && reviewer_->totalTurns() > 0) ||
+                     (lastRecord_ && !lastRecord_->turns.empty());
     states.suggest &= !hintWanted_;
     for (const CommandEntry& entry : commandTable()) {
         if (entry.enabled != nullptr) {

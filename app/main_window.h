@@ -26,6 +26,7 @@ class QLabel;
 namespace vh::app {
 
 class BestMovesWindow;
+class MoveEntryField;
 class BoardWidget;
 class HelpWindow;
 class MainToolBar;
@@ -59,7 +60,7 @@ public:
     BoardWidget* board() const { return board_; }
     PlayerStore& store() { return store_; }
     const GameSettings& settings() const { return settings_; }
-    // The text a status pane (0-2) shows.
+    // The text a status pane (0-3) shows.
     QString paneText(int pane) const;
 
 protected:
@@ -81,6 +82,12 @@ private:
     void continueGame();
     void openGame();
     void saveGame();
+    void exportGame();
+    void importGame();
+    void copyPositionId();
+    void pastePositionId();
+    void toggleMoveEntry();
+    void typeMove();
     void undoMove();
     void redoMove();
     void suggestMove();
@@ -137,6 +144,14 @@ private:
     void warnAboutNewTurns();
     bool coachBusy() const;
 
+    // A play typed in the move entry field, made when it is a legal play of
+    // the roll; else the status line says why.
+    void enterTypedMove(const QString& text);
+    // A line in the status line's turn pane until the board or the turn changes.
+    void note(const std::string& text);
+    // The players of the game, or those the options name without one.
+    std::array<SavedPlayer, 2> currentPlayers() const;
+
     ModalMessageBoxes messageBoxes_;
     GameSettings settings_;
     PlayerStore store_;
@@ -144,7 +159,10 @@ private:
     bool boardShown_ = false;
     BoardWidget* board_ = nullptr;
     MainToolBar* toolbar_ = nullptr;
-    std::array<QLabel*, 3> panes_{};
+    std::array<QLabel*, 4> panes_{}; // game time, turns, the turn, the last play
+    MoveEntryField* moveEntry_ = nullptr;
+    std::optional<GameRecord> lastRecord_; // the game last finished, for Export Game
+    std::string describedBoard_;           // what a screen reader was last told
     std::map<Command, QAction*> actions_;
     HelpWindow* help_ = nullptr;
     QTimer loop_;
@@ -160,6 +178,7 @@ private:
     bool hintWanted_ = false;              // Suggest Move waits for the answer
     std::string hintText_;                 // "Suggested: ..." while the hint shows
     std::array<std::uint32_t, kEntryCount> hintHighlights_{}; // the hint's marks on the board
+    std::pair<int, int> hintTurn_{-1, -1}; // the side and turn the line was written in
     BestMovesWindow* bestMoves_ = nullptr;
     std::unique_ptr<GameReviewer> reviewer_;
     std::tuple<int, int, int, int, int> reviewedKey_{-1, -1, -1, -1, -1};

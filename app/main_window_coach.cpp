@@ -85,8 +85,7 @@ void MainWindow::takeAnalysis(const Analysis& analysis) {
         hintWanted_ = false;
         if (current && !analysis.plays.empty()) {
             game_->showHint(analysis.plays.front().play);
-            hintText_ = "Suggested: " + analysis.plays.front().text;
-            hintHighlights_ = game_->board().highlights;
+            note("Suggested: " + analysis.plays.front().text);
         }
     }
     if (current && bestMoves_ != nullptr && bestMoves_->isVisible()) {

@@ -74,14 +74,23 @@ void MainWindow::showGame() {
     const StatusTexts texts = statusTexts(*game_);
     setPaneText(0, texts.gameTime);
     setPaneText(1, texts.turns);
+    if (std::pair turn{game_->currentSide(), game_->turnsPlayed()}; turn != hintTurn_) {
+        hintText_.clear();
+    }
     setPaneText(2, hintText_.empty() ? texts.turn : hintText_);
+    setPaneText(3, lastPlayText(*game_));
+    if (std::string described = boardDescription(*game_); described != describedBoard_) {
+        describedBoard_ = std::move(described);
+        board_->setAccessibleDescription(QString::fromStdString(describedBoard_));
+    }
     board_->refresh();
 }
 
 void MainWindow::finishGame() {
     showStatistics(game_->firstHumanName());
     loadSettings(settings_);
-    for (int pane = 0; pane < 3; ++pane) {
+    lastRecord_ = game_->gameRecord();
+    for (int pane = 0; pane < 4; ++pane) {
         setPaneText(pane, "");
     }
     updateReview(); // with the result, for a review after the game is closed

@@ -52,7 +52,8 @@ TEST_F(MainWindowTest, WithoutAGameOnlyTheCommandsThatNeedNoneAreOffered) {
             entry.command == Command::ContinueGame || entry.command == Command::SaveGame ||
             entry.command == Command::UndoMove || entry.command == Command::RedoMove ||
             entry.command == Command::SuggestMove || entry.command == Command::ForceMove ||
-            entry.command == Command::ShowBestMoves || entry.command == Command::ReviewGame;
+            entry.command == Command::ShowBestMoves || entry.command == Command::ReviewGame ||
+            entry.command == Command::ExportGame || entry.command == Command::CopyPositionId;
         EXPECT_EQ(enabled(entry.command), !needsGame) << entry.text;
         if (entry.toolbarText != nullptr) {
             const auto* button = window_->findChild<QToolButton*>(

@@ -1,0 +1,87 @@
+#include "app/main_window.h"
+#include "app/modal_scope.h"
+#include "app/pause_around.h"
+#include "match/mat_file.h"
+#include "platform/message_box.h"
+#include "platform/program_folders.h"
+#include "settings/settings_file.h"
+
+#include <QFileDialog>
+#include <QInputDialog>
+
+namespace vh::app {
+namespace {
+
+const QString kMatFilter = "Match Files (*.mat *.txt)";
+
+QString gamesFolder() {
+    return QString::fromStdString(userDirectory().string());
+}
+
+} // namespace
+
+void MainWindow::exportGame() {
+    const std::optional<GameRecord> record =
+        game_ != nullptr ? std::optional<GameRecord>(game_->gameRecord()) : lastRecord_;
+    if (!record || record->turns.empty()) {
+        showMessage("Export Game", "No turn has been played yet.");
+        return;
+    }
+    QString file;
+    {
+        const PauseAround pause(game_.get());
+        const ModalScope modal;
+        QFileDialog dialog(this, "Export Game", gamesFolder(), kMatFilter);
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setDefaultSuffix("mat");
+        if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()) {
+            file = dialog.selectedFiles().front();
+        }
+    }
+    std::string error;
+    if (!file.isEmpty() && !writeMatFile(file.toStdString(), *record, error)) {
+        showMessage("Export Game", "The game could not be exported. " + error);
+    }
+}
+
+void MainWindow::importGame() {
+    if (!mayGiveUpRunningGame(
+            "You're already playing a game.  Quit this game and import another?")) {
+        return;
+    }
+    const PauseAround pause(game_.get());
+    QString file;
+    {
+        const ModalScope modal;
+        file = QFileDialog::getOpenFileName(this, "Import Game", gamesFolder(), kMatFilter);
+    }
+    if (file.isEmpty()) {
+        return;
+    }
+    MatGames games;
+    std::string error;
+    if (!readMatFile(file.toStdString(), games, error)) {
+        showMessage("Import Game", file.toStdString() + " cannot be imported: " + error + ".");
+        return;
+    }
+    int chosen = 1;
+    if (games.games.size() > 1) {
+        const ModalScope modal;
+        bool accepted = false;
+        chosen = QInputDialog::getInt(
+            this, "Import Game",
+            QString("The file holds %1 games. Import game:").arg(games.games.size()), 1, 1,
+            static_cast<int>(games.games.size()), 1, &accepted);
+        if (!accepted) {
+            return;
+        }
+    }
+    const SavedGame game = savedGameOf(games.games[static_cast<std::size_t>(chosen - 1)]);
+    loadSettings(settings_);
+    createGame([&game](GameManager& manager) {
+        manager.openSavedGame(game);
+        return true;
+    });
+}
+
+} // namespace vh::app
