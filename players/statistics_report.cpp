@@ -36,7 +36,8 @@ std::string statisticsDate(const GameResult& game) {
     const std::uint32_t hour = game.startTime / kHourMs;
     const std::uint32_t minute = game.startTime % kHourMs / kMinuteMs;
     const std::uint32_t shownHour = hour > 12 ? hour - 12 : hour;
-    return formatted("%02d/%02d/%d %02u:%02u%s", game.day, game.month + 1, game.year, shownHour,
+    // The month of a damaged file may be any number: shown one up without overflow.
+    return formatted("%02d/%02lld/%d %02u:%02u%s", game.day, game.month + 1LL, game.year, shownHour,
                      minute, game.startTime < kNoonMs ? "AM" : "PM");
 }
 

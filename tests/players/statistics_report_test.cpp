@@ -25,6 +25,8 @@ TEST(StatisticsReportTest, DatesOnATwelveHourClock) {
         {1999, 0, 1, 12 * kHour, "01/01/1999 12:00PM"},
         {2024, 8, 10, 12 * kHour - 1000, "10/09/2024 11:59AM"},
         {2024, 9, 31, 23 * kHour + 59 * kMinute + 59999, "31/10/2024 11:59PM"},
+        // A damaged player file may hold any month.
+        {2004, 2147483647, 3, 0, "03/2147483648/2004 00:00AM"},
     };
     for (const Case& c : cases) {
         const GameResult game =
