@@ -1,5 +1,6 @@
 #include "board/picture_file.h"
 
+#include "board/jpeg_tables.h"
 #include "platform/file_bytes.h"
 
 #include <algorithm>
@@ -49,6 +50,10 @@ std::optional<BmpPicture> decodeCompressed(std::span<const std::byte> bytes, std
     if (width < 1 || height < 1 || width > kMaxBmpSide || height > kMaxBmpSide ||
         static_cast<std::int64_t>(width) * height > kMaxBmpPixels) {
         return refuse(reason, "the picture is too large");
+    }
+    std::string missingTable;
+    if (beginsWith(bytes, kJpegSignature) && !jpegScansHaveTheirTables(bytes, missingTable)) {
+        return refuse(reason, missingTable);
     }
     const std::unique_ptr<stbi_uc, void (*)(void*)> pixels(
         stbi_load_from_memory(data, length, &width, &height, &channels, 3), stbi_image_free);

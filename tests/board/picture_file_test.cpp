@@ -4,6 +4,7 @@
 #include "tests/board/bmp_builder.h"
 #include "tests/support/temp_directory.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <gtest/gtest.h>
 #include <stb_image_write.h>
@@ -82,6 +83,20 @@ TEST(PictureFileTest, RefusesWhatItCannotShowSafely) {
         EXPECT_FALSE(decodePicture(cases[index], &reason).has_value()) << index;
         EXPECT_FALSE(reason.empty()) << index;
     }
+}
+
+TEST(PictureFileTest, RefusesAJpegScanWithAnUndefinedHuffmanTable) {
+    std::vector<std::byte> jpeg = jpegOf(PixelImage(16, 16, {200, 120, 40}));
+    const std::byte startOfScan[] = {std::byte{0xFF}, std::byte{0xDA}};
+    const auto scan =
+        std::search(jpeg.begin(), jpeg.end(), std::begin(startOfScan), std::end(startOfScan));
+    ASSERT_NE(scan, jpeg.end());
+    // Length (2 bytes), component count, then the first component's id and
+    // its table selectors: DC and AC table 2, which the file does not define.
+    scan[6] = std::byte{0x22};
+    std::string reason;
+    EXPECT_FALSE(decodePicture(jpeg, &reason).has_value());
+    EXPECT_EQ(reason, "the JPEG file decodes a scan with a Huffman table it does not define");
 }
 
 } // namespace
