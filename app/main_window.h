@@ -147,8 +147,12 @@ private:
     // A play typed in the move entry field, made when it is a legal play of
     // the roll; else the status line says why.
     void enterTypedMove(const QString& text);
+    // Why a typed play was not made, over the whole status line for a while.
+    void explain(const std::string& text);
     // A line in the status line's turn pane until the board or the turn changes.
     void note(const std::string& text);
+    // An imported game that is over: kept for Review Game and Export Game.
+    void keepFinishedGame(const GameRecord& record);
     // The players of the game, or those the options name without one.
     std::array<SavedPlayer, 2> currentPlayers() const;
 

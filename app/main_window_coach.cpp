@@ -161,8 +161,11 @@ void MainWindow::updateReview() {
                         game_->board().cubeValue, game_->turnsPlayed());
     if (key != reviewedKey_) {
         reviewedKey_ = key;
-        reviewer_->update(game_->gameRecord());
-        tutorChecked_ = std::min(tutorChecked_, reviewer_->judgedTurns());
+        const GameRecord record = game_->gameRecord();
+        reviewer_->update(record);
+        // Turns taken back are looked at again when played anew; the turns a
+        // game brought when it was opened are not.
+        tutorChecked_ = std::min(tutorChecked_, record.turns.size());
     } else {
         reviewer_->poll();
     }

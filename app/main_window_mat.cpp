@@ -1,9 +1,12 @@
+#include "app/board_widget.h"
 #include "app/main_window.h"
 #include "app/modal_scope.h"
 #include "app/pause_around.h"
+#include "match/autosave.h"
 #include "match/mat_file.h"
 #include "platform/message_box.h"
 #include "platform/program_folders.h"
+#include "platform/text_encoding.h"
 #include "settings/settings_file.h"
 
 #include <QFileDialog>
@@ -49,39 +52,66 @@ void MainWindow::importGame() {
             "You're already playing a game.  Quit this game and import another?")) {
         return;
     }
-    const PauseAround pause(game_.get());
     QString file;
-    {
-        const ModalScope modal;
-        file = QFileDialog::getOpenFileName(this, "Import Game", gamesFolder(), kMatFilter);
-    }
-    if (file.isEmpty()) {
-        return;
-    }
     MatGames games;
-    std::string error;
-    if (!readMatFile(file.toStdString(), games, error)) {
-        showMessage("Import Game", file.toStdString() + " cannot be imported: " + error + ".");
-        return;
-    }
     int chosen = 1;
-    if (games.games.size() > 1) {
-        const ModalScope modal;
-        bool accepted = false;
-        chosen = QInputDialog::getInt(
-            this, "Import Game",
-            QString("The file holds %1 games. Import game:").arg(games.games.size()), 1, 1,
-            static_cast<int>(games.games.size()), 1, &accepted);
-        if (!accepted) {
+    {
+        // The game stands still while the file is chosen, and only then:
+        // the import may put another in its place.
+        const PauseAround pause(game_.get());
+        {
+            const ModalScope modal;
+            file = QFileDialog::getOpenFileName(this, "Import Game", gamesFolder(), kMatFilter);
+        }
+        if (file.isEmpty()) {
             return;
         }
+        std::string error;
+        if (!readMatFile(file.toStdString(), games, error)) {
+            showMessage("Import Game", file.toStdString() + " cannot be imported: " + error + ".");
+            return;
+        }
+        if (games.games.size() > 1) {
+            const ModalScope modal;
+            bool accepted = false;
+            chosen = QInputDialog::getInt(
+                this, "Import Game",
+                QString("The file holds %1 games. Import game:").arg(games.games.size()), 1, 1,
+                static_cast<int>(games.games.size()), 1, &accepted);
+            if (!accepted) {
+                return;
+            }
+        }
     }
-    const SavedGame game = savedGameOf(games.games[static_cast<std::size_t>(chosen - 1)]);
+    const GameRecord& record = games.games[static_cast<std::size_t>(chosen - 1)];
+    if (record.winner != -1) {
+        keepFinishedGame(record);
+        return;
+    }
+    const SavedGame game = savedGameOf(record);
     loadSettings(settings_);
     createGame([&game](GameManager& manager) {
         manager.openSavedGame(game);
         return true;
     });
+}
+
+void MainWindow::keepFinishedGame(const GameRecord& record) {
+    // Played on, a finished game would end at once and file a result it never had.
+    destroyGame();
+    removeAutosave();
+    lastRecord_ = record;
+    if (coachNetwork(false) != nullptr) {
+        reviewer_->update(record);
+    }
+    board_->setStartButtonsShown(true);
+    applyCommandStates(commandStates(nullptr));
+    const std::string winner =
+        utf8FromWindows1252(record.names[static_cast<std::size_t>(record.winner)]);
+    if (showMessage("Import Game", "The game is over: " + winner + " won. Review it now?",
+                    MessageButtons::YesNo) == MessageAnswer::Yes) {
+        reviewGame();
+    }
 }
 
 } // namespace vh::app

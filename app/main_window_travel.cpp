@@ -11,8 +11,16 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QInputDialog>
+#include <QStatusBar>
 
 namespace vh::app {
+namespace {
+
+// How long the status line explains why a typed play was not made.
+constexpr int kExplanationMs = 12000;
+
+} // namespace
+
 std::array<SavedPlayer, 2> MainWindow::currentPlayers() const {
     std::array<SavedPlayer, 2> players;
     for (int side = 0; side < 2; ++side) {
@@ -92,7 +100,7 @@ void MainWindow::typeMove() {
 
 void MainWindow::enterTypedMove(const QString& text) {
     if (game_ == nullptr) {
-        note("No game is being played.");
+        explain("No game is being played.");
         return;
     }
     const std::string typed = text.trimmed().toStdString();
@@ -104,22 +112,27 @@ void MainWindow::enterTypedMove(const QString& text) {
     }
     const std::optional<AnalysisRequest> turn = game_->coachRequest();
     if (!turn) {
-        note("It is not your turn to move.");
+        explain("It is not your turn to move.");
         return;
     }
     if (!turn->rolled()) {
-        note("Roll first: Enter on an empty field, or Space on the board.");
+        explain("Roll first: Enter on an empty field, or Space on the board.");
         return;
     }
     const TypedPlay play = readTypedPlay(typed, turn->position, turn->side, turn->die1, turn->die2);
     if (!play.made) {
-        note(play.problem);
+        explain(play.problem);
         return;
     }
     if (game_->playForHuman(play.play)) {
+        statusBar()->clearMessage();
         moveEntry_->clear();
         requestPass();
     }
+}
+
+void MainWindow::explain(const std::string& text) {
+    statusBar()->showMessage(QString::fromStdString(text), kExplanationMs);
 }
 
 void MainWindow::note(const std::string& text) {

@@ -11,6 +11,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTableWidget>
+#include <chrono>
 #include <filesystem>
 #include <set>
 
@@ -118,6 +119,21 @@ TEST_F(CoachWindowsTest, TheTutorWarnsOfABlunderAndItsUndoTakesThePlayBack) {
                samePlacement(window_->game()->board().position, startPosition());
     });
     EXPECT_TRUE(tutor->text().isEmpty());
+
+    // Played again it is warned of again; a file holding it is opened in silence.
+    pressDiceCup();
+    ASSERT_TRUE(window_->game()->playForHuman(worst.play));
+    passUntil([&] { return !tutor->text().isEmpty(); });
+    tutor->hide();
+    passUntil([this] { return window_->game()->currentSide() == 0; });
+    const std::filesystem::path file = directory_ / "blunder.vhf";
+    ASSERT_TRUE(window_->game()->saveGame(file));
+    openWindow();
+    window_->openGameFile(file);
+    tutor = window_->findChild<app::TutorNotice*>();
+    const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(2);
+    passUntil([&] { return std::chrono::steady_clock::now() > until; }); // the review catches up
+    EXPECT_TRUE(tutor->text().isEmpty()) << tutor->text().toStdString();
 }
 
 TEST_F(CoachWindowsTest, TheReviewListsEveryTurnAndShowsTheChosenOne) {
