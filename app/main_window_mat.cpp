@@ -3,6 +3,7 @@
 #include "app/modal_scope.h"
 #include "app/pause_around.h"
 #include "match/autosave.h"
+#include "match/game_ids.h"
 #include "match/mat_file.h"
 #include "platform/message_box.h"
 #include "platform/program_folders.h"
@@ -88,7 +89,8 @@ void MainWindow::importGame() {
         keepFinishedGame(record);
         return;
     }
-    const SavedGame game = savedGameOf(record);
+    SavedGame game = savedGameOf(record);
+    seatKnownComputers(game);
     loadSettings(settings_);
     createGame([&game](GameManager& manager) {
         manager.openSavedGame(game);

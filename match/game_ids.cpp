@@ -1,6 +1,8 @@
 #include "match/game_ids.h"
 
 #include "platform/random.h"
+#include "players/champion_file.h"
+#include "players/roster_file.h"
 
 #include <algorithm>
 
@@ -45,6 +47,22 @@ SavedGame savedGameOfId(const BoardPosition& position, const MatchIdFields& fiel
     game.cubeOwner = fields.cubeValue == 1 ? -1 : fields.cubeOwner;
     game.position = position;
     return game;
+}
+
+void seatKnownComputers(SavedGame& game) {
+    Roster roster;
+    readRosterFile(rosterFilePath(), roster);
+    const std::optional<ComputerProfile> champion = loadChampion();
+    for (SavedPlayer& player : game.players) {
+        const bool known =
+            std::any_of(roster.begin(), roster.end(),
+                        [&player](const ComputerProfile& p) { return p.name == player.name; }) ||
+            (champion && champion->name == player.name);
+        if (known) {
+            player.isComputer = 1;
+            game.historyIsComputer[static_cast<std::size_t>(player.side)] = 1;
+        }
+    }
 }
 
 } // namespace vh

@@ -21,4 +21,9 @@ std::optional<std::string> gameIdOf(const GameManager& game);
 SavedGame savedGameOfId(const BoardPosition& position, const MatchIdFields& fields,
                         const std::array<SavedPlayer, 2>& players);
 
+// Seats the opponents of the roster and the champion as computers where the
+// players of `game` carry their names (a game read from a match file does
+// not say who was a computer).
+void seatKnownComputers(SavedGame& game);
+
 } // namespace vh

@@ -34,6 +34,11 @@ TEST_F(GameIdsTest, TheIdOfAGameSetsUpTheSameGame) {
         EXPECT_EQ(gameIdOf(*again), c.id);
         EXPECT_EQ(again->player(1)->name(), "Bob");
     }
+    // A name from the roster is that computer, any other name a human.
+    SavedGame imported = savedGameAt(startPosition(), 0, 3, 1, "Milo Finch", false, "Bob", false);
+    seatKnownComputers(imported);
+    EXPECT_EQ(imported.players[0].isComputer, 1);
+    EXPECT_EQ(imported.players[1].isComputer, 0);
 }
 
 TEST_F(GameIdsTest, TheBoardIsToldInWordsAndEachPlayIsNamed) {
