@@ -50,6 +50,9 @@ public:
     void offerToResume();
     // Opens a saved game as Open Game does after its file was chosen.
     void openGameFile(const std::filesystem::path& path);
+    // Reads a game from a .mat file as Import Game does after its file was
+    // chosen: a game in play is set up to go on, a finished one kept for review.
+    void importGameFile(const std::filesystem::path& path);
 
     // One pass of the game loop. It does nothing while a modal window is open
     // or while a pass is already running further up the stack.

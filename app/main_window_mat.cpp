@@ -54,22 +54,26 @@ void MainWindow::importGame() {
         return;
     }
     QString file;
+    {
+        const PauseAround pause(game_.get());
+        const ModalScope modal;
+        file = QFileDialog::getOpenFileName(this, "Import Game", gamesFolder(), kMatFilter);
+    }
+    if (!file.isEmpty()) {
+        importGameFile(file.toStdString());
+    }
+}
+
+void MainWindow::importGameFile(const std::filesystem::path& path) {
     MatGames games;
     int chosen = 1;
     {
-        // The game stands still while the file is chosen, and only then:
-        // the import may put another in its place.
+        // The game stands still while the file is read and a game chosen, and
+        // only then: the import may put another in its place.
         const PauseAround pause(game_.get());
-        {
-            const ModalScope modal;
-            file = QFileDialog::getOpenFileName(this, "Import Game", gamesFolder(), kMatFilter);
-        }
-        if (file.isEmpty()) {
-            return;
-        }
         std::string error;
-        if (!readMatFile(file.toStdString(), games, error)) {
-            showMessage("Import Game", file.toStdString() + " cannot be imported: " + error + ".");
+        if (!readMatFile(path, games, error)) {
+            showMessage("Import Game", path.string() + " cannot be imported: " + error + ".");
             return;
         }
         if (games.games.size() > 1) {

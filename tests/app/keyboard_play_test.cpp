@@ -1,4 +1,7 @@
 #include "app/board_widget.h"
+#include "match/mat_file.h"
+#include "platform/random.h"
+#include "rules/move_generator.h"
 #include "tests/app/app_fixture.h"
 
 #include <QApplication>
@@ -6,6 +9,8 @@
 #include <QLineEdit>
 #include <QStatusBar>
 #include <QTest>
+#include <filesystem>
+#include <memory>
 
 namespace vh::test {
 namespace {
@@ -55,6 +60,47 @@ TEST_F(KeyboardPlayTest, ACopiedPositionIdIsPastedIntoANewGame) {
     EXPECT_EQ(window_->game()->board().position[BAR_ONE].count, 1) << "one back checker hit";
     EXPECT_EQ(window_->game()->board().position[23].count, 1);
     EXPECT_EQ(window_->game()->player(1)->name(), "Milo Finch") << "between the same players";
+}
+
+// A game played to its end with the first legal play of each roll.
+GameRecord finishedGame() {
+    GameRecord record;
+    record.names = {"Ann", "Milo Finch"};
+    setStartPosition(record.start);
+    BoardPosition position = record.start;
+    const auto plays = std::make_unique<PlayList>();
+    seedRandom(11);
+    for (int side = 0; !hasWon(position, 0) && !hasWon(position, 1); side = 1 - side) {
+        RecordedTurn turn;
+        turn.side = side;
+        turn.die1 = rollDie();
+        turn.die2 = rollDie();
+        generatePlays(*plays, position, side, turn.die1, turn.die2);
+        if (plays->count > 0) {
+            turn.play = (*plays)[0];
+        }
+        applyPlay(turn.play, position);
+        record.turns.push_back(turn);
+    }
+    record.winner = hasWon(position, 0) ? 0 : 1;
+    record.points = 1;
+    return record;
+}
+
+TEST_F(KeyboardPlayTest, AnImportedGameThatIsOverIsKeptForReviewAndFilesNothing) {
+    const std::filesystem::path file = directory_ / "over.mat";
+    std::string error;
+    ASSERT_TRUE(writeMatFile(file, finishedGame(), error)) << error;
+    openWindow();
+    messages_.answers = {MessageAnswer::No}; // no review now
+    window_->importGameFile(file);
+    EXPECT_EQ(window_->game(), nullptr) << "not played on";
+    ASSERT_EQ(messages_.shown.size(), 1u);
+    EXPECT_EQ(messages_.shown[0].text.rfind("The game is over: ", 0), 0u);
+    EXPECT_TRUE(enabled(app::Command::ExportGame));
+    PlayerStore stored;
+    stored.loadPlayers();
+    EXPECT_EQ(stored.findPlayer("Ann"), nullptr) << "no result filed";
 }
 
 } // namespace
