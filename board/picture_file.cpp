@@ -1,6 +1,7 @@
 #include "board/picture_file.h"
 
 #include "board/jpeg_tables.h"
+#include "board/png_chunks.h"
 #include "platform/file_bytes.h"
 
 #include <algorithm>
@@ -51,9 +52,10 @@ std::optional<BmpPicture> decodeCompressed(std::span<const std::byte> bytes, std
         static_cast<std::int64_t>(width) * height > kMaxBmpPixels) {
         return refuse(reason, "the picture is too large");
     }
-    std::string missingTable;
-    if (beginsWith(bytes, kJpegSignature) && !jpegScansHaveTheirTables(bytes, missingTable)) {
-        return refuse(reason, missingTable);
+    std::string damage;
+    if ((beginsWith(bytes, kPngSignature) && !pngChunksFitTheFile(bytes, damage)) ||
+        (beginsWith(bytes, kJpegSignature) && !jpegScansHaveTheirTables(bytes, damage))) {
+        return refuse(reason, damage);
     }
     const std::unique_ptr<stbi_uc, void (*)(void*)> pixels(
         stbi_load_from_memory(data, length, &width, &height, &channels, 3), stbi_image_free);

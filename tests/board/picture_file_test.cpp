@@ -99,5 +99,18 @@ TEST(PictureFileTest, RefusesAJpegScanWithAnUndefinedHuffmanTable) {
     EXPECT_EQ(reason, "the JPEG file decodes a scan with a Huffman table it does not define");
 }
 
+TEST(PictureFileTest, RefusesAPngChunkLongerThanTheFile) {
+    std::vector<std::byte> png = encodePng(test::numbered(6, 3));
+    const std::byte imageData[] = {std::byte{'I'}, std::byte{'D'}, std::byte{'A'}, std::byte{'T'}};
+    const auto chunk =
+        std::search(png.begin(), png.end(), std::begin(imageData), std::end(imageData));
+    ASSERT_NE(chunk, png.end());
+    // The length before the type: 2 GB, which stb_image would allocate first.
+    chunk[-4] = std::byte{0x7F};
+    std::string reason;
+    EXPECT_FALSE(decodePicture(png, &reason).has_value());
+    EXPECT_EQ(reason, "the PNG file ends inside a chunk");
+}
+
 } // namespace
 } // namespace vh
