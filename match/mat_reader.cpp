@@ -137,7 +137,10 @@ public:
             error = "line 1: the text does not begin with \"N point match\"";
             return false;
         }
-        finishGame();
+        if (!finishGame()) {
+            error = "line " + std::to_string(lineNumber_) + ": " + problem_;
+            return false;
+        }
         if (read_.games.empty()) {
             error = "line " + std::to_string(lineNumber_) + ": the text ends before its first game";
             return false;
@@ -201,7 +204,9 @@ private:
     }
 
     bool startGame() {
-        finishGame();
+        if (!finishGame()) {
+            return false;
+        }
         game_.emplace();
         setStartPosition(game_->start);
         position_ = game_->start;
@@ -213,13 +218,19 @@ private:
         return true;
     }
 
-    void finishGame() {
+    // False for a game that never named its players: it could not be written again.
+    bool finishGame() {
+        if (game_ && !namesSeen_) {
+            return fail("game " + std::to_string(read_.games.size() + 1) +
+                        " does not name its players as \"NAME : SCORE\"");
+        }
         if (game_) {
             game_->openingRoll =
                 !game_->turns.empty() && game_->turns[0].die1 != game_->turns[0].die2;
             read_.games.push_back(std::move(*game_));
             game_.reset();
         }
+        return true;
     }
 
     bool readNames(std::string_view line) {

@@ -118,6 +118,8 @@ TEST(MatFile, ADamagedTextIsRefusedAtItsLine) {
     std::string error;
     EXPECT_FALSE(readMatText(" 7 point match\n\n", games, error));
     EXPECT_EQ(error, "line 2: the text ends before its first game");
+    EXPECT_FALSE(readMatText(" 7 point match\n\n Game 1\n Game 2\n", games, error));
+    EXPECT_EQ(error, "line 4: game 1 does not name its players as \"NAME : SCORE\"");
 }
 
 } // namespace
