@@ -74,25 +74,6 @@ TEST_F(SurfaceTest, LoadsDrawsReplacesAndReleasesPictures) {
     EXPECT_TRUE(boxes_.shown().empty());
     surface.Release();
     EXPECT_FALSE(surface.isLoaded());
-    surface.Release();
-}
-
-TEST_F(SurfaceTest, PartAndStretchedDrawsTakeTheirRectangles) {
-    CSurface surface;
-    surface.Create(4, 4);
-    EXPECT_TRUE(surface.isLoaded());
-    EXPECT_EQ(surface.picture(), PixelImage(4, 4, kBlack));
-    PixelImage& inside = surface.OpenContext();
-    inside.at(2, 1) = kRed;
-
-    PixelImage screen(8, 8, kBackground);
-    surface.DrawPart(screen, 2, 1, 1, 1, 6, 7);
-    EXPECT_EQ(screen.at(6, 7), kRed);
-    EXPECT_EQ(screen.at(5, 7), kBackground);
-
-    PixelImage stretched(8, 8, kBackground);
-    surface.DrawStretched(stretched, 0, 0, 8, 8, 2, 1, 1, 1);
-    EXPECT_EQ(stretched, PixelImage(8, 8, kRed));
 }
 
 TEST_F(SurfaceTest, AMaskedDrawLeavesTheBackgroundWhereTheMaskIsBlack) {
