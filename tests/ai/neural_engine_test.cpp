@@ -122,29 +122,5 @@ TEST_F(NeuralEngineTest, CubeDecisionsOnPositionsDecidedByTheRace) {
     }
 }
 
-TEST_F(NeuralEngineTest, RankListsEachResultingPositionOnceBestFirst) {
-    const auto network = shippedNetwork();
-    BoardRecord board;
-    setUpStartPosition(board);
-    board.die1 = 3;
-    board.die2 = 1;
-    NeuralEngine engine(network, 0, board, PLAYER_ONE, 60000, workspace_.get());
-    const auto ranked = engine.rankAllPlays();
-    engine.run();
-    ASSERT_FALSE(ranked.empty());
-    EXPECT_TRUE(samePlay(ranked.front().first, engine.result()));
-    for (std::size_t i = 0; i < ranked.size(); ++i) {
-        BoardPosition a = board.position;
-        applyPlay(ranked[i].first, a);
-        for (std::size_t j = i + 1; j < ranked.size(); ++j) {
-            EXPECT_GE(ranked[i].second.equity, ranked[j].second.equity);
-            BoardPosition b = board.position;
-            applyPlay(ranked[j].first, b);
-            EXPECT_FALSE(samePlacement(a, b)) << formatPlay(ranked[j].first);
-        }
-    }
-    EXPECT_EQ(formatPlay(ranked.front().first), "3:7/4 1:5/4") << "making the 5-point";
-}
-
 } // namespace
 } // namespace vh

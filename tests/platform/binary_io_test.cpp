@@ -62,17 +62,6 @@ TEST(BinaryWriter, CutsTextsToOneByteLessThanTheFieldAndAtANul) {
     }
 }
 
-TEST(BinaryReader, AFieldWithoutNulIsCutAndNothingIsReadPastIt) {
-    const auto data = bytes({'a', 'b', 'c', 'd', 'e', 'f', 0, 0});
-    BinaryReader in(data);
-    std::string first;
-    std::string second;
-    ASSERT_TRUE(in.readText(first, 4));
-    ASSERT_TRUE(in.readText(second, 4));
-    EXPECT_EQ(first, "abc");
-    EXPECT_EQ(second, "ef");
-}
-
 TEST(BinaryReader, AShortReadLeavesItsTargetAndFailsEveryLaterRead) {
     const auto data = bytes({1, 2, 3, 4, 5, 6});
     BinaryReader in(data);
