@@ -23,19 +23,22 @@ std::filesystem::path championWeightsPath() {
     return dataPath("Data/Champion.weights");
 }
 
-std::optional<ComputerProfile> readChampionFile(const std::filesystem::path& path) {
-    const FileBytes file = readFileBytes(path, kMaxChampionFileBytes);
-    if (file.status != FileReadStatus::Read) {
-        return std::nullopt;
-    }
-    const std::string_view text(reinterpret_cast<const char*>(file.bytes.data()),
-                                file.bytes.size());
+std::optional<ComputerProfile> championFromText(std::string_view text) {
     // The roster's reader, for the first of its profiles.
     Roster profiles;
     if (parseRoster(text, profiles) < kProfileLines || profiles.front().name.empty()) {
         return std::nullopt;
     }
     return std::move(profiles.front());
+}
+
+std::optional<ComputerProfile> readChampionFile(const std::filesystem::path& path) {
+    const FileBytes file = readFileBytes(path, kMaxChampionFileBytes);
+    if (file.status != FileReadStatus::Read) {
+        return std::nullopt;
+    }
+    return championFromText(
+        std::string_view(reinterpret_cast<const char*>(file.bytes.data()), file.bytes.size()));
 }
 
 std::optional<ComputerProfile> loadChampion() {

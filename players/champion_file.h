@@ -17,8 +17,10 @@ namespace vh {
 std::filesystem::path championFilePath();
 std::filesystem::path championWeightsPath();
 
-// The profile of a champion file (picture not loaded); nothing when the file
-// is missing or does not hold a whole profile.
+// The profile of a champion file's text (picture not loaded); nothing when
+// it does not hold a whole profile.
+std::optional<ComputerProfile> championFromText(std::string_view text);
+// The same for a file; nothing also when the file is missing.
 std::optional<ComputerProfile> readChampionFile(const std::filesystem::path& path);
 // The program's champion with its picture, Graphics/<name>.bmp; nothing
 // when Data/Champion.dat is missing or incomplete.
