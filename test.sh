@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs every test twice: on the normal
-# build and on a build with AddressSanitizer and UndefinedBehaviorSanitizer.
+# build and on a build with AddressSanitizer and UndefinedBehaviorSanitizer;
+# in between, a short run of the fuzz targets.
 set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/common.sh
@@ -9,6 +10,9 @@ install_missing_packages
 
 configure_and_build build -DCMAKE_BUILD_TYPE=Release -DVARNHOLT_WERROR=ON
 (cd build && ctest --parallel "$(nproc)" --output-on-failure)
+
+# Every reader of outside bytes under libFuzzer for a few seconds (fuzz.sh).
+./fuzz.sh 5
 
 # -O1 and line tables only: about half the compile time of -O2 -g, with the
 # same findings and file:line in every report.

@@ -1,5 +1,5 @@
 # Fails when a source file differs from what clang-format makes of it.
-set(folders platform rules neural settings board players ai coach match app tools assets tests bench)
+set(folders platform rules neural settings board players ai coach match app tools assets tests bench fuzz)
 set(sources)
 foreach(folder IN LISTS folders)
     file(GLOB_RECURSE found ${SOURCE_DIR}/${folder}/*.h ${SOURCE_DIR}/${folder}/*.cpp)
