@@ -4,10 +4,12 @@
 #include "rules/side.h"
 #include "rules/typed_play.h"
 
+#include <algorithm>
 #include <cctype>
 #include <memory>
 #include <optional>
-#include <regex>
+#include <string_view>
+#include <utility>
 
 namespace vh {
 namespace {
@@ -111,6 +113,64 @@ std::optional<std::vector<Entry>> entriesOf(const std::vector<Word>& words, std:
         return std::nullopt;
     }
     return entries;
+}
+
+// The two names of a " NAME : SCORE    NAME : SCORE" line; a name may hold
+// spaces and colons, so the scores are found from the right.
+std::optional<std::pair<std::string, std::string>> namesOf(std::string_view line) {
+    const auto isSpace = [](char c) { return std::isspace(static_cast<unsigned char>(c)) != 0; };
+    const auto isDigit = [](char c) { return c >= '0' && c <= '9'; };
+    const auto trimmed = [&isSpace](std::string_view text) {
+        while (!text.empty() && isSpace(text.front())) {
+            text.remove_prefix(1);
+        }
+        while (!text.empty() && isSpace(text.back())) {
+            text.remove_suffix(1);
+        }
+        return text;
+    };
+    // "...: 12" at the end: where its colon is, or npos.
+    const auto scoreColon = [&](std::string_view text) {
+        std::size_t at = text.size();
+        const std::size_t digitsEnd = at;
+        while (at > 0 && isDigit(text[at - 1])) {
+            --at;
+        }
+        if (at == digitsEnd) {
+            return std::string_view::npos;
+        }
+        while (at > 0 && isSpace(text[at - 1])) {
+            --at;
+        }
+        return at > 0 && text[at - 1] == ':' ? at - 1 : std::string_view::npos;
+    };
+    const std::string_view whole = trimmed(line);
+    const std::size_t second = scoreColon(whole);
+    if (second == std::string_view::npos) {
+        return std::nullopt;
+    }
+    const std::string_view left = whole.substr(0, second);
+    // The first score is the rightmost ": N" followed by spaces and a name.
+    for (std::size_t colon = left.rfind(':'); colon != std::string_view::npos && colon > 0;
+         colon = left.rfind(':', colon - 1)) {
+        std::size_t at = colon + 1;
+        while (at < left.size() && isSpace(left[at])) {
+            ++at;
+        }
+        const std::size_t digits = at;
+        while (at < left.size() && isDigit(left[at])) {
+            ++at;
+        }
+        if (at == digits || at == left.size() || !isSpace(left[at])) {
+            continue;
+        }
+        const std::string_view first = trimmed(left.substr(0, colon));
+        const std::string_view other = trimmed(left.substr(at));
+        if (!first.empty() && !other.empty()) {
+            return std::pair{std::string(first), std::string(other)};
+        }
+    }
+    return std::nullopt;
 }
 
 // Reads one game after another, line by line.
@@ -234,13 +294,12 @@ private:
     }
 
     bool readNames(std::string_view line) {
-        static const std::regex kNames(R"(^\s*(.*\S)\s*:\s*\d+\s+(.*\S)\s*:\s*\d+\s*$)");
-        std::match_results<std::string_view::const_iterator> found;
-        if (!std::regex_match(line.begin(), line.end(), found, kNames)) {
+        const std::optional<std::pair<std::string, std::string>> names = namesOf(line);
+        if (!names) {
             return fail("write the players as \"NAME : SCORE\", the second from column 40");
         }
-        game_->names[0] = windows1252FromUtf8(found[1].str());
-        game_->names[1] = windows1252FromUtf8(found[2].str());
+        game_->names[0] = windows1252FromUtf8(names->first);
+        game_->names[1] = windows1252FromUtf8(names->second);
         namesSeen_ = true;
         return true;
     }
