@@ -75,25 +75,5 @@ TEST(PlayerRecord, SortingPutsTheNewestFirstAndKeepsTiesInTheirOrder) {
     EXPECT_EQ(order, "CFILORBEHKNQTADGJMPS");
 }
 
-TEST(PlayerRecord, AGameAcrossMidnightLastsTheTimeBetween) {
-    // Begun at 23:50, ended at 00:10: startTime = endTime - duration wraps.
-    const std::uint32_t tenPastMidnight = 10u * 60 * 1000;
-    EXPECT_EQ(durationBetween(tenPastMidnight - 20u * 60 * 1000, tenPastMidnight), 20 * 60 * 1000);
-    EXPECT_EQ(durationBetween(1000, 61000), 60000);
-}
-
-TEST(PlayerRecord, AddResultFilesAtTheHeadAndResultAtIsBounded) {
-    PlayerRecord record;
-    record.name = "Ann";
-    record.addResult(onDate(makeGame("Ann", "Bob", 1, 3), 2024, 1, 1, 0, 5));
-    record.addResult(onDate(makeGame("Ann", "Cleo", 0, 4), 2024, 1, 2, 0, 5));
-    ASSERT_EQ(record.historyCount(), 2);
-    EXPECT_EQ(record.resultAt(0)->names[1], "Cleo");
-    EXPECT_EQ(record.resultAt(1)->names[1], "Bob");
-    EXPECT_EQ(record.resultAt(2), nullptr);
-    EXPECT_EQ(record.resultAt(-1), nullptr);
-    EXPECT_EQ(record.cash, 99);
-}
-
 } // namespace
 } // namespace vh
