@@ -9,11 +9,14 @@
 #include "tests/support/random_positions.h"
 
 #include <gtest/gtest.h>
-#include <limits>
 #include <memory>
 
 namespace vh {
 namespace {
+
+// Where the results go, so that the work that makes them is not left out.
+volatile std::int64_t observedTotal = 0;
+volatile float observedEquity = 0.0f;
 
 TEST(Allocation, EvaluationAndReplyScoringNeverAllocate) {
     {
@@ -35,7 +38,7 @@ TEST(Allocation, EvaluationAndReplyScoringNeverAllocate) {
             sink = evaluateAfterPlay(summary, c.position, play, c.side, c.side, 1);
         }
         sink = expectedBestReply(*list, cache, c.position, c.side, 1, statistics);
-        EXPECT_GE(sink.total(), std::numeric_limits<std::int64_t>::min());
+        observedTotal = sink.total();
         ASSERT_EQ(watch.stats().count, 0u);
     }
 }
@@ -77,7 +80,7 @@ TEST(Allocation, NeuralEvaluationsAndSearchesNeverAllocate) {
         sink += bestPlayOfRoll(*shared, workspace->list, c.position, c.side, c.die1, c.die2).equity;
         sink += chancesOneRollAhead(*shared, c.position, c.side, workspace->replies)[kWin];
         engine.run();
-        EXPECT_GE(sink, -1000.0f);
+        observedEquity = sink;
         ASSERT_EQ(watch.stats().count, 0u);
     }
 }

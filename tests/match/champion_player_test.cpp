@@ -68,10 +68,6 @@ TEST_F(ChampionPlayerTest, WeightsThatCannotBeUsedLeaveTheClassicSearchAndSaySo)
         EXPECT_NE(text.find(c.reason), std::string::npos) << text;
         EXPECT_NE(text.find("classic evaluation"), std::string::npos) << text;
     }
-    // It still plays whole games.
-    auto manager = startGame(settingsFor(true, champion_, true, "Milo"), 5);
-    stepUntilGameOver(*manager);
-
     // Without the champion's file the name falls to the first opponent.
     std::filesystem::remove(directory_ / "Data/Champion.dat");
     messages_.clear();
