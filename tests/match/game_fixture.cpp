@@ -60,15 +60,20 @@ std::unique_ptr<GameManager> GameFixture::startGame(const GameSettings& settings
     return manager;
 }
 
+const PlayList& GameFixture::legalPlays(const GameManager& manager) {
+    BoardPosition working = manager.board().position;
+    generatePlays(*plays_, working, manager.currentSide(), manager.board().die1,
+                  manager.board().die2);
+    return *plays_;
+}
+
 void GameFixture::playHumanTurn(GameManager& manager, int choice) {
     auto* human = dynamic_cast<HumanPlayer*>(manager.currentPlayer());
     ASSERT_NE(human, nullptr);
     manager.pressDiceCup();
-    BoardPosition working = manager.board().position;
-    generatePlays(*plays_, working, manager.currentSide(), manager.board().die1,
-                  manager.board().die2);
-    if (plays_->count > 0) {
-        const Play play = (*plays_)[choice % plays_->count];
+    const PlayList& plays = legalPlays(manager);
+    if (plays.count > 0) {
+        const Play play = plays[choice % plays.count];
         for (int i = 0; i < play.count; ++i) {
             human->playMove(manager.stage(), play.moves[static_cast<std::size_t>(i)]);
         }

@@ -34,6 +34,8 @@ protected:
     std::unique_ptr<GameManager> startGame(const GameSettings& settings, std::uint32_t seed,
                                            bool revealDice = true);
 
+    // The legal plays of the roll on the board, in the generator's order.
+    const PlayList& legalPlays(const GameManager& manager);
     // Presses the cup, plays the human's turn with the first legal play (or
     // what `choice` picks from the list) and steps until the turn has passed on.
     void playHumanTurn(GameManager& manager, int choice = 0);

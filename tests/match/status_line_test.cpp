@@ -1,6 +1,5 @@
 #include "match/command_states.h"
 #include "match/status_text.h"
-#include "rules/move_generator.h"
 #include "tests/match/game_fixture.h"
 
 namespace vh::test {
@@ -99,11 +98,7 @@ TEST_F(StatusLineTest, AHumanToMoveWaitsForTheNextSecondOnEitherClock) {
     now_ += 600;
     step(*manager);
     ASSERT_TRUE(manager->coachRequest() && manager->coachRequest()->rolled());
-    const auto plays = std::make_unique<PlayList>();
-    BoardPosition position = manager->board().position;
-    generatePlays(*plays, position, manager->currentSide(), manager->board().die1,
-                  manager->board().die2);
-    ASSERT_TRUE(manager->playForHuman((*plays)[0]));
+    ASSERT_TRUE(manager->playForHuman(legalPlays(*manager)[0]));
     EXPECT_EQ(nextPassDelayMs(manager.get()), kBusyPassMs) << "the coach's play glides";
 }
 

@@ -73,10 +73,7 @@ const BoardPosition kEnteringBehindAPrime = placedPosition("1=2 2=2 3=2 4=2 5=2 
 
 // The first legal play that moves only checkers at least eight pips from
 // home, so the points next to home stay as they are.
-int farPlayIndex(const GameManager& manager, PlayList& plays) {
-    const int side = manager.currentSide();
-    BoardPosition working = manager.board().position;
-    generatePlays(plays, working, side, manager.board().die1, manager.board().die2);
+int farPlayIndex(const PlayList& plays, int side) {
     for (int index = 0; index < plays.count; ++index) {
         const Play& play = plays[index];
         bool far = true;
@@ -129,7 +126,7 @@ TEST_F(UndoRedoTest, AgainstTheComputerUndoGoesBackToAndIncludingYourPreviousTur
         for (int humanTurns = 0; humanTurns < c.humanTurns || !manager->isHumanTurn();) {
             turnStarts.push_back(snapshotOf(*manager));
             if (manager->isHumanTurn()) {
-                playHumanTurn(*manager, farPlayIndex(*manager, *plays_));
+                playHumanTurn(*manager, farPlayIndex(legalPlays(*manager), manager->currentSide()));
                 ++humanTurns;
             } else {
                 stepUntilTurnPasses(*manager);
@@ -190,13 +187,10 @@ TEST_F(UndoRedoTest, UndoingUnfinishedMovesKeepsTheCountAndDropsWhatCouldBeRedon
 
     // The replayed turn: one checker moved, then taken back again.
     auto* player = dynamic_cast<HumanPlayer*>(manager->currentPlayer());
-    BoardPosition working = manager->board().position;
-    auto plays = std::make_unique<PlayList>();
-    generatePlays(*plays, working, manager->currentSide(), manager->board().die1,
-                  manager->board().die2);
-    ASSERT_GT(plays->count, 0);
+    const PlayList& plays = legalPlays(*manager);
+    ASSERT_GT(plays.count, 0);
     const Snapshot replayed = snapshotOf(*manager);
-    player->playMove(manager->stage(), (*plays)[0].moves[0]);
+    player->playMove(manager->stage(), plays[0].moves[0]);
     step(*manager);
     EXPECT_FALSE(manager->canRedo()) << "the turn being made replaces the one to redo";
     EXPECT_TRUE(manager->canUndo());
