@@ -153,23 +153,5 @@ TEST(PositionAlongPath, MovesAtConstantSpeedAndSnapsToTheEnd) {
     }
 }
 
-TEST(PositionAlongPath, NeverOvershootsAndNeverGoesBack) {
-    const Point start{497, 373};
-    const Point end{17, 17};
-    Point previous = start;
-    bool arrived = false;
-    for (std::uint32_t t = 0; t <= 5000 && !arrived; t += 7) {
-        const PathPosition at = positionAlongPath(start, end, checkerSpeed(120), t);
-        EXPECT_LE(at.position.x, previous.x);
-        EXPECT_LE(at.position.y, previous.y);
-        EXPECT_GE(at.position.x, end.x);
-        EXPECT_GE(at.position.y, end.y);
-        previous = at.position;
-        arrived = at.arrived;
-    }
-    EXPECT_TRUE(arrived);
-    EXPECT_EQ(previous, end);
-}
-
 } // namespace
 } // namespace vh
