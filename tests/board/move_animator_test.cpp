@@ -1,5 +1,6 @@
 #include "board/move_animator.h"
 #include "board/move_path.h"
+#include "rules/roll_case.h"
 #include "rules/side.h"
 #include "tests/support/placement.h"
 
@@ -41,8 +42,7 @@ private:
 };
 
 TEST(MoveAnimator, GlidesAtTheOptionSpeedAndLandsOnTheNextFreeSlot) {
-    BoardRecord board;
-    board.position = test::placedPosition("2=1 3=1");
+    BoardRecord board = boardFor({test::placedPosition("2=1 3=1")});
     StraightStage stage(board);
     MoveAnimator animator;
     // From point 3 (slot 0 at y 300) to point 2, which holds one: slot 1 at y 210.
@@ -63,8 +63,7 @@ TEST(MoveAnimator, GlidesAtTheOptionSpeedAndLandsOnTheNextFreeSlot) {
 }
 
 TEST(MoveAnimator, AHitCheckerGoesToTheBarWhenTheStoneLandsAndComesBackOnUndo) {
-    BoardRecord board;
-    board.position = test::placedPosition("7=-1 10=1");
+    BoardRecord board = boardFor({test::placedPosition("7=-1 10=1")});
     const BoardPosition before = board.position;
     HeadlessStage stage(board);
     MoveAnimator animator;
@@ -97,8 +96,7 @@ TEST(MoveAnimator, AHitCheckerGoesToTheBarWhenTheStoneLandsAndComesBackOnUndo) {
 }
 
 TEST(MoveAnimator, SlowestSpeedFromADamagedSettingsFileStillFinishes) {
-    BoardRecord board;
-    board.position = test::placedPosition("23=1");
+    BoardRecord board = boardFor({test::placedPosition("23=1")});
     HeadlessStage stage(board);
     MoveAnimator animator;
     animator.start(stage, playOf({{6, 23, 17, 0}}), checkerSpeed(0), false, 0);

@@ -1,6 +1,7 @@
 #include "ai/lookahead_engine.h"
 #include "platform/random.h"
 #include "rules/play_notation.h"
+#include "rules/roll_case.h"
 #include "tests/cli/cli_runner.h"
 #include "tests/support/temp_directory.h"
 #include "tools/varnholt-cli/notation.h"
@@ -17,11 +18,8 @@ const std::string kBlotPosition = "0,0,0,0,-2,0,0,0,0,0,1,0,0,0,0,0,0,0,0,0,0,0,
 // The play the engine chooses for the case, worked out through the library.
 std::string engineChoice(const std::string& position, int side, int die1, int die2,
                          const EngineParameters& parameters) {
-    BoardRecord board;
-    board.position = parsePosition(position);
-    board.die1 = die1;
-    board.die2 = die2;
-    LookaheadEngine engine(parameters, board, side, 60000);
+    LookaheadEngine engine(parameters, boardFor({parsePosition(position), side, die1, die2}), side,
+                           60000);
     engine.run();
     return formatPlay(engine.result());
 }

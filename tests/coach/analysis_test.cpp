@@ -1,6 +1,7 @@
 #include "ai/neural_engine.h"
 #include "coach/analyst.h"
 #include "coach/mistake.h"
+#include "rules/roll_case.h"
 #include "tests/support/placement.h"
 #include "tests/support/shipped_network.h"
 
@@ -47,11 +48,8 @@ TEST(Analysis, TheBestRowIsTheEnginesOwnChoiceAndTheRowsAreDistinct) {
         EXPECT_EQ(analysis.plays.front().text, c.best);
         EXPECT_EQ(analysis.plays.front().difference, 0.0f);
 
-        BoardRecord board;
-        board.position = c.position;
-        board.die1 = c.die1;
-        board.die2 = c.die2;
-        NeuralEngine own(network, kAnalysisPlies, board, c.side, 0x7FFFFFFFu);
+        NeuralEngine own(network, kAnalysisPlies, boardFor({c.position, c.side, c.die1, c.die2}),
+                         c.side, 0x7FFFFFFFu);
         own.run();
         EXPECT_TRUE(samePlacement(after(c.position, own.result()),
                                   after(c.position, analysis.plays.front().play)))

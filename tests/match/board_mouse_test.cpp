@@ -75,10 +75,7 @@ HumanPlayer& humanToMove(GameManager& manager) {
 TEST_F(BoardMouseTest, HoverShowsTargetsOnlyWithTheOptionAndRedrawsOnlyOnAChange) {
     for (const int option : {1, 0}) {
         SCOPED_TRACE(option);
-        BoardRecord board;
-        board.position = placedPosition("12=2 6=-1 11=-1");
-        board.die1 = 6;
-        board.die2 = 1;
+        BoardRecord board = boardFor({placedPosition("12=2 6=-1 11=-1"), 0, 6, 1});
         HeadlessStage stage(board);
         GameSettings settings;
         settings.showMovesOnHover = option;
