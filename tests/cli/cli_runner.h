@@ -34,6 +34,16 @@ inline Outcome run(const std::string& line) {
     return run(words);
 }
 
+// The lines of an output, without their ends.
+inline std::vector<std::string> lines(const std::string& text) {
+    std::vector<std::string> result;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) {
+        result.push_back(line);
+    }
+    return result;
+}
+
 // A refused command line: exit code 2, nothing on standard output and the
 // message as the one line of the error output.
 struct Refusal {

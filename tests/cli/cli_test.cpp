@@ -124,10 +124,9 @@ TEST(Cli, SelfplayIsRepeatableForASeedAndCountsEveryGame) {
     EXPECT_NE(first.out, run("selfplay --games 20 --seed 12").out);
     EXPECT_NE(first.out.find("seed 11\ngames 20\n"), std::string::npos);
 
-    std::istringstream lines(first.out);
     int gameLines = 0;
     int wins = 0;
-    for (std::string line; std::getline(lines, line);) {
+    for (const std::string& line : lines(first.out)) {
         gameLines += line.rfind("game ", 0) == 0 ? 1 : 0;
         int side = 0;
         int sideWins = 0;

@@ -93,9 +93,8 @@ TEST(EngineCommands, ChooseBatchGivesOneChosenPlayALineInOrder) {
 
 // The summary of an engine selfplay, without the decision times, which vary.
 std::string withoutTimes(const std::string& report) {
-    std::istringstream lines(report);
     std::string kept;
-    for (std::string line; std::getline(lines, line);) {
+    for (const std::string& line : lines(report)) {
         if (line.rfind("decision-ms ", 0) != 0) {
             kept += line + '\n';
         }
@@ -115,8 +114,7 @@ TEST(EngineCommands, SelfplayBetweenEnginesIsRepeatableAndReportsDecisions) {
     double mean = -1.0;
     double most = -1.0;
     int wins = 0;
-    std::istringstream lines(first.out);
-    for (std::string line; std::getline(lines, line);) {
+    for (const std::string& line : lines(first.out)) {
         int side = 0;
         int sideWins = 0;
         if (std::sscanf(line.c_str(), "side %d wins %d gammons", &side, &sideWins) == 2) {

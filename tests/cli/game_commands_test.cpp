@@ -35,11 +35,7 @@ TEST(GameCommand, PlaysWholeGamesTotalsThemPerOpponentAndOpensTheSavedOne) {
     // same as JSON.
     const Outcome review = run("review " + save + " --program-dir " + VARNHOLT_PROGRAM_DIR);
     ASSERT_EQ(review.code, 0) << review.err;
-    std::istringstream lines(review.out);
-    std::vector<std::string> rows;
-    for (std::string row; std::getline(lines, row);) {
-        rows.push_back(row);
-    }
+    const std::vector<std::string> rows = lines(review.out);
     ASSERT_EQ(rows.size(), 12u) << review.out;
     EXPECT_EQ(rows[0].rfind("turn 1 side ", 0), 0u) << rows[0];
     EXPECT_NE(rows[0].find(", best "), std::string::npos) << rows[0];

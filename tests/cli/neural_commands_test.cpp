@@ -29,15 +29,6 @@ std::map<std::string, double> namedNumbers(const std::string& text) {
     return numbers;
 }
 
-std::vector<std::string> lines(const std::string& text) {
-    std::vector<std::string> result;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) {
-        result.push_back(line);
-    }
-    return result;
-}
-
 // The chances themselves are the network's; here: the six named lines.
 TEST(NeuralCommands, EvaluateGivesFiveChancesAndTheirEquity) {
     for (const char* engine : {"neural", "neural:1"}) {

@@ -123,14 +123,11 @@ TEST_F(RenderCommandTest, MissingPicturesAreReportedAndTheBoardIsStillDrawn) {
     const std::string out = (folder_ / "bare.png").string();
     const Outcome result = render({"--position", "start", "--out", out});
     ASSERT_EQ(result.code, 0);
-    std::istringstream lines(result.err);
-    std::string line;
-    int count = 0;
-    while (std::getline(lines, line)) {
-        ++count;
+    const std::vector<std::string> errors = lines(result.err);
+    EXPECT_EQ(errors.size(), 17u);
+    for (const std::string& line : errors) {
         EXPECT_NE(line.find("could not be loaded!"), std::string::npos) << line;
     }
-    EXPECT_EQ(count, 17);
     EXPECT_EQ(readPng(out).width(), 1024);
 }
 
