@@ -35,7 +35,7 @@ for target in "${targets[@]}"; do
         failed+=("$target")
         tail -n 40 "build-fuzz/$target.log"
     fi
-    grep -E "^stat::(number_of_executed_units|average_exec_per_sec|new_units_added)" \
+    grep -aE "^stat::(number_of_executed_units|average_exec_per_sec|new_units_added)" \
         "build-fuzz/$target.log" | tr '\n' ' '
     echo
 done
