@@ -3,7 +3,7 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 folders=()
-for folder in platform rules neural settings board players ai match app tools assets tests bench fuzz; do
+for folder in platform rules neural settings board players ai coach match app tools assets tests bench fuzz; do
     [[ -d $folder ]] && folders+=("$folder")
 done
 find "${folders[@]}" \( -name '*.h' -o -name '*.cpp' \) -print0 |
