@@ -85,7 +85,8 @@ TEST(Cli, HelpListsEveryCommand) {
     for (const char* command :
          {"plays --position", "plays --batch", "selfplay --games", "stats [--file PATH]",
           "settings [--file PATH]", "evaluate --position", "choose --position", "choose --batch",
-          "selfplay --games N --strength", "export FILE.vhf", "import FILE.mat", "posid --id"}) {
+          "selfplay --games N --strength", "export FILE.vhf", "import FILE.mat", "posid --id",
+          "met [--length L]"}) {
         EXPECT_NE(outcome.out.find(command), std::string::npos) << command;
     }
 }

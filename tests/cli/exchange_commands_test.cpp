@@ -37,6 +37,12 @@ TEST(PosidCommand, BadIdsAndOptionsAreRefused) {
     }
 }
 
+TEST(MetCommand, PrintsTheTableRowByRowAndRefusesALengthBeyondIt) {
+    EXPECT_EQ(run("met --length 2").out, "50.0 70.0\n30.0 50.0\n");
+    EXPECT_EQ(run("met --length 2 --gammon-percent 0").out, "50.0 75.0\n25.0 50.0\n");
+    expectRefused({"met --length 26", "match length 26 is outside 1..25"});
+}
+
 constexpr const char* kGame = R"( 0 point match
 
  Game 1

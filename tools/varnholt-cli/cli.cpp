@@ -79,6 +79,11 @@ Commands:
   posid --id POSITIONID[:MATCHID]
       The position an ID describes ("position P"), the side on roll, the
       cube and its owner, and the dice and the score when the ID has them.
+  met [--length L] [--gammon-percent G]
+      The chance in percent that the side needing i points wins against the
+      side needing j (row i, column j), before the Crawford game, for 1 to L
+      (default 25) away: the program's own table from a gammon rate of G
+      percent of the games won (default 20).
   stats [--file PATH]
       List every player of the player file (default the user's
       Data/Stats.dat) with games, won, lost, cash and total playing time.
@@ -163,6 +168,8 @@ int runCli(std::span<const std::string> arguments, std::ostream& out, std::ostre
             runMatchCommand(options, out);
         } else if (command == "posid") {
             runPosidCommand(options, out);
+        } else if (command == "met") {
+            runMetCommand(options, out);
         } else if (command == "export") {
             runExportCommand(options, out);
         } else if (command == "import") {

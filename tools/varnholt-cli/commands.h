@@ -28,6 +28,7 @@ void runReviewCommand(std::span<const std::string> arguments, std::ostream& out)
 void runMatchCommand(std::span<const std::string> arguments, std::ostream& out);
 // A position's ID with its match ID, or the position an ID describes.
 void runPosidCommand(std::span<const std::string> arguments, std::ostream& out);
+void runMetCommand(std::span<const std::string> arguments, std::ostream& out);
 // A saved game as .mat text, and a game of a .mat file as a saved game.
 void runExportCommand(std::span<const std::string> arguments, std::ostream& out);
 void runImportCommand(std::span<const std::string> arguments, std::ostream& out);

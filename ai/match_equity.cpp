@@ -1,0 +1,86 @@
+#include "ai/match_equity.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+namespace vh {
+namespace {
+
+constexpr int kSize = MatchEquityTable::kLongestMatch + 1;
+
+void checkAway(int away) {
+    if (away < 1 || away > MatchEquityTable::kLongestMatch) {
+        throw std::out_of_range("a score beyond the match equity table");
+    }
+}
+
+} // namespace
+
+MatchEquityTable::MatchEquityTable(double gammonRate)
+    : gammonRate_(std::clamp(gammonRate, 0.0, 1.0)), trailer_(kSize, 1.0), crawford_(kSize, 1.0),
+      before_(static_cast<std::size_t>(kSize * kSize), 0.5) {
+    const double g = gammonRate_;
+    const auto post = [this](int away) { return away <= 0 ? 1.0 : trailer_[away]; };
+    trailer_[1] = 0.5;
+    for (int away = 2; away < kSize; ++away) {
+        trailer_[away] = 0.5 * ((1 - g) * post(away - 2) + g * post(away - 4));
+    }
+    crawford_[1] = 0.5;
+    for (int away = 2; away < kSize; ++away) {
+        crawford_[away] = 0.5 * ((1 - g) * post(away - 1) + g * post(away - 2));
+    }
+    // The chance of the side needing `a` against the side needing `b`, at
+    // any score a game can lead to.
+    const auto after = [this](int a, int b) {
+        if (a <= 0) {
+            return 1.0;
+        }
+        if (b <= 0) {
+            return 0.0;
+        }
+        if (a == 1) {
+            return 1.0 - crawford_[b];
+        }
+        if (b == 1) {
+            return crawford_[a];
+        }
+        return before_[static_cast<std::size_t>(a * kSize + b)];
+    };
+    for (int a = 2; a < kSize; ++a) {
+        for (int b = 2; b <= a; ++b) {
+            const double win = (1 - g) * after(a - 1, b) + g * after(a - 2, b);
+            const double lose = (1 - g) * after(a, b - 1) + g * after(a, b - 2);
+            const double chance = 0.5 * (win + lose);
+            before_[static_cast<std::size_t>(a * kSize + b)] = chance;
+            before_[static_cast<std::size_t>(b * kSize + a)] = 1.0 - chance;
+        }
+    }
+    for (int b = 1; b < kSize; ++b) {
+        before_[static_cast<std::size_t>(1 * kSize + b)] = after(1, b);
+        before_[static_cast<std::size_t>(b * kSize + 1)] = b == 1 ? 0.5 : after(b, 1);
+    }
+}
+
+double MatchEquityTable::beforeCrawford(int away, int otherAway) const {
+    checkAway(away);
+    checkAway(otherAway);
+    return before_[static_cast<std::size_t>(away * kSize + otherAway)];
+}
+
+double MatchEquityTable::postCrawford(int away, int otherAway) const {
+    checkAway(away);
+    checkAway(otherAway);
+    if (away == 1) {
+        return 1.0 - trailer(otherAway);
+    }
+    if (otherAway == 1) {
+        return trailer(away);
+    }
+    throw std::out_of_range("after the Crawford game one side needs 1 point");
+}
+
+double MatchEquityTable::trailer(int away) const {
+    return trailer_[static_cast<std::size_t>(away)];
+}
+
+} // namespace vh
