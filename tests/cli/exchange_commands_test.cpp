@@ -1,8 +1,11 @@
+#include "match/saved_game.h"
 #include "tests/cli/cli_runner.h"
 #include "tests/support/temp_directory.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <gtest/gtest.h>
+#include <utility>
 
 namespace vh::cli {
 namespace {
@@ -64,6 +67,23 @@ TEST(MatCommands, AnImportedGameExportsAsTheSameText) {
     expected.replace(expected.find("24/13"), 8, "24/18/13");
     EXPECT_EQ(exported.out, expected);
     EXPECT_NE(run("open " + saved).out.find("to move: side 0"), std::string::npos);
+    EXPECT_EQ(run("open " + saved).out.find("match "), std::string::npos) << "a money game";
+    for (const auto& [crawford, line] :
+         {std::pair{0, "match 7 score 2 4\n"}, std::pair{1, "match 7 score 2 6 crawford\n"},
+          std::pair{2, "match 7 score 2 6 post-crawford\n"}}) {
+        SavedGame match;
+        setStartPosition(match.position);
+        match.players[0] = {"Ann", 0, 0, 0};
+        match.players[1] = {"Bob", 0, 1, 0};
+        match.matchLength = 7;
+        match.score0 = 2;
+        match.score1 = crawford == 0 ? 4 : 6;
+        match.crawford = crawford;
+        const std::filesystem::path file = directory / "match.vhf";
+        std::string error;
+        ASSERT_TRUE(writeSavedGameFile(file, match, error)) << error;
+        EXPECT_NE(run("open " + file.string()).out.find(line), std::string::npos) << line;
+    }
 
     directory.write("bad.mat",
                     std::string(kGame).replace(std::string(kGame).find("8/4"), 3, "8/3"));

@@ -65,7 +65,8 @@ Commands:
       of the roster (NAME1 plays side 0); print each result and the totals
       per opponent. --save writes the game after its tenth turn (.vhf).
   open FILE
-      Show what a saved game holds, or why it cannot be opened.
+      Show what a saved game holds, or why it cannot be opened; for a match
+      its line "match L score A B", with " crawford" or " post-crawford".
   export FILE.vhf [--out FILE.mat]
       A saved game from its start as .mat text, the form other backgammon
       programs read: to FILE.mat, or printed without --out.

@@ -40,6 +40,13 @@ void runOpenCommand(std::span<const std::string> arguments, std::ostream& out) {
     out << "dice " << game.die1 << ' ' << game.die2 << '\n';
     out << "cube " << game.cubeValue << " owner "
         << (game.cubeOwner >= 0 ? std::to_string(game.cubeOwner) : "-") << '\n';
+    if (game.matchLength > 0) {
+        out << "match " << game.matchLength << " score " << game.score0 << ' ' << game.score1
+            << (game.crawford == 1   ? " crawford"
+                : game.crawford == 2 ? " post-crawford"
+                                     : "")
+            << '\n';
+    }
     out << "turns played " << game.turnsPlayed << '\n';
     out << "game time " << clockText(game.gameTimeMs) << '\n';
     out << "timed " << (game.timed ? "yes" : "no");
