@@ -22,7 +22,7 @@ TEST(MatchState, KeepsTheScoreAndTheCrawfordRule) {
         {7, "0:2 0:4", 6, 0, C::ThisGame, -1},  // a gammon brings 1 away
         {7, "0:6 1:2", 6, 2, C::After, -1},     // the Crawford game has been played
         {7, "0:6 1:2 1:4", 6, 6, C::After, -1}, // the trailer 1 away too: no second one
-        {7, "0:6 0:1", 7, 0, C::ThisGame, 0},   // won in the Crawford game
+        {7, "0:6 0:1", 7, 0, C::After, 0},      // won in the Crawford game
         {1, "1:1", 0, 1, C::NotYet, 1},         // a 1-point match has none
         {5, "1:8", 0, 8, C::NotYet, 1},         // more than needed
         {0, "0:4 1:2", 0, 0, C::NotYet, -1},    // money games keep no score
