@@ -83,4 +83,44 @@ double MatchEquityTable::trailer(int away) const {
     return trailer_[static_cast<std::size_t>(away)];
 }
 
+double chanceAtScore(const MatchEquityTable& table, int away, int otherAway, bool crawfordReached) {
+    if (away <= 0) {
+        return 1.0;
+    }
+    if (otherAway <= 0) {
+        return 0.0;
+    }
+    if (crawfordReached && (away == 1 || otherAway == 1) && away + otherAway > 2) {
+        return table.postCrawford(away, otherAway);
+    }
+    return table.beforeCrawford(away, otherAway);
+}
+
+double matchWinningChance(const MatchEquityTable& table, const OutcomeChances& chances, int away,
+                          int otherAway, int cube, bool crawfordReached) {
+    const auto at = [&](int points, bool won) {
+        return won ? chanceAtScore(table, away - points * cube, otherAway, crawfordReached)
+                   : chanceAtScore(table, away, otherAway - points * cube, crawfordReached);
+    };
+    const double win = chances[kWin];
+    const double winGammon = chances[kWinGammon];
+    const double winBackgammon = chances[kWinBackgammon];
+    const double lose = 1.0 - win;
+    const double loseGammon = chances[kLoseGammon];
+    const double loseBackgammon = chances[kLoseBackgammon];
+    return (win - winGammon) * at(1, true) + (winGammon - winBackgammon) * at(2, true) +
+           winBackgammon * at(3, true) + (lose - loseGammon) * at(1, false) +
+           (loseGammon - loseBackgammon) * at(2, false) + loseBackgammon * at(3, false);
+}
+
+double equivalentEquity(const MatchEquityTable& table, double matchChance, int away, int otherAway,
+                        int cube, bool crawfordReached) {
+    const double winSingle = chanceAtScore(table, away - cube, otherAway, crawfordReached);
+    const double loseSingle = chanceAtScore(table, away, otherAway - cube, crawfordReached);
+    if (winSingle <= loseSingle) {
+        return 0.0;
+    }
+    return 2.0 * (matchChance - loseSingle) / (winSingle - loseSingle) - 1.0;
+}
+
 } // namespace vh

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "neural/outcome.h"
+
 #include <vector>
 
 namespace vh {
@@ -42,5 +44,21 @@ private:
     std::vector<double> crawford_; // the trailer's chance at the Crawford game
     std::vector<double> before_;   // kLongestMatch x kLongestMatch, row: the first side
 };
+
+// Where a game can end in a match: the side's chance of winning the match
+// after it, needing `away` against `otherAway` (0 or less: that side has won).
+// Once the Crawford game has begun (`crawfordReached`) the scores are
+// post-Crawford ones; before, a side coming 1 away starts the Crawford game.
+double chanceAtScore(const MatchEquityTable& table, int away, int otherAway, bool crawfordReached);
+
+// The side's chance of winning the match from its chances in a game played
+// for `cube` points a win at the score.
+double matchWinningChance(const MatchEquityTable& table, const OutcomeChances& chances, int away,
+                          int otherAway, int cube, bool crawfordReached);
+
+// The same as an equity a money player reads: -1 where losing a single game
+// leaves the side, +1 where winning one does, in a straight line between.
+double equivalentEquity(const MatchEquityTable& table, double matchChance, int away, int otherAway,
+                        int cube, bool crawfordReached);
 
 } // namespace vh

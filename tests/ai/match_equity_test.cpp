@@ -44,5 +44,39 @@ TEST(MatchEquity, TheTwoSidesShareEachScoreAndNeedingMoreNeverHelps) {
     EXPECT_THROW(table.postCrawford(2, 3), std::out_of_range);
 }
 
+// The chances of a game turned into match-winning chances at the score, and
+// those into an equity: a certain single game is +1 or -1 at any score, and
+// a gammon is worth no more than a single game where one point wins.
+TEST(MatchEquity, GameChancesBecomeMatchChancesAndAnEquity) {
+    const MatchEquityTable table;
+    const OutcomeChances single{1, 0, 0, 0, 0};
+    const OutcomeChances gammon{1, 1, 0, 0, 0};
+    const OutcomeChances even{0.5f, 0, 0, 0, 0};
+    const OutcomeChances lostGammon{0, 0, 0, 1, 0};
+    const struct {
+        const OutcomeChances& chances;
+        int away;
+        int otherAway;
+        int cube;
+        bool crawfordReached;
+        double chance;
+        double equity;
+    } cases[] = {
+        {single, 7, 7, 1, false, table.beforeCrawford(6, 7), 1.0},
+        {even, 7, 7, 1, false, 0.5, 0.0},
+        {gammon, 1, 1, 1, false, 1.0, 1.0},      // double match point
+        {lostGammon, 3, 2, 2, false, 0.0, -1.0}, // the match is lost either way
+        {single, 2, 1, 1, true, table.postCrawford(1, 1), 1.0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::to_string(c.away) + "-away against " + std::to_string(c.otherAway));
+        const double chance =
+            matchWinningChance(table, c.chances, c.away, c.otherAway, c.cube, c.crawfordReached);
+        EXPECT_NEAR(chance, c.chance, 1e-6);
+        EXPECT_NEAR(equivalentEquity(table, chance, c.away, c.otherAway, c.cube, c.crawfordReached),
+                    c.equity, 1e-6);
+    }
+}
+
 } // namespace
 } // namespace vh
