@@ -25,6 +25,11 @@ std::optional<std::string> gameIdOf(const GameManager& game) {
     }
     fields.cubeValue = game.board().cubeValue;
     fields.cubeOwner = fields.cubeValue == 1 ? -1 : game.cubeOwner();
+    const MatchState& match = game.match();
+    fields.matchLength = match.length;
+    fields.score0 = match.score[0];
+    fields.score1 = match.score[1];
+    fields.crawford = match.crawford == MatchState::Crawford::ThisGame;
     return gameId(position, fields);
 }
 

@@ -116,6 +116,7 @@ void GameManager::rollDice() {
 }
 
 void GameManager::newGame() {
+    match_ = {}; // a money game
     settings_ = readSettings();
     state_ = GameState::Playing;
     setUpBoard();
@@ -180,7 +181,7 @@ void GameManager::startCurrentTurn() {
 
 bool GameManager::mayDouble(int side) const {
     // The opening roll is played as it fell: nobody doubles before it.
-    return !openingTurn_ && (cubeOwner_ == side || board_.cubeValue == 1);
+    return !openingTurn_ && match_.cubeAvailable() && (cubeOwner_ == side || board_.cubeValue == 1);
 }
 
 void GameManager::activatePanel(int side, bool rollSeen) {

@@ -5,6 +5,7 @@
 #include "board/player_panel.h"
 #include "coach/analysis.h"
 #include "coach/game_record.h"
+#include "match/match_state.h"
 #include "match/move_history.h"
 #include "match/saved_game.h"
 #include "match/stopwatch.h"
@@ -176,6 +177,8 @@ public:
     ResultKind resultKind() const { return resultKind_; }
     std::int32_t amount() const { return amount_; }
     int cubeOwner() const { return cubeOwner_; }
+    // The match the game belongs to (length 0: a money game).
+    const MatchState& match() const { return match_; }
     bool timed() const { return timed_; }
     std::uint32_t gameTime() const { return gameTime_.get(); }
     std::optional<std::uint32_t> clockValue(int side) const;
@@ -249,6 +252,7 @@ private:
     ResultKind resultKind_ = ResultKind::Single;
     std::int32_t amount_ = 0;
     int cubeOwner_ = -1;
+    MatchState match_; // a money game unless a saved match was opened
     int replayIndex_ = 0;
     bool openingTurn_ = false;
     // Whether the game began here with its opening roll (not opened from a

@@ -53,6 +53,10 @@ std::optional<SavedGame> GameManager::savedGame() {
     game.cubeValue = board_.cubeValue;
     game.position = board_.position;
     game.cubeOwner = cubeOwner_;
+    game.matchLength = match_.length;
+    game.score0 = match_.score[0];
+    game.score1 = match_.score[1];
+    game.crawford = static_cast<std::int32_t>(match_.crawford);
     game.historyIsComputer = {history_->isComputer(0) ? 1 : 0, history_->isComputer(1) ? 1 : 0};
     game.historyCursor = history_->cursor();
     for (int index = 0; index < history_->total(); ++index) {
@@ -112,6 +116,9 @@ void GameManager::openSavedGame(const SavedGame& game) {
     history_->clear();
     history_->reset(players_[0]->isComputer(), players_[1]->isComputer());
     cubeOwner_ = game.cubeOwner;
+    match_.length = game.matchLength;
+    match_.score = {game.score0, game.score1};
+    match_.crawford = static_cast<MatchState::Crawford>(game.crawford);
     cubeEvents_.clear();
     if (std::optional<GameRecord> prior = recordOfSavedGame(game)) {
         priorRecord_ = std::move(*prior);

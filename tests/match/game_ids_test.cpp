@@ -2,6 +2,8 @@
 #include "match/status_text.h"
 #include "tests/match/game_fixture.h"
 
+#include <tuple>
+
 namespace vh::test {
 namespace {
 
@@ -39,6 +41,31 @@ TEST_F(GameIdsTest, TheIdOfAGameSetsUpTheSameGame) {
     seatKnownComputers(imported);
     EXPECT_EQ(imported.players[0].isComputer, 1);
     EXPECT_EQ(imported.players[1].isComputer, 0);
+}
+
+// A saved match goes on at its score: no double in the Crawford game, the
+// cube free after it, and the score in the match ID and the file.
+TEST_F(GameIdsTest, AnOpenedMatchKeepsItsScoreAndTheCrawfordRule) {
+    for (const int crawford : {1, 2}) {
+        SCOPED_TRACE(crawford);
+        SavedGame start = savedGameAt(startPosition(), 0, 3, 1);
+        start.matchLength = 7;
+        start.score0 = 2;
+        start.score1 = 6;
+        start.crawford = crawford;
+        auto manager = openSaved(start, false);
+        EXPECT_EQ(manager->canOfferDouble(), crawford == 2);
+        BoardPosition position;
+        MatchIdFields fields;
+        std::string error;
+        ASSERT_TRUE(readGameId(*gameIdOf(*manager), position, fields, error)) << error;
+        EXPECT_EQ(std::tuple(fields.matchLength, fields.score0, fields.score1, fields.crawford),
+                  std::tuple(7, 2, 6, crawford == 1));
+        const std::optional<SavedGame> saved = manager->savedGame();
+        ASSERT_TRUE(saved.has_value());
+        EXPECT_EQ(std::tuple(saved->matchLength, saved->score0, saved->score1, saved->crawford),
+                  std::tuple(7, 2, 6, crawford));
+    }
 }
 
 TEST_F(GameIdsTest, TheBoardIsToldInWordsAndEachPlayIsNamed) {
