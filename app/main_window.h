@@ -106,6 +106,9 @@ private:
     void graphicsSettings();
     void soundSettings();
 
+    // Where games are saved, opened, exported and imported unless the user
+    // goes elsewhere.
+    static QString gamesFolder();
     // Runs a dialog of the program modally: the game loop waits meanwhile.
     int runModal(QDialog& dialog);
     // The statistics window, opened on a player or on the one last chosen.

@@ -20,12 +20,11 @@ namespace {
 
 const QString kGameFilter = "Varnholt Backgammon Files (*.vhf)";
 
-// Where games are saved and opened unless the user goes elsewhere.
-QString gamesFolder() {
+} // namespace
+
+QString MainWindow::gamesFolder() {
     return QString::fromStdString(userDirectory().string());
 }
-
-} // namespace
 
 void MainWindow::runCommand(Command command) {
     commandEntry(command).run(*this);

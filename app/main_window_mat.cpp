@@ -6,7 +6,6 @@
 #include "match/game_ids.h"
 #include "match/mat_file.h"
 #include "platform/message_box.h"
-#include "platform/program_folders.h"
 #include "platform/text_encoding.h"
 #include "settings/settings_file.h"
 
@@ -17,10 +16,6 @@ namespace vh::app {
 namespace {
 
 const QString kMatFilter = "Match Files (*.mat *.txt)";
-
-QString gamesFolder() {
-    return QString::fromStdString(userDirectory().string());
-}
 
 } // namespace
 
