@@ -152,7 +152,8 @@ void ComputerPlayer::releaseEngine() {
     engine_.reset();
 }
 
-DoubleReply ComputerPlayer::answerDouble(CheckerStage& stage, std::string_view) {
+DoubleReply ComputerPlayer::answerDouble(CheckerStage& stage, std::string_view,
+                                         const MatchState& /*match*/) {
     // Asked during the other side's turn, while no search of this player
     // runs, so the champion's engine may use the player's workspace.
     const auto engine = makeEngine(stage.board(), 1000, EngineTask::AnswerDouble);

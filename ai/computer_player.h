@@ -41,7 +41,8 @@ public:
     void startTurn(CheckerStage& stage, const TurnStart& turn) override;
     TurnState poll(CheckerStage& stage, bool timed, std::uint32_t remainingMs,
                    bool diceShown) override;
-    DoubleReply answerDouble(CheckerStage& stage, std::string_view offeringName) override;
+    DoubleReply answerDouble(CheckerStage& stage, std::string_view offeringName,
+                             const MatchState& match) override;
     void forceMove() override;
 
     const EngineParameters& parameters() const { return parameters_; }

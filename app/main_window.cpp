@@ -142,7 +142,7 @@ void MainWindow::applyCommandStates(const CommandStates& gameStates) {
     // A finished game can be reviewed once it is closed; a hint being
     // worked out is not asked for twice.
     states.review |= (reviewer_ != nullptr && reviewer_->totalTurns() > 0) ||
-                     (lastRecord_ && !lastRecord_->turns.empty());
+                     (!lastGames_.empty() && !lastGames_.back().turns.empty());
     states.suggest &= !hintWanted_;
     for (const CommandEntry& entry : commandTable()) {
         if (entry.enabled != nullptr) {

@@ -126,6 +126,8 @@ private:
     // that fails leaves the running game as it was.
     void createGame(const std::function<bool(GameManager&)>& setUp);
     void destroyGame();
+    // The game just made or begun is shown and played from its start.
+    void startedAfresh();
     // The command states, the status line and the board, as the game stands.
     void showGame();
     // Shows the game's notices over the board and asks its questions in boxes.
@@ -157,8 +159,9 @@ private:
     void explain(const std::string& text);
     // A line in the status line's turn pane until the board or the turn changes.
     void note(const std::string& text);
-    // An imported game that is over: kept for Review Game and Export Game.
-    void keepFinishedGame(const GameRecord& record);
+    // An imported game that is over, the last of `games` (the match's games
+    // up to it): kept for Review Game and Export Game.
+    void keepFinishedGame(std::vector<GameRecord> games);
     // The players of the game, or those the options name without one.
     std::array<SavedPlayer, 2> currentPlayers() const;
 
@@ -171,8 +174,10 @@ private:
     MainToolBar* toolbar_ = nullptr;
     std::array<QLabel*, 4> panes_{}; // game time, turns, the turn, the last play
     MoveEntryField* moveEntry_ = nullptr;
-    std::optional<GameRecord> lastRecord_; // the game last finished, for Export Game
-    std::string describedBoard_;           // what a screen reader was last told
+    // The game last finished, after the match's earlier games: for Export Game.
+    std::vector<GameRecord> lastGames_;
+    int matchLength_ = 0;        // the New Game sheet's choice for this session (0: money)
+    std::string describedBoard_; // what a screen reader was last told
     std::map<Command, QAction*> actions_;
     HelpWindow* help_ = nullptr;
     QTimer loop_;

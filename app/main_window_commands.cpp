@@ -66,14 +66,14 @@ void MainWindow::newGame() {
     {
         // The running game goes on when the sheet is cancelled.
         const PauseAround pause(game_.get());
-        const std::unique_ptr<OptionSheet> sheet = makeNewGameSheet(store_, this);
+        const std::unique_ptr<OptionSheet> sheet = makeNewGameSheet(store_, matchLength_, this);
         if (runModal(*sheet) != QDialog::Accepted) {
             return;
         }
     }
     loadSettings(settings_);
-    createGame([](GameManager& game) {
-        game.newGame();
+    createGame([this](GameManager& game) {
+        game.newGame(matchLength_);
         return true;
     });
 }

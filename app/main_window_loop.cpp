@@ -89,20 +89,34 @@ void MainWindow::showGame() {
 void MainWindow::finishGame() {
     showStatistics(game_->firstHumanName());
     loadSettings(settings_);
-    lastRecord_ = game_->gameRecord();
+    lastGames_ = game_->matchGames();
+    lastGames_.push_back(game_->gameRecord());
     for (int pane = 0; pane < 4; ++pane) {
         setPaneText(pane, "");
     }
+    setPaneText(2, matchResultText(*game_));
     updateReview(); // with the result, for a review after the game is closed
     removeAutosave();
-    destroyGame();
+    const bool matchGoesOn = game_->matchGoesOn();
+    if (!matchGoesOn) {
+        destroyGame();
+    }
     applyCommandStates(commandStates(nullptr));
     if (showMessage("New Game", "Would you like to play another game?", MessageButtons::YesNo) ==
         MessageAnswer::Yes) {
-        runCommand(Command::NewGame);
-    } else if (reviewer_ != nullptr && reviewer_->totalTurns() > 0 &&
-               showMessage("Review Game", "Would you like to review the game?",
-                           MessageButtons::YesNo) == MessageAnswer::Yes) {
+        if (matchGoesOn) {
+            board_->hideNotice();
+            game_->nextMatchGame();
+            startedAfresh();
+        } else {
+            runCommand(Command::NewGame);
+        }
+        return;
+    }
+    destroyGame();
+    if (reviewer_ != nullptr && reviewer_->totalTurns() > 0 &&
+        showMessage("Review Game", "Would you like to review the game?", MessageButtons::YesNo) ==
+            MessageAnswer::Yes) {
         runCommand(Command::ReviewGame);
     }
 }
@@ -122,6 +136,10 @@ void MainWindow::createGame(const std::function<bool(GameManager&)>& setUp) {
     }
     destroyGame(); // no statistics are filed for a game given up
     game_ = std::move(game);
+    startedAfresh();
+}
+
+void MainWindow::startedAfresh() {
     // The coach starts afresh; the tutor says nothing about the turns an
     // opened file brought.
     reviewedKey_ = {-1, -1, -1, -1, -1};

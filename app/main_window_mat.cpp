@@ -20,9 +20,12 @@ const QString kMatFilter = "Match Files (*.mat *.txt)";
 } // namespace
 
 void MainWindow::exportGame() {
-    const std::optional<GameRecord> record =
-        game_ != nullptr ? std::optional<GameRecord>(game_->gameRecord()) : lastRecord_;
-    if (!record || record->turns.empty()) {
+    std::vector<GameRecord> games = lastGames_;
+    if (game_ != nullptr) {
+        games = game_->matchGames();
+        games.push_back(game_->gameRecord());
+    }
+    if (games.empty() || games.back().turns.empty()) {
         showMessage("Export Game", "No turn has been played yet.");
         return;
     }
@@ -38,7 +41,7 @@ void MainWindow::exportGame() {
         }
     }
     std::string error;
-    if (!file.isEmpty() && !writeMatFile(file.toStdString(), *record, error)) {
+    if (!file.isEmpty() && !writeMatFile(file.toStdString(), games, error)) {
         showMessage("Export Game", "The game could not be exported. " + error);
     }
 }
@@ -76,7 +79,8 @@ void MainWindow::importGameFile(const std::filesystem::path& path) {
             bool accepted = false;
             chosen = QInputDialog::getInt(
                 this, "Import Game",
-                QString("The file holds %1 games. Import game:").arg(games.games.size()), 1, 1,
+                QString("The file holds %1 games. Import game:").arg(games.games.size()),
+                games.matchLength > 0 ? static_cast<int>(games.games.size()) : 1, 1,
                 static_cast<int>(games.games.size()), 1, &accepted);
             if (!accepted) {
                 return;
@@ -85,23 +89,27 @@ void MainWindow::importGameFile(const std::filesystem::path& path) {
     }
     const GameRecord& record = games.games[static_cast<std::size_t>(chosen - 1)];
     if (record.winner != -1) {
-        keepFinishedGame(record);
+        games.games.resize(static_cast<std::size_t>(chosen));
+        keepFinishedGame(std::move(games.games));
         return;
     }
     SavedGame game = savedGameOf(record);
     seatKnownComputers(game);
     loadSettings(settings_);
-    createGame([&game](GameManager& manager) {
-        manager.openSavedGame(game);
+    std::vector<GameRecord> earlier(games.games.begin(),
+                                    games.games.begin() + static_cast<std::ptrdiff_t>(chosen - 1));
+    createGame([&game, &earlier](GameManager& manager) {
+        manager.openSavedGame(game, std::move(earlier));
         return true;
     });
 }
 
-void MainWindow::keepFinishedGame(const GameRecord& record) {
+void MainWindow::keepFinishedGame(std::vector<GameRecord> games) {
     // Played on, a finished game would end at once and file a result it never had.
     destroyGame();
     removeAutosave();
-    lastRecord_ = record;
+    lastGames_ = std::move(games);
+    const GameRecord& record = lastGames_.back();
     if (coachNetwork(false) != nullptr) {
         reviewer_->update(record);
     }

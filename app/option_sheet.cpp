@@ -45,9 +45,10 @@ void OptionSheet::confirm() {
     accept();
 }
 
-std::unique_ptr<OptionSheet> makeNewGameSheet(PlayerStore& store, QWidget* parent) {
+std::unique_ptr<OptionSheet> makeNewGameSheet(PlayerStore& store, int& matchLength,
+                                              QWidget* parent) {
     auto sheet = std::make_unique<OptionSheet>("New Game", parent, "Play");
-    sheet->addPage(new PlayerSetupPage(store, sheet->tabs()), "Player Setup");
+    sheet->addPage(new PlayerSetupPage(store, matchLength, sheet->tabs()), "Player Setup");
     sheet->addPage(new TimerSetupPage(sheet->tabs()), "Timer Setup");
     return sheet;
 }

@@ -33,8 +33,10 @@ private:
     std::vector<OptionPage*> pages_;
 };
 
-// "New Game": Player Setup and Timer Setup, confirmed with "Play".
-std::unique_ptr<OptionSheet> makeNewGameSheet(PlayerStore& store, QWidget* parent);
+// "New Game": Player Setup and Timer Setup, confirmed with "Play"; the match
+// length chosen (0: a money game) is read from and written to `matchLength`.
+std::unique_ptr<OptionSheet> makeNewGameSheet(PlayerStore& store, int& matchLength,
+                                              QWidget* parent);
 // "Board Settings": Mouse Input and Animation.
 std::unique_ptr<OptionSheet> makeBoardSettingsSheet(QWidget* parent);
 // "Graphics Settings": the colour scheme ("Game") and the Wallpaper.

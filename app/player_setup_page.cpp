@@ -8,6 +8,7 @@
 #include "players/champion_file.h"
 #include "players/player_choice.h"
 #include "players/roster_file.h"
+#include "rules/match_state.h"
 #include "settings/number_text.h"
 #include "settings/settings_file.h"
 
@@ -45,8 +46,8 @@ QString sideTitle(int side, int stoneColour) {
 
 } // namespace
 
-PlayerSetupPage::PlayerSetupPage(PlayerStore& store, QWidget* parent)
-    : OptionPage(Apply::ReloadFirst, parent), store_(store) {
+PlayerSetupPage::PlayerSetupPage(PlayerStore& store, int& matchLength, QWidget* parent)
+    : OptionPage(Apply::ReloadFirst, parent), store_(store), matchLength_(matchLength) {
     auto* layout = new QVBoxLayout(this);
     for (int side = 0; side < 2; ++side) {
         const auto index = static_cast<std::size_t>(side);
@@ -84,9 +85,19 @@ PlayerSetupPage::PlayerSetupPage(PlayerStore& store, QWidget* parent)
     bet_->setObjectName("matchBet");
     bet_->setMaxLength(kBetLength);
     bet_->setValidator(new QRegularExpressionValidator(QRegularExpression("[0-9]*"), bet_));
+    length_ = new QComboBox(this);
+    length_->setObjectName("matchLength");
+    length_->addItem("Money Game");
+    for (int points = 1; points <= MatchState::kLongestMatch; ++points) {
+        length_->addItem(QString(points == 1 ? "%1 point" : "%1 points").arg(points));
+    }
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(newPlayer);
     bottom->addStretch();
+    auto* lengthLabel = new QLabel("Match Length:", this);
+    lengthLabel->setBuddy(length_);
+    bottom->addWidget(lengthLabel);
+    bottom->addWidget(length_);
     bottom->addWidget(new QLabel("Match Bet:", this));
     bottom->addWidget(bet_);
     layout->addLayout(bottom);
@@ -121,6 +132,7 @@ void PlayerSetupPage::load(const GameSettings& settings) {
                                      store_, champion());
     }
     bet_->setText(QString::number(settings.matchBet));
+    length_->setCurrentIndex(std::clamp(matchLength_, 0, MatchState::kLongestMatch));
     initialising_ = false;
 }
 
@@ -207,6 +219,7 @@ void PlayerSetupPage::store(GameSettings& settings) {
                                               : chosenPlayerName(false, entry, roster_);
     }
     settings.matchBet = leadingInteger(bet_->text().toStdString(), kBetLength).value_or(0);
+    matchLength_ = length_->currentIndex();
 }
 
 } // namespace vh::app

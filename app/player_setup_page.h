@@ -20,12 +20,13 @@ class PlayerPreview;
 
 // "Player Setup": each side, titled with its checkers' colour, with its player
 // type and name and a preview of the chosen player; a button to create a
-// player, and the match bet.
+// player, the match bet and the match length: a money game or a match to 1
+// to 25 points, kept in `matchLength` (0: money) rather than the options file.
 class PlayerSetupPage final : public OptionPage {
     Q_OBJECT
 
 public:
-    PlayerSetupPage(PlayerStore& store, QWidget* parent);
+    PlayerSetupPage(PlayerStore& store, int& matchLength, QWidget* parent);
 
 protected:
     // Also reads the roster and the store, and asks for a player when the
@@ -51,6 +52,8 @@ private:
     std::array<QComboBox*, 2> names_{};
     std::array<PlayerPreview*, 2> previews_{};
     QLineEdit* bet_ = nullptr;
+    QComboBox* length_ = nullptr;
+    int& matchLength_;
     bool initialising_ = false;
 };
 

@@ -160,6 +160,15 @@ void PlayerPanelView::draw(PixelImage& target, const PanelContent& content, floa
     std::snprintf(pips, sizeof pips, "Pips To Go: %d", content.pipsToGo);
     drawText(target, {left, px(pipsTop, scale), right, px(pipsTop + kLineHeight, scale)}, pips,
              style);
+    if (!content.matchScore.empty()) {
+        const int matchTop = pipsTop + kLineHeight;
+        std::string score = content.matchScore;
+        if (content.crawford) {
+            score += ", Crawford";
+        }
+        drawText(target, {left, px(matchTop, scale), right, px(matchTop + kLineHeight, scale)},
+                 fitted(score, style, right - 2 * left), style);
+    }
 
     if (showsCup(content)) {
         pictures.cup.Draw(target, px(kDiceLeft, scale), px(kCupTop, scale));

@@ -26,6 +26,8 @@ struct PanelContent {
     bool diceShown = false; // the roll is shown: a human pressed the cup, a computer rolled
     int die1 = 1;           // 1-6; other values show no die
     int die2 = 1;
+    std::string matchScore; // "Match to 7: 3 - 5" in a match, empty in a money game
+    bool crawford = false;  // the match's Crawford game
 
     bool operator==(const PanelContent&) const = default;
 };
@@ -35,7 +37,8 @@ struct PanelContent {
 Rgb panelTextColour(int code);
 
 // Draws one player's panel into a pixel buffer: the photo, the name, the pips
-// to go, the clock of a timed game and, on the active panel, the dice cup or
+// to go, the clock of a timed game, the score of a match ("Crawford" beside
+// it in the Crawford game) and, on the active panel, the dice cup or
 // the dice. The "Offer Double" button is the window's own; nothing is drawn
 // where it lies, (20, bottom - 50) to (130, bottom - 10), on a panel at least
 // 235 pixels high.

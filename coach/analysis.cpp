@@ -8,7 +8,8 @@ namespace vh {
 
 bool sameRequest(const AnalysisRequest& a, const AnalysisRequest& b) {
     return samePlacement(a.position, b.position) && a.side == b.side && a.die1 == b.die1 &&
-           a.die2 == b.die2 && a.cubeValue == b.cubeValue && a.cubeOwner == b.cubeOwner;
+           a.die2 == b.die2 && a.cubeValue == b.cubeValue && a.cubeOwner == b.cubeOwner &&
+           a.match == b.match;
 }
 
 const char* cubeVerdictText(CubeVerdict verdict) {

@@ -4,6 +4,7 @@
 #include "neural/network.h"
 #include "neural/outcome.h"
 #include "rules/board_position.h"
+#include "rules/match_state.h"
 #include "rules/play.h"
 
 #include <cstdint>
@@ -23,6 +24,7 @@ struct AnalysisRequest {
     int die2 = 0;
     std::int32_t cubeValue = 1;
     int cubeOwner = -1; // -1 centred, else the side that owns it
+    MatchState match{}; // the score (length 0: a money game)
 
     bool rolled() const { return die1 != 0 && die2 != 0; }
 };

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "rules/board_position.h"
+#include "rules/match_state.h"
 #include "rules/play.h"
 #include "rules/result_kind.h"
 
@@ -40,6 +41,10 @@ struct GameRecord {
     std::int32_t knownCubeValue = 1;
     int knownCubeOwner = -1;
     std::vector<RecordedTurn> turns;
+    // The match the game belongs to as it stood when the game began (the
+    // score before it, and whether it is the Crawford game); length 0: a
+    // money game.
+    MatchState match{};
     // Once the game is over: who won and how many points (the cube's value
     // times 1, 2 or 3).
     int winner = -1;

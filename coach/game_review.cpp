@@ -78,7 +78,8 @@ void judgeCube(NeuralEngine& engine, const TurnContext& context, TurnReview& rev
     if (!mayDouble || !context.cubeKnown) {
         return;
     }
-    AnalysisRequest request{context.before, turn.side, 0, 0, context.cubeValue, context.cubeOwner};
+    AnalysisRequest request{context.before,    turn.side,         0, 0,
+                            context.cubeValue, context.cubeOwner, {}};
     const Analysis analysis = analyse(engine, request);
     const CubeAdvice& advice = *analysis.cube;
     const bool doubled = turn.cube != CubeAction::None;
@@ -104,8 +105,8 @@ TurnReview reviewTurn(std::shared_ptr<const NeuralNetwork> network, const TurnCo
     TurnReview review;
     review.context = context;
     const RecordedTurn& turn = context.turn;
-    AnalysisRequest request{context.before, turn.side,         turn.die1,
-                            turn.die2,      context.cubeValue, context.cubeOwner};
+    AnalysisRequest request{context.before,    turn.side,         turn.die1, turn.die2,
+                            context.cubeValue, context.cubeOwner, {}};
     const std::unique_ptr<NeuralEngine> engine =
         makeAnalysisEngine(network, request, kAnalysisPlies, &workspace);
     judgeCube(*engine, context, review);

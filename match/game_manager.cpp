@@ -115,8 +115,10 @@ void GameManager::rollDice() {
     board_.die2 = rollDie();
 }
 
-void GameManager::newGame() {
-    match_ = {}; // a money game
+void GameManager::newGame(int matchLength) {
+    match_ = {};
+    match_.length = std::clamp(matchLength, 0, MatchState::kLongestMatch);
+    matchGames_.clear();
     settings_ = readSettings();
     state_ = GameState::Playing;
     setUpBoard();
@@ -141,6 +143,30 @@ void GameManager::newGame() {
     const OpeningRoll opening = rollOpening(rollDie);
     firstSide_ = currentSide_ = opening.firstSide;
     startFirstTurn(opening);
+}
+
+bool GameManager::nextMatchGame() {
+    if (state_ != GameState::GameOver || !matchGoesOn()) {
+        return false;
+    }
+    matchGames_.push_back(gameRecord());
+    match_ = matchAfterGame();
+    state_ = GameState::Playing;
+    startWithSameSeats(std::nullopt);
+    return true;
+}
+
+MatchState GameManager::matchAfterGame() const {
+    MatchState after = match_;
+    if (winner_ != -1 && state_ == GameState::GameOver) {
+        after.addGame(winner_, points_);
+    }
+    return after;
+}
+
+bool GameManager::matchGoesOn() const {
+    return match_.isMatch() && state_ == GameState::GameOver && winner_ != -1 &&
+           matchAfterGame().winner() == -1;
 }
 
 void GameManager::startFirstTurn(const OpeningRoll& opening) {
@@ -173,6 +199,7 @@ void GameManager::startCurrentTurn() {
     turn.remainingMs = timed_ && clockOf(currentSide_) ? clockOf(currentSide_)->get() : 0;
     turn.extraSeconds = timed_ ? extraSeconds_ : 0;
     turn.mayDouble = mayDouble(currentSide_);
+    turn.match = match_;
     currentPlayer()->startTurn(*stage_, turn);
     // The turn in progress is known to the history from its start, so that
     // a replay ending here finds its side and dice.
@@ -201,6 +228,21 @@ void GameManager::restartGame() {
         newGame();
         return;
     }
+    // The same side begins again: its opening roll is two different
+    // numbers, the higher its own.
+    startWithSameSeats(firstSide_);
+    if (state_ == GameState::UndoAnimating || state_ == GameState::RedoAnimating) {
+        state_ = GameState::Playing; // the replay was abandoned with the old board
+    } else if (state_ == GameState::Paused) {
+        // Restarting a paused game leaves it paused, its clocks stopped.
+        gameTime_.stop(now());
+        if (Stopwatch* clock = clockOf(currentSide_)) {
+            clock->stop(now());
+        }
+    }
+}
+
+void GameManager::startWithSameSeats(std::optional<int> firstSide) {
     // The same players again, even when the options name others by now.
     std::array<std::pair<bool, std::string>, 2> seats;
     for (int side = 0; side < 2; ++side) {
@@ -224,21 +266,12 @@ void GameManager::restartGame() {
     setUpTiming(settings_.useTimer == 1);
     gameTime_ = Stopwatch();
     gameTime_.start(now());
-    // The same side begins again: its opening roll is two different
-    // numbers, the higher its own.
     OpeningRoll opening = rollOpening(rollDie);
-    opening.firstSide = firstSide_;
-    currentSide_ = firstSide_;
-    startFirstTurn(opening);
-    if (state_ == GameState::UndoAnimating || state_ == GameState::RedoAnimating) {
-        state_ = GameState::Playing; // the replay was abandoned with the old board
-    } else if (state_ == GameState::Paused) {
-        // Restarting a paused game leaves it paused, its clocks stopped.
-        gameTime_.stop(now());
-        if (Stopwatch* clock = clockOf(currentSide_)) {
-            clock->stop(now());
-        }
+    if (firstSide) {
+        opening.firstSide = *firstSide;
     }
+    firstSide_ = currentSide_ = opening.firstSide;
+    startFirstTurn(opening);
 }
 
 void GameManager::step() {
@@ -329,7 +362,8 @@ bool GameManager::handleDoubleOffer() {
     }
     offerPressed_[index] = false;
     offering.clearDoubleWanted();
-    DoubleReply reply = player(otherSide(currentSide_))->answerDouble(*stage_, offering.name());
+    DoubleReply reply =
+        player(otherSide(currentSide_))->answerDouble(*stage_, offering.name(), match_);
     post(std::move(reply.message), AfterAnswer::SettleDouble, reply.accepted);
     return true;
 }
@@ -345,21 +379,51 @@ void GameManager::settleDouble(bool accepted) {
         stage_->render();
         return;
     }
-    winner_ = currentSide_;
-    resultKind_ = ResultKind::Single;
-    amount_ = stake(board_.cubeValue, settings_.matchBet, 1);
-    const GameEndMessage message = refusedDoubleMessage(offering.name(), amount_);
+    settleGame(currentSide_, ResultKind::Single, board_.cubeValue);
+    const GameEndMessage message = match_.isMatch()
+                                       ? matchGameEndMessage(matchGameEnd(true))
+                                       : refusedDoubleMessage(offering.name(), amount_);
     post({message.caption, message.text}, AfterAnswer::EndGame);
 }
 
-void GameManager::endOnBoard(int winner) {
+void GameManager::settleGame(int winner, ResultKind kind, int points) {
     winner_ = winner;
-    resultKind_ = vh::resultKind(board_.position, winner);
-    amount_ = stake(board_.cubeValue, settings_.matchBet, static_cast<std::int32_t>(resultKind_));
+    resultKind_ = kind;
+    points_ = points;
+    if (!match_.isMatch()) {
+        amount_ = stake(board_.cubeValue, settings_.matchBet, static_cast<std::int32_t>(kind));
+        return;
+    }
+    MatchState after = match_;
+    after.addGame(winner, points);
+    amount_ = after.winner() != -1 ? settings_.matchBet : 0;
+}
+
+MatchGameEnd GameManager::matchGameEnd(bool refused) const {
+    MatchGameEnd end;
+    for (int side = 0; side < 2; ++side) {
+        end.names[static_cast<std::size_t>(side)] = player(side)->name();
+        end.isComputer[static_cast<std::size_t>(side)] = player(side)->isComputer();
+    }
+    end.winner = winner_;
+    end.kind = resultKind_;
+    end.refused = refused;
+    end.points = points_;
+    end.after = match_;
+    end.after.addGame(winner_, points_);
+    end.bet = amount_;
+    return end;
+}
+
+void GameManager::endOnBoard(int winner) {
+    const ResultKind kind = vh::resultKind(board_.position, winner);
+    settleGame(winner, kind, board_.cubeValue * static_cast<int>(kind));
     const Player& winning = *player(winner);
     const Player& losing = *player(otherSide(winner));
-    const GameEndMessage message =
-        boardEndMessage(winning.name(), winning.isComputer(), losing.name(), resultKind_, amount_);
+    const GameEndMessage message = match_.isMatch()
+                                       ? matchGameEndMessage(matchGameEnd(false))
+                                       : boardEndMessage(winning.name(), winning.isComputer(),
+                                                         losing.name(), resultKind_, amount_);
     if (settings_.muteSounds == 0) {
         soundPlayer().play(dataPath(message.won ? "Sounds/Win.wav" : "Sounds/Lose.wav"));
     }
@@ -667,6 +731,11 @@ PanelContent GameManager::panelContent(int side) const {
     content.diceShown = diceShown_[index];
     content.die1 = board_.die1;
     content.die2 = board_.die2;
+    if (match_.isMatch()) {
+        const MatchState shown = matchAfterGame();
+        content.matchScore = matchScoreText(shown, side);
+        content.crawford = shown.crawford == MatchState::Crawford::ThisGame && winner_ == -1;
+    }
     return content;
 }
 

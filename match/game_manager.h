@@ -5,7 +5,7 @@
 #include "board/player_panel.h"
 #include "coach/analysis.h"
 #include "coach/game_record.h"
-#include "match/match_state.h"
+#include "match/game_end.h"
 #include "match/move_history.h"
 #include "match/saved_game.h"
 #include "match/stopwatch.h"
@@ -13,6 +13,7 @@
 #include "players/player.h"
 #include "players/player_store.h"
 #include "rules/board_record.h"
+#include "rules/match_state.h"
 #include "rules/opening_roll.h"
 #include "rules/play_list.h"
 #include "rules/result_kind.h"
@@ -74,13 +75,20 @@ public:
     GameManager(const GameManager&) = delete;
     GameManager& operator=(const GameManager&) = delete;
 
-    // A new game from the options: players, clocks, the first side drawn.
-    void newGame();
+    // A new game from the options: players, clocks, the first side drawn;
+    // with a `matchLength` of 1 to 25 points the first game of a match to
+    // that length, else a money game.
+    void newGame(int matchLength = 0);
+    // Once a game of a match is over and the match goes on: the match's
+    // next game between the same players at the new score, the first side
+    // drawn again. False (nothing done) otherwise.
+    bool nextMatchGame();
     // A game from a .vhf file. A file that cannot be read or fails a check
     // is refused with a message; the manager is then left without a game.
     bool openGame(const std::filesystem::path& path);
-    // A game from a saved game already read and checked.
-    void openSavedGame(const SavedGame& game);
+    // A game from a saved game already read and checked; in a match,
+    // `earlierGames` are the match's games before it (an imported match).
+    void openSavedGame(const SavedGame& game, std::vector<GameRecord> earlierGames = {});
     // Writes the game to a .vhf file (replacing it whole); a failure is told.
     bool saveGame(const std::filesystem::path& path);
     // The game as a .vhf file holds it; none without a game.
@@ -179,6 +187,16 @@ public:
     int cubeOwner() const { return cubeOwner_; }
     // The match the game belongs to (length 0: a money game).
     const MatchState& match() const { return match_; }
+    // The match once the game over is counted in it (as match() while the
+    // game goes on, and for a money game).
+    MatchState matchAfterGame() const;
+    // A game of a match is over and the match is not won yet.
+    bool matchGoesOn() const;
+    // What the finished game was worth: the cube's value times 1, 2 or 3.
+    int gamePoints() const { return points_; }
+    // The games of the match finished before this one, first to last, each
+    // with the score it began at; empty for a money game.
+    const std::vector<GameRecord>& matchGames() const { return matchGames_; }
     bool timed() const { return timed_; }
     std::uint32_t gameTime() const { return gameTime_.get(); }
     std::optional<std::uint32_t> clockValue(int side) const;
@@ -212,6 +230,13 @@ private:
     bool handleDoubleOffer();
     void settleDouble(bool accepted);
     void endOnBoard(int winner);
+    // The winner, the kind of win and the points of a game just ended, and
+    // the money it pays: its stake in a money game, the Match Bet on a
+    // match's last game, nothing on the others.
+    void settleGame(int winner, ResultKind kind, int points);
+    // A new game between the seated players from a fresh start position.
+    void startWithSameSeats(std::optional<int> firstSide);
+    MatchGameEnd matchGameEnd(bool refused) const;
     // What the game does once a message has been answered.
     enum class AfterAnswer { EndTurn, SettleDouble, EndGame };
     void post(Message message, AfterAnswer after, bool accepted = false);
@@ -251,8 +276,10 @@ private:
     int winner_ = -1;
     ResultKind resultKind_ = ResultKind::Single;
     std::int32_t amount_ = 0;
+    int points_ = 0;
     int cubeOwner_ = -1;
-    MatchState match_; // a money game unless a saved match was opened
+    MatchState match_; // at the game's start; a money game unless a match was begun or opened
+    std::vector<GameRecord> matchGames_;
     int replayIndex_ = 0;
     bool openingTurn_ = false;
     // Whether the game began here with its opening roll (not opened from a

@@ -24,6 +24,7 @@ std::optional<AnalysisRequest> GameManager::coachRequest() const {
     }
     request.cubeValue = board_.cubeValue;
     request.cubeOwner = board_.cubeValue == 1 ? -1 : cubeOwner_;
+    request.match = match_;
     return request;
 }
 

@@ -87,7 +87,7 @@ bool GameManager::openGame(const std::filesystem::path& path) {
     return true;
 }
 
-void GameManager::openSavedGame(const SavedGame& game) {
+void GameManager::openSavedGame(const SavedGame& game, std::vector<GameRecord> earlierGames) {
     settings_ = readSettings();
     turnsPlayed_ = game.turnsPlayed;
     currentSide_ = game.currentSide;
@@ -119,6 +119,7 @@ void GameManager::openSavedGame(const SavedGame& game) {
     match_.length = game.matchLength;
     match_.score = {game.score0, game.score1};
     match_.crawford = static_cast<MatchState::Crawford>(game.crawford);
+    matchGames_ = match_.isMatch() ? std::move(earlierGames) : std::vector<GameRecord>{};
     cubeEvents_.clear();
     if (std::optional<GameRecord> prior = recordOfSavedGame(game)) {
         priorRecord_ = std::move(*prior);

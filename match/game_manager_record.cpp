@@ -11,6 +11,7 @@ void GameManager::startRecord() {
 
 GameRecord GameManager::gameRecord() const {
     GameRecord record = priorRecord_;
+    record.match = match_;
     for (int side = 0; side < 2; ++side) {
         if (const Player* seated = player(side)) {
             record.names[static_cast<std::size_t>(side)] = seated->name();

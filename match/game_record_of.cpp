@@ -74,6 +74,9 @@ std::optional<GameRecord> recordOfSavedGame(const SavedGame& game) {
         record.knownCubeValue = game.cubeValue;
         record.knownCubeOwner = game.cubeOwner;
     }
+    record.match.length = game.matchLength;
+    record.match.score = {game.score0, game.score1};
+    record.match.crawford = static_cast<MatchState::Crawford>(game.crawford);
     return record;
 }
 

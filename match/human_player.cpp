@@ -121,7 +121,8 @@ bool HumanPlayer::canStillMove(BoardRecord& board) {
     return false;
 }
 
-DoubleReply HumanPlayer::answerDouble(CheckerStage& stage, std::string_view offeringName) {
+DoubleReply HumanPlayer::answerDouble(CheckerStage& stage, std::string_view offeringName,
+                                      const MatchState&) {
     const std::int32_t newStake = stake(stage.board().cubeValue, settings_.matchBet, 2);
     const std::string text =
         utf8FromWindows1252(offeringName) +

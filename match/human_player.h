@@ -26,7 +26,8 @@ public:
     void startTurn(CheckerStage& stage, const TurnStart& turn) override;
     TurnState poll(CheckerStage& stage, bool timed, std::uint32_t remainingMs,
                    bool diceShown) override;
-    DoubleReply answerDouble(CheckerStage& stage, std::string_view offeringName) override;
+    DoubleReply answerDouble(CheckerStage& stage, std::string_view offeringName,
+                             const MatchState& match) override;
     int markDieUsed(int dieValue, bool used, const BoardRecord& board) override;
     void setPlay(const Play& play) override;
     void handleMouse(CheckerStage& stage, MouseMessage message, int x, int y) override;

@@ -107,15 +107,16 @@ std::string pointsText(int points) {
     return " Wins " + std::to_string(points) + (points == 1 ? " point" : " points");
 }
 
-} // namespace
-
-std::string matText(const GameRecord& game) {
-    std::string out = " 0 point match\n\n Game 1\n";
+std::string gameText(const GameRecord& game) {
+    const bool match = game.match.isMatch();
     std::string first(1, ' ');
     first += utf8FromWindows1252(game.names[0]);
-    first += " : 0";
-    out += padded(first, kRightColumn);
-    out += utf8FromWindows1252(game.names[1]) + " : 0\n";
+    first += " : ";
+    first += std::to_string(match ? game.match.score[0] : 0);
+    std::string out = padded(first, kRightColumn);
+    out += utf8FromWindows1252(game.names[1]) + " : ";
+    out += std::to_string(match ? game.match.score[1] : 0);
+    out += '\n';
     MatLines lines;
     BoardPosition position = game.start;
     std::int64_t cube = game.startCubeValue;
@@ -148,8 +149,25 @@ std::string matText(const GameRecord& game) {
     return out + lines.take();
 }
 
-bool writeMatFile(const std::filesystem::path& path, const GameRecord& game, std::string& error) {
-    const std::string text = matText(game);
+} // namespace
+
+std::string matText(const GameRecord& game) {
+    return matText(std::span(&game, 1));
+}
+
+std::string matText(std::span<const GameRecord> games) {
+    std::string out = ' ' + std::to_string(games.empty() ? 0 : games.front().match.length);
+    out += " point match\n";
+    for (std::size_t index = 0; index < games.size(); ++index) {
+        out += "\n Game " + std::to_string(index + 1) + '\n';
+        out += gameText(games[index]);
+    }
+    return out;
+}
+
+bool writeMatFile(const std::filesystem::path& path, std::span<const GameRecord> games,
+                  std::string& error) {
+    const std::string text = matText(games);
     return writeFileAtomically(path, std::as_bytes(std::span(text.data(), text.size())), &error);
 }
 

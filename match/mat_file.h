@@ -4,6 +4,7 @@
 #include "match/saved_game.h"
 
 #include <filesystem>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -25,18 +26,28 @@ namespace vh {
 // game's end " Wins N point(s)" in the winner's column. Names are UTF-8 in
 // the file, Windows-1252 in the record.
 
-// `game` as a money game, Game 1 at 0 : 0. A roll the record does not know
-// is one the play is legal with.
+// The games of a match one after another, Game 1 first, each with the score
+// it began at (the first game's match length heads the text; 0 and 0 : 0 for
+// a money game). A roll the record does not know is one the play is legal with.
+std::string matText(std::span<const GameRecord> games);
 std::string matText(const GameRecord& game);
 // Replaces the file atomically; false with `error` when it cannot be written.
-bool writeMatFile(const std::filesystem::path& path, const GameRecord& game, std::string& error);
+bool writeMatFile(const std::filesystem::path& path, std::span<const GameRecord> games,
+                  std::string& error);
+inline bool writeMatFile(const std::filesystem::path& path, const GameRecord& game,
+                         std::string& error) {
+    return writeMatFile(path, std::span(&game, 1), error);
+}
 
 struct MatGames {
     std::vector<GameRecord> games;
     int matchLength = 0; // 0: money games
 };
 // Every game of the text (at least one), each turn checked against the
-// rules from the start position. On the first line that cannot be read:
+// rules from the start position. In a match each game's record holds the
+// score of its players line and whether it is the Crawford game: the game
+// after one that left a side a point short, or the first game read at such
+// a score. On the first line that cannot be read:
 // false, `error` "line N: what is wrong", and `games` untouched.
 bool readMatText(std::string_view text, MatGames& games, std::string& error);
 // The same from a file of at most a few megabytes.

@@ -5,6 +5,7 @@
 #include "rules/typed_play.h"
 
 #include <algorithm>
+#include <array>
 #include <cctype>
 #include <memory>
 #include <optional>
@@ -117,7 +118,21 @@ std::optional<std::vector<Entry>> entriesOf(const std::vector<Word>& words, std:
 
 // The two names of a " NAME : SCORE    NAME : SCORE" line; a name may hold
 // spaces and colons, so the scores are found from the right.
-std::optional<std::pair<std::string, std::string>> namesOf(std::string_view line) {
+// A game's players line, "NAME : SCORE" twice.
+struct PlayersLine {
+    std::array<std::string, 2> names;
+    std::array<long long, 2> scores{};
+};
+
+long long scoreOf(std::string_view digits) {
+    long long score = 0;
+    for (const char digit : digits) {
+        score = std::min(score * 10 + (digit - '0'), 1000000LL); // far beyond any match
+    }
+    return score;
+}
+
+std::optional<PlayersLine> namesOf(std::string_view line) {
     const auto isSpace = [](char c) { return std::isspace(static_cast<unsigned char>(c)) != 0; };
     const auto isDigit = [](char c) { return c >= '0' && c <= '9'; };
     const auto trimmed = [&isSpace](std::string_view text) {
@@ -167,7 +182,9 @@ std::optional<std::pair<std::string, std::string>> namesOf(std::string_view line
         const std::string_view first = trimmed(left.substr(0, colon));
         const std::string_view other = trimmed(left.substr(at));
         if (!first.empty() && !other.empty()) {
-            return std::pair{std::string(first), std::string(other)};
+            const std::string_view secondScore = trimmed(whole.substr(second + 1));
+            return PlayersLine{{std::string(first), std::string(other)},
+                               {scoreOf(left.substr(digits, at - digits)), scoreOf(secondScore)}};
         }
     }
     return std::nullopt;
@@ -226,6 +243,10 @@ private:
                 return fail("the text does not begin with \"N point match\"");
             }
             read_.matchLength = std::stoi(words[0].text);
+            if (read_.matchLength > MatchState::kLongestMatch) {
+                return fail("matches are played to at most " +
+                            std::to_string(MatchState::kLongestMatch) + " points");
+            }
             matchSeen_ = true;
             return true;
         }
@@ -287,6 +308,11 @@ private:
         if (game_) {
             game_->openingRoll =
                 !game_->turns.empty() && game_->turns[0].die1 != game_->turns[0].die2;
+            previous_.reset();
+            if (game_->match.isMatch() && game_->winner >= 0) {
+                previous_ = game_->match;
+                previous_->addGame(game_->winner, game_->points);
+            }
             read_.games.push_back(std::move(*game_));
             game_.reset();
         }
@@ -294,13 +320,38 @@ private:
     }
 
     bool readNames(std::string_view line) {
-        const std::optional<std::pair<std::string, std::string>> names = namesOf(line);
-        if (!names) {
+        const std::optional<PlayersLine> players = namesOf(line);
+        if (!players) {
             return fail("write the players as \"NAME : SCORE\", the second from column 40");
         }
-        game_->names[0] = windows1252FromUtf8(names->first);
-        game_->names[1] = windows1252FromUtf8(names->second);
+        for (std::size_t side = 0; side < 2; ++side) {
+            game_->names[side] = windows1252FromUtf8(players->names[side]);
+        }
         namesSeen_ = true;
+        return read_.matchLength == 0 || readScore(players->scores);
+    }
+
+    // The score a game of a match begins at, and whether it is the Crawford
+    // game: as the game before left the match when the score follows from
+    // it, else as the score alone says.
+    bool readScore(const std::array<long long, 2>& scores) {
+        const int length = read_.matchLength;
+        for (const long long score : scores) {
+            if (score >= length) {
+                return fail("a score of " + std::to_string(score) +
+                            " has already won the match to " + std::to_string(length));
+            }
+        }
+        MatchState& match = game_->match;
+        match.length = length;
+        match.score = {static_cast<int>(scores[0]), static_cast<int>(scores[1])};
+        if (previous_ && previous_->score == match.score) {
+            match.crawford = previous_->crawford;
+        } else {
+            const bool oneAway = match.away(0) == 1 || match.away(1) == 1;
+            match.crawford =
+                oneAway ? MatchState::Crawford::ThisGame : MatchState::Crawford::NotYet;
+        }
         return true;
     }
 
@@ -398,6 +449,8 @@ private:
     int cube_ = 1;
     int pendingDouble_ = -1;
     int takenBy_ = -1; // whose next roll follows the double taken
+    // The match after the last game read, when it was won by someone.
+    std::optional<MatchState> previous_;
     std::unique_ptr<PlayList> plays_;
 };
 

@@ -4,6 +4,7 @@
 #include "platform/atomic_file.h"
 #include "platform/binary_io.h"
 #include "platform/file_bytes.h"
+#include "rules/match_state.h"
 #include "rules/side.h"
 
 #include <algorithm>
@@ -213,8 +214,12 @@ void readExtension(CheckedReader& in, SavedGame& game) {
     }
     in.skip(length - read);
     in.require(game.cubeOwner >= -1 && game.cubeOwner <= 1, "the cube owner is not -1, 0 or 1");
-    in.require(game.matchLength >= 0, "the match length is negative");
+    in.require(game.matchLength >= 0 && game.matchLength <= MatchState::kLongestMatch,
+               "the match length is not 0 to 25");
     in.require(game.score0 >= 0 && game.score1 >= 0, "a match score is negative");
+    in.require(game.matchLength == 0 ||
+                   (game.score0 < game.matchLength && game.score1 < game.matchLength),
+               "a match score has already won the match");
     in.require(game.crawford >= 0 && game.crawford <= 2, "the Crawford state is not 0, 1 or 2");
 }
 

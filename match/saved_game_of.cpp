@@ -32,6 +32,10 @@ SavedGame savedGameOf(const GameRecord& game) {
     // The record ends before the next roll.
     saved.die1 = rollDie();
     saved.die2 = rollDie();
+    saved.matchLength = game.match.length;
+    saved.score0 = game.match.score[0];
+    saved.score1 = game.match.score[1];
+    saved.crawford = static_cast<std::int32_t>(game.match.crawford);
     return saved;
 }
 

@@ -82,6 +82,32 @@ StatusTexts statusTexts(const GameManager& game) {
     return texts;
 }
 
+std::string matchResultText(const GameManager& game) {
+    const int winner = game.winner();
+    if (!game.match().isMatch() || winner == -1 || game.player(winner) == nullptr) {
+        return {};
+    }
+    const MatchState after = game.matchAfterGame();
+    const auto won = static_cast<std::size_t>(winner);
+    const std::string winnerName = utf8FromWindows1252(game.player(winner)->name());
+    const std::string loserName = utf8FromWindows1252(game.player(1 - winner)->name());
+    std::string text = winnerName;
+    if (after.winner() != -1) {
+        text += " won the match to " + std::to_string(after.length) + " by ";
+        text += std::to_string(after.score[won]) + " to " + std::to_string(after.score[1 - won]);
+        return text;
+    }
+    text += game.gamePoints() == 1 ? " won 1 point"
+                                   : " won " + std::to_string(game.gamePoints()) + " points";
+    text += " - Match to " + std::to_string(after.length) + ": " + winnerName + " ";
+    text += std::to_string(after.score[won]) + ", " + loserName + " ";
+    text += std::to_string(after.score[1 - won]);
+    if (after.crawford == MatchState::Crawford::ThisGame) {
+        text += " - the next game is the Crawford game";
+    }
+    return text;
+}
+
 std::string lastPlayText(const GameManager& game) {
     const MoveHistory& history = game.history();
     if (history.cursor() == 0) {

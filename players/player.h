@@ -2,6 +2,7 @@
 
 #include "board/checker_stage.h"
 #include "platform/message_box.h"
+#include "rules/match_state.h"
 #include "rules/move_generator.h"
 #include "rules/play.h"
 #include "settings/game_settings.h"
@@ -44,6 +45,7 @@ struct TurnStart {
     std::uint32_t remainingMs = 0; // its clock, when timed
     std::int32_t extraSeconds = 0; // time added per move, when timed
     bool mayDouble = false;        // the cube may be offered before this roll is played
+    MatchState match{};            // the score the game is played at (length 0: money)
 };
 
 // A player's answer to a double: a computer decides at once and says so in a
@@ -80,8 +82,9 @@ public:
     virtual BoardCursor cursor() const { return BoardCursor::Arrow; }
     // Puts a checker held in a drag back on the entry it was taken from.
     virtual void returnHeldChecker(CheckerStage&) {}
-    // Asked by the other side, named `offeringName`, to double.
-    virtual DoubleReply answerDouble(CheckerStage& stage, std::string_view offeringName) = 0;
+    // Asked by the other side, named `offeringName`, to double at the score `match`.
+    virtual DoubleReply answerDouble(CheckerStage& stage, std::string_view offeringName,
+                                     const MatchState& match) = 0;
     // Makes a thinking computer play at once.
     virtual void forceMove() {}
     // Marks a die slot of `dieValue` used (or free); returns the slot changed.

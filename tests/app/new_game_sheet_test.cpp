@@ -41,10 +41,11 @@ protected:
     }
 
     PlayerStore store_;
+    int matchLength_ = 0;
 };
 
 TEST_F(NewGameSheetTest, OpensOnTheOptionsAndPlayWritesTheShownPages) {
-    const auto sheet = app::makeNewGameSheet(store_, nullptr);
+    const auto sheet = app::makeNewGameSheet(store_, matchLength_, nullptr);
     sheet->show();
     QApplication::processEvents();
     auto* name0 = child<QComboBox>(*sheet, "playerName0");
@@ -67,7 +68,13 @@ TEST_F(NewGameSheetTest, OpensOnTheOptionsAndPlayWritesTheShownPages) {
         return label->text().toStdString() == champion.description;
     })) << "the preview shows the champion";
     child<QLineEdit>(*sheet, "matchBet")->setText("25");
+    auto* length = child<QComboBox>(*sheet, "matchLength");
+    EXPECT_EQ(length->currentText(), "Money Game");
+    ASSERT_EQ(length->count(), 26);
+    length->setCurrentIndex(5);
+    EXPECT_EQ(length->currentText(), "5 points");
     child<QPushButton>(*sheet, "ok")->click();
+    EXPECT_EQ(matchLength_, 5);
 
     const GameSettings written = storedSettings();
     EXPECT_EQ(written.playerIsComputer, (std::array<std::int32_t, 2>{0, 1}));
@@ -89,7 +96,7 @@ TEST_F(NewGameSheetTest, TheTimerPageReadsItsNumbersAndCancelWritesNothing) {
         reset.playerName = {"ann", "Nobody"};
         reset.initialMinutes = 3;
         saveSettings(reset);
-        const auto sheet = app::makeNewGameSheet(store_, nullptr);
+        const auto sheet = app::makeNewGameSheet(store_, matchLength_, nullptr);
         sheet->show();
         child<QTabWidget>(*sheet, nullptr)->setCurrentIndex(1);
         QApplication::processEvents();
@@ -114,7 +121,7 @@ TEST_F(NewGameSheetTest, AnEmptyStoreAsksForAPlayerAndFallsBackToAnonymous) {
             dialog->findChild<QPushButton*>("cancel")->click();
         }
     });
-    const auto sheet = app::makeNewGameSheet(store_, nullptr);
+    const auto sheet = app::makeNewGameSheet(store_, matchLength_, nullptr);
     sheet->show();
     QApplication::processEvents();
     EXPECT_TRUE(asked);
@@ -135,7 +142,7 @@ TEST_F(NewGameSheetTest, EachSideIsTitledWithTheColourOfItsCheckers) {
         GameSettings settings;
         settings.stoneColourA = c.stones;
         saveSettings(settings);
-        const auto sheet = app::makeNewGameSheet(store_, nullptr);
+        const auto sheet = app::makeNewGameSheet(store_, matchLength_, nullptr);
         sheet->show();
         QApplication::processEvents();
         EXPECT_EQ(child<QGroupBox>(*sheet, "playerSide0")->title(), c.first);
@@ -153,7 +160,7 @@ TEST_F(NewGameSheetTest, ANewPlayerNeedsAFreshNameIsSavedAtOnceAndChosenOnItsSid
                           {"Ann", "Name in use.", false},
                           {"ann", nullptr, false},
                           {"A name far longer than thirty-one characters", nullptr, true}};
-    const auto sheet = app::makeNewGameSheet(store_, nullptr);
+    const auto sheet = app::makeNewGameSheet(store_, matchLength_, nullptr);
     sheet->show();
     QApplication::processEvents();
     const std::array<QComboBox*, 2> names{child<QComboBox>(*sheet, "playerName0"),

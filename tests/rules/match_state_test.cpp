@@ -1,4 +1,4 @@
-#include "match/match_state.h"
+#include "rules/match_state.h"
 
 #include <gtest/gtest.h>
 #include <sstream>

@@ -9,6 +9,7 @@ namespace vh {
 // a side comes within one point of winning; no double may be offered in it.
 // Length 0 is a money game: no score is kept and the cube is always free.
 struct MatchState {
+    static constexpr int kLongestMatch = 25;
     enum class Crawford { NotYet = 0, ThisGame = 1, After = 2 }; // as saved games keep it
 
     int length = 0;
@@ -25,6 +26,8 @@ struct MatchState {
     // The game just finished, won by `side` for `points`: the score, and
     // whether the next game is the Crawford game or comes after it.
     void addGame(int side, int points);
+
+    bool operator==(const MatchState&) const = default;
 };
 
 } // namespace vh

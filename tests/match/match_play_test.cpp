@@ -1,0 +1,140 @@
+#include "match/status_text.h"
+#include "tests/match/game_fixture.h"
+
+namespace vh::test {
+namespace {
+
+using Crawford = MatchState::Crawford;
+
+class MatchPlayTest : public GameFixture {};
+
+// Ann bears off her last checker with any roll; Bob has borne off twelve: a
+// single game, worth the cube.
+const BoardPosition kAnnWinsNow = placedPosition("0=1 12=-3");
+
+TEST_F(MatchPlayTest, EachGameCountsItsPointsAndOnlyTheLastPaysTheMatchBet) {
+    const struct {
+        int length, score0, score1;
+        Crawford crawford;
+        int cube;
+        MatchState after;
+        bool goesOn;
+        std::int32_t amount; // the Match Bet is 10
+        const char* caption;
+        const char* text;
+    } cases[] = {
+        {5,
+         3,
+         2,
+         Crawford::NotYet,
+         1,
+         {5, {4, 2}, Crawford::ThisGame},
+         true,
+         0,
+         "Game Won!",
+         "Congratulations Ann, you have won the game! You score 1 point. "
+         "Match to 5: Ann 4, Greta 2."},
+        {5,
+         4,
+         2,
+         Crawford::ThisGame,
+         1,
+         {5, {5, 2}, Crawford::After},
+         false,
+         10,
+         "Match Won!",
+         "Congratulations Ann, you have won the match to 5 by 5 to 2! You have won $10."},
+        {5,
+         1,
+         4,
+         Crawford::After,
+         4,
+         {5, {5, 4}, Crawford::After},
+         false,
+         10,
+         "Match Won!",
+         "Congratulations Ann, you have won the match to 5 by 5 to 4! You have won $10."},
+        {0,
+         0,
+         0,
+         Crawford::NotYet,
+         2,
+         {},
+         false,
+         20,
+         "Match Won!",
+         "Congratulations Ann, you have won the match! You have won $20."},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        messages_.clear();
+        SavedGame start = savedGameAt(kAnnWinsNow, 0, 6, 5, "Ann", false, "Greta", true);
+        start.matchLength = c.length;
+        start.score0 = c.score0;
+        start.score1 = c.score1;
+        start.crawford = static_cast<std::int32_t>(c.crawford);
+        start.cubeValue = c.cube;
+        start.cubeOwner = c.cube == 1 ? -1 : 0;
+        const PlayerRecord* known = store_.findPlayer("Ann");
+        const std::int32_t cashBefore = known != nullptr ? known->cash : kStartingCash;
+        GameSettings settings = settingsFor(false, "Ann", true, "Greta");
+        settings.muteSounds = 1;
+        settings.matchBet = 10;
+        auto manager = openSaved(settings, start);
+        playHumanTurn(*manager);
+        ASSERT_EQ(manager->state(), GameState::GameOver);
+        EXPECT_EQ(manager->matchAfterGame(), c.after);
+        EXPECT_EQ(manager->matchGoesOn(), c.goesOn);
+        EXPECT_EQ(manager->amount(), c.amount);
+        EXPECT_EQ(messages_.shown().back().caption, c.caption);
+        EXPECT_EQ(messages_.texts().back(), c.text);
+        const PlayerRecord* ann = savedStore().findPlayer("Ann");
+        ASSERT_NE(ann, nullptr);
+        EXPECT_EQ(ann->cash - cashBefore, c.amount) << "filed with the game's amount";
+        EXPECT_EQ(manager->nextMatchGame(), c.goesOn);
+        if (c.goesOn) {
+            EXPECT_EQ(manager->state(), GameState::Playing);
+            EXPECT_EQ(manager->match(), c.after);
+            ASSERT_EQ(manager->matchGames().size(), 1u);
+            EXPECT_EQ(manager->matchGames()[0].match.score, (std::array{c.score0, c.score1}));
+            EXPECT_EQ(manager->panelContent(1).matchScore, "Match to 5: 2 - 4");
+            EXPECT_TRUE(manager->panelContent(0).crawford);
+        }
+    }
+}
+
+// Two computers play a match to 3 through: the score grows by each game's
+// points, nobody doubles in the Crawford game, and the match stops at its
+// length.
+TEST_F(MatchPlayTest, AMatchGoesFromGameToGameUntilASideReachesItsLength) {
+    seedRandom(11);
+    auto manager =
+        std::make_unique<GameManager>(environmentFor(settingsFor(true, "Milo", true, "Greta")));
+    manager->newGame(3);
+    int games = 0;
+    do {
+        ASSERT_LT(++games, 40);
+        stepUntilGameOver(*manager);
+        ASSERT_FALSE(HasFatalFailure());
+        const MatchState before = manager->match();
+        const GameRecord record = manager->gameRecord();
+        if (before.crawford == Crawford::ThisGame) {
+            for (const RecordedTurn& turn : record.turns) {
+                EXPECT_EQ(turn.cube, CubeAction::None) << "a double in the Crawford game";
+            }
+        }
+        MatchState expected = before;
+        expected.addGame(record.winner, record.points);
+        EXPECT_EQ(manager->matchAfterGame(), expected);
+        EXPECT_EQ(manager->amount(), expected.winner() != -1 ? manager->settings().matchBet : 0);
+        EXPECT_FALSE(matchResultText(*manager).empty());
+    } while (manager->nextMatchGame());
+    const MatchState final = manager->matchAfterGame();
+    ASSERT_NE(final.winner(), -1);
+    EXPECT_EQ(final.winner(), manager->winner());
+    EXPECT_LT(final.score[static_cast<std::size_t>(1 - final.winner())], 3);
+    EXPECT_EQ(static_cast<int>(manager->matchGames().size()), games - 1);
+}
+
+} // namespace
+} // namespace vh::test
