@@ -84,6 +84,35 @@ TEST_F(MatFileTest, AGameIsWrittenInTheColumnsOfTheFormatAndReadBack) {
     }
 }
 
+// A match's games, each with the score it began at and its Crawford state,
+// read back as they were played.
+TEST_F(MatFileTest, AWholeMatchIsWrittenWithItsScoreLinesAndReadBack) {
+    seedRandom(11);
+    GameManager manager(environmentFor(settingsFor(true, "Milo", true, "Greta")));
+    manager.newGame(3);
+    do {
+        stepUntilGameOver(manager);
+        ASSERT_FALSE(HasFatalFailure());
+    } while (manager.nextMatchGame());
+    std::vector<GameRecord> games = manager.matchGames();
+    games.push_back(manager.gameRecord());
+    ASSERT_GE(games.size(), 2u);
+    const std::string text = matText(games);
+    EXPECT_EQ(text.rfind(" 3 point match\n", 0), 0u);
+    MatGames read;
+    std::string error;
+    ASSERT_TRUE(readMatText(text, read, error)) << error;
+    EXPECT_EQ(read.matchLength, 3);
+    ASSERT_EQ(read.games.size(), games.size());
+    for (std::size_t index = 0; index < games.size(); ++index) {
+        EXPECT_EQ(read.games[index].match, games[index].match) << index;
+        expectSameGame(read.games[index], games[index]);
+    }
+    const SavedGame saved = savedGameOf(read.games.back());
+    EXPECT_EQ(std::tuple(saved.matchLength, saved.score0, saved.score1),
+              std::tuple(3, games.back().match.score[0], games.back().match.score[1]));
+}
+
 TEST(MatFile, ADamagedTextIsRefusedAtItsLine) {
     struct Case {
         const char* replaced;
@@ -120,6 +149,10 @@ TEST(MatFile, ADamagedTextIsRefusedAtItsLine) {
     EXPECT_EQ(error, "line 2: the text ends before its first game");
     EXPECT_FALSE(readMatText(" 7 point match\n\n Game 1\n Game 2\n", games, error));
     EXPECT_EQ(error, "line 4: game 1 does not name its players as \"NAME : SCORE\"");
+    EXPECT_FALSE(readMatText(" 26 point match\n", games, error));
+    EXPECT_EQ(error, "line 1: matches are played to at most 25 points");
+    EXPECT_FALSE(readMatText(" 3 point match\n Game 1\n Ann : 3   Bob : 0\n", games, error));
+    EXPECT_EQ(error, "line 3: a score of 3 has already won the match to 3");
 }
 
 } // namespace

@@ -126,6 +126,10 @@ TEST(SavedGameFile, TheBlockAfterTheHistoryIsOptionalAndChecked) {
          "the cube owner is not -1, 0 or 1", 0, 0},
         {"a negative score", sampleWithBlock(20, {1, 5, -1, 0, 0}), "a match score is negative", 0,
          0},
+        {"a match too long", sampleWithBlock(20, {1, 26, 0, 0, 0}),
+         "the match length is not 0 to 25", 0, 0},
+        {"a match already won", sampleWithBlock(20, {1, 5, 5, 0, 0}),
+         "a match score has already won the match", 0, 0},
         {"an unknown Crawford state", sampleWithBlock(20, {1, 5, 0, 0, 3}),
          "the Crawford state is not 0, 1 or 2", 0, 0},
     };
