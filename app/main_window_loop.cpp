@@ -94,7 +94,9 @@ void MainWindow::finishGame() {
     for (int pane = 0; pane < 4; ++pane) {
         setPaneText(pane, "");
     }
-    setPaneText(2, matchResultText(*game_));
+    const MatchResultTexts result = matchResultTexts(*game_);
+    setPaneText(2, result.result);
+    setPaneText(3, result.score);
     updateReview(); // with the result, for a review after the game is closed
     removeAutosave();
     const bool matchGoesOn = game_->matchGoesOn();

@@ -122,7 +122,16 @@ bool HumanPlayer::canStillMove(BoardRecord& board) {
 }
 
 DoubleReply HumanPlayer::answerDouble(CheckerStage& stage, std::string_view offeringName,
-                                      const MatchState&) {
+                                      const MatchState& match) {
+    if (match.isMatch()) {
+        const std::int64_t points = std::int64_t{stage.board().cubeValue} * 2;
+        return {Message{"Double Cube",
+                        utf8FromWindows1252(offeringName) +
+                            " has offered to double.  If you accept the game will be played "
+                            "for " +
+                            std::to_string(points) + " points.",
+                        MessageButtons::YesNo}};
+    }
     const std::int32_t newStake = stake(stage.board().cubeValue, settings_.matchBet, 2);
     const std::string text =
         utf8FromWindows1252(offeringName) +

@@ -82,7 +82,7 @@ StatusTexts statusTexts(const GameManager& game) {
     return texts;
 }
 
-std::string matchResultText(const GameManager& game) {
+MatchResultTexts matchResultTexts(const GameManager& game) {
     const int winner = game.winner();
     if (!game.match().isMatch() || winner == -1 || game.player(winner) == nullptr) {
         return {};
@@ -91,21 +91,21 @@ std::string matchResultText(const GameManager& game) {
     const auto won = static_cast<std::size_t>(winner);
     const std::string winnerName = utf8FromWindows1252(game.player(winner)->name());
     const std::string loserName = utf8FromWindows1252(game.player(1 - winner)->name());
-    std::string text = winnerName;
+    MatchResultTexts texts;
+    texts.score = "Match to " + std::to_string(after.length) + ": " + winnerName + " ";
+    texts.score += std::to_string(after.score[won]) + ", " + loserName + " ";
+    texts.score += std::to_string(after.score[1 - won]);
+    texts.result = winnerName;
     if (after.winner() != -1) {
-        text += " won the match to " + std::to_string(after.length) + " by ";
-        text += std::to_string(after.score[won]) + " to " + std::to_string(after.score[1 - won]);
-        return text;
+        texts.result += " won the match";
+        return texts;
     }
-    text += game.gamePoints() == 1 ? " won 1 point"
-                                   : " won " + std::to_string(game.gamePoints()) + " points";
-    text += " - Match to " + std::to_string(after.length) + ": " + winnerName + " ";
-    text += std::to_string(after.score[won]) + ", " + loserName + " ";
-    text += std::to_string(after.score[1 - won]);
+    const int points = game.gamePoints();
+    texts.result += points == 1 ? " won 1 point" : " won " + std::to_string(points) + " points";
     if (after.crawford == MatchState::Crawford::ThisGame) {
-        text += " - the next game is the Crawford game";
+        texts.result += " - the Crawford game is next";
     }
-    return text;
+    return texts;
 }
 
 std::string lastPlayText(const GameManager& game) {

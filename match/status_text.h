@@ -29,10 +29,15 @@ std::string turnText(const std::string& name, std::uint32_t remainingMs);
 
 StatusTexts statusTexts(const GameManager& game);
 
-// Once a game of a match is over: "Ann won 2 points - Match to 7: Ann 3, Bob
-// 5", or "Ann won the match to 7 by 7 to 5" on its last game; empty for a
-// money game or a game going on.
-std::string matchResultText(const GameManager& game);
+// Once a game of a match is over: its result, "Ann won 2 points" (" - the
+// Crawford game is next" when it is) or "Ann won the match", and the score
+// after it, "Match to 7: Ann 3, Bob 5"; both empty for a money game or a
+// game going on.
+struct MatchResultTexts {
+    std::string result;
+    std::string score;
+};
+MatchResultTexts matchResultTexts(const GameManager& game);
 // The last play recorded, for the status line and a screen reader:
 // "Milo Finch played 13/7 8/7"; empty before the first.
 std::string lastPlayText(const GameManager& game);

@@ -103,6 +103,23 @@ TEST_F(MatchPlayTest, EachGameCountsItsPointsAndOnlyTheLastPaysTheMatchBet) {
     }
 }
 
+TEST_F(MatchPlayTest, ADoubleIsOfferedForPointsAndARefusalScoresTheCube) {
+    SavedGame start = savedGameAt(startPosition(), 0, 3, 1, "Ann", false, "Bob", false);
+    start.matchLength = 5;
+    start.score0 = 1;
+    auto manager = openSaved(start, false);
+    ASSERT_TRUE(manager->canOfferDouble());
+    messages_.queueAnswer(MessageAnswer::No);
+    manager->offerDouble();
+    step(*manager);
+    ASSERT_GE(messages_.shown().size(), 2u);
+    EXPECT_EQ(messages_.texts()[0], "Ann has offered to double.  If you accept the game will be "
+                                    "played for 2 points.");
+    EXPECT_EQ(messages_.texts()[1], "Congratulations Ann, your double was declined! You score 1 "
+                                    "point. Match to 5: Ann 2, Bob 0.");
+    EXPECT_EQ(manager->matchAfterGame(), (MatchState{5, {2, 0}, Crawford::NotYet}));
+}
+
 // Two computers play a match to 3 through: the score grows by each game's
 // points, nobody doubles in the Crawford game, and the match stops at its
 // length.
@@ -127,7 +144,9 @@ TEST_F(MatchPlayTest, AMatchGoesFromGameToGameUntilASideReachesItsLength) {
         expected.addGame(record.winner, record.points);
         EXPECT_EQ(manager->matchAfterGame(), expected);
         EXPECT_EQ(manager->amount(), expected.winner() != -1 ? manager->settings().matchBet : 0);
-        EXPECT_FALSE(matchResultText(*manager).empty());
+        const MatchResultTexts texts = matchResultTexts(*manager);
+        EXPECT_EQ(texts.result.find(manager->player(record.winner)->name() + " won "), 0u);
+        EXPECT_EQ(texts.score.rfind("Match to 3: ", 0), 0u);
     } while (manager->nextMatchGame());
     const MatchState final = manager->matchAfterGame();
     ASSERT_NE(final.winner(), -1);
