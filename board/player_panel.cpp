@@ -7,6 +7,7 @@
 #include <cmath>
 #include <cstdio>
 #include <fstream>
+#include <vector>
 
 namespace vh {
 namespace {
@@ -134,6 +135,21 @@ const PlayerPanelView::ScaledPictures& PlayerPanelView::picturesFor(float scale)
     return scaled_;
 }
 
+namespace {
+
+std::vector<std::string> matchLines(const PanelContent& content) {
+    std::vector<std::string> lines;
+    if (!content.matchScore.empty()) {
+        lines.push_back(content.matchScore);
+        if (content.crawford) {
+            lines.emplace_back("Crawford");
+        }
+    }
+    return lines;
+}
+
+} // namespace
+
 void PlayerPanelView::draw(PixelImage& target, const PanelContent& content, float scale) {
     const ScaledPictures& pictures = picturesFor(scale);
     const int right = target.width();
@@ -160,14 +176,13 @@ void PlayerPanelView::draw(PixelImage& target, const PanelContent& content, floa
     std::snprintf(pips, sizeof pips, "Pips To Go: %d", content.pipsToGo);
     drawText(target, {left, px(pipsTop, scale), right, px(pipsTop + kLineHeight, scale)}, pips,
              style);
-    if (!content.matchScore.empty()) {
-        const int matchTop = pipsTop + kLineHeight;
-        std::string score = content.matchScore;
-        if (content.crawford) {
-            score += ", Crawford";
-        }
-        drawText(target, {left, px(matchTop, scale), right, px(matchTop + kLineHeight, scale)},
-                 fitted(score, style, right - 2 * left), style);
+    // "Crawford" goes where the Offer Double button lies: no double may be
+    // offered in that game.
+    int lineTop = pipsTop;
+    for (const std::string& line : matchLines(content)) {
+        lineTop += kLineHeight;
+        drawText(target, {left, px(lineTop, scale), right, px(lineTop + kLineHeight, scale)},
+                 fitted(line, style, right - 2 * left), style);
     }
 
     if (showsCup(content)) {

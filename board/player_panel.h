@@ -37,7 +37,7 @@ struct PanelContent {
 Rgb panelTextColour(int code);
 
 // Draws one player's panel into a pixel buffer: the photo, the name, the pips
-// to go, the clock of a timed game, the score of a match ("Crawford" beside
+// to go, the clock of a timed game, the score of a match ("Crawford" under
 // it in the Crawford game) and, on the active panel, the dice cup or
 // the dice. The "Offer Double" button is the window's own; nothing is drawn
 // where it lies, (20, bottom - 50) to (130, bottom - 10), on a panel at least
