@@ -83,6 +83,11 @@ double MatchEquityTable::trailer(int away) const {
     return trailer_[static_cast<std::size_t>(away)];
 }
 
+const MatchEquityTable& standardMatchEquityTable() {
+    static const MatchEquityTable table;
+    return table;
+}
+
 double chanceAtScore(const MatchEquityTable& table, int away, int otherAway, bool crawfordReached) {
     if (away <= 0) {
         return 1.0;

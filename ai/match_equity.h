@@ -45,6 +45,10 @@ private:
     std::vector<double> before_;   // kLongestMatch x kLongestMatch, row: the first side
 };
 
+// The table of the default gammon rate, built once and shared by every engine
+// and the coach.
+const MatchEquityTable& standardMatchEquityTable();
+
 // Where a game can end in a match: the side's chance of winning the match
 // after it, needing `away` against `otherAway` (0 or less: that side has won).
 // Once the Crawford game has begun (`crawfordReached`) the scores are
