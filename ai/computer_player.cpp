@@ -60,8 +60,10 @@ void ComputerPlayer::becomeChampion(const ComputerProfile& champion) {
 std::unique_ptr<SearchEngine> ComputerPlayer::makeEngine(const BoardRecord& board,
                                                          std::uint32_t budgetMs, EngineTask task) {
     if (network_ != nullptr) {
-        return std::make_unique<NeuralEngine>(network_, kChampionPlies, board, side(), budgetMs,
-                                              neuralSpace_.get());
+        auto engine = std::make_unique<NeuralEngine>(network_, kChampionPlies, board, side(),
+                                                     budgetMs, neuralSpace_.get());
+        engine->setMatch(match_);
+        return engine;
     }
     return std::make_unique<LookaheadEngine>(parameters_, board, side(), budgetMs, task);
 }
@@ -81,6 +83,7 @@ void ComputerPlayer::startTurn(CheckerStage& stage, const TurnStart& turn) {
     releaseEngine();
     currentPlay_.count = 0;
     doubleWanted_ = false;
+    match_ = turn.match;
     const std::uint32_t budget =
         budgetOverride_.value_or(thinkingBudget(turn.timed, turn.remainingMs, turn.extraSeconds));
 
@@ -153,9 +156,10 @@ void ComputerPlayer::releaseEngine() {
 }
 
 DoubleReply ComputerPlayer::answerDouble(CheckerStage& stage, std::string_view,
-                                         const MatchState& /*match*/) {
+                                         const MatchState& match) {
     // Asked during the other side's turn, while no search of this player
     // runs, so the champion's engine may use the player's workspace.
+    match_ = match;
     const auto engine = makeEngine(stage.board(), 1000, EngineTask::AnswerDouble);
     const bool accepted = engine->acceptDouble(stage.board().position);
     return {Message{"Doubling Cube", accepted ? "Double accepted." : "Double declined."}, accepted};

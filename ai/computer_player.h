@@ -33,6 +33,8 @@ public:
     // network of Data/Champion.weights at one ply, or, when that file cannot
     // be used, says so in a message box and plays the classic search at the
     // strength of the champion's cash.
+    // In a match the champion's network plays for the match at its score;
+    // the classic search plays as for money at any score.
     // `budgetMs`, when given, replaces the thinking time the clock allows.
     ComputerPlayer(int side, std::string_view name, SettingsSource settings = settingsFromFile,
                    TickSource clock = nullptr, std::optional<std::uint32_t> budgetMs = {});
@@ -64,6 +66,7 @@ private:
 
     EngineParameters parameters_;
     int profileIndex_ = 0;
+    MatchState match_; // the score of the game, as the last turn or double said
     TickSource clock_;
     std::optional<std::uint32_t> budgetOverride_;
     MoveAnimator animator_;

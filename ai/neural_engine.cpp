@@ -1,6 +1,6 @@
 #include "ai/neural_engine.h"
 
-#include "neural/network_play.h"
+#include "ai/match_cube.h"
 #include "rules/result_kind.h"
 #include "rules/side.h"
 
@@ -32,6 +32,42 @@ NeuralEngine::NeuralEngine(std::shared_ptr<const NeuralNetwork> network, int pli
       side_(side == PLAYER_ONE ? PLAYER_ONE : PLAYER_TWO), position_(board.position),
       die1_(board.die1), die2_(board.die2), cubeValue_(board.cubeValue), deadline_(budgetMs),
       workspace_(workspace) {}
+
+void NeuralEngine::setMatch(const MatchState& match) {
+    match_ = match;
+    if (match_.isMatch()) {
+        views_ = {scoreView(match_, PLAYER_ONE), scoreView(match_, PLAYER_TWO)};
+        equityAtScore_ = {EquityAtScore(views_[0], cubeValue_),
+                          EquityAtScore(views_[1], cubeValue_)};
+    }
+}
+
+float NeuralEngine::equityFor(const OutcomeChances& chances, int mover) const {
+    if (!match_.isMatch()) {
+        return cubelessEquity(chances);
+    }
+    return equityAtScore_[static_cast<std::size_t>(mover)](chances);
+}
+
+JudgedPlay NeuralEngine::bestPlayFor(const PlayList& list, BoardPosition& position, int mover,
+                                     int die1, int die2) const {
+    if (!match_.isMatch()) {
+        return bestPlayOfRoll(*network_, list, position, mover, die1, die2);
+    }
+    JudgedPlay best;
+    const std::int32_t count = distinctListLength(list, die1, die2);
+    for (std::int32_t index = 0; index < count; ++index) {
+        const Play& play = list[index];
+        applyPlay(play, position);
+        const OutcomeChances chances = chancesAfterPlay(*network_, position, mover);
+        takeBackPlay(play, position);
+        const float equity = equityFor(chances, mover);
+        if (best.index < 0 || equity > best.equity) {
+            best = {index, chances, equity};
+        }
+    }
+    return best;
+}
 
 void NeuralEngine::stop() {
     deadline_.stop();
@@ -88,7 +124,7 @@ void NeuralEngine::run() {
         if (!judgeOneRollAhead(play, position, chances)) {
             return;
         }
-        const float equity = cubelessEquity(chances);
+        const float equity = equityFor(chances, side_);
         if (rank == 0 || equity > bestEquity) {
             bestEquity = equity;
             copyPlay(result_, play);
@@ -109,7 +145,7 @@ void NeuralEngine::rankByNetwork(BoardPosition& position) {
         applyPlay(play, position);
         const OutcomeChances chances = chancesAfterPlay(*network_, position, side_);
         takeBackPlay(play, position);
-        space.ranked.push_back({index, cubelessEquity(chances), chances});
+        space.ranked.push_back({index, equityFor(chances, side_), chances});
     }
     std::sort(space.ranked.begin(), space.ranked.end(), rankedBefore);
 }
@@ -134,8 +170,7 @@ bool NeuralEngine::judgeOneRollAhead(const Play& play, BoardPosition& position,
         const OutcomeChances reply =
             space.replies.count == 0
                 ? chancesAfterPlay(*network_, position, opponent)
-                : bestPlayOfRoll(*network_, space.replies, position, opponent, roll.die1, roll.die2)
-                      .chances;
+                : bestPlayFor(space.replies, position, opponent, roll.die1, roll.die2).chances;
         for (std::size_t k = 0; k < sums.size(); ++k) {
             sums[k] += static_cast<float>(roll.weight) * reply[k];
         }
@@ -154,13 +189,53 @@ OutcomeChances NeuralEngine::chancesOnRoll(const BoardPosition& position, int si
         return ::vh::chancesOnRoll(*network_, position, sideToMove);
     }
     BoardPosition working = position;
-    return chancesOneRollAhead(*network_, working, sideToMove, workspace().replies);
+    if (!match_.isMatch()) {
+        return chancesOneRollAhead(*network_, working, sideToMove, workspace().replies);
+    }
+    return chancesOneRollAheadFor(working, sideToMove);
+}
+
+OutcomeChances NeuralEngine::chancesOneRollAheadFor(BoardPosition& position, int sideToMove) const {
+    PlayList& list = workspace().replies;
+    std::array<float, kOutcomeCount> sums{};
+    for (const WeightedRoll& roll : distinctRolls()) {
+        generatePlays(list, position, sideToMove, roll.die1, roll.die2);
+        const OutcomeChances chances =
+            list.count == 0 ? chancesAfterPlay(*network_, position, sideToMove)
+                            : bestPlayFor(list, position, sideToMove, roll.die1, roll.die2).chances;
+        for (std::size_t k = 0; k < sums.size(); ++k) {
+            sums[k] += static_cast<float>(roll.weight) * chances[k];
+        }
+    }
+    OutcomeChances average;
+    for (std::size_t k = 0; k < sums.size(); ++k) {
+        average[k] = sums[k] / 36.0f;
+    }
+    return average;
 }
 
 CubeDecision NeuralEngine::cubeDecisionFor(const BoardPosition& position, int roller) const {
     // The computer is only asked while the cube is centred or its own, and
     // a cube that has been turned is never back at 1.
-    return cubeDecision(chancesOnRoll(position, roller), cubeValue_ == 1);
+    return cubeDecisionFrom(chancesOnRoll(position, roller), roller, cubeValue_ == 1);
+}
+
+CubeDecision NeuralEngine::cubeDecisionFrom(const OutcomeChances& chances, int roller,
+                                            bool cubeCentred) const {
+    if (!match_.isMatch()) {
+        return cubeDecision(chances, cubeCentred);
+    }
+    return matchCubeDecision(views_[static_cast<std::size_t>(roller)], chances, cubeValue_,
+                             cubeCentred);
+}
+
+float NeuralEngine::cubefulEquityFor(const OutcomeChances& chances, int roller,
+                                     CubeOwner owner) const {
+    if (!match_.isMatch()) {
+        return cubefulEquity(chances, owner);
+    }
+    const ScoreView& view = views_[static_cast<std::size_t>(roller)];
+    return equityOfChance(view, cubefulMatchChance(view, chances, cubeValue_, owner), cubeValue_);
 }
 
 bool NeuralEngine::shouldOfferDouble(const BoardPosition& position) const {
@@ -192,7 +267,7 @@ std::vector<std::pair<Play, RankedPlay>> NeuralEngine::rankAllPlays() {
             // Kept at 0 plies when the engine has been stopped.
             judgeOneRollAhead(space.list[index], position, ranked.chances);
         }
-        ranked.equity = cubelessEquity(ranked.chances);
+        ranked.equity = equityFor(ranked.chances, side_);
         distinct.emplace_back(space.list[index], ranked);
     }
     std::sort(distinct.begin(), distinct.end(),

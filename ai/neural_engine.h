@@ -1,14 +1,18 @@
 #pragma once
 
+#include "ai/match_score.h"
 #include "ai/neural_workspace.h"
 #include "ai/search_engine.h"
 #include "neural/cube_decision.h"
 #include "neural/network.h"
+#include "neural/network_play.h"
 #include "platform/search_deadline.h"
 #include "rules/board_record.h"
+#include "rules/match_state.h"
 #include "rules/move_generator.h"
 #include "rules/play.h"
 
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <vector>
@@ -24,6 +28,11 @@ namespace vh {
 // roll, judged at the same depth. Like the classic engine it copies the board
 // at construction, so run() on a worker never looks at the game's board; the
 // network is shared read-only.
+//
+// In a game of a match (setMatch) every side's chances are judged as its
+// chance of winning the match at the score with the cube at its value,
+// written as the equity a money player reads: the plays of both sides are
+// chosen by it and the doubles decided by matchCubeDecision.
 class NeuralEngine final : public SearchEngine {
 public:
     static constexpr int kOnePlyCandidates = 8;
@@ -34,6 +43,9 @@ public:
     // own when it first needs one.
     NeuralEngine(std::shared_ptr<const NeuralNetwork> network, int plies, const BoardRecord& board,
                  int side, std::uint32_t budgetMs, NeuralWorkspace* workspace = nullptr);
+
+    // The score the game is played at; a money game (length 0) changes nothing.
+    void setMatch(const MatchState& match);
 
     void run() override;
     // Safe from any thread while run() is active: run() returns within a
@@ -50,6 +62,19 @@ public:
     OutcomeChances chancesOnRoll(const BoardPosition& position, int sideToMove) const;
     // The doubling decisions of `roller` about to roll, at the engine's depth.
     CubeDecision cubeDecisionFor(const BoardPosition& position, int roller) const;
+    // The same from `roller`'s chances, with the cube centred or its own.
+    CubeDecision cubeDecisionFrom(const OutcomeChances& chances, int roller,
+                                  bool cubeCentred) const;
+    // `roller`'s cubeful equity per unit of the cube, the cube held as `owner` says.
+    float cubefulEquityFor(const OutcomeChances& chances, int roller, CubeOwner owner) const;
+    // What `mover`'s chances are worth to it: its cubeless equity, or in a
+    // match the equity of its match-winning chance at the cube's value.
+    float equityFor(const OutcomeChances& chances, int mover) const;
+    // The play of a roll's `list` (plays of `mover` from `position`) after
+    // which equityFor is highest, the first of equal ones, with that equity;
+    // `position` is working space and is back as it was on return.
+    JudgedPlay bestPlayFor(const PlayList& list, BoardPosition& position, int mover, int die1,
+                           int die2) const;
 
     // Every play of the roll with a distinct resulting position (the first
     // generated of each), best first, judged at the engine's depth (every
@@ -60,6 +85,8 @@ public:
 private:
     NeuralWorkspace& workspace() const;
     void rankByNetwork(BoardPosition& position);
+    // chancesOneRollAhead with each roll's play chosen by bestPlayFor.
+    OutcomeChances chancesOneRollAheadFor(BoardPosition& position, int sideToMove) const;
     // The mover's chances after `play` one roll ahead; false when stopped first.
     bool judgeOneRollAhead(const Play& play, BoardPosition& position, OutcomeChances& chances);
 
@@ -70,6 +97,9 @@ private:
     int die1_;
     int die2_;
     std::int32_t cubeValue_;
+    MatchState match_;
+    std::array<ScoreView, 2> views_{};             // each side's, in a match
+    std::array<EquityAtScore, 2> equityAtScore_{}; // each side's, with the cube at its value
     SearchDeadline deadline_;
     Play result_;
     mutable NeuralWorkspace* workspace_;

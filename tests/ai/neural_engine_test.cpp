@@ -122,5 +122,44 @@ TEST_F(NeuralEngineTest, CubeDecisionsOnPositionsDecidedByTheRace) {
     }
 }
 
+TEST_F(NeuralEngineTest, DoublesOnlyWhereTheScoreLeavesSomethingToGain) {
+    const auto network = shippedNetwork();
+    using Crawford = MatchState::Crawford;
+    // Side 0 bears off its last two checkers with any roll: a single game won.
+    const BoardPosition won = test::placedPosition("0=2 21=-5 22=-5 23=-3");
+    const struct {
+        const char* what;
+        BoardPosition position;
+        int doubler;
+        MatchState match;
+        std::int32_t cube; // owned by the doubler above 1
+        bool doubles;
+    } cases[] = {
+        {"money", won, PLAYER_ONE, {}, 1, true},
+        {"a match at 0-0", won, PLAYER_ONE, {7, {0, 0}, Crawford::NotYet}, 1, true},
+        {"the Crawford game", won, PLAYER_ONE, {7, {6, 3}, Crawford::ThisGame}, 1, false},
+        {"a cube that already gives the points needed",
+         won,
+         PLAYER_ONE,
+         {7, {5, 3}, Crawford::NotYet},
+         2,
+         false},
+        {"post-Crawford the trailer doubles at once",
+         test::startPosition(),
+         PLAYER_ONE,
+         {7, {2, 6}, Crawford::After},
+         1,
+         true},
+    };
+    for (const auto& c : cases) {
+        BoardRecord board;
+        board.position = c.position;
+        board.cubeValue = c.cube;
+        NeuralEngine doubler(network, 1, board, c.doubler, 1000, workspace_.get());
+        doubler.setMatch(c.match);
+        EXPECT_EQ(doubler.shouldOfferDouble(board.position), c.doubles) << c.what;
+    }
+}
+
 } // namespace
 } // namespace vh
