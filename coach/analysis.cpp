@@ -35,8 +35,10 @@ std::unique_ptr<NeuralEngine> makeAnalysisEngine(std::shared_ptr<const NeuralNet
     board.die2 = request.rolled() ? request.die2 : 1;
     board.cubeValue = request.cubeValue;
     // No time limit of its own: the caller stops it.
-    return std::make_unique<NeuralEngine>(std::move(network), plies, board, request.side,
-                                          0x7FFFFFFFu, workspace);
+    auto engine = std::make_unique<NeuralEngine>(std::move(network), plies, board, request.side,
+                                                 0x7FFFFFFFu, workspace);
+    engine->setMatch(request.match);
+    return engine;
 }
 
 namespace {
@@ -44,12 +46,15 @@ namespace {
 CubeAdvice adviseCube(const NeuralEngine& engine, const AnalysisRequest& request) {
     CubeAdvice advice;
     advice.chances = engine.chancesOnRoll(request.position, request.side);
-    advice.mayDouble = request.cubeOwner == -1 || request.cubeOwner == request.side;
+    advice.mayDouble = (request.cubeOwner == -1 || request.cubeOwner == request.side) &&
+                       request.match.cubeAvailable();
     if (!advice.mayDouble) {
-        advice.noDouble = cubefulEquity(advice.chances, CubeOwner::Opponent);
+        advice.noDouble =
+            engine.cubefulEquityFor(advice.chances, request.side, CubeOwner::Opponent);
         return advice;
     }
-    const CubeDecision decision = cubeDecision(advice.chances, request.cubeOwner == -1);
+    const CubeDecision decision =
+        engine.cubeDecisionFrom(advice.chances, request.side, request.cubeOwner == -1);
     advice.noDouble = decision.noDouble;
     advice.doubleTake = decision.doubleTake;
     advice.doublePass = decision.doublePass;

@@ -33,7 +33,9 @@ struct AnalysisRequest {
 bool sameRequest(const AnalysisRequest& a, const AnalysisRequest& b);
 
 // One distinct play of the roll, judged: the mover's cubeless equity after
-// it, how much less that is than the best play's, and the mover's chances.
+// it (in a match the equity a money player reads of its match-winning chance
+// at the score), how much less that is than the best play's, and the mover's
+// chances.
 struct RankedMove {
     Play play;
     std::string text; // as a player writes it, from the mover's side
@@ -47,9 +49,10 @@ enum class CubeVerdict { NoDouble, DoubleTake, DoublePass, TooGoodToDouble };
 const char* cubeVerdictText(CubeVerdict verdict); // "No double", "Double, take", ...
 
 // The cube decision before the roll: the roller's chances, the cubeful
-// equities of its three courses per unit of the cube's current value, and
-// the right answers of both sides. A roller that may not double (the
-// opponent owns the cube) has only noDouble.
+// equities of its three courses per unit of the cube's current value (in a
+// match those of its match-winning chances, judged at the score), and the
+// right answers of both sides. A roller that may not double (the opponent
+// owns the cube, or it is the Crawford game) has only noDouble.
 struct CubeAdvice {
     OutcomeChances chances{};
     bool mayDouble = false;

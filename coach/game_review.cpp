@@ -15,7 +15,7 @@ bool TurnContext::operator==(const TurnContext& other) const {
            turn.die2 == other.turn.die2 && samePlay(turn.play, other.turn.play) &&
            turn.cube == other.turn.cube && samePlacement(before, other.before) &&
            cubeValue == other.cubeValue && cubeOwner == other.cubeOwner &&
-           openingRoll == other.openingRoll && cubeKnown == other.cubeKnown;
+           openingRoll == other.openingRoll && cubeKnown == other.cubeKnown && match == other.match;
 }
 
 std::vector<TurnContext> turnContexts(const GameRecord& record) {
@@ -30,7 +30,7 @@ std::vector<TurnContext> turnContexts(const GameRecord& record) {
             cubeOwner = record.knownCubeOwner;
         }
         contexts.push_back({turn, position, cubeValue, cubeOwner,
-                            record.openingRoll && contexts.empty(), cubeKnown});
+                            record.openingRoll && contexts.empty(), cubeKnown, record.match});
         if (turn.cube == CubeAction::DoubleTaken) {
             cubeValue *= 2;
             cubeOwner = otherSide(turn.side);
@@ -42,31 +42,34 @@ std::vector<TurnContext> turnContexts(const GameRecord& record) {
 
 namespace {
 
-// The mover's cubeless equity after its best play of the roll by the
-// network alone (after standing still when the roll cannot be played).
-float bestEquityOfRoll(const NeuralNetwork& network, BoardPosition& position, int side, int die1,
-                       int die2, NeuralWorkspace& workspace) {
+// The mover's equity after its best play of the roll by the network alone
+// (after standing still when the roll cannot be played), as the engine
+// judges it at the score.
+float bestEquityOfRoll(const NeuralNetwork& network, const NeuralEngine& engine,
+                       BoardPosition& position, int side, int die1, int die2,
+                       NeuralWorkspace& workspace) {
     generatePlays(workspace.list, position, side, die1, die2);
     if (workspace.list.count == 0 || workspace.list[0].count == 0) {
-        return cubelessEquity(chancesAfterPlay(network, position, side));
+        return engine.equityFor(chancesAfterPlay(network, position, side), side);
     }
-    return bestPlayOfRoll(network, workspace.list, position, side, die1, die2).equity;
+    return engine.bestPlayFor(workspace.list, position, side, die1, die2).equity;
 }
 
-float luckOfRoll(const NeuralNetwork& network, const TurnContext& context,
-                 NeuralWorkspace& workspace) {
+float luckOfRoll(const NeuralNetwork& network, const NeuralEngine& engine,
+                 const TurnContext& context, NeuralWorkspace& workspace) {
     const RecordedTurn& turn = context.turn;
     BoardPosition position = context.before;
     const float actual =
-        bestEquityOfRoll(network, position, turn.side, turn.die1, turn.die2, workspace);
+        bestEquityOfRoll(network, engine, position, turn.side, turn.die1, turn.die2, workspace);
     float sum = 0.0f;
     int weights = 0;
     for (const WeightedRoll& roll : distinctRolls()) {
         if (context.openingRoll && roll.die1 == roll.die2) {
             continue;
         }
-        sum += static_cast<float>(roll.weight) *
-               bestEquityOfRoll(network, position, turn.side, roll.die1, roll.die2, workspace);
+        sum +=
+            static_cast<float>(roll.weight) *
+            bestEquityOfRoll(network, engine, position, turn.side, roll.die1, roll.die2, workspace);
         weights += roll.weight;
     }
     return actual - sum / static_cast<float>(weights);
@@ -75,11 +78,11 @@ float luckOfRoll(const NeuralNetwork& network, const TurnContext& context,
 void judgeCube(NeuralEngine& engine, const TurnContext& context, TurnReview& review) {
     const RecordedTurn& turn = context.turn;
     const bool mayDouble = context.cubeOwner == -1 || context.cubeOwner == turn.side;
-    if (!mayDouble || !context.cubeKnown) {
+    if (!mayDouble || !context.cubeKnown || !context.match.cubeAvailable()) {
         return;
     }
-    AnalysisRequest request{context.before,    turn.side,         0, 0,
-                            context.cubeValue, context.cubeOwner, {}};
+    AnalysisRequest request{context.before,    turn.side,    0, 0, context.cubeValue,
+                            context.cubeOwner, context.match};
     const Analysis analysis = analyse(engine, request);
     const CubeAdvice& advice = *analysis.cube;
     const bool doubled = turn.cube != CubeAction::None;
@@ -105,8 +108,8 @@ TurnReview reviewTurn(std::shared_ptr<const NeuralNetwork> network, const TurnCo
     TurnReview review;
     review.context = context;
     const RecordedTurn& turn = context.turn;
-    AnalysisRequest request{context.before,    turn.side,         turn.die1, turn.die2,
-                            context.cubeValue, context.cubeOwner, {}};
+    AnalysisRequest request{context.before,    turn.side,         turn.die1,    turn.die2,
+                            context.cubeValue, context.cubeOwner, context.match};
     const std::unique_ptr<NeuralEngine> engine =
         makeAnalysisEngine(network, request, kAnalysisPlies, &workspace);
     judgeCube(*engine, context, review);
@@ -123,7 +126,7 @@ TurnReview reviewTurn(std::shared_ptr<const NeuralNetwork> network, const TurnCo
     if (stopped()) {
         return review;
     }
-    review.luck = luckOfRoll(*network, context, workspace);
+    review.luck = luckOfRoll(*network, *engine, context, workspace);
     review.unforced = analysis.plays.size() > 1;
     if (analysis.plays.empty()) {
         review.bestText = review.playedText;

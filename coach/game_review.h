@@ -15,8 +15,8 @@ namespace vh {
 
 struct NeuralWorkspace;
 
-// A turn with what it started from: the position before its roll and the
-// cube as it stood then.
+// A turn with what it started from: the position before its roll, the cube
+// as it stood then, and the score of the game's match.
 struct TurnContext {
     RecordedTurn turn;
     BoardPosition before;
@@ -24,6 +24,7 @@ struct TurnContext {
     int cubeOwner = -1;
     bool openingRoll = false; // the roll was the opening roll: no doubles
     bool cubeKnown = true;
+    MatchState match; // length 0: a money game
 
     bool operator==(const TurnContext& other) const;
 };
@@ -31,7 +32,8 @@ struct TurnContext {
 std::vector<TurnContext> turnContexts(const GameRecord& record);
 
 // The coach's verdict on one turn. Losses are in cubeless equity per unit of
-// the cube, never negative.
+// the cube, never negative; in a match they are judged in match-winning
+// chances at the score and given as the equity a money player reads.
 struct TurnReview {
     TurnContext context;
     // The play.

@@ -71,24 +71,42 @@ TEST(Analysis, TheBestRowIsTheEnginesOwnChoiceAndTheRowsAreDistinct) {
 
 TEST(Analysis, TheCubeIsCashedOnACertainWinAndKeptInALostRace) {
     const auto network = shippedNetwork();
+    const MatchState crawfordGame{7, {6, 3}, MatchState::Crawford::ThisGame};
     const struct {
         const char* placement;
+        MatchState match;
         CubeVerdict verdict;
         bool take;
     } cases[] = {
         // Side 0 bears off its last checker with any roll; side 1 has
         // borne off, so no gammon either.
-        {"0=1 1=-1", CubeVerdict::DoublePass, false},
+        {"0=1 1=-1", {}, CubeVerdict::DoublePass, false},
         // Side 1 bears off next roll and takes gladly; side 0 is far from home.
-        {"23=2 22=-1", CubeVerdict::NoDouble, true},
+        {"23=2 22=-1", {}, CubeVerdict::NoDouble, true},
+        // No double may be offered in the Crawford game.
+        {"0=1 1=-1", crawfordGame, CubeVerdict::NoDouble, true},
     };
     for (const auto& c : cases) {
-        const AnalysisRequest request = requestFor(test::placedPosition(c.placement), 0, 0, 0);
+        AnalysisRequest request = requestFor(test::placedPosition(c.placement), 0, 0, 0);
+        request.match = c.match;
         const Analysis analysis = analyse(*makeAnalysisEngine(network, request, 1), request);
         ASSERT_TRUE(analysis.cube.has_value());
         EXPECT_TRUE(analysis.plays.empty());
         EXPECT_EQ(analysis.cube->verdict, c.verdict) << c.placement;
         EXPECT_EQ(analysis.cube->take, c.take) << c.placement;
+    }
+}
+
+// At double match point a gammon wins no more than a single game: each play
+// is worth its winning chance alone.
+TEST(Analysis, AtDoubleMatchPointOnlyTheWinningChanceCounts) {
+    AnalysisRequest request = requestFor(test::startPosition(), 0, 6, 4);
+    request.match = {1, {0, 0}, MatchState::Crawford::NotYet};
+    const Analysis analysis =
+        analyse(*makeAnalysisEngine(shippedNetwork(), request, kAnalysisPlies), request);
+    ASSERT_GT(analysis.plays.size(), 1u);
+    for (const RankedMove& row : analysis.plays) {
+        EXPECT_NEAR(row.equity, 2.0f * row.chances[kWin] - 1.0f, 1e-5f) << row.text;
     }
 }
 
