@@ -30,9 +30,11 @@ bool wholeNumber(std::string_view text, std::int32_t& value) {
 std::optional<EngineChoice> parseEngineChoice(std::string_view text, std::string& error) {
     const std::vector<std::string_view> parts = fields(text);
     EngineChoice choice;
-    if (parts[0] == "neural" && parts.size() == 2 && (parts[1] == "0" || parts[1] == "1")) {
+    const bool neuralSize = parts.size() == 2 || (parts.size() == 3 && parts[2] == "money");
+    if (parts[0] == "neural" && neuralSize && (parts[1] == "0" || parts[1] == "1")) {
         choice.kind = EngineChoice::Kind::Neural;
         choice.plies = parts[1] == "1" ? 1 : 0;
+        choice.moneyAtAnyScore = parts.size() == 3;
         return choice;
     }
     if (parts[0] == "classic" && (parts.size() == 2 || parts.size() == 4)) {
@@ -48,7 +50,7 @@ std::optional<EngineChoice> parseEngineChoice(std::string_view text, std::string
     }
     error = "engine '";
     error.append(text);
-    error.append("' is not classic:STRENGTH[:A:B], neural:0 or neural:1");
+    error.append("' is not classic:STRENGTH[:A:B], neural:0 or neural:1 (either with :money)");
     return std::nullopt;
 }
 
@@ -56,6 +58,9 @@ std::string engineChoiceText(const EngineChoice& choice) {
     std::string text = choice.kind == EngineChoice::Kind::Neural ? "neural:" : "classic:";
     if (choice.kind == EngineChoice::Kind::Neural) {
         text.append(std::to_string(choice.plies));
+        if (choice.moneyAtAnyScore) {
+            text.append(":money");
+        }
         return text;
     }
     const EngineParameters& parameters = choice.classic;

@@ -9,16 +9,20 @@
 namespace vh {
 
 // Which engine plays: the classic search at a strength with its two play
-// parameters, or the neural search at 0 or 1 ply.
+// parameters, or the neural search at 0 or 1 ply. The classic search plays
+// for money at any score; the neural one plays a match at its score unless
+// told to play for money there too.
 struct EngineChoice {
     enum class Kind { Classic, Neural };
     Kind kind = Kind::Classic;
     EngineParameters classic;
     int plies = 0;
+    bool moneyAtAnyScore = false; // neural only
 };
 
-// "classic:STRENGTH", "classic:STRENGTH:A:B", "neural:0" or "neural:1";
-// nothing, with `error` saying why, for any other text.
+// "classic:STRENGTH", "classic:STRENGTH:A:B", "neural:0" or "neural:1", the
+// last two with ":money" added for money play at any score; nothing, with
+// `error` saying why, for any other text.
 std::optional<EngineChoice> parseEngineChoice(std::string_view text, std::string& error);
 // The choice written as parseEngineChoice reads it.
 std::string engineChoiceText(const EngineChoice& choice);

@@ -20,10 +20,15 @@ EngineSeat::EngineSeat(const EngineChoice& choice, std::shared_ptr<const NeuralN
 }
 
 std::unique_ptr<SearchEngine> EngineSeat::makeEngine(const BoardRecord& board, int side,
-                                                     std::uint32_t budgetMs, EngineTask task) {
+                                                     std::uint32_t budgetMs, EngineTask task,
+                                                     const MatchState& match) {
     if (choice_.kind == EngineChoice::Kind::Neural) {
-        return std::make_unique<NeuralEngine>(network_, choice_.plies, board, side, budgetMs,
-                                              neuralSpace_.get());
+        auto engine = std::make_unique<NeuralEngine>(network_, choice_.plies, board, side, budgetMs,
+                                                     neuralSpace_.get());
+        if (!choice_.moneyAtAnyScore) {
+            engine->setMatch(match);
+        }
+        return engine;
     }
     return std::make_unique<LookaheadEngine>(choice_.classic, board, side, budgetMs, task,
                                              classicSpace_.get());

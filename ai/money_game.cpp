@@ -18,7 +18,7 @@ constexpr std::int64_t kHighestCube = std::int64_t{1} << 30;
 
 MoneyGameResult playMoneyGame(const std::array<EngineSeat*, 2>& seats, std::uint64_t diceSeed,
                               bool withCube, std::uint32_t budgetMs, PlayList& list,
-                              DecisionTimes* times) {
+                              DecisionTimes* times, const MatchState& match) {
     SeededStream dice(diceSeed);
     BoardRecord board;
     setUpStartPosition(board);
@@ -29,13 +29,15 @@ MoneyGameResult playMoneyGame(const std::array<EngineSeat*, 2>& seats, std::uint
     for (int turn = 1;; ++turn) {
         EngineSeat& mover = *seats[static_cast<std::size_t>(side)];
         // The opening roll is played as it fell, without a cube decision.
-        if (withCube && turn > 1 && (cubeOwner == -1 || cubeOwner == side)) {
+        if (withCube && match.cubeAvailable() && turn > 1 &&
+            (cubeOwner == -1 || cubeOwner == side)) {
             board.cubeValue = static_cast<std::int32_t>(cube);
-            const auto doubler = mover.makeEngine(board, side, 1000, EngineTask::AnswerDouble);
+            const auto doubler =
+                mover.makeEngine(board, side, 1000, EngineTask::AnswerDouble, match);
             if (doubler->shouldOfferDouble(board.position)) {
                 const int other = otherSide(side);
                 const auto taker = seats[static_cast<std::size_t>(other)]->makeEngine(
-                    board, other, 1000, EngineTask::AnswerDouble);
+                    board, other, 1000, EngineTask::AnswerDouble, match);
                 if (!taker->acceptDouble(board.position)) {
                     return {side, ResultKind::Single, cube, true, turn};
                 }
@@ -49,7 +51,8 @@ MoneyGameResult playMoneyGame(const std::array<EngineSeat*, 2>& seats, std::uint
         BoardPosition scratch = board.position;
         generatePlays(list, scratch, side, board.die1, board.die2);
         if (list.count > 0) {
-            const auto engine = mover.makeEngine(board, side, budgetMs, EngineTask::ChoosePlay);
+            const auto engine =
+                mover.makeEngine(board, side, budgetMs, EngineTask::ChoosePlay, match);
             const auto start = std::chrono::steady_clock::now();
             engine->run();
             const std::chrono::duration<double, std::milli> took =

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ai/engine_seat.h"
+#include "rules/match_state.h"
 #include "rules/result_kind.h"
 
 #include <array>
@@ -31,8 +32,10 @@ using DecisionTimes = std::array<std::vector<double>, 2>;
 // and a double is answered by the other seat's engine. Each play is chosen
 // by an engine built for it and run on the calling thread with `budgetMs`;
 // a roll that cannot be played is passed without asking the engine.
+// Given a match, the game is one of it at that score: the engines know the
+// score and no double is offered in the Crawford game.
 MoneyGameResult playMoneyGame(const std::array<EngineSeat*, 2>& seats, std::uint64_t diceSeed,
                               bool withCube, std::uint32_t budgetMs, PlayList& list,
-                              DecisionTimes* times = nullptr);
+                              DecisionTimes* times = nullptr, const MatchState& match = {});
 
 } // namespace vh

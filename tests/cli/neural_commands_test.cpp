@@ -58,6 +58,8 @@ TEST(NeuralCommands, BadNeuralCommandLinesAreRefused) {
          "rank --engine takes neural:0 or neural:1"},
         {"match --a neural:0 --b neural:1 --games 3", "games must be even"},
         {"match --a neural:0 --b classic --games 2", "engine 'classic'"},
+        {"match --a neural:0 --b neural:0 --games 2 --match-length 26",
+         "match length 26 is outside 1..25"},
     };
     for (const auto& c : cases) {
         const Outcome outcome = run(c.line);
@@ -161,6 +163,36 @@ TEST(NeuralCommands, MatchCountsGammonsAndBackgammonsAndTheCube) {
         EXPECT_EQ(withCube.ppg, doublerIsA ? 1.0 : -1.0) << cubed.out;
         EXPECT_EQ(withCube.seats.at(doublerIsA ? "a side 0" : "b side 0")[0], 3);
         EXPECT_EQ(withCube.seats.at(doublerIsA ? "a side 1" : "b side 1")[1], 0);
+    }
+}
+
+TEST(NeuralCommands, MatchesToALengthReportTheShareOfMatchesWon) {
+    const struct {
+        std::string engines;
+        double share; // A's, when it is fixed
+    } cases[] = {
+        {"--a neural:0 --b neural:0", 50.0}, // each dice sequence's pair split one-one
+        {"--a neural:0 --b neural:0:money", -1.0},
+    };
+    for (const auto& c : cases) {
+        const Outcome outcome =
+            runWithWeights("match " + c.engines + " --games 4 --match-length 3 --seed 5");
+        ASSERT_EQ(outcome.code, 0) << outcome.err;
+        const std::vector<std::string> rows = lines(outcome.out);
+        double share = 0;
+        double ci = 0;
+        int matches = 0;
+        ASSERT_EQ(
+            std::sscanf(rows.back().c_str(), "mwc %lf ci %lf matches %d", &share, &ci, &matches), 3)
+            << outcome.out;
+        char exact[96];
+        std::snprintf(exact, sizeof exact, "mwc %.1f ci %.1f matches 4", share, ci);
+        EXPECT_EQ(rows.back(), exact);
+        EXPECT_EQ(matches, 4);
+        if (c.share >= 0) {
+            EXPECT_EQ(share, c.share) << outcome.out;
+            EXPECT_EQ(ci, 0.0) << outcome.out;
+        }
     }
 }
 

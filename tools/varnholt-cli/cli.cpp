@@ -59,6 +59,12 @@ Commands:
       engine by side, the median and longest thinking time per play, and last
       "ppg P ci C games N": A's points per game and the half-width of its 95 %
       confidence interval. With --cube the engines double and answer doubles.
+  match --a ENGINE --b ENGINE --games N --match-length L [--seed X]
+        [--budget-ms MS] [--weights FILE] [--program-dir DIR]
+      N matches to L points (1 to 25, N even) in duplicate, with the cube and
+      the Crawford rule. Prints A's matches won by side and the games played,
+      and last "mwc P ci C matches N": A's share of the matches in percent and
+      the half-width of its 95 % confidence interval.
   game --players NAME1 NAME2 [--games N] [--seed X] [--budget-ms MS]
        [--save FILE] [--program-dir DIR]
       Play whole money games, cube and all, between two computer opponents
@@ -106,7 +112,10 @@ Commands:
 ENGINE: classic:STRENGTH or classic:STRENGTH:A:B (the roster's search with
 its two play parameters), neural:0 (the network's best play) or neural:1 (the
 best few looked at again over the opponent's replies). The network is read
-from --weights, else from Data/Champion.weights of the program directory.
+from --weights, else from Data/Champion.weights of the program directory. In
+a match the neural engine plays for the match at its score; with ":money"
+added (neural:1:money) it plays as for money at any score, as the classic
+search always does.
 
 Strength: below 1250 a random legal play, from 1250 the best play by the
 evaluation, from 1750 a look at every reply. --param-a is the doubling

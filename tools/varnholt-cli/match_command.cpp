@@ -1,4 +1,6 @@
 #include "ai/duplicate_match.h"
+#include "ai/match_equity.h"
+#include "ai/match_series.h"
 #include "platform/tick_count.h"
 #include "tools/varnholt-cli/arguments.h"
 #include "tools/varnholt-cli/cli_error.h"
@@ -28,43 +30,11 @@ double median(std::vector<double> values) {
     return *middle;
 }
 
-} // namespace
-
-void runMatchCommand(std::span<const std::string> arguments, std::ostream& out) {
-    const Arguments options("match", arguments,
-                            {{"--a", 1},
-                             {"--b", 1},
-                             {"--games", 1},
-                             {"--seed", 1},
-                             {"--cube", 0},
-                             {"--budget-ms", 1},
-                             {"--weights", 1},
-                             {"--program-dir", 1}});
-    const EngineChoice a = parseEngineOption(options.value("--a"));
-    const EngineChoice b = parseEngineOption(options.value("--b"));
-    const auto games =
-        static_cast<int>(parseInteger(options.value("--games"), 2, 1000000, "games"));
-    if (games % 2 != 0) {
-        throw CliError("games must be even: every dice sequence is played twice");
-    }
-    MatchSettings settings;
-    settings.pairs = games / 2;
-    settings.seed = options.has("--seed") ? static_cast<std::uint64_t>(parseInteger(
-                                                options.value("--seed"), 0, 4294967295, "seed"))
-                                          : tickCount();
-    settings.cube = options.has("--cube");
-    if (options.has("--budget-ms")) {
-        settings.budgetMs = parseBudget(options.value("--budget-ms"));
-    }
-    const bool neural =
-        a.kind == EngineChoice::Kind::Neural || b.kind == EngineChoice::Kind::Neural;
-    const auto network = neural ? loadNetworkOption(options) : nullptr;
-    EngineSeat seatA(a, network);
-    EngineSeat seatB(b, network);
+void writeMoneyGames(EngineSeat& seatA, EngineSeat& seatB, const MatchSettings& settings,
+                     std::ostream& out) {
     const MatchReport report = playDuplicateMatch(seatA, seatB, settings);
-
-    out << "a " << engineChoiceText(a) << '\n'
-        << "b " << engineChoiceText(b) << '\n'
+    out << "a " << engineChoiceText(seatA.choice()) << '\n'
+        << "b " << engineChoiceText(seatB.choice()) << '\n'
         << "seed " << settings.seed << " cube " << (settings.cube ? "yes" : "no") << '\n';
     for (int engine = 0; engine < 2; ++engine) {
         for (int side = 0; side < 2; ++side) {
@@ -83,6 +53,64 @@ void runMatchCommand(std::span<const std::string> arguments, std::ostream& out) 
     }
     out << "ppg " << places(report.pointsPerGame(), 3) << " ci " << places(report.confidence95(), 3)
         << " games " << report.games << '\n';
+}
+
+void writeMatches(EngineSeat& seatA, EngineSeat& seatB, const MatchSeriesSettings& settings,
+                  std::ostream& out) {
+    const MatchSeriesReport report = playMatchSeries(seatA, seatB, settings);
+    out << "a " << engineChoiceText(seatA.choice()) << '\n'
+        << "b " << engineChoiceText(seatB.choice()) << '\n'
+        << "seed " << settings.seed << " match-length " << settings.length << " cube yes\n";
+    for (int side = 0; side < 2; ++side) {
+        out << "a side " << side << " matches " << report.matches / 2 << " won "
+            << report.aWonOnSide[static_cast<std::size_t>(side)] << '\n';
+    }
+    out << "games " << report.games << '\n'
+        << "mwc " << places(100.0 * report.share(), 1) << " ci "
+        << places(100.0 * report.confidence95(), 1) << " matches " << report.matches << '\n';
+}
+
+} // namespace
+
+void runMatchCommand(std::span<const std::string> arguments, std::ostream& out) {
+    const Arguments options("match", arguments,
+                            {{"--a", 1},
+                             {"--b", 1},
+                             {"--games", 1},
+                             {"--match-length", 1},
+                             {"--seed", 1},
+                             {"--cube", 0},
+                             {"--budget-ms", 1},
+                             {"--weights", 1},
+                             {"--program-dir", 1}});
+    const EngineChoice a = parseEngineOption(options.value("--a"));
+    const EngineChoice b = parseEngineOption(options.value("--b"));
+    const auto games =
+        static_cast<int>(parseInteger(options.value("--games"), 2, 1000000, "games"));
+    if (games % 2 != 0) {
+        throw CliError("games must be even: every dice sequence is played twice");
+    }
+    const int length =
+        options.has("--match-length")
+            ? static_cast<int>(parseInteger(options.value("--match-length"), 1,
+                                            MatchEquityTable::kLongestMatch, "match length"))
+            : 0;
+    const std::uint64_t seed =
+        options.has("--seed") ? static_cast<std::uint64_t>(
+                                    parseInteger(options.value("--seed"), 0, 4294967295, "seed"))
+                              : tickCount();
+    const std::uint32_t budgetMs =
+        options.has("--budget-ms") ? parseBudget(options.value("--budget-ms")) : kDefaultBudgetMs;
+    const bool neural =
+        a.kind == EngineChoice::Kind::Neural || b.kind == EngineChoice::Kind::Neural;
+    const auto network = neural ? loadNetworkOption(options) : nullptr;
+    EngineSeat seatA(a, network);
+    EngineSeat seatB(b, network);
+    if (length > 0) {
+        writeMatches(seatA, seatB, {games / 2, length, seed, budgetMs}, out);
+        return;
+    }
+    writeMoneyGames(seatA, seatB, {games / 2, seed, options.has("--cube"), budgetMs}, out);
 }
 
 } // namespace vh::cli
