@@ -2,6 +2,7 @@
 
 #include "ai/neural_engine.h"
 #include "board/move_path.h"
+#include "neural/bearoff_database.h"
 #include "neural/weights_file.h"
 #include "platform/message_box.h"
 #include "platform/tick_count.h"
@@ -53,6 +54,7 @@ void ComputerPlayer::becomeChampion(const ComputerProfile& champion) {
                                            " plays with the classic evaluation instead.");
         return;
     }
+    trained->network.setBearoff(shippedBearoff());
     network_ = std::make_shared<const NeuralNetwork>(std::move(trained->network));
     neuralSpace_ = makeNeuralWorkspace();
 }

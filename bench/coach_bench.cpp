@@ -1,13 +1,18 @@
 #include "bench/corpus.h"
 #include "coach/analysis.h"
 #include "coach/game_review.h"
+#include "neural/bearoff_database.h"
+#include "neural/network_play.h"
 #include "neural/weights_file.h"
 #include "platform/random.h"
+#include "platform/seeded_stream.h"
+#include "rules/move_generator.h"
 #include "rules/side.h"
 
 #include <algorithm>
 #include <benchmark/benchmark.h>
 #include <chrono>
+#include <cmath>
 #include <filesystem>
 #include <memory>
 #include <vector>
@@ -103,6 +108,69 @@ void BM_CoachReviewOfAGame(benchmark::State& state) {
     state.counters["turns"] = static_cast<double>(record.turns.size());
 }
 BENCHMARK(BM_CoachReviewOfAGame)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+// A random home-board placement of 1 to 15 checkers for `side`.
+void placeHome(BoardPosition& position, int side, SeededStream& stream) {
+    const int checkers = static_cast<int>(stream.next() % 15u) + 1;
+    for (int i = 0; i < checkers; ++i) {
+        const int point = static_cast<int>(stream.next() % 6u);
+        BoardEntry& entry = position[side == 0 ? point : 23 - point];
+        entry = {entry.count + 1, side};
+    }
+    position[offEntry(side)] = {kCheckersPerSide - checkers, side};
+}
+
+// The network against the solved bear-offs, on random positions with both
+// sides home: how far its equity is from the solved one, and how often and
+// by how much (judged by the database) its best play of a roll is worse.
+void BM_BearoffNetworkAgainstDatabase(benchmark::State& state) {
+    const auto network = championNetwork(state);
+    std::error_code missing;
+    const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", missing);
+    std::string error;
+    const std::optional<BearoffDatabase> database =
+        BearoffDatabase::readFile(self.parent_path() / "Data/Bearoff.dat", error);
+    if (network == nullptr || !database) {
+        state.SkipWithError(("no network or bear-off database: " + error).c_str());
+        return;
+    }
+    NeuralNetwork solved = *network;
+    solved.setBearoff(std::make_shared<const BearoffDatabase>(*database));
+    const auto plays = std::make_unique<PlayList>();
+    constexpr int kPositions = 5000;
+    double equityError = 0.0;
+    double loss = 0.0;
+    int differentPlays = 0;
+    for (auto _ : state) {
+        SeededStream stream(kCorpusSeed);
+        for (int n = 0; n < kPositions; ++n) {
+            BoardPosition position;
+            clearPosition(position);
+            placeHome(position, 0, stream);
+            placeHome(position, 1, stream);
+            equityError += std::abs(cubelessEquity(chancesOnRoll(*network, position, 0)) -
+                                    cubelessEquity(chancesOnRoll(solved, position, 0)));
+            const int die1 = stream.die();
+            const int die2 = stream.die();
+            generatePlays(*plays, position, 0, die1, die2);
+            const JudgedPlay byNetwork = bestPlayOfRoll(*network, *plays, position, 0, die1, die2);
+            const JudgedPlay bySolution = bestPlayOfRoll(solved, *plays, position, 0, die1, die2);
+            if (byNetwork.index >= 0 && byNetwork.index != bySolution.index) {
+                applyPlay((*plays)[byNetwork.index], position);
+                const float chosen = cubelessEquity(chancesAfterPlay(solved, position, 0));
+                const double lost = bySolution.equity - chosen;
+                if (lost > 1e-6) {
+                    ++differentPlays;
+                    loss += lost;
+                }
+            }
+        }
+    }
+    state.counters["mean_equity_error"] = equityError / kPositions;
+    state.counters["worse_play_share"] = static_cast<double>(differentPlays) / kPositions;
+    state.counters["mean_equity_lost_per_roll"] = loss / kPositions;
+}
+BENCHMARK(BM_BearoffNetworkAgainstDatabase)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 } // namespace
 } // namespace vh::bench

@@ -4,13 +4,16 @@
 #include "platform/binary_io.h"
 #include "platform/crc32.h"
 #include "platform/file_bytes.h"
+#include "platform/program_folders.h"
 #include "rules/move_generator.h"
 #include "rules/play_list.h"
 #include "rules/side.h"
 
 #include <algorithm>
 #include <cmath>
+#include <map>
 #include <memory>
+#include <mutex>
 #include <numeric>
 
 namespace vh {
@@ -335,6 +338,23 @@ std::optional<BearoffDatabase> BearoffDatabase::readFile(const std::filesystem::
         return std::nullopt;
     }
     return fromBytes(file.bytes, error);
+}
+
+std::shared_ptr<const BearoffDatabase> shippedBearoff() {
+    static std::mutex guard;
+    static std::map<std::filesystem::path, std::shared_ptr<const BearoffDatabase>> read;
+    const std::filesystem::path path = dataPath("Data/Bearoff.dat");
+    const std::lock_guard lock(guard);
+    if (const auto known = read.find(path); known != read.end()) {
+        return known->second;
+    }
+    std::string error;
+    std::optional<BearoffDatabase> database = BearoffDatabase::readFile(path, error);
+    auto& kept = read[path];
+    if (database) {
+        kept = std::make_shared<const BearoffDatabase>(std::move(*database));
+    }
+    return kept;
 }
 
 HomeCounts homeCounts(const BoardPosition& position, int side) {

@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
+#include <memory>
 #include <optional>
 #include <span>
 #include <string>
@@ -63,6 +64,11 @@ private:
     std::vector<std::uint16_t> off_;      // kPlacements x kRolls
     std::vector<std::uint16_t> firstOff_; // kFullPlacements x kRolls
 };
+
+// The database of the program's data folder, Data/Bearoff.dat, read once
+// and shared; none when it is missing or damaged (the network then judges
+// bear-offs too).
+std::shared_ptr<const BearoffDatabase> shippedBearoff();
 
 // Whether both sides have every checker left on their own home points (or
 // borne off): a race without contact that the database settles.

@@ -5,10 +5,13 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <span>
 #include <vector>
 
 namespace vh {
+
+class BearoffDatabase;
 
 // A network of one hidden layer of sigmoid units and five sigmoid outputs,
 // the chances of OutcomeChances for the side to move. All parameters live in
@@ -39,11 +42,23 @@ public:
     // not empty, receives the hidden activations (hiddenUnits() values).
     OutcomeChances evaluate(const NetworkInputs& inputs, std::span<float> hiddenOut = {}) const;
 
-    friend bool operator==(const NeuralNetwork&, const NeuralNetwork&) = default;
+    // The solved bear-offs the network's positions are judged by where both
+    // sides are home without contact (see network_play); none: the network
+    // judges them too.
+    void setBearoff(std::shared_ptr<const BearoffDatabase> database) {
+        bearoff_ = std::move(database);
+    }
+    const BearoffDatabase* bearoff() const { return bearoff_.get(); }
+
+    // The same shape and parameters.
+    friend bool operator==(const NeuralNetwork& a, const NeuralNetwork& b) {
+        return a.hidden_ == b.hidden_ && a.parameters_ == b.parameters_;
+    }
 
 private:
     int hidden_;
     std::vector<float> parameters_;
+    std::shared_ptr<const BearoffDatabase> bearoff_;
 };
 
 } // namespace vh

@@ -1,5 +1,6 @@
 #include "neural/network_play.h"
 
+#include "neural/bearoff_database.h"
 #include "rules/move_generator.h"
 #include "rules/result_kind.h"
 #include "rules/side.h"
@@ -14,6 +15,10 @@ OutcomeChances chancesOnRoll(const NeuralNetwork& network, const BoardPosition& 
     }
     if (hasWon(position, sideToMove)) {
         return wonGame(resultKind(position, sideToMove));
+    }
+    if (const BearoffDatabase* bearoff = network.bearoff();
+        bearoff != nullptr && isHomeBearoff(position)) {
+        return bearoffChances(*bearoff, position, sideToMove);
     }
     NetworkInputs inputs;
     encodePosition(position, sideToMove, inputs);

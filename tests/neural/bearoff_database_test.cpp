@@ -1,4 +1,5 @@
 #include "neural/bearoff_database.h"
+#include "neural/network_play.h"
 #include "tests/support/placement.h"
 
 #include <gtest/gtest.h>
@@ -59,6 +60,17 @@ TEST_F(BearoffDatabaseTest, BothSidesChancesFollowFromTheirRolls) {
     EXPECT_NEAR(chances[kWinGammon], 1.0, 1e-4);
     EXPECT_TRUE(isHomeBearoff(placedPosition("0=1 23=-15")));
     EXPECT_FALSE(isHomeBearoff(placedPosition("6=1 23=-15")));
+}
+
+TEST_F(BearoffDatabaseTest, ANetworkWithTheDatabaseJudgesHomeBearoffsByIt) {
+    NeuralNetwork network(4);
+    const NeuralNetwork alone = network;
+    network.setBearoff(std::make_shared<const BearoffDatabase>(*database_));
+    const BoardPosition bearoff = placedPosition("0=2 5=1 18=-2 20=-3");
+    EXPECT_EQ(chancesOnRoll(network, bearoff, 1), bearoffChances(*database_, bearoff, 1));
+    EXPECT_NE(chancesOnRoll(alone, bearoff, 1), chancesOnRoll(network, bearoff, 1));
+    const BoardPosition contact = placedPosition("0=2 19=1 18=-2 20=-3");
+    EXPECT_EQ(chancesOnRoll(network, contact, 0), chancesOnRoll(alone, contact, 0));
 }
 
 TEST_F(BearoffDatabaseTest, ADamagedFileIsRefused) {

@@ -1,5 +1,6 @@
 #include "tools/varnholt-cli/neural_options.h"
 
+#include "neural/bearoff_database.h"
 #include "neural/weights_file.h"
 #include "players/champion_file.h"
 #include "tools/varnholt-cli/cli_error.h"
@@ -29,6 +30,7 @@ std::shared_ptr<const NeuralNetwork> loadNetworkOption(const Arguments& options)
     if (!trained) {
         throw CliError("weights file '" + path.string() + "' cannot be used: " + error);
     }
+    trained->network.setBearoff(shippedBearoff());
     return std::make_shared<const NeuralNetwork>(std::move(trained->network));
 }
 
