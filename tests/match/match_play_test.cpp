@@ -88,7 +88,8 @@ TEST_F(MatchPlayTest, EachGameCountsItsPointsAndOnlyTheLastPaysTheMatchBet) {
         EXPECT_EQ(manager->amount(), c.amount);
         EXPECT_EQ(messages_.shown().back().caption, c.caption);
         EXPECT_EQ(messages_.texts().back(), c.text);
-        const PlayerRecord* ann = savedStore().findPlayer("Ann");
+        const PlayerStore saved = savedStore();
+        const PlayerRecord* ann = saved.findPlayer("Ann");
         ASSERT_NE(ann, nullptr);
         EXPECT_EQ(ann->cash - cashBefore, c.amount) << "filed with the game's amount";
         EXPECT_EQ(manager->nextMatchGame(), c.goesOn);
