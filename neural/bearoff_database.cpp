@@ -3,7 +3,7 @@
 #include "platform/atomic_file.h"
 #include "platform/binary_io.h"
 #include "platform/crc32.h"
-#include "platform/file_bytes.h"
+#include "platform/data_file.h"
 #include "platform/program_folders.h"
 #include "rules/move_generator.h"
 #include "rules/play_list.h"
@@ -278,22 +278,10 @@ std::optional<BearoffDatabase> BearoffDatabase::fromBytes(std::span<const std::b
         kHeaderBytes + 2 * kRolls * (kPlacements + kFullPlacements) + kChecksumBytes;
     BinaryReader in(bytes);
     std::array<std::uint32_t, 5> header{};
-    for (std::uint32_t& field : header) {
-        in.readUInt32(field);
+    if (!readDataHeader(in, header, kMagic, kVersion, "a bear-off database", error)) {
+        return std::nullopt;
     }
     const auto [magic, version, placements, full, rolls] = header;
-    if (in.failed()) {
-        error = "it is too short";
-        return std::nullopt;
-    }
-    if (magic != kMagic) {
-        error = "it is not a bear-off database";
-        return std::nullopt;
-    }
-    if (version != kVersion) {
-        error = "its version " + std::to_string(version) + " is not known";
-        return std::nullopt;
-    }
     if (placements != kPlacements || full != kFullPlacements || rolls != kRolls) {
         error = "its sizes do not fit";
         return std::nullopt;
@@ -327,17 +315,10 @@ bool BearoffDatabase::writeFile(const std::filesystem::path& path, std::string& 
 
 std::optional<BearoffDatabase> BearoffDatabase::readFile(const std::filesystem::path& path,
                                                          std::string& error) {
-    const FileBytes file = readFileBytes(
-        path, kHeaderBytes + 2 * kRolls * (kPlacements + kFullPlacements) + kChecksumBytes);
-    if (file.status == FileReadStatus::Missing) {
-        error = "it is missing";
-        return std::nullopt;
-    }
-    if (file.status != FileReadStatus::Read) {
-        error = "it cannot be read (" + file.error + ")";
-        return std::nullopt;
-    }
-    return fromBytes(file.bytes, error);
+    constexpr std::size_t kFileBytes =
+        kHeaderBytes + 2 * kRolls * (kPlacements + kFullPlacements) + kChecksumBytes;
+    const std::optional<std::vector<std::byte>> bytes = readDataFile(path, kFileBytes, error);
+    return bytes ? fromBytes(*bytes, error) : std::nullopt;
 }
 
 std::shared_ptr<const BearoffDatabase> shippedBearoff() {

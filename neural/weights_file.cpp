@@ -3,7 +3,7 @@
 #include "platform/atomic_file.h"
 #include "platform/binary_io.h"
 #include "platform/crc32.h"
-#include "platform/file_bytes.h"
+#include "platform/data_file.h"
 
 #include <array>
 #include <bit>
@@ -41,22 +41,10 @@ std::optional<TrainedNetwork> networkFromBytes(std::span<const std::byte> bytes,
                                                std::string& error) {
     BinaryReader in(bytes);
     std::array<std::uint32_t, 6> header{};
-    for (std::uint32_t& field : header) {
-        in.readUInt32(field);
+    if (!readDataHeader(in, header, kWeightsMagic, kWeightsVersion, "a weights file", error)) {
+        return std::nullopt;
     }
     const auto [magic, version, inputs, hidden, outputs, games] = header;
-    if (in.failed()) {
-        error = "it is too short";
-        return std::nullopt;
-    }
-    if (magic != kWeightsMagic) {
-        error = "it is not a weights file";
-        return std::nullopt;
-    }
-    if (version != kWeightsVersion) {
-        error = "its version " + std::to_string(version) + " is not known";
-        return std::nullopt;
-    }
     if (inputs != kInputCount || outputs != kOutcomeCount || hidden < 1 ||
         hidden > NeuralNetwork::kMaxHiddenUnits) {
         error = "its network sizes (" + std::to_string(inputs) + ", " + std::to_string(hidden) +
@@ -99,16 +87,8 @@ bool writeWeightsFile(const std::filesystem::path& path, const TrainedNetwork& t
 
 std::optional<TrainedNetwork> readWeightsFile(const std::filesystem::path& path,
                                               std::string& error) {
-    const FileBytes file = readFileBytes(path, kMaxFileBytes);
-    if (file.status == FileReadStatus::Missing) {
-        error = "it is missing";
-        return std::nullopt;
-    }
-    if (file.status != FileReadStatus::Read) {
-        error = "it cannot be read (" + file.error + ")";
-        return std::nullopt;
-    }
-    return networkFromBytes(file.bytes, error);
+    const std::optional<std::vector<std::byte>> bytes = readDataFile(path, kMaxFileBytes, error);
+    return bytes ? networkFromBytes(*bytes, error) : std::nullopt;
 }
 
 } // namespace vh
