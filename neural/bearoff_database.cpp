@@ -43,28 +43,28 @@ int total(const HomeCounts& counts) {
     return std::accumulate(counts.begin(), counts.end(), 0);
 }
 
-// The placement's number: its counts and the checkers off are a split of
-// fifteen into seven parts, numbered by the combinatorial number system of
-// the six dividers among 21 places.
-std::size_t placementIndex(const HomeCounts& counts) {
+// The number of a split of fifteen checkers into parts, numbered by the
+// combinatorial number system of the dividers between the parts: the first
+// `dividers` counts fix it.
+std::size_t splitIndex(const HomeCounts& counts, int dividers) {
     std::size_t index = 0;
     int place = -1;
-    for (int point = 0; point < 6; ++point) {
+    for (int point = 0; point < dividers; ++point) {
         place += counts[static_cast<std::size_t>(point)] + 1;
         index += choose(place, point + 1);
     }
     return index;
 }
 
-// The same for fifteen checkers on six points: five dividers among 20.
+// A placement with the checkers off is a split into seven parts: six
+// dividers among 21 places.
+std::size_t placementIndex(const HomeCounts& counts) {
+    return splitIndex(counts, 6);
+}
+
+// Fifteen checkers on six points: five dividers among 20.
 std::size_t fullPlacementIndex(const HomeCounts& counts) {
-    std::size_t index = 0;
-    int place = -1;
-    for (int point = 0; point < 5; ++point) {
-        place += counts[static_cast<std::size_t>(point)] + 1;
-        index += choose(place, point + 1);
-    }
-    return index;
+    return splitIndex(counts, 5);
 }
 
 int pips(const HomeCounts& counts) {
