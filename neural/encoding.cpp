@@ -1,5 +1,6 @@
 #include "neural/encoding.h"
 
+#include "neural/contact_features.h"
 #include "rules/side.h"
 
 #include <algorithm>
@@ -84,7 +85,8 @@ int writeBlock(const BoardPosition& position, int side, int base, InputWriter& o
 
 } // namespace
 
-void encodePosition(const BoardPosition& position, int sideToMove, NetworkInputs& inputs) {
+void encodePosition(const BoardPosition& position, int sideToMove, NetworkInputs& inputs,
+                    int encoding) {
     const int mover = sideToMove == PLAYER_ONE ? PLAYER_ONE : PLAYER_TWO;
     InputWriter out(inputs);
     const int moverFarthest = writeBlock(position, mover, 0, out);
@@ -94,6 +96,15 @@ void encodePosition(const BoardPosition& position, int sideToMove, NetworkInputs
     if (moverFarthest >= 0 && opponentFarthest >= 0 &&
         moverFarthest + opponentFarthest >= kPointCount) {
         out.add(kContactInput, 1.0f);
+        if (encoding == kRichEncoding) {
+            int index = kInputCount;
+            for (const int side : {mover, otherSide(mover)}) {
+                const ContactFeatures features = contactFeatures(position, side);
+                out.add(index++, features.shotChance);
+                out.add(index++, features.escapeChance);
+                out.add(index++, features.primeLength);
+            }
+        }
     }
 }
 

@@ -16,25 +16,43 @@ namespace vh {
 // fifteenth each) and its pip count (a hundredth per pip). The shared input is
 // 1 while the two sides can still hit each other. So a position and its
 // mirror image with the other side to move encode alike.
+//
+// That is the basic encoding. The rich encoding adds, after those, the
+// ContactFeatures of the side to move and then of the opponent (shot chance,
+// escape chance, prime length each), while the sides can still hit each other.
+inline constexpr int kBasicEncoding = 1;
+inline constexpr int kRichEncoding = 2;
 inline constexpr int kUnitsPerPoint = 4;
 inline constexpr int kBlockInputs = kPointCount * kUnitsPerPoint + 3;
 inline constexpr int kBarInput = kPointCount * kUnitsPerPoint;
 inline constexpr int kBorneOffInput = kBarInput + 1;
 inline constexpr int kPipInput = kBarInput + 2;
 inline constexpr int kContactInput = 2 * kBlockInputs;
-inline constexpr int kInputCount = 2 * kBlockInputs + 1;
+inline constexpr int kInputCount = 2 * kBlockInputs + 1; // of the basic encoding
+inline constexpr int kFeaturesPerSide = 3;
+inline constexpr int kRichInputCount = kInputCount + 2 * kFeaturesPerSide;
+inline constexpr int kMaxInputCount = kRichInputCount;
+
+constexpr bool knownEncoding(int encoding) {
+    return encoding == kBasicEncoding || encoding == kRichEncoding;
+}
+// The number of inputs of a known encoding.
+constexpr int inputCountOf(int encoding) {
+    return encoding == kRichEncoding ? kRichInputCount : kInputCount;
+}
 
 // The inputs that are not zero, in increasing index order: a position sets
 // only a few dozen of them, and only those touch the network's hidden layer.
 struct NetworkInputs {
     int count = 0;
-    std::array<std::uint16_t, kInputCount> index;
-    std::array<float, kInputCount> value;
+    std::array<std::uint16_t, kMaxInputCount> index;
+    std::array<float, kMaxInputCount> value;
 };
 
 // Fills `inputs` for `position` with `sideToMove` about to roll. Counts below
 // zero (which no legal position has) are read as zero. Never allocates.
-void encodePosition(const BoardPosition& position, int sideToMove, NetworkInputs& inputs);
+void encodePosition(const BoardPosition& position, int sideToMove, NetworkInputs& inputs,
+                    int encoding = kBasicEncoding);
 
 // The same position with the sides swapped and the board turned round: what
 // the other side sees. Its encoding with the other side to move equals the

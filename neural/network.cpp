@@ -7,8 +7,9 @@
 
 namespace vh {
 
-NeuralNetwork::NeuralNetwork(int hiddenUnits)
-    : hidden_(std::clamp(hiddenUnits, kMinHiddenUnits, kMaxHiddenUnits)) {
+NeuralNetwork::NeuralNetwork(int hiddenUnits, int encoding)
+    : hidden_(std::clamp(hiddenUnits, kMinHiddenUnits, kMaxHiddenUnits)),
+      encoding_(knownEncoding(encoding) ? encoding : kBasicEncoding) {
     parameters_.assign(outputBiasOffset() + kOutcomeCount, 0.0f);
 }
 

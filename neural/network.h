@@ -24,16 +24,26 @@ public:
     static constexpr int kMinHiddenUnits = 1;
     static constexpr int kMaxHiddenUnits = 256;
 
-    // All parameters zero. `hiddenUnits` is clamped to the range above.
-    explicit NeuralNetwork(int hiddenUnits);
+    // All parameters zero. `hiddenUnits` is clamped to the range above; an
+    // encoding that is not known is read as the basic one.
+    explicit NeuralNetwork(int hiddenUnits, int encoding = kBasicEncoding);
 
     int hiddenUnits() const { return hidden_; }
+    // The encoding its inputs are made by, and their number.
+    int encoding() const { return encoding_; }
+    int inputCount() const { return inputCountOf(encoding_); }
+    // Encodes `position` for this network.
+    void encode(const BoardPosition& position, int sideToMove, NetworkInputs& inputs) const {
+        encodePosition(position, sideToMove, inputs, encoding_);
+    }
     std::size_t parameterCount() const { return parameters_.size(); }
     std::span<float> parameters() { return parameters_; }
     std::span<const float> parameters() const { return parameters_; }
 
     // Offsets of the four parts within parameters().
-    std::size_t hiddenBiasOffset() const { return std::size_t{kInputCount} * hidden_; }
+    std::size_t hiddenBiasOffset() const {
+        return static_cast<std::size_t>(inputCount()) * static_cast<std::size_t>(hidden_);
+    }
     std::size_t outputWeightOffset() const { return hiddenBiasOffset() + hidden_; }
     std::size_t outputBiasOffset() const { return outputWeightOffset() + kOutcomeCount * hidden_; }
 
@@ -52,11 +62,13 @@ public:
 
     // The same shape and parameters.
     friend bool operator==(const NeuralNetwork& a, const NeuralNetwork& b) {
-        return a.hidden_ == b.hidden_ && a.parameters_ == b.parameters_;
+        return a.hidden_ == b.hidden_ && a.encoding_ == b.encoding_ &&
+               a.parameters_ == b.parameters_;
     }
 
 private:
     int hidden_;
+    int encoding_;
     std::vector<float> parameters_;
     std::shared_ptr<const BearoffDatabase> bearoff_;
 };

@@ -21,7 +21,7 @@ OutcomeChances chancesOnRoll(const NeuralNetwork& network, const BoardPosition& 
         return bearoffChances(*bearoff, position, sideToMove);
     }
     NetworkInputs inputs;
-    encodePosition(position, sideToMove, inputs);
+    network.encode(position, sideToMove, inputs);
     return consistent(network.evaluate(inputs));
 }
 

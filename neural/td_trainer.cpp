@@ -17,7 +17,7 @@ constexpr std::array<int, kOutcomeCount> kSource = {kWin, kLoseGammon, kLoseBack
                                                     kWinBackgammon};
 
 NeuralNetwork randomNetwork(const TrainingSettings& settings) {
-    NeuralNetwork network(settings.hiddenUnits);
+    NeuralNetwork network(settings.hiddenUnits, settings.encoding);
     SeededStream stream(streamSeed(settings.seed, 0xFFFFFFFFull));
     for (float& weight : network.parameters()) {
         weight = stream.symmetric(settings.initialWeightRange);
@@ -60,7 +60,7 @@ SelfPlayResult TdTrainer::playGame() {
     int side = opening.firstSide;
     NetworkInputs inputs;
     for (int turn = 1;; ++turn) {
-        encodePosition(position, side, inputs);
+        network.encode(position, side, inputs);
         const OutcomeChances outputs = network.evaluate(inputs, hidden_);
         addGradient(inputs, outputs, side);
         const OutcomeChances before = chancesOfSideZero(outputs, side);
@@ -79,7 +79,7 @@ SelfPlayResult TdTrainer::playGame() {
             return {side, kind, turn};
         }
         side = otherSide(side);
-        encodePosition(position, side, inputs);
+        network.encode(position, side, inputs);
         learn(before, chancesOfSideZero(network.evaluate(inputs), side));
     }
 }

@@ -15,6 +15,7 @@ namespace vh {
 struct TrainingSettings {
     std::uint32_t seed = 1; // the first weights and every game's dice follow from it
     int hiddenUnits = 96;
+    int encoding = kBasicEncoding;
     float lambda = 0.7f;
     // The step size falls in a straight line from the first to the last
     // value over `plannedGames`, and stays at the last after that.

@@ -1,3 +1,4 @@
+#include "neural/contact_features.h"
 #include "neural/encoding.h"
 #include "neural/network_play.h"
 #include "platform/seeded_stream.h"
@@ -13,9 +14,10 @@
 namespace vh {
 namespace {
 
-std::map<int, float> setInputs(const BoardPosition& position, int sideToMove) {
+std::map<int, float> setInputs(const BoardPosition& position, int sideToMove,
+                               int encoding = kBasicEncoding) {
     NetworkInputs inputs;
-    encodePosition(position, sideToMove, inputs);
+    encodePosition(position, sideToMove, inputs, encoding);
     std::map<int, float> set;
     for (int i = 0; i < inputs.count; ++i) {
         set[inputs.index[static_cast<std::size_t>(i)]] = inputs.value[static_cast<std::size_t>(i)];
@@ -23,8 +25,8 @@ std::map<int, float> setInputs(const BoardPosition& position, int sideToMove) {
     return set;
 }
 
-NeuralNetwork randomNetwork(std::uint64_t seed) {
-    NeuralNetwork network(24);
+NeuralNetwork randomNetwork(std::uint64_t seed, int encoding) {
+    NeuralNetwork network(24, encoding);
     SeededStream stream(seed);
     for (float& weight : network.parameters()) {
         weight = stream.symmetric(0.5f);
@@ -77,18 +79,51 @@ TEST(Encoding, HandMadePositionsSetTheExpectedInputs) {
 }
 
 TEST(Encoding, AMirroredPositionWithTheOtherSideToMoveLooksTheSame) {
-    const NeuralNetwork network = randomNetwork(5);
-    int index = 0;
-    for (const RollCase& c : test::randomCases(3000, 17)) {
-        const int side = index++ % 2;
-        const BoardPosition mirrored = mirroredPosition(c.position);
-        ASSERT_EQ(setInputs(c.position, side), setInputs(mirrored, otherSide(side))) << index;
-        ASSERT_EQ(chancesOnRoll(network, c.position, side),
-                  chancesOnRoll(network, mirrored, otherSide(side)));
-        // Who is to move matters, unless the position is its own mirror image.
-        if (!samePlacement(c.position, mirrored)) {
-            ASSERT_NE(setInputs(c.position, side), setInputs(c.position, otherSide(side)));
+    for (const int encoding : {kBasicEncoding, kRichEncoding}) {
+        const NeuralNetwork network = randomNetwork(5, encoding);
+        int index = 0;
+        for (const RollCase& c : test::randomCases(3000, 17)) {
+            const int side = index++ % 2;
+            const BoardPosition mirrored = mirroredPosition(c.position);
+            const auto inputs = setInputs(c.position, side, encoding);
+            ASSERT_EQ(inputs, setInputs(mirrored, otherSide(side), encoding)) << index;
+            ASSERT_LT(inputs.rbegin()->first, inputCountOf(encoding));
+            ASSERT_EQ(chancesOnRoll(network, c.position, side),
+                      chancesOnRoll(network, mirrored, otherSide(side)));
+            // Who is to move matters, unless the position is its own mirror image.
+            if (!samePlacement(c.position, mirrored)) {
+                ASSERT_NE(inputs, setInputs(c.position, otherSide(side), encoding));
+            }
         }
+    }
+}
+
+TEST(Encoding, ContactFeaturesOfHandMadePositions) {
+    // Side 0's figures; side 1 moves up the points towards side 0's blots.
+    struct Case {
+        const char* what;
+        const char* position;
+        ContactFeatures expected;
+    } const cases[] = {
+        {"a blot six pips in front of a checker: 17 shots", "11=1 5=-1 23=-2", {17 / 36.0f, 1, 0}},
+        {"a blot one pip away: 11 shots", "11=1 10=-1 23=-2", {11 / 36.0f, 1, 0}},
+        {"a blot behind the opponent: no shots", "4=1 10=-1", {0, 1, 0}},
+        {"the shooter enters from the bar with a 3, or a 2 and a 1",
+         "2=1 0=2 25=1",
+         {13 / 36.0f, 1, 1 / 6.0f}},
+        {"a three-point block", "4=2 5=2 6=2 9=-2", {0, 1, 0.5f}},
+        {"a full prime in front of the back checkers",
+         "23=2 17=-2 18=-2 19=-2 20=-2 21=-2 22=-2",
+         {0, 0, 1 / 6.0f}},
+        {"only 6-1 leaps a five-point prime",
+         "23=2 17=-2 18=-2 19=-2 20=-2 21=-2",
+         {0, 2 / 36.0f, 1 / 6.0f}},
+    };
+    for (const Case& c : cases) {
+        const ContactFeatures got = contactFeatures(test::placedPosition(c.position), PLAYER_ONE);
+        EXPECT_FLOAT_EQ(got.shotChance, c.expected.shotChance) << c.what;
+        EXPECT_FLOAT_EQ(got.escapeChance, c.expected.escapeChance) << c.what;
+        EXPECT_FLOAT_EQ(got.primeLength, c.expected.primeLength) << c.what;
     }
 }
 
