@@ -1,12 +1,16 @@
 #include "neural/td_trainer.h"
 
+#include "neural/bearoff_database.h"
+#include "neural/network_gradient.h"
 #include "neural/network_play.h"
 #include "platform/seeded_stream.h"
 #include "rules/move_generator.h"
 #include "rules/opening_roll.h"
+#include "rules/play_list.h"
 #include "rules/side.h"
 
 #include <algorithm>
+#include <thread>
 
 namespace vh {
 namespace {
@@ -25,106 +29,116 @@ NeuralNetwork randomNetwork(const TrainingSettings& settings) {
     return network;
 }
 
+// Weights on the network's outputs for weights on side 0's view of them.
+std::array<float, kOutcomeCount> weightsOfOutputs(const std::array<float, kOutcomeCount>& sideZero,
+                                                  int sideToMove) {
+    if (sideToMove == PLAYER_ONE) {
+        return sideZero;
+    }
+    std::array<float, kOutcomeCount> weights{};
+    for (std::size_t u = 0; u < kOutcomeCount; ++u) {
+        const float sign = u == kWin ? -1.0f : 1.0f;
+        weights[static_cast<std::size_t>(kSource[u])] += sign * sideZero[u];
+    }
+    return weights;
+}
+
 } // namespace
 
 OutcomeChances chancesOfSideZero(const OutcomeChances& chances, int side) {
     return side == PLAYER_ONE ? chances : seenByOpponent(chances);
 }
 
-TdTrainer::TdTrainer(const TrainingSettings& settings)
-    : TdTrainer(settings, TrainedNetwork{randomNetwork(settings), 0}) {}
+// Plays one game on its own copy of the weights, learning as it goes, and
+// keeps what the game changed in them.
+class GameLearner {
+public:
+    SelfPlayResult play(const NeuralNetwork& start, const TrainingSettings& settings,
+                        std::uint32_t game, float rate);
+    // The weights after the game less the weights before it.
+    const std::vector<float>& change() const { return change_; }
 
-TdTrainer::TdTrainer(const TrainingSettings& settings, TrainedNetwork resumed)
-    : settings_(settings), trained_(std::move(resumed)),
-      traces_(kOutcomeCount * trained_.network.parameterCount(), 0.0f),
-      hidden_(static_cast<std::size_t>(trained_.network.hiddenUnits()), 0.0f),
-      unitSlopes_(hidden_.size(), 0.0f), list_(std::make_unique<PlayList>()) {}
+private:
+    void addGradient(const NetworkInputs& inputs, const OutcomeChances& outputs, int sideToMove);
+    void learn(const OutcomeChances& before, const OutcomeChances& target, float rate,
+               float lambda);
 
-float TdTrainer::learningRate() const {
-    if (settings_.plannedGames == 0) {
-        return settings_.firstLearningRate;
-    }
-    const float progress = std::min(1.0f, static_cast<float>(trained_.gamesTrained) /
-                                              static_cast<float>(settings_.plannedGames));
-    return settings_.firstLearningRate +
-           (settings_.lastLearningRate - settings_.firstLearningRate) * progress;
-}
+    NeuralNetwork network_{NeuralNetwork::kMinHiddenUnits};
+    std::vector<float> traces_; // one per parameter for each of side 0's chances
+    std::vector<float> hidden_;
+    std::vector<float> change_;
+    PlayList list_;
+};
 
-SelfPlayResult TdTrainer::playGame() {
-    const NeuralNetwork& network = trained_.network;
-    SeededStream dice(streamSeed(settings_.seed, trained_.gamesTrained));
-    std::fill(traces_.begin(), traces_.end(), 0.0f);
+SelfPlayResult GameLearner::play(const NeuralNetwork& start, const TrainingSettings& settings,
+                                 std::uint32_t game, float rate) {
+    network_ = start;
+    traces_.assign(kOutcomeCount * start.parameterCount(), 0.0f);
+    hidden_.assign(static_cast<std::size_t>(start.hiddenUnits()), 0.0f);
+    const auto finish = [&](const SelfPlayResult& result) {
+        change_.resize(start.parameterCount());
+        const std::span<const float> before = start.parameters();
+        const std::span<const float> after = network_.parameters();
+        for (std::size_t p = 0; p < change_.size(); ++p) {
+            change_[p] = after[p] - before[p];
+        }
+        return result;
+    };
+    SeededStream dice(streamSeed(settings.seed, game));
     BoardPosition position;
     setStartPosition(position);
     const OpeningRoll opening = rollOpening([&dice] { return dice.die(); });
     int side = opening.firstSide;
     NetworkInputs inputs;
     for (int turn = 1;; ++turn) {
-        network.encode(position, side, inputs);
-        const OutcomeChances outputs = network.evaluate(inputs, hidden_);
+        network_.encode(position, side, inputs);
+        const OutcomeChances outputs = network_.evaluate(inputs, hidden_);
         addGradient(inputs, outputs, side);
         const OutcomeChances before = chancesOfSideZero(outputs, side);
 
         const int die1 = turn == 1 ? opening.die1 : dice.die();
         const int die2 = turn == 1 ? opening.die2 : dice.die();
-        generatePlays(*list_, position, side, die1, die2);
-        if (list_->count > 0) {
-            const JudgedPlay chosen = bestPlayOfRoll(network, *list_, position, side, die1, die2);
-            applyPlay((*list_)[chosen.index], position);
+        generatePlays(list_, position, side, die1, die2);
+        if (list_.count > 0) {
+            const JudgedPlay chosen = bestPlayOfRoll(network_, list_, position, side, die1, die2);
+            applyPlay(list_[chosen.index], position);
         }
         if (hasWon(position, side)) {
             const ResultKind kind = resultKind(position, side);
-            learn(before, chancesOfSideZero(wonGame(kind), side));
-            ++trained_.gamesTrained;
-            return {side, kind, turn};
+            learn(before, chancesOfSideZero(wonGame(kind), side), rate, settings.lambda);
+            return finish({side, kind, turn, false});
         }
         side = otherSide(side);
-        network.encode(position, side, inputs);
-        learn(before, chancesOfSideZero(network.evaluate(inputs), side));
+        if (network_.bearoff() != nullptr && isHomeBearoff(position)) {
+            const OutcomeChances solved = bearoffChances(*network_.bearoff(), position, side);
+            learn(before, chancesOfSideZero(solved, side), rate, settings.lambda);
+            const int favourite = cubelessEquity(solved) >= 0.0f ? side : otherSide(side);
+            return finish({favourite, ResultKind::Single, turn, true});
+        }
+        network_.encode(position, side, inputs);
+        learn(before, chancesOfSideZero(network_.evaluate(inputs), side), rate, settings.lambda);
     }
 }
 
-void TdTrainer::addGradient(const NetworkInputs& inputs, const OutcomeChances& outputs,
-                            int sideToMove) {
-    const NeuralNetwork& network = trained_.network;
-    const auto hidden = static_cast<std::size_t>(network.hiddenUnits());
-    const std::size_t parameters = network.parameterCount();
-    const std::span<const float> weights = network.parameters();
+void GameLearner::addGradient(const NetworkInputs& inputs, const OutcomeChances& outputs,
+                              int sideToMove) {
+    const std::size_t parameters = network_.parameterCount();
     for (std::size_t u = 0; u < kOutcomeCount; ++u) {
-        const std::size_t m = sideToMove == PLAYER_ONE ? u : static_cast<std::size_t>(kSource[u]);
-        const float sign = sideToMove != PLAYER_ONE && u == kWin ? -1.0f : 1.0f;
-        const float slope = sign * outputs[m] * (1.0f - outputs[m]);
-        float* trace = traces_.data() + u * parameters;
-        trace[network.outputBiasOffset() + m] += slope;
-        float* outputTrace = trace + network.outputWeightOffset() + m * hidden;
-        const float* outputWeights = weights.data() + network.outputWeightOffset() + m * hidden;
-        float* biasTrace = trace + network.hiddenBiasOffset();
-        // The output's slope carried back to each hidden unit's sum.
-        for (std::size_t j = 0; j < hidden; ++j) {
-            outputTrace[j] += slope * hidden_[j];
-            unitSlopes_[j] = slope * outputWeights[j] * hidden_[j] * (1.0f - hidden_[j]);
-            biasTrace[j] += unitSlopes_[j];
-        }
-        for (int i = 0; i < inputs.count; ++i) {
-            const std::size_t input = inputs.index[static_cast<std::size_t>(i)];
-            const float value = inputs.value[static_cast<std::size_t>(i)];
-            float* row = trace + input * hidden;
-            for (std::size_t j = 0; j < hidden; ++j) {
-                row[j] += value * unitSlopes_[j];
-            }
-        }
+        std::array<float, kOutcomeCount> only{};
+        only[u] = 1.0f;
+        addWeightedGradient(network_, inputs, hidden_, outputs, weightsOfOutputs(only, sideToMove),
+                            std::span<float>(traces_).subspan(u * parameters, parameters));
     }
 }
 
-void TdTrainer::learn(const OutcomeChances& before, const OutcomeChances& target) {
-    const float rate = learningRate();
+void GameLearner::learn(const OutcomeChances& before, const OutcomeChances& target, float rate,
+                        float lambda) {
     std::array<float, kOutcomeCount> step{};
     for (std::size_t u = 0; u < kOutcomeCount; ++u) {
         step[u] = rate * (target[u] - before[u]);
     }
-    const std::span<float> weights = trained_.network.parameters();
+    const std::span<float> weights = network_.parameters();
     const std::size_t parameters = weights.size();
-    const float lambda = settings_.lambda;
     float* t0 = traces_.data();
     float* t1 = t0 + parameters;
     float* t2 = t1 + parameters;
@@ -140,6 +154,63 @@ void TdTrainer::learn(const OutcomeChances& before, const OutcomeChances& target
         t3[p] *= lambda;
         t4[p] *= lambda;
     }
+}
+
+TdTrainer::TdTrainer(const TrainingSettings& settings)
+    : TdTrainer(settings, TrainedNetwork{randomNetwork(settings), 0}) {}
+
+TdTrainer::TdTrainer(const TrainingSettings& settings, TrainedNetwork resumed)
+    : settings_(settings), trained_(std::move(resumed)) {
+    settings_.gamesPerBatch = std::max<std::uint32_t>(settings_.gamesPerBatch, 1);
+    for (std::uint32_t i = 0; i < settings_.gamesPerBatch; ++i) {
+        learners_.push_back(std::make_unique<GameLearner>());
+    }
+}
+
+TdTrainer::~TdTrainer() = default;
+
+void TdTrainer::setBearoff(std::shared_ptr<const BearoffDatabase> database) {
+    trained_.network.setBearoff(std::move(database));
+}
+
+float TdTrainer::learningRateOf(std::uint32_t game) const {
+    if (settings_.plannedGames == 0) {
+        return settings_.firstLearningRate;
+    }
+    const float progress =
+        std::min(1.0f, static_cast<float>(game) / static_cast<float>(settings_.plannedGames));
+    return settings_.firstLearningRate +
+           (settings_.lastLearningRate - settings_.firstLearningRate) * progress;
+}
+
+std::vector<SelfPlayResult> TdTrainer::playBatch(std::uint32_t maxGames) {
+    const std::uint32_t first = trained_.gamesTrained;
+    const auto games = static_cast<std::size_t>(std::min(settings_.gamesPerBatch, maxGames));
+    std::vector<SelfPlayResult> results(games);
+    const NeuralNetwork& network = trained_.network;
+    const auto playShare = [&](std::size_t worker, std::size_t workers) {
+        for (std::size_t g = worker; g < games; g += workers) {
+            const auto game = first + static_cast<std::uint32_t>(g);
+            results[g] = learners_[g]->play(network, settings_, game, learningRateOf(game));
+        }
+    };
+    const std::size_t workers = std::min(games, static_cast<std::size_t>(threads_));
+    std::vector<std::jthread> helpers;
+    for (std::size_t worker = 1; worker < workers; ++worker) {
+        helpers.emplace_back(playShare, worker, workers);
+    }
+    playShare(0, std::max<std::size_t>(workers, 1));
+    helpers.clear();
+
+    const std::span<float> weights = trained_.network.parameters();
+    for (std::size_t g = 0; g < games; ++g) {
+        const std::vector<float>& change = learners_[g]->change();
+        for (std::size_t p = 0; p < weights.size(); ++p) {
+            weights[p] += change[p];
+        }
+    }
+    trained_.gamesTrained = first + static_cast<std::uint32_t>(games);
+    return results;
 }
 
 } // namespace vh

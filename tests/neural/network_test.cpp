@@ -1,5 +1,6 @@
 #include "neural/cube_decision.h"
 #include "neural/network.h"
+#include "neural/network_gradient.h"
 #include "neural/network_play.h"
 #include "platform/seeded_stream.h"
 #include "tests/support/placement.h"
@@ -13,7 +14,8 @@ namespace {
 
 // The network worked out densely over every input, in double precision.
 OutcomeChances denseReference(const NeuralNetwork& network, const NetworkInputs& inputs) {
-    std::vector<double> x(kInputCount, 0.0);
+    const auto inputCount = static_cast<std::size_t>(network.inputCount());
+    std::vector<double> x(inputCount, 0.0);
     for (int i = 0; i < inputs.count; ++i) {
         x[inputs.index[static_cast<std::size_t>(i)]] = inputs.value[static_cast<std::size_t>(i)];
     }
@@ -22,7 +24,7 @@ OutcomeChances denseReference(const NeuralNetwork& network, const NetworkInputs&
     std::vector<double> hidden(h);
     for (std::size_t j = 0; j < h; ++j) {
         double sum = p[network.hiddenBiasOffset() + j];
-        for (std::size_t i = 0; i < kInputCount; ++i) {
+        for (std::size_t i = 0; i < inputCount; ++i) {
             sum += x[i] * p[i * h + j];
         }
         hidden[j] = 1.0 / (1.0 + std::exp(-sum));
@@ -38,21 +40,65 @@ OutcomeChances denseReference(const NeuralNetwork& network, const NetworkInputs&
     return out;
 }
 
+NeuralNetwork randomNetwork(int hidden, int encoding, float range) {
+    NeuralNetwork network(hidden, encoding);
+    SeededStream stream(static_cast<std::uint64_t>(hidden * 10 + encoding));
+    for (float& weight : network.parameters()) {
+        weight = stream.symmetric(range);
+    }
+    return network;
+}
+
 TEST(Network, SparseEvaluationEqualsTheDenseSum) {
-    for (const int hidden : {1, 13, 96}) {
-        NeuralNetwork network(hidden);
-        SeededStream stream(static_cast<std::uint64_t>(hidden));
-        for (float& weight : network.parameters()) {
-            weight = stream.symmetric(0.4f);
-        }
+    for (const auto& [hidden, encoding] :
+         {std::pair{1, kBasicEncoding}, {13, kRichEncoding}, {96, kBasicEncoding}}) {
+        const NeuralNetwork network = randomNetwork(hidden, encoding, 0.4f);
         NetworkInputs inputs;
         int index = 0;
         for (const RollCase& c : test::randomCases(300, 4)) {
-            encodePosition(c.position, index++ % 2, inputs);
+            network.encode(c.position, index++ % 2, inputs);
             const OutcomeChances fast = network.evaluate(inputs);
             const OutcomeChances reference = denseReference(network, inputs);
             for (std::size_t k = 0; k < kOutcomeCount; ++k) {
                 ASSERT_NEAR(fast[k], reference[k], 2e-5) << "hidden " << hidden << " output " << k;
+            }
+        }
+    }
+}
+
+TEST(Network, GradientOfEveryParameterMatchesFiniteDifferences) {
+    for (const int encoding : {kBasicEncoding, kRichEncoding}) {
+        NeuralNetwork network = randomNetwork(5, encoding, 0.8f);
+        int index = 0;
+        for (const RollCase& c : test::randomCases(3, 9)) {
+            NetworkInputs inputs;
+            network.encode(c.position, index++ % 2, inputs);
+            std::vector<float> hidden(5);
+            const OutcomeChances outputs = network.evaluate(inputs, hidden);
+            const std::array<float, kOutcomeCount> weight = {0.9f, -0.4f, 0.3f, 1.2f, -0.7f};
+            std::vector<float> gradient(network.parameterCount(), 0.0f);
+            addWeightedGradient(network, inputs, hidden, outputs, weight, gradient);
+            const auto weighted = [&] {
+                const OutcomeChances out = network.evaluate(inputs);
+                double sum = 0;
+                for (std::size_t k = 0; k < kOutcomeCount; ++k) {
+                    sum += weight[k] * out[k];
+                }
+                return sum;
+            };
+            for (std::size_t p = 0; p < network.parameterCount(); ++p) {
+                float& parameter = network.parameters()[p];
+                const float kept = parameter;
+                const float step = 1e-2f;
+                parameter = kept + step;
+                const double up = weighted();
+                parameter = kept - step;
+                const double down = weighted();
+                parameter = kept;
+                const double numeric = (up - down) / (2.0 * step);
+                ASSERT_NEAR(gradient[p], numeric, 2e-4 + 1e-2 * std::abs(numeric))
+                    << "encoding " << encoding << " parameter " << p << " of "
+                    << network.parameterCount();
             }
         }
     }

@@ -14,17 +14,21 @@ TrainingSettings smallRun(std::uint32_t seed) {
     return settings;
 }
 
-TEST(TdTrainer, ASeededRunIsReproducedBitForBitAlsoWhenResumed) {
+TEST(TdTrainer, ASeededRunIsReproducedBitForBitOnAnyThreadsAlsoWhenResumed) {
     TdTrainer first(smallRun(7));
     TdTrainer second(smallRun(7));
+    second.setThreads(2);
     TdTrainer halfway(smallRun(7));
-    for (int game = 0; game < 200; ++game) {
-        const SelfPlayResult a = first.playGame();
-        const SelfPlayResult b = second.playGame();
-        ASSERT_EQ(a.winner, b.winner);
-        ASSERT_EQ(a.turns, b.turns);
-        if (game < 100) {
-            halfway.playGame();
+    while (first.gamesPlayed() < 200) {
+        const std::vector<SelfPlayResult> a = first.playBatch();
+        const std::vector<SelfPlayResult> b = second.playBatch();
+        ASSERT_EQ(a.size(), b.size());
+        for (std::size_t g = 0; g < a.size(); ++g) {
+            ASSERT_EQ(a[g].winner, b[g].winner);
+            ASSERT_EQ(a[g].turns, b[g].turns);
+        }
+        if (halfway.gamesPlayed() < 100) {
+            halfway.playBatch();
         }
     }
     EXPECT_EQ(first.trained().network, second.trained().network);
@@ -37,8 +41,8 @@ TEST(TdTrainer, ASeededRunIsReproducedBitForBitAlsoWhenResumed) {
     auto checkpoint = networkFromBytes(weightsFileBytes(halfway.trained()), error);
     ASSERT_TRUE(checkpoint.has_value()) << error;
     TdTrainer resumed(smallRun(7), std::move(*checkpoint));
-    for (int game = 100; game < 200; ++game) {
-        resumed.playGame();
+    while (resumed.gamesPlayed() < 200) {
+        resumed.playBatch();
     }
     EXPECT_EQ(resumed.trained().network, first.trained().network);
 }
@@ -47,7 +51,7 @@ TEST(TdTrainer, AShortRunBeatsTheUntrainedNetworkClearly) {
     TdTrainer trainer(smallRun(11));
     const auto untrained = std::make_shared<const NeuralNetwork>(trainer.trained().network);
     while (trainer.gamesPlayed() < 800) {
-        trainer.playGame();
+        trainer.playBatch();
     }
     EngineChoice zeroPly;
     zeroPly.kind = EngineChoice::Kind::Neural;

@@ -71,8 +71,8 @@ bool runTraining(const RunSettings& settings, std::ostream& log) {
     auto sliceStart = started;
     std::uint32_t sliceGames = 0;
     while (trainer->gamesPlayed() < settings.games) {
-        trainer->playGame();
-        ++sliceGames;
+        sliceGames += static_cast<std::uint32_t>(
+            trainer->playBatch(settings.games - trainer->gamesPlayed()).size());
         const std::uint32_t played = trainer->gamesPlayed();
         const bool measure = settings.measureEvery != 0 && played % settings.measureEvery == 0;
         if (played % settings.progressEvery == 0 || measure || played == settings.games) {
