@@ -1,11 +1,14 @@
 #include "ai/neural_engine.h"
 
 #include "ai/match_cube.h"
+#include "ai/placement_hash.h"
+#include "platform/seeded_stream.h"
 #include "rules/result_kind.h"
 #include "rules/side.h"
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 
 namespace vh {
 namespace {
@@ -69,6 +72,26 @@ JudgedPlay NeuralEngine::bestPlayFor(const PlayList& list, BoardPosition& positi
     return best;
 }
 
+void NeuralEngine::setNoise(float equityNoise, std::uint64_t seed) {
+    equityNoise_ = std::max(equityNoise, 0.0f);
+    noiseSeed_ = seed;
+}
+
+float NeuralEngine::noiseFor(const BoardPosition& after) const {
+    if (equityNoise_ <= 0.0f) {
+        return 0.0f;
+    }
+    std::uint64_t key = placementHash(position_) ^ placementHash(after) * 0x9E3779B97F4A7C15ull;
+    key += static_cast<std::uint64_t>((die1_ * 7 + die2_) * 2 + side_);
+    SeededStream stream(streamSeed(noiseSeed_, key));
+    // Box-Muller: u in (0, 1], v in [0, 1).
+    const double u = static_cast<double>((stream.next() >> 11) + 1) * 0x1.0p-53;
+    const double v = static_cast<double>(stream.next() >> 11) * 0x1.0p-53;
+    const double normal =
+        std::sqrt(-2.0 * std::log(u)) * std::cos(2.0 * 3.14159265358979323846 * v);
+    return equityNoise_ * static_cast<float>(normal);
+}
+
 void NeuralEngine::stop() {
     deadline_.stop();
 }
@@ -124,7 +147,7 @@ void NeuralEngine::run() {
         if (!judgeOneRollAhead(play, position, chances)) {
             return;
         }
-        const float equity = equityFor(chances, side_);
+        const float equity = equityFor(chances, side_) + noiseFor(seen[rank]);
         if (rank == 0 || equity > bestEquity) {
             bestEquity = equity;
             copyPlay(result_, play);
@@ -144,8 +167,9 @@ void NeuralEngine::rankByNetwork(BoardPosition& position) {
         const Play& play = space.list[index];
         applyPlay(play, position);
         const OutcomeChances chances = chancesAfterPlay(*network_, position, side_);
+        const float noise = noiseFor(position);
         takeBackPlay(play, position);
-        space.ranked.push_back({index, equityFor(chances, side_), chances});
+        space.ranked.push_back({index, equityFor(chances, side_) + noise, chances});
     }
     std::sort(space.ranked.begin(), space.ranked.end(), rankedBefore);
 }

@@ -46,6 +46,12 @@ public:
 
     // The score the game is played at; a money game (length 0) changes nothing.
     void setMatch(const MatchState& match);
+    // A weaker player: from now on run() judges each play of the roll by its
+    // equity plus a Gaussian error of standard deviation `equityNoise`, the
+    // same for the same seed, position, dice and play, at every depth.
+    // 0 (the default) plays as the network judges; cube decisions and
+    // rankAllPlays never see the error.
+    void setNoise(float equityNoise, std::uint64_t seed);
 
     void run() override;
     // Safe from any thread while run() is active: run() returns within a
@@ -89,6 +95,8 @@ private:
     OutcomeChances chancesOneRollAheadFor(BoardPosition& position, int sideToMove) const;
     // The mover's chances after `play` one roll ahead; false when stopped first.
     bool judgeOneRollAhead(const Play& play, BoardPosition& position, OutcomeChances& chances);
+    // The error added to the equity of the play that reaches `after` (0 without noise).
+    float noiseFor(const BoardPosition& after) const;
 
     std::shared_ptr<const NeuralNetwork> network_;
     int plies_;
@@ -98,6 +106,8 @@ private:
     int die2_;
     std::int32_t cubeValue_;
     MatchState match_;
+    float equityNoise_ = 0.0f;
+    std::uint64_t noiseSeed_ = 0;
     std::array<ScoreView, 2> views_{};             // each side's, in a match
     std::array<EquityAtScore, 2> equityAtScore_{}; // each side's, with the cube at its value
     SearchDeadline deadline_;

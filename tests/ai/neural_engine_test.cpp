@@ -57,6 +57,29 @@ TEST_F(NeuralEngineTest, EveryChosenPlayIsAGeneratedPlay) {
     EXPECT_GT(differ, 0) << "looking a roll ahead must matter somewhere";
 }
 
+TEST_F(NeuralEngineTest, NoiseIsReplayedBySeedAndChangesPlays) {
+    const auto network = randomNetwork(6, 2);
+    int changed = 0;
+    for (const RollCase& c : test::randomCases(60, 5)) {
+        for (const int plies : {0, 1}) {
+            NeuralEngine plain(network, plies, boardFor(c), c.side, 60000, workspace_.get());
+            plain.run();
+            std::array<Play, 3> noisy;
+            for (std::size_t run = 0; run < noisy.size(); ++run) {
+                NeuralEngine engine(network, plies, boardFor(c), c.side, 60000, workspace_.get());
+                engine.setNoise(0.5f, run == 2 ? 8 : 7);
+                engine.run();
+                ASSERT_TRUE(isGenerated(c, engine.result()));
+                copyPlay(noisy[run], engine.result());
+            }
+            EXPECT_TRUE(samePlay(noisy[0], noisy[1]));
+            changed += samePlay(plain.result(), noisy[0]) ? 0 : 1;
+            changed += samePlay(noisy[0], noisy[2]) ? 0 : 1;
+        }
+    }
+    EXPECT_GT(changed, 10);
+}
+
 TEST_F(NeuralEngineTest, StopFromAnotherThreadReturnsALegalPlayAtOnce) {
     const auto network = shippedNetwork();
     int index = 0;
