@@ -26,7 +26,10 @@ struct TrainingSettings {
     float initialWeightRange = 0.1f;
     // Games played at once on the same weights; their changes are added to
     // the weights afterwards in the order of the games.
-    std::uint32_t gamesPerBatch = 2;
+    std::uint32_t gamesPerBatch = 16;
+    // Whether games end, judged by the bear-off database, once both sides
+    // are home (the trainer is then given the database).
+    bool solvedBearoffs = false;
 };
 
 struct SelfPlayResult {

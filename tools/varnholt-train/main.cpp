@@ -20,6 +20,7 @@ constexpr const char* kUsage =
                       [--lambda L] [--alpha A] [--final-alpha A] [--planned-games N]
                       [--checkpoint FILE] [--checkpoint-every N] [--resume FILE]
                       [--curve FILE.csv] [--measure-every N] [--measure-games N]
+                      [--encoding 1|2] [--batch N] [--solved-bearoffs 0|1] [--threads N]
        varnholt-train plot --curve FILE.csv --out FILE.svg [--title TEXT]
 
 Trains the network by self-play until it has played N games in all, writing
@@ -27,7 +28,11 @@ a progress line every 1000 games and, every --measure-every games (10000),
 its points per game at 0 ply against classic:2001 over --measure-games
 duplicate games (500). The step size falls from --alpha to --final-alpha over
 --planned-games (N). A run resumed from its checkpoint goes on exactly as
-the first run would have.
+the first run would have. --encoding 2 adds the contact inputs (shots,
+escapes, primes); --batch games (2) start from the same weights and are
+played side by side on --threads threads (1), which never change the
+weights; --solved-bearoffs 1 ends every game by the bear-off database once
+both sides are home.
 )";
 
 struct Options {
@@ -37,10 +42,24 @@ struct Options {
     const std::string& get(const std::string& name) const { return values.at(name); }
 };
 
-const std::vector<std::string> kTrainOptions = {
-    "--games",  "--out",         "--seed",          "--hidden",       "--lambda",
-    "--alpha",  "--final-alpha", "--planned-games", "--checkpoint",   "--checkpoint-every",
-    "--resume", "--curve",       "--measure-every", "--measure-games"};
+const std::vector<std::string> kTrainOptions = {"--games",
+                                                "--out",
+                                                "--seed",
+                                                "--hidden",
+                                                "--lambda",
+                                                "--alpha",
+                                                "--final-alpha",
+                                                "--planned-games",
+                                                "--checkpoint",
+                                                "--checkpoint-every",
+                                                "--resume",
+                                                "--curve",
+                                                "--measure-every",
+                                                "--measure-games",
+                                                "--encoding",
+                                                "--batch",
+                                                "--solved-bearoffs",
+                                                "--threads"};
 const std::vector<std::string> kPlotOptions = {"--curve", "--out", "--title"};
 
 bool parseOptions(const std::vector<std::string>& arguments, std::size_t first,
@@ -122,7 +141,17 @@ int main(int argc, char** argv) {
                              parseNumber(options, "--final-alpha", training.lastLearningRate) &&
                              parseNumber(options, "--checkpoint-every", settings.checkpointEvery) &&
                              parseNumber(options, "--measure-every", settings.measureEvery) &&
-                             parseNumber(options, "--measure-games", settings.measureGames);
+                             parseNumber(options, "--measure-games", settings.measureGames) &&
+                             parseNumber(options, "--encoding", training.encoding) &&
+                             parseNumber(options, "--batch", training.gamesPerBatch) &&
+                             parseNumber(options, "--threads", settings.threads);
+    int solvedBearoffs = 0;
+    if (!parseNumber(options, "--solved-bearoffs", solvedBearoffs) ||
+        !vh::knownEncoding(training.encoding) || training.gamesPerBatch == 0) {
+        std::cerr << kUsage;
+        return 2;
+    }
+    training.solvedBearoffs = solvedBearoffs != 0;
     training.plannedGames = settings.games;
     if (!numbersRead || !parseNumber(options, "--planned-games", training.plannedGames) ||
         settings.games == 0 || !options.has("--out") || settings.checkpointEvery == 0) {

@@ -1,6 +1,7 @@
 #include "tools/varnholt-train/training_run.h"
 
 #include "ai/duplicate_match.h"
+#include "neural/bearoff_database.h"
 #include "neural/weights_file.h"
 
 #include <chrono>
@@ -58,6 +59,10 @@ bool runTraining(const RunSettings& settings, std::ostream& log) {
         log << "resuming at game " << trainer->gamesPlayed() << '\n';
     } else {
         trainer.emplace(settings.training);
+    }
+    trainer->setThreads(settings.threads);
+    if (settings.training.solvedBearoffs) {
+        trainer->setBearoff(std::make_shared<const BearoffDatabase>(BearoffDatabase::build()));
     }
     std::ofstream curve;
     if (!settings.curve.empty()) {

@@ -12,6 +12,7 @@ namespace vh::train {
 struct RunSettings {
     TrainingSettings training;
     std::uint32_t games = 0; // train until this many games in all
+    int threads = 1;         // the weights do not depend on it
     std::filesystem::path out;
     std::optional<std::filesystem::path> resume;
     std::filesystem::path checkpoint; // empty: none
