@@ -31,7 +31,7 @@ duplicate games (500). The step size falls from --alpha to --final-alpha over
 the first run would have. --encoding 2 adds the contact inputs (shots,
 escapes, primes); --batch games (2) start from the same weights and are
 played side by side on --threads threads (1), which never change the
-weights; --solved-bearoffs 1 ends every game by the bear-off database once
+weights (--checkpoint-every must be a multiple of it); --solved-bearoffs 1 ends every game by the bear-off database once
 both sides are home.
 )";
 
@@ -147,7 +147,8 @@ int main(int argc, char** argv) {
                              parseNumber(options, "--threads", settings.threads);
     int solvedBearoffs = 0;
     if (!parseNumber(options, "--solved-bearoffs", solvedBearoffs) ||
-        !vh::knownEncoding(training.encoding) || training.gamesPerBatch == 0) {
+        !vh::knownEncoding(training.encoding) || training.gamesPerBatch == 0 ||
+        settings.checkpointEvery % training.gamesPerBatch != 0) {
         std::cerr << kUsage;
         return 2;
     }
