@@ -31,7 +31,7 @@ std::int32_t distinctListLength(const PlayList& list, int die1, int die2) {
 NeuralEngine::NeuralEngine(std::shared_ptr<const NeuralNetwork> network, int plies,
                            const BoardRecord& board, int side, std::uint32_t budgetMs,
                            NeuralWorkspace* workspace)
-    : network_(std::move(network)), plies_(std::clamp(plies, 0, 1)),
+    : network_(std::move(network)), plies_(std::clamp(plies, 0, kDeepestPlies)),
       side_(side == PLAYER_ONE ? PLAYER_ONE : PLAYER_TWO), position_(board.position),
       die1_(board.die1), die2_(board.die2), cubeValue_(board.cubeValue), deadline_(budgetMs),
       workspace_(workspace) {}
@@ -107,6 +107,7 @@ NeuralWorkspace& NeuralEngine::workspace() const {
 void NeuralEngine::run() {
     result_.count = 0;
     NeuralWorkspace& space = workspace();
+    space.cache.beginSearch();
     BoardPosition position = position_;
     generatePlays(space.list, position, side_, die1_, die2_);
     if (space.list.count == 0) {
@@ -124,7 +125,7 @@ void NeuralEngine::run() {
     }
     // The best few distinct positions, judged again one roll ahead.
     std::array<BoardPosition, kOnePlyCandidates> seen;
-    std::array<std::int32_t, kOnePlyCandidates> candidates{};
+    std::array<Candidate, kOnePlyCandidates> candidates{};
     std::size_t candidateCount = 0;
     for (const RankedPlay& ranked : space.ranked) {
         if (candidateCount == candidates.size()) {
@@ -137,22 +138,49 @@ void NeuralEngine::run() {
                         [&](const BoardPosition& other) { return samePlacement(after, other); });
         if (!repeated) {
             seen[candidateCount] = after;
-            candidates[candidateCount++] = ranked.index;
+            candidates[candidateCount++] = {ranked.index, noiseFor(after), 0.0f};
         }
     }
-    float bestEquity = 0.0f;
-    for (std::size_t rank = 0; rank < candidateCount; ++rank) {
-        const Play& play = space.list[candidates[rank]];
-        OutcomeChances chances;
-        if (!judgeOneRollAhead(play, position, chances)) {
-            return;
+    if (!judgeCandidates(candidates.data(), candidateCount, 1, position)) {
+        return;
+    }
+    if (plies_ == 1) {
+        return;
+    }
+    // The best few of those, within reach of the best, judged two rolls ahead.
+    // A handful: sorted by insertion, the first of equals staying first.
+    for (std::size_t at = 1; at < candidateCount; ++at) {
+        for (std::size_t k = at; k > 0 && candidates[k].equity > candidates[k - 1].equity; --k) {
+            std::swap(candidates[k], candidates[k - 1]);
         }
-        const float equity = equityFor(chances, side_) + noiseFor(seen[rank]);
-        if (rank == 0 || equity > bestEquity) {
-            bestEquity = equity;
+    }
+    std::size_t deepCount = 1;
+    while (deepCount < std::min(candidateCount, kTwoPlyCandidates) &&
+           candidates[deepCount].equity >= candidates[0].equity - kTwoPlyMargin) {
+        ++deepCount;
+    }
+    if (deepCount > 1) {
+        judgeCandidates(candidates.data(), deepCount, 2, position);
+    }
+}
+
+bool NeuralEngine::judgeCandidates(Candidate* candidates, std::size_t count, int plies,
+                                   BoardPosition& position) {
+    float bestEquity = 0.0f;
+    for (std::size_t rank = 0; rank < count; ++rank) {
+        Candidate& candidate = candidates[rank];
+        const Play& play = workspace().list[candidate.index];
+        OutcomeChances chances;
+        if (!judgePlayAhead(play, side_, plies, position, &deadline_, chances)) {
+            return false;
+        }
+        candidate.equity = equityFor(chances, side_) + candidate.noise;
+        if (rank == 0 || candidate.equity > bestEquity) {
+            bestEquity = candidate.equity;
             copyPlay(result_, play);
         }
     }
+    return true;
 }
 
 void NeuralEngine::rankByNetwork(BoardPosition& position) {
@@ -174,68 +202,108 @@ void NeuralEngine::rankByNetwork(BoardPosition& position) {
     std::sort(space.ranked.begin(), space.ranked.end(), rankedBefore);
 }
 
-bool NeuralEngine::judgeOneRollAhead(const Play& play, BoardPosition& position,
-                                     OutcomeChances& chances) {
-    NeuralWorkspace& space = workspace();
-    applyPlay(play, position);
-    if (hasWon(position, side_)) {
-        chances = wonGame(resultKind(position, side_));
+OutcomeChances NeuralEngine::cachedChancesOnRoll(const BoardPosition& position,
+                                                 int sideToRoll) const {
+    NeuralPositionCache& cache = workspace().cache;
+    if (const OutcomeChances* known = cache.find(position, sideToRoll)) {
+        return *known;
+    }
+    const OutcomeChances chances = ::vh::chancesOnRoll(*network_, position, sideToRoll);
+    cache.store(chances);
+    return chances;
+}
+
+JudgedPlay NeuralEngine::bestReply(const PlayList& list, BoardPosition& position, int mover,
+                                   int die1, int die2) const {
+    JudgedPlay best;
+    const std::int32_t count = distinctListLength(list, die1, die2);
+    for (std::int32_t index = 0; index < count; ++index) {
+        const Play& play = list[index];
+        applyPlay(play, position);
+        const OutcomeChances chances =
+            seenByOpponent(cachedChancesOnRoll(position, otherSide(mover)));
         takeBackPlay(play, position);
+        const float equity = equityFor(chances, mover);
+        if (best.index < 0 || equity > best.equity) {
+            best = {index, chances, equity};
+        }
+    }
+    return best;
+}
+
+bool NeuralEngine::chancesOnRollAt(BoardPosition& position, int roller, int plies,
+                                   const SearchDeadline* deadline, OutcomeChances& chances) const {
+    if (plies == 0) {
+        chances = cachedChancesOnRoll(position, roller);
         return true;
     }
-    const int opponent = otherSide(side_);
+    PlayList& list = workspace().replies;
+    const int opponent = otherSide(roller);
     std::array<float, kOutcomeCount> sums{};
     for (const WeightedRoll& roll : distinctRolls()) {
-        if (deadline_.passed()) {
-            takeBackPlay(play, position);
+        if (deadline != nullptr && deadline->passed()) {
             return false;
         }
-        generatePlays(space.replies, position, opponent, roll.die1, roll.die2);
-        const OutcomeChances reply =
-            space.replies.count == 0
-                ? chancesAfterPlay(*network_, position, opponent)
-                : bestPlayFor(space.replies, position, opponent, roll.die1, roll.die2).chances;
+        generatePlays(list, position, roller, roll.die1, roll.die2);
+        Play reply;
+        OutcomeChances after{};
+        if (list.count > 0) {
+            const JudgedPlay best = bestReply(list, position, roller, roll.die1, roll.die2);
+            copyPlay(reply, list[best.index]);
+            after = best.chances;
+        } else if (plies == 1) {
+            after = seenByOpponent(cachedChancesOnRoll(position, opponent));
+        }
+        if (plies > 1) {
+            // The list is reused deeper down: only the chosen reply is kept.
+            applyPlay(reply, position);
+            bool judged = true;
+            if (hasWon(position, roller)) {
+                after = wonGame(resultKind(position, roller));
+            } else {
+                OutcomeChances theirs;
+                judged = chancesOnRollAt(position, opponent, plies - 1, deadline, theirs);
+                after = seenByOpponent(theirs);
+            }
+            takeBackPlay(reply, position);
+            if (!judged) {
+                return false;
+            }
+        }
         for (std::size_t k = 0; k < sums.size(); ++k) {
-            sums[k] += static_cast<float>(roll.weight) * reply[k];
+            sums[k] += static_cast<float>(roll.weight) * after[k];
         }
     }
-    takeBackPlay(play, position);
-    OutcomeChances average;
     for (std::size_t k = 0; k < sums.size(); ++k) {
-        average[k] = sums[k] / 36.0f;
+        chances[k] = sums[k] / 36.0f;
     }
-    chances = seenByOpponent(average);
     return true;
+}
+
+bool NeuralEngine::judgePlayAhead(const Play& play, int mover, int plies, BoardPosition& position,
+                                  const SearchDeadline* deadline, OutcomeChances& chances) const {
+    applyPlay(play, position);
+    bool judged = true;
+    if (hasWon(position, mover)) {
+        chances = wonGame(resultKind(position, mover));
+    } else {
+        OutcomeChances opponents;
+        judged = chancesOnRollAt(position, otherSide(mover), plies, deadline, opponents);
+        chances = seenByOpponent(opponents);
+    }
+    takeBackPlay(play, position);
+    return judged;
 }
 
 OutcomeChances NeuralEngine::chancesOnRoll(const BoardPosition& position, int sideToMove) const {
     if (plies_ == 0) {
         return ::vh::chancesOnRoll(*network_, position, sideToMove);
     }
+    workspace().cache.beginSearch();
     BoardPosition working = position;
-    if (!match_.isMatch()) {
-        return chancesOneRollAhead(*network_, working, sideToMove, workspace().replies);
-    }
-    return chancesOneRollAheadFor(working, sideToMove);
-}
-
-OutcomeChances NeuralEngine::chancesOneRollAheadFor(BoardPosition& position, int sideToMove) const {
-    PlayList& list = workspace().replies;
-    std::array<float, kOutcomeCount> sums{};
-    for (const WeightedRoll& roll : distinctRolls()) {
-        generatePlays(list, position, sideToMove, roll.die1, roll.die2);
-        const OutcomeChances chances =
-            list.count == 0 ? chancesAfterPlay(*network_, position, sideToMove)
-                            : bestPlayFor(list, position, sideToMove, roll.die1, roll.die2).chances;
-        for (std::size_t k = 0; k < sums.size(); ++k) {
-            sums[k] += static_cast<float>(roll.weight) * chances[k];
-        }
-    }
-    OutcomeChances average;
-    for (std::size_t k = 0; k < sums.size(); ++k) {
-        average[k] = sums[k] / 36.0f;
-    }
-    return average;
+    OutcomeChances chances;
+    chancesOnRollAt(working, sideToMove, plies_, nullptr, chances);
+    return chances;
 }
 
 CubeDecision NeuralEngine::cubeDecisionFor(const BoardPosition& position, int roller) const {
@@ -272,6 +340,7 @@ bool NeuralEngine::acceptDouble(const BoardPosition& position) const {
 
 std::vector<std::pair<Play, RankedPlay>> NeuralEngine::rankAllPlays() {
     NeuralWorkspace& space = workspace();
+    space.cache.beginSearch();
     BoardPosition position = position_;
     generatePlays(space.list, position, side_, die1_, die2_);
     std::vector<std::pair<Play, RankedPlay>> distinct;
@@ -287,15 +356,41 @@ std::vector<std::pair<Play, RankedPlay>> NeuralEngine::rankAllPlays() {
         }
         reached.push_back(after);
         RankedPlay ranked{index, 0.0f, chancesAfterPlay(*network_, after, side_)};
-        if (plies_ == 1) {
+        if (plies_ >= 1) {
             // Kept at 0 plies when the engine has been stopped.
-            judgeOneRollAhead(space.list[index], position, ranked.chances);
+            OutcomeChances ahead;
+            if (judgePlayAhead(space.list[index], side_, 1, position, &deadline_, ahead)) {
+                ranked.chances = ahead;
+            }
         }
         ranked.equity = equityFor(ranked.chances, side_);
         distinct.emplace_back(space.list[index], ranked);
     }
-    std::sort(distinct.begin(), distinct.end(),
-              [](const auto& a, const auto& b) { return rankedBefore(a.second, b.second); });
+    const auto better = [](const auto& a, const auto& b) {
+        return rankedBefore(a.second, b.second);
+    };
+    std::sort(distinct.begin(), distinct.end(), better);
+    if (plies_ < 2 || distinct.empty()) {
+        return distinct;
+    }
+    // As run() chooses: the best few again two rolls ahead, put first.
+    std::size_t deepCount = 1;
+    while (deepCount < std::min(distinct.size(), kTwoPlyCandidates) &&
+           distinct[deepCount].second.equity >= distinct[0].second.equity - kTwoPlyMargin) {
+        ++deepCount;
+    }
+    if (deepCount < 2) {
+        return distinct;
+    }
+    for (std::size_t rank = 0; rank < deepCount; ++rank) {
+        RankedPlay& ranked = distinct[rank].second;
+        OutcomeChances ahead;
+        if (judgePlayAhead(distinct[rank].first, side_, 2, position, &deadline_, ahead)) {
+            ranked.chances = ahead;
+            ranked.equity = equityFor(ahead, side_);
+        }
+    }
+    std::sort(distinct.begin(), distinct.begin() + static_cast<std::ptrdiff_t>(deepCount), better);
     return distinct;
 }
 

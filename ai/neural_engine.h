@@ -23,11 +23,17 @@ namespace vh {
 // which its cubeless equity is highest. At 1 ply it takes the best
 // kOnePlyCandidates plays by that measure (distinct resulting positions) and
 // judges each again as the average over the opponent's 21 rolls of the
-// position after the opponent's best reply by the network. Its doubling
-// decisions follow cubeDecision on the chances of the position before the
-// roll, judged at the same depth. Like the classic engine it copies the board
-// at construction, so run() on a worker never looks at the game's board; the
-// network is shared read-only.
+// position after the opponent's best reply by the network. At 2 plies the
+// best kTwoPlyCandidates of those, within kTwoPlyMargin of the best, are
+// judged once more: the average over the opponent's rolls of the position
+// after its best reply by the network, that position judged one roll ahead.
+// The play chosen is the best at the deepest depth reached.
+//
+// Its doubling decisions follow cubeDecision on the chances of the position
+// before the roll at the same depth: at depth d the average over the roller's
+// rolls of its best play by the network judged at depth d - 1. Like the classic engine it copies
+// the board at construction, so run() on a worker never looks at the game's board; the network is
+// shared read-only.
 //
 // In a game of a match (setMatch) every side's chances are judged as its
 // chance of winning the match at the score with the cube at its value,
@@ -36,8 +42,11 @@ namespace vh {
 class NeuralEngine final : public SearchEngine {
 public:
     static constexpr int kOnePlyCandidates = 8;
+    static constexpr std::size_t kTwoPlyCandidates = 3;
+    static constexpr float kTwoPlyMargin = 0.10f; // equity, behind the best at 1 ply
+    static constexpr int kDeepestPlies = 2;
 
-    // `plies` is 0 or 1 (clamped). `budgetMs` from now the search stops and
+    // `plies` is 0 to kDeepestPlies (clamped). `budgetMs` from now the search stops and
     // keeps the best play found so far; `workspace`, when given, is lent by
     // the caller and must outlive the engine, else the engine allocates its
     // own when it first needs one.
@@ -85,16 +94,36 @@ public:
     // Every play of the roll with a distinct resulting position (the first
     // generated of each), best first, judged at the engine's depth (every
     // one of them, not only the best few): the equity after the play and the
-    // mover's chances. For the command line; not while run() is active.
+    // mover's chances. At 2 plies all are judged at 1 ply and the few run()
+    // would look at again are judged at 2 and put first. For the command
+    // line and the coach; not while run() is active.
     std::vector<std::pair<Play, RankedPlay>> rankAllPlays();
 
 private:
+    struct Candidate {
+        std::int32_t index; // in the roll's list
+        float noise;
+        float equity; // at the depth last judged, with the noise
+    };
+
     NeuralWorkspace& workspace() const;
     void rankByNetwork(BoardPosition& position);
-    // chancesOneRollAhead with each roll's play chosen by bestPlayFor.
-    OutcomeChances chancesOneRollAheadFor(BoardPosition& position, int sideToMove) const;
-    // The mover's chances after `play` one roll ahead; false when stopped first.
-    bool judgeOneRollAhead(const Play& play, BoardPosition& position, OutcomeChances& chances);
+    // Judges the candidates at `plies`, keeping the best as the result as it
+    // goes; false when stopped first.
+    bool judgeCandidates(Candidate* candidates, std::size_t count, int plies,
+                         BoardPosition& position);
+    // The network's chances through the workspace's cache.
+    OutcomeChances cachedChancesOnRoll(const BoardPosition& position, int sideToRoll) const;
+    // bestPlayFor through the cache.
+    JudgedPlay bestReply(const PlayList& list, BoardPosition& position, int mover, int die1,
+                         int die2) const;
+    // `roller`'s chances about to roll, `plies` deep (the replies' list is
+    // working space); false when `deadline` (if any) passed first.
+    bool chancesOnRollAt(BoardPosition& position, int roller, int plies,
+                         const SearchDeadline* deadline, OutcomeChances& chances) const;
+    // `mover`'s chances after `play`, the opponent's roll judged `plies` deep.
+    bool judgePlayAhead(const Play& play, int mover, int plies, BoardPosition& position,
+                        const SearchDeadline* deadline, OutcomeChances& chances) const;
     // The error added to the equity of the play that reaches `after` (0 without noise).
     float noiseFor(const BoardPosition& after) const;
 

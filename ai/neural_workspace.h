@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ai/neural_position_cache.h"
 #include "neural/outcome.h"
 #include "rules/play_list.h"
 
@@ -16,9 +17,9 @@ struct RankedPlay {
     OutcomeChances chances{};
 };
 
-// The memory a neural search works in: the roll's plays, the opponent's
-// replies one roll ahead (about 6.8 MB each) and the ranking of the roll's
-// plays. Allocate it once per owner, on the heap, and lend it to each engine
+// The memory a neural search works in: the roll's plays, the replies a roll
+// or two ahead (about 6.8 MB each), the ranking of the roll's plays and the
+// positions already judged. Allocate it once per owner, on the heap, and lend it to each engine
 // in turn; one search at a time may use it.
 struct NeuralWorkspace {
     NeuralWorkspace() { ranked.reserve(PlayList::kCapacity); }
@@ -26,6 +27,7 @@ struct NeuralWorkspace {
     PlayList list;
     PlayList replies;
     std::vector<RankedPlay> ranked;
+    NeuralPositionCache cache;
 };
 
 inline std::unique_ptr<NeuralWorkspace> makeNeuralWorkspace() {

@@ -62,7 +62,7 @@ TEST(Allocation, ATwoPlySearchAllocatesNothingPerNode) {
 }
 
 // Neural evaluations, the best play of a roll, one roll ahead and whole
-// searches at 0 and 1 ply run without the heap once the workspace exists.
+// searches at 0, 1 and 2 plies run without the heap once the workspace exists.
 TEST(Allocation, NeuralEvaluationsAndSearchesNeverAllocate) {
     auto network = std::make_shared<NeuralNetwork>(16);
     SeededStream stream(3);
@@ -73,7 +73,7 @@ TEST(Allocation, NeuralEvaluationsAndSearchesNeverAllocate) {
     auto workspace = makeNeuralWorkspace();
     int index = 0;
     for (RollCase& c : test::randomCases(100, 6)) {
-        NeuralEngine engine(shared, index++ % 2, boardFor(c), c.side, 60000, workspace.get());
+        NeuralEngine engine(shared, index++ % 3, boardFor(c), c.side, 60000, workspace.get());
         const test::AllocationWatch watch;
         float sink = cubelessEquity(chancesOnRoll(*shared, c.position, c.side));
         generatePlays(workspace->list, c.position, c.side, c.die1, c.die2);

@@ -42,7 +42,7 @@ protected:
 TEST_F(NeuralEngineTest, EveryChosenPlayIsAGeneratedPlay) {
     const auto network = randomNetwork(6, 1);
     int index = 0;
-    int differ = 0;
+    std::array<int, 3> differ{};
     for (const RollCase& c : test::randomCases(2000, 31)) {
         NeuralEngine zero(network, 0, boardFor(c), c.side, 60000, workspace_.get());
         zero.run();
@@ -51,10 +51,40 @@ TEST_F(NeuralEngineTest, EveryChosenPlayIsAGeneratedPlay) {
             NeuralEngine one(network, 1, boardFor(c), c.side, 60000, workspace_.get());
             one.run();
             ASSERT_TRUE(isGenerated(c, one.result())) << formatPlay(one.result());
-            differ += samePlay(zero.result(), one.result()) ? 0 : 1;
+            differ[1] += samePlay(zero.result(), one.result()) ? 0 : 1;
+            if (index % 8 == 1) {
+                NeuralEngine two(network, 2, boardFor(c), c.side, 60000, workspace_.get());
+                two.run();
+                ASSERT_TRUE(isGenerated(c, two.result())) << formatPlay(two.result());
+                differ[2] += samePlay(one.result(), two.result()) ? 0 : 1;
+            }
         }
     }
-    EXPECT_GT(differ, 0) << "looking a roll ahead must matter somewhere";
+    EXPECT_GT(differ[1], 0) << "looking a roll ahead must matter somewhere";
+    EXPECT_GT(differ[2], 0) << "looking two rolls ahead must matter somewhere";
+}
+
+TEST_F(NeuralEngineTest, EveryDepthPlaysAForcedPlay) {
+    const auto network = randomNetwork(6, 3);
+    const RollCase cases[] = {
+        // Side 0 on the bar enters only with the 6 and then has no 5 to play.
+        {test::placedPosition("24=1 5=5 0=-2 13=-2 19=-2 20=-2 21=-2 22=-2 23=-2"), PLAYER_ONE, 6,
+         5},
+        // Side 1 bears off its last checker.
+        {test::placedPosition("23=-1 0=4 5=5"), PLAYER_TWO, 3, 2},
+    };
+    for (const RollCase& c : cases) {
+        Play first;
+        for (int plies = 0; plies <= NeuralEngine::kDeepestPlies; ++plies) {
+            NeuralEngine engine(network, plies, boardFor(c), c.side, 60000, workspace_.get());
+            engine.run();
+            ASSERT_TRUE(isGenerated(c, engine.result())) << formatPlay(engine.result());
+            if (plies == 0) {
+                copyPlay(first, engine.result());
+            }
+            EXPECT_TRUE(samePlay(first, engine.result())) << plies;
+        }
+    }
 }
 
 TEST_F(NeuralEngineTest, NoiseIsReplayedBySeedAndChangesPlays) {
@@ -87,7 +117,7 @@ TEST_F(NeuralEngineTest, StopFromAnotherThreadReturnsALegalPlayAtOnce) {
         if (c.die1 != c.die2 && index++ % 2 == 0) {
             continue; // doubles keep a search busiest
         }
-        NeuralEngine engine(network, 1, boardFor(c), c.side, 60000, workspace_.get());
+        NeuralEngine engine(network, 1 + index % 2, boardFor(c), c.side, 60000, workspace_.get());
         WorkerThread worker;
         worker.start([&engine] { engine.run(); }, WorkerThread::kSearchStackSize);
         std::this_thread::sleep_for(std::chrono::microseconds(300 * (index % 7)));
@@ -103,12 +133,12 @@ TEST_F(NeuralEngineTest, StopFromAnotherThreadReturnsALegalPlayAtOnce) {
     // Stopped before it ran, and with no time at all.
     const RollCase start{test::placedPosition("0=-2 5=5 7=3 11=-5 12=5 16=-3 18=-5 23=2"),
                          PLAYER_TWO, 4, 4};
-    NeuralEngine stopped(network, 1, boardFor(start), start.side, 60000, workspace_.get());
+    NeuralEngine stopped(network, 2, boardFor(start), start.side, 60000, workspace_.get());
     stopped.stop();
     stopped.run();
     EXPECT_TRUE(isGenerated(start, stopped.result()));
     EXPECT_GT(stopped.result().count, 0);
-    NeuralEngine late(network, 1, boardFor(start), start.side, 0, workspace_.get());
+    NeuralEngine late(network, 2, boardFor(start), start.side, 0, workspace_.get());
     late.run();
     EXPECT_TRUE(isGenerated(start, late.result()));
 }
