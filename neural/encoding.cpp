@@ -38,23 +38,17 @@ private:
     NetworkInputs& inputs_;
 };
 
-// Writes one side's block starting at `base`; returns the distance index of
-// its farthest checker (24 on the bar, -1 when it has none left on the board).
-int writeBlock(const BoardPosition& position, int side, int base, InputWriter& out) {
+std::array<int, kPointCount> sideCounts(const BoardPosition& position, int side) {
     std::array<int, kPointCount> counts{};
-    int farthest = -1;
-    int pips = 0;
     for (int point = 0; point < kPointCount; ++point) {
         if (position[point].owner == side) {
-            const int index = distanceIndex(side, point);
-            const int count = countOn(position[point]);
-            counts[static_cast<std::size_t>(index)] = count;
-            pips += count * (index + 1);
-            if (count > 0) {
-                farthest = std::max(farthest, index);
-            }
+            counts[static_cast<std::size_t>(distanceIndex(side, point))] = countOn(position[point]);
         }
     }
+    return counts;
+}
+
+void writePoints(const std::array<int, kPointCount>& counts, int base, InputWriter& out) {
     for (int index = 0; index < kPointCount; ++index) {
         const int count = counts[static_cast<std::size_t>(index)];
         const int unit = base + index * kUnitsPerPoint;
@@ -71,16 +65,57 @@ int writeBlock(const BoardPosition& position, int side, int base, InputWriter& o
             out.add(unit + 3, static_cast<float>(count - 3) * 0.5f);
         }
     }
+}
+
+// The distance index of `side`'s farthest checker: 24 on the bar, -1 when
+// it has none left on the board.
+int farthestChecker(const BoardPosition& position, int side) {
+    if (countOn(position[barEntry(side)]) > 0) {
+        return kPointCount;
+    }
+    const std::array<int, kPointCount> counts = sideCounts(position, side);
+    for (int index = kPointCount - 1; index >= 0; --index) {
+        if (counts[static_cast<std::size_t>(index)] > 0) {
+            return index;
+        }
+    }
+    return -1;
+}
+
+void writeBlock(const BoardPosition& position, int side, int base, InputWriter& out) {
+    const std::array<int, kPointCount> counts = sideCounts(position, side);
+    int pips = 0;
+    for (int index = 0; index < kPointCount; ++index) {
+        pips += counts[static_cast<std::size_t>(index)] * (index + 1);
+    }
+    writePoints(counts, base, out);
     const int bar = countOn(position[barEntry(side)]);
     pips += bar * (kPointCount + 1);
-    if (bar > 0) {
-        farthest = kPointCount;
-    }
     out.add(base + kBarInput, static_cast<float>(bar) * kBarScale);
     out.add(base + kBorneOffInput,
             static_cast<float>(countOn(position[offEntry(side)])) * kBorneOffScale);
     out.add(base + kPipInput, static_cast<float>(pips) * kPipScale);
-    return farthest;
+}
+
+void writeRaceBlock(const BoardPosition& position, int side, int base, InputWriter& out) {
+    const std::array<int, kPointCount> counts = sideCounts(position, side);
+    writePoints(counts, base, out);
+    int pips = 0;
+    int crossovers = 0;
+    int outside = 0;
+    for (int index = 0; index < kPointCount; ++index) {
+        const int count = counts[static_cast<std::size_t>(index)];
+        pips += count * (index + 1);
+        crossovers += count * (index / 6);
+        outside += index >= 6 ? count : 0;
+    }
+    const int off = countOn(position[offEntry(side)]);
+    const int at = base + kPointCount * kUnitsPerPoint;
+    out.add(at, static_cast<float>(off) * kBorneOffScale);
+    out.add(at + 1, off == 0 ? 1.0f : 0.0f);
+    out.add(at + 2, static_cast<float>(pips) * kPipScale);
+    out.add(at + 3, static_cast<float>(crossovers) * 0.1f);
+    out.add(at + 4, static_cast<float>(outside) * kBorneOffScale);
 }
 
 } // namespace
@@ -89,12 +124,14 @@ void encodePosition(const BoardPosition& position, int sideToMove, NetworkInputs
                     int encoding) {
     const int mover = sideToMove == PLAYER_ONE ? PLAYER_ONE : PLAYER_TWO;
     InputWriter out(inputs);
-    const int moverFarthest = writeBlock(position, mover, 0, out);
-    const int opponentFarthest = writeBlock(position, otherSide(mover), kBlockInputs, out);
-    // Two checkers can still meet while the farthest of each side has not
-    // passed the farthest of the other.
-    if (moverFarthest >= 0 && opponentFarthest >= 0 &&
-        moverFarthest + opponentFarthest >= kPointCount) {
+    if (encoding == kRaceEncoding) {
+        writeRaceBlock(position, mover, 0, out);
+        writeRaceBlock(position, otherSide(mover), kRaceBlockInputs, out);
+        return;
+    }
+    writeBlock(position, mover, 0, out);
+    writeBlock(position, otherSide(mover), kBlockInputs, out);
+    if (sidesInContact(position)) {
         out.add(kContactInput, 1.0f);
         if (encoding == kRichEncoding) {
             int index = kInputCount;
@@ -106,6 +143,14 @@ void encodePosition(const BoardPosition& position, int sideToMove, NetworkInputs
             }
         }
     }
+}
+
+bool sidesInContact(const BoardPosition& position) {
+    // Two checkers can still meet while the farthest of each side has not
+    // passed the farthest of the other.
+    const int first = farthestChecker(position, PLAYER_ONE);
+    const int second = farthestChecker(position, PLAYER_TWO);
+    return first >= 0 && second >= 0 && first + second >= kPointCount;
 }
 
 BoardPosition mirroredPosition(const BoardPosition& position) {

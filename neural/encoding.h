@@ -20,8 +20,15 @@ namespace vh {
 // That is the basic encoding. The rich encoding adds, after those, the
 // ContactFeatures of the side to move and then of the opponent (shot chance,
 // escape chance, prime length each), while the sides can still hit each other.
+//
+// The race encoding, for positions without contact, has a block of its own
+// per side: the 24 points as above, then its borne-off checkers (a fifteenth
+// each), 1 while it has none off, its pip count (a hundredth per pip), its
+// crossovers (the home-board boundaries its checkers still have to cross, a
+// tenth each) and its checkers outside its home board (a fifteenth each).
 inline constexpr int kBasicEncoding = 1;
 inline constexpr int kRichEncoding = 2;
+inline constexpr int kRaceEncoding = 3;
 inline constexpr int kUnitsPerPoint = 4;
 inline constexpr int kBlockInputs = kPointCount * kUnitsPerPoint + 3;
 inline constexpr int kBarInput = kPointCount * kUnitsPerPoint;
@@ -31,14 +38,24 @@ inline constexpr int kContactInput = 2 * kBlockInputs;
 inline constexpr int kInputCount = 2 * kBlockInputs + 1; // of the basic encoding
 inline constexpr int kFeaturesPerSide = 3;
 inline constexpr int kRichInputCount = kInputCount + 2 * kFeaturesPerSide;
+inline constexpr int kRaceBlockInputs = kPointCount * kUnitsPerPoint + 5;
+inline constexpr int kRaceInputCount = 2 * kRaceBlockInputs;
 inline constexpr int kMaxInputCount = kRichInputCount;
+static_assert(kRaceInputCount <= kMaxInputCount);
 
 constexpr bool knownEncoding(int encoding) {
-    return encoding == kBasicEncoding || encoding == kRichEncoding;
+    return encoding == kBasicEncoding || encoding == kRichEncoding || encoding == kRaceEncoding;
 }
 // The number of inputs of a known encoding.
 constexpr int inputCountOf(int encoding) {
-    return encoding == kRichEncoding ? kRichInputCount : kInputCount;
+    switch (encoding) {
+    case kRichEncoding:
+        return kRichInputCount;
+    case kRaceEncoding:
+        return kRaceInputCount;
+    default:
+        return kInputCount;
+    }
 }
 
 // The inputs that are not zero, in increasing index order: a position sets
@@ -53,6 +70,9 @@ struct NetworkInputs {
 // zero (which no legal position has) are read as zero. Never allocates.
 void encodePosition(const BoardPosition& position, int sideToMove, NetworkInputs& inputs,
                     int encoding = kBasicEncoding);
+
+// Whether a checker of one side can still meet one of the other.
+bool sidesInContact(const BoardPosition& position);
 
 // The same position with the sides swapped and the board turned round: what
 // the other side sees. Its encoding with the other side to move equals the

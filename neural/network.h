@@ -59,6 +59,10 @@ public:
         bearoff_ = std::move(database);
     }
     const BearoffDatabase* bearoff() const { return bearoff_.get(); }
+    // The network that judges the races (positions without contact) the
+    // bear-off database does not; none: this one judges them too.
+    void setRace(std::shared_ptr<const NeuralNetwork> race) { race_ = std::move(race); }
+    const NeuralNetwork* race() const { return race_.get(); }
 
     // The same shape and parameters.
     friend bool operator==(const NeuralNetwork& a, const NeuralNetwork& b) {
@@ -71,6 +75,7 @@ private:
     int encoding_;
     std::vector<float> parameters_;
     std::shared_ptr<const BearoffDatabase> bearoff_;
+    std::shared_ptr<const NeuralNetwork> race_;
 };
 
 } // namespace vh

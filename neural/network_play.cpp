@@ -20,9 +20,13 @@ OutcomeChances chancesOnRoll(const NeuralNetwork& network, const BoardPosition& 
         bearoff != nullptr && isHomeBearoff(position)) {
         return bearoffChances(*bearoff, position, sideToMove);
     }
+    const NeuralNetwork* judge = &network;
+    if (network.race() != nullptr && !sidesInContact(position)) {
+        judge = network.race();
+    }
     NetworkInputs inputs;
-    network.encode(position, sideToMove, inputs);
-    return consistent(network.evaluate(inputs));
+    judge->encode(position, sideToMove, inputs);
+    return consistent(judge->evaluate(inputs));
 }
 
 OutcomeChances chancesAfterPlay(const NeuralNetwork& network, const BoardPosition& position,

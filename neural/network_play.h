@@ -11,8 +11,10 @@ namespace vh {
 
 // The network at work on whole positions, as the trainer and the engine use
 // it. Chances are made consistent; a finished game gets its certain result
-// instead of the network's guess, and a bear-off with both sides home its
-// solved chances when the network has the database. Nothing here allocates.
+// instead of the network's guess, a bear-off with both sides home its
+// solved chances when the network has the database, and any other race
+// without contact the judgement of the network's race network when it has
+// one. Nothing here allocates.
 
 // The chances of `sideToMove`, about to roll in `position`.
 OutcomeChances chancesOnRoll(const NeuralNetwork& network, const BoardPosition& position,

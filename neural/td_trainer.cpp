@@ -53,8 +53,10 @@ OutcomeChances chancesOfSideZero(const OutcomeChances& chances, int side) {
 // keeps what the game changed in them.
 class GameLearner {
 public:
+    // With a `lead`, it plays the game at 0 ply until contact is broken and
+    // learns from the race only.
     SelfPlayResult play(const NeuralNetwork& start, const TrainingSettings& settings,
-                        std::uint32_t game, float rate);
+                        std::uint32_t game, float rate, const NeuralNetwork* lead);
     // The weights after the game less the weights before it.
     const std::vector<float>& change() const { return change_; }
 
@@ -71,7 +73,7 @@ private:
 };
 
 SelfPlayResult GameLearner::play(const NeuralNetwork& start, const TrainingSettings& settings,
-                                 std::uint32_t game, float rate) {
+                                 std::uint32_t game, float rate, const NeuralNetwork* lead) {
     network_ = start;
     traces_.assign(kOutcomeCount * start.parameterCount(), 0.0f);
     hidden_.assign(static_cast<std::size_t>(start.hiddenUnits()), 0.0f);
@@ -89,15 +91,32 @@ SelfPlayResult GameLearner::play(const NeuralNetwork& start, const TrainingSetti
     setStartPosition(position);
     const OpeningRoll opening = rollOpening([&dice] { return dice.die(); });
     int side = opening.firstSide;
+    const auto rollDie = [&](int turn, int die) {
+        return turn == 1 ? (die == 1 ? opening.die1 : opening.die2) : dice.die();
+    };
+    int turn = 1;
+    for (; lead != nullptr && sidesInContact(position); ++turn) {
+        const int die1 = rollDie(turn, 1);
+        const int die2 = rollDie(turn, 2);
+        generatePlays(list_, position, side, die1, die2);
+        if (list_.count > 0) {
+            applyPlay(list_[bestPlayOfRoll(*lead, list_, position, side, die1, die2).index],
+                      position);
+        }
+        if (hasWon(position, side)) {
+            return finish({side, resultKind(position, side), turn, false});
+        }
+        side = otherSide(side);
+    }
     NetworkInputs inputs;
-    for (int turn = 1;; ++turn) {
+    for (;; ++turn) {
         network_.encode(position, side, inputs);
         const OutcomeChances outputs = network_.evaluate(inputs, hidden_);
         addGradient(inputs, outputs, side);
         const OutcomeChances before = chancesOfSideZero(outputs, side);
 
-        const int die1 = turn == 1 ? opening.die1 : dice.die();
-        const int die2 = turn == 1 ? opening.die2 : dice.die();
+        const int die1 = rollDie(turn, 1);
+        const int die2 = rollDie(turn, 2);
         generatePlays(list_, position, side, die1, die2);
         if (list_.count > 0) {
             const JudgedPlay chosen = bestPlayOfRoll(network_, list_, position, side, die1, die2);
@@ -173,6 +192,10 @@ void TdTrainer::setBearoff(std::shared_ptr<const BearoffDatabase> database) {
     trained_.network.setBearoff(std::move(database));
 }
 
+void TdTrainer::setRaceLead(std::shared_ptr<const NeuralNetwork> lead) {
+    raceLead_ = std::move(lead);
+}
+
 float TdTrainer::learningRateOf(std::uint32_t game) const {
     if (settings_.plannedGames == 0) {
         return settings_.firstLearningRate;
@@ -191,7 +214,8 @@ std::vector<SelfPlayResult> TdTrainer::playBatch(std::uint32_t maxGames) {
     const auto playShare = [&](std::size_t worker, std::size_t workers) {
         for (std::size_t g = worker; g < games; g += workers) {
             const auto game = first + static_cast<std::uint32_t>(g);
-            results[g] = learners_[g]->play(network, settings_, game, learningRateOf(game));
+            results[g] =
+                learners_[g]->play(network, settings_, game, learningRateOf(game), raceLead_.get());
         }
     };
     const std::size_t workers = std::min(games, static_cast<std::size_t>(threads_));

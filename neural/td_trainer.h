@@ -1,6 +1,7 @@
 #pragma once
 
 #include "neural/network.h"
+#include "neural/training_settings.h"
 #include "neural/weights_file.h"
 #include "rules/result_kind.h"
 
@@ -11,26 +12,6 @@
 namespace vh {
 
 class BearoffDatabase;
-
-// How a network learns from self-play.
-struct TrainingSettings {
-    std::uint32_t seed = 1; // the first weights and every game's dice follow from it
-    int hiddenUnits = 96;
-    int encoding = kBasicEncoding;
-    float lambda = 0.7f;
-    // The step size falls in a straight line from the first to the last
-    // value over `plannedGames`, and stays at the last after that.
-    float firstLearningRate = 0.1f;
-    float lastLearningRate = 0.02f;
-    std::uint32_t plannedGames = 0; // 0: the first rate throughout
-    float initialWeightRange = 0.1f;
-    // Games played at once on the same weights; their changes are added to
-    // the weights afterwards in the order of the games.
-    std::uint32_t gamesPerBatch = 16;
-    // Whether games end, judged by the bear-off database, once both sides
-    // are home (the trainer is then given the database).
-    bool solvedBearoffs = false;
-};
 
 struct SelfPlayResult {
     int winner = 0;
@@ -67,6 +48,9 @@ public:
     // With the database both sides bear off by it, and a game ends, judged
     // by it, as soon as both sides are home without contact.
     void setBearoff(std::shared_ptr<const BearoffDatabase> database);
+    // Games are played by `lead` at 0 ply until contact is broken, and the
+    // network learns from the races that follow: a race network.
+    void setRaceLead(std::shared_ptr<const NeuralNetwork> lead);
     // Threads for the games of a batch (at least 1); the weights do not
     // depend on it.
     void setThreads(int threads) { threads_ = threads < 1 ? 1 : threads; }
@@ -86,6 +70,7 @@ private:
     TrainedNetwork trained_;
     int threads_ = 1;
     std::vector<std::unique_ptr<GameLearner>> learners_;
+    std::shared_ptr<const NeuralNetwork> raceLead_;
 };
 
 // The chances of `side`'s view as side 0 sees them (unchanged for side 0).

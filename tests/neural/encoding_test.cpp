@@ -79,7 +79,7 @@ TEST(Encoding, HandMadePositionsSetTheExpectedInputs) {
 }
 
 TEST(Encoding, AMirroredPositionWithTheOtherSideToMoveLooksTheSame) {
-    for (const int encoding : {kBasicEncoding, kRichEncoding}) {
+    for (const int encoding : {kBasicEncoding, kRichEncoding, kRaceEncoding}) {
         const NeuralNetwork network = randomNetwork(5, encoding);
         int index = 0;
         for (const RollCase& c : test::randomCases(3000, 17)) {

@@ -104,6 +104,28 @@ TEST(Network, GradientOfEveryParameterMatchesFiniteDifferences) {
     }
 }
 
+TEST(Network, ARaceNetworkJudgesTheRacesOnly) {
+    NeuralNetwork network = randomNetwork(7, kBasicEncoding, 0.5f);
+    const auto race = std::make_shared<const NeuralNetwork>(randomNetwork(9, kRaceEncoding, 0.5f));
+    network.setRace(race);
+    const struct {
+        const char* position;
+        bool race;
+    } cases[] = {{"20=3 10=-2", false},
+                 {"20=3 21=-2", true},
+                 {"3=3 24=1 10=-2", false},
+                 {"5=2 23=-1", true},
+                 {"0=-15 23=15", false}};
+    for (const auto& c : cases) {
+        const BoardPosition position = test::placedPosition(c.position);
+        const NeuralNetwork& judge = c.race ? *race : network;
+        NetworkInputs inputs;
+        judge.encode(position, 1, inputs);
+        EXPECT_EQ(chancesOnRoll(network, position, 1), consistent(judge.evaluate(inputs)))
+            << c.position;
+    }
+}
+
 TEST(Network, FinishedGamesGetTheirCertainResult) {
     const NeuralNetwork network(3); // every output 0.5 on its own
     // Side 0 has borne off all; side 1 none, one checker still on side 0's home board.

@@ -20,7 +20,8 @@ constexpr const char* kUsage =
                       [--lambda L] [--alpha A] [--final-alpha A] [--planned-games N]
                       [--checkpoint FILE] [--checkpoint-every N] [--resume FILE]
                       [--curve FILE.csv] [--measure-every N] [--measure-games N]
-                      [--encoding 1|2] [--batch N] [--solved-bearoffs 0|1] [--threads N]
+                      [--encoding 1|2|3] [--batch N] [--solved-bearoffs 0|1] [--threads N]
+                      [--race-lead FILE]
        varnholt-train plot --curve FILE.csv --out FILE.svg [--title TEXT]
 
 Trains the network by self-play until it has played N games in all, writing
@@ -32,7 +33,9 @@ the first run would have. --encoding 2 adds the contact inputs (shots,
 escapes, primes); --batch games (2) start from the same weights and are
 played side by side on --threads threads (1), which never change the
 weights (--checkpoint-every must be a multiple of it); --solved-bearoffs 1 ends every game by the bear-off database once
-both sides are home.
+both sides are home. --race-lead FILE plays each game with that network
+at 0 ply until contact is broken, and the network learns the races only
+(with --encoding 3, the race inputs).
 )";
 
 struct Options {
@@ -162,6 +165,9 @@ int main(int argc, char** argv) {
     settings.out = options.get("--out");
     if (options.has("--resume")) {
         settings.resume = options.get("--resume");
+    }
+    if (options.has("--race-lead")) {
+        settings.raceLead = options.get("--race-lead");
     }
     if (options.has("--checkpoint")) {
         settings.checkpoint = options.get("--checkpoint");

@@ -61,6 +61,15 @@ bool runTraining(const RunSettings& settings, std::ostream& log) {
         trainer.emplace(settings.training);
     }
     trainer->setThreads(settings.threads);
+    if (settings.raceLead) {
+        std::string error;
+        auto lead = readWeightsFile(*settings.raceLead, error);
+        if (!lead) {
+            log << "cannot read " << settings.raceLead->string() << ": " << error << '\n';
+            return false;
+        }
+        trainer->setRaceLead(std::make_shared<const NeuralNetwork>(std::move(lead->network)));
+    }
     if (settings.training.solvedBearoffs) {
         trainer->setBearoff(std::make_shared<const BearoffDatabase>(BearoffDatabase::build()));
     }

@@ -13,6 +13,9 @@ struct RunSettings {
     TrainingSettings training;
     std::uint32_t games = 0; // train until this many games in all
     int threads = 1;         // the weights do not depend on it
+    // The network that plays each game until contact is broken: the network
+    // trained then learns the races only.
+    std::optional<std::filesystem::path> raceLead;
     std::filesystem::path out;
     std::optional<std::filesystem::path> resume;
     std::filesystem::path checkpoint; // empty: none
