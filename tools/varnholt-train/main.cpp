@@ -62,7 +62,8 @@ const std::vector<std::string> kTrainOptions = {"--games",
                                                 "--encoding",
                                                 "--batch",
                                                 "--solved-bearoffs",
-                                                "--threads"};
+                                                "--threads",
+                                                "--race-lead"};
 const std::vector<std::string> kPlotOptions = {"--curve", "--out", "--title"};
 
 bool parseOptions(const std::vector<std::string>& arguments, std::size_t first,
