@@ -1,8 +1,8 @@
 #include "ai/neural_engine.h"
 
 #include "ai/match_cube.h"
-#include "ai/placement_hash.h"
 #include "platform/seeded_stream.h"
+#include "rules/placement_hash.h"
 #include "rules/result_kind.h"
 #include "rules/side.h"
 

@@ -2,8 +2,11 @@
 
 #include "neural/bearoff_database.h"
 #include "rules/move_generator.h"
+#include "rules/placement_hash.h"
 #include "rules/result_kind.h"
 #include "rules/side.h"
+
+#include <algorithm>
 
 namespace vh {
 
@@ -36,12 +39,62 @@ OutcomeChances chancesAfterPlay(const NeuralNetwork& network, const BoardPositio
 
 namespace {
 
+// The positions the plays of a list reach, so that a play reaching one an
+// earlier play reached is not judged again: it would judge alike and, not
+// being the first, never be chosen. A table of the plays' indices by the
+// digest of their positions; a full table remembers no more.
+class ReachedPositions {
+public:
+    static constexpr int kSlots = 2048;
+
+    explicit ReachedPositions(int plays) {
+        while (size_ < kSlots && size_ < 2 * plays) {
+            size_ *= 2;
+        }
+        std::fill_n(index_.begin(), size_, -1);
+    }
+
+    // Whether an earlier play of `list` reached `position`, which play
+    // `index` reached from where `position` was before it; else remembers it.
+    bool reachedBefore(const PlayList& list, int index, const BoardPosition& position) {
+        const std::uint64_t hash = placementHash(position);
+        auto slot = static_cast<int>(hash & static_cast<std::uint64_t>(size_ - 1));
+        for (; index_[static_cast<std::size_t>(slot)] >= 0; slot = (slot + 1) & (size_ - 1)) {
+            if (hash_[static_cast<std::size_t>(slot)] == hash) {
+                BoardPosition earlier = position;
+                takeBackPlay(list[index], earlier);
+                applyPlay(list[index_[static_cast<std::size_t>(slot)]], earlier);
+                if (samePlacement(earlier, position)) {
+                    return true;
+                }
+            }
+        }
+        if (stored_ * 2 < size_) {
+            index_[static_cast<std::size_t>(slot)] = index;
+            hash_[static_cast<std::size_t>(slot)] = hash;
+            ++stored_;
+        }
+        return false;
+    }
+
+private:
+    int size_ = 16;
+    int stored_ = 0;
+    std::array<int, kSlots> index_;
+    std::array<std::uint64_t, kSlots> hash_;
+};
+
 JudgedPlay bestOfFirst(const NeuralNetwork& network, const PlayList& list, int count,
                        BoardPosition& position, int mover) {
     JudgedPlay best;
+    ReachedPositions reached(count);
     for (int index = 0; index < count; ++index) {
         const Play& play = list[index];
         applyPlay(play, position);
+        if (reached.reachedBefore(list, index, position)) {
+            takeBackPlay(play, position);
+            continue;
+        }
         const OutcomeChances chances = chancesAfterPlay(network, position, mover);
         takeBackPlay(play, position);
         const float equity = cubelessEquity(chances);

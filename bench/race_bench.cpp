@@ -1,0 +1,136 @@
+#include "neural/bearoff_database.h"
+#include "neural/network_play.h"
+#include "neural/weights_file.h"
+#include "platform/seeded_stream.h"
+#include "rules/move_generator.h"
+#include "rules/opening_roll.h"
+#include "rules/result_kind.h"
+#include "rules/side.h"
+
+#include <benchmark/benchmark.h>
+#include <cmath>
+#include <filesystem>
+#include <memory>
+#include <vector>
+
+namespace vh::bench {
+namespace {
+
+constexpr std::uint64_t kRaceSeed = 20261210;
+constexpr int kRaces = 2000;
+
+std::optional<NeuralNetwork> readNetwork(const std::filesystem::path& path, std::string& error) {
+    std::optional<TrainedNetwork> trained = readWeightsFile(path, error);
+    if (!trained) {
+        error = path.string() + ": " + error;
+        return std::nullopt;
+    }
+    return std::move(trained->network);
+}
+
+struct RaceStart {
+    BoardPosition position;
+    int side = 0;
+};
+
+// Positions where contact has just been broken in games of `network` at 0 ply.
+std::vector<RaceStart> raceStarts(const NeuralNetwork& network, PlayList& plays) {
+    std::vector<RaceStart> starts;
+    for (std::uint64_t game = 0; starts.size() < kRaces; ++game) {
+        SeededStream dice(streamSeed(kRaceSeed, game));
+        BoardPosition position;
+        setStartPosition(position);
+        const OpeningRoll opening = rollOpening([&dice] { return dice.die(); });
+        int side = opening.firstSide;
+        for (int turn = 1; !hasWon(position, otherSide(side)); ++turn) {
+            if (!sidesInContact(position)) {
+                starts.push_back({position, side});
+                break;
+            }
+            const int die1 = turn == 1 ? opening.die1 : dice.die();
+            const int die2 = turn == 1 ? opening.die2 : dice.die();
+            generatePlays(plays, position, side, die1, die2);
+            if (plays.count > 0) {
+                applyPlay(plays[bestPlayOfRoll(network, plays, position, side, die1, die2).index],
+                          position);
+            }
+            side = otherSide(side);
+        }
+    }
+    return starts;
+}
+
+// The points `first` wins playing the race out from `start` as the side to
+// move against `second` (both at 0 ply), with the dice of `stream`.
+int raceResult(const NeuralNetwork& first, const NeuralNetwork& second, const RaceStart& start,
+               std::uint64_t stream, PlayList& plays) {
+    SeededStream dice(stream);
+    BoardPosition position = start.position;
+    int side = start.side;
+    for (;;) {
+        const NeuralNetwork& mover = side == start.side ? first : second;
+        const int die1 = dice.die();
+        const int die2 = dice.die();
+        generatePlays(plays, position, side, die1, die2);
+        if (plays.count > 0) {
+            applyPlay(plays[bestPlayOfRoll(mover, plays, position, side, die1, die2).index],
+                      position);
+        }
+        if (hasWon(position, side)) {
+            const int points = static_cast<int>(resultKind(position, side));
+            return side == start.side ? points : -points;
+        }
+        side = otherSide(side);
+    }
+}
+
+// Points per race of `a` against `b` over the race starts, each race played
+// twice with the same dice and the seats swapped.
+double duplicateRaces(const NeuralNetwork& a, const NeuralNetwork& b,
+                      const std::vector<RaceStart>& starts, PlayList& plays) {
+    long total = 0;
+    for (std::size_t n = 0; n < starts.size(); ++n) {
+        const std::uint64_t stream = streamSeed(kRaceSeed + 1, n);
+        total += raceResult(a, b, starts[n], stream, plays);
+        total -= raceResult(b, a, starts[n], stream, plays);
+    }
+    return static_cast<double>(total) / (2.0 * static_cast<double>(starts.size()));
+}
+
+// The program's race judges (the race network and the bear-off database,
+// beside the benchmark) on the network of the first release, against that
+// network alone, over races that follow from its own games.
+void BM_RaceJudgesAgainstFirstNetwork(benchmark::State& state) {
+    std::error_code missing;
+    const std::filesystem::path data =
+        std::filesystem::read_symlink("/proc/self/exe", missing).parent_path() / "Data";
+    std::string error;
+    const std::optional<NeuralNetwork> old = readNetwork(VARNHOLT_FIRST_NETWORK, error);
+    std::optional<NeuralNetwork> race = readNetwork(data / "Race.weights", error);
+    std::optional<BearoffDatabase> database =
+        BearoffDatabase::readFile(data / "Bearoff.dat", error);
+    if (!old || !race || !database) {
+        state.SkipWithError(error.c_str());
+        return;
+    }
+    const auto solved = std::make_shared<const BearoffDatabase>(std::move(*database));
+    race->setBearoff(solved);
+    NeuralNetwork withDatabase = *old;
+    withDatabase.setBearoff(solved);
+    NeuralNetwork withBoth = withDatabase;
+    withBoth.setRace(std::make_shared<const NeuralNetwork>(std::move(*race)));
+    const auto plays = std::make_unique<PlayList>();
+    const std::vector<RaceStart> starts = raceStarts(*old, *plays);
+    for (auto _ : state) {
+        state.counters["ppg_database"] = duplicateRaces(withDatabase, *old, starts, *plays);
+        state.counters["ppg_database_and_race_network"] =
+            duplicateRaces(withBoth, *old, starts, *plays);
+        state.counters["ppg_race_network_over_database"] =
+            duplicateRaces(withBoth, withDatabase, starts, *plays);
+    }
+    state.counters["races"] = static_cast<double>(starts.size());
+}
+BENCHMARK(BM_RaceJudgesAgainstFirstNetwork)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+} // namespace
+} // namespace vh::bench
