@@ -27,13 +27,13 @@ PlayerPreview::PlayerPreview(QWidget* parent) : QWidget(parent) {
 }
 
 void PlayerPreview::showPlayer(bool computer, const std::string& entry, const Roster& roster,
-                               const PlayerStore& store, const ComputerProfile* champion) {
+                               const PlayerStore& store, std::span<const ComputerProfile> neural) {
     photo_ = QImage();
     cash_.clear();
     age_.clear();
     QString description;
     if (computer) {
-        if (const ComputerProfile* opponent = opponentForEntry(roster, champion, entry)) {
+        if (const ComputerProfile* opponent = opponentForEntry(roster, neural, entry)) {
             const ComputerProfile& profile = *opponent;
             photo_ = copyImage(profile.picture.picture());
             cash_ = QString("Cash: $%1").arg(profile.cash);

@@ -4,6 +4,7 @@
 
 #include <QImage>
 #include <QWidget>
+#include <span>
 #include <string>
 
 class QLabel;
@@ -23,10 +24,10 @@ class PlayerPreview final : public QWidget {
 public:
     explicit PlayerPreview(QWidget* parent);
 
-    // Shows the opponent (one of the ten or the champion) or the stored
+    // Shows the opponent (one of the ten or of `neural`, Data/Champion.dat's) or the stored
     // player the name list's entry stands for; nothing when it stands for none.
     void showPlayer(bool computer, const std::string& entry, const Roster& roster,
-                    const PlayerStore& store, const ComputerProfile* champion = nullptr);
+                    const PlayerStore& store, std::span<const ComputerProfile> neural = {});
     QLabel* descriptionLabel() const { return description_; }
 
 protected:

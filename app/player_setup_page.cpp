@@ -107,7 +107,7 @@ PlayerSetupPage::PlayerSetupPage(PlayerStore& store, int& matchLength, QWidget* 
 void PlayerSetupPage::load(const GameSettings& settings) {
     initialising_ = true;
     loadRoster(roster_);
-    champion_ = loadChampion();
+    neural_ = loadNeuralOpponents();
     store_.loadPlayers();
     if (store_.count() == 0) {
         NewPlayerDialog dialog(store_, this);
@@ -129,7 +129,7 @@ void PlayerSetupPage::load(const GameSettings& settings) {
         const int selected = entryForName(entries, settings.playerName[index]);
         names_[index]->setCurrentIndex(selected);
         previews_[index]->showPlayer(computer, storedText(names_[index]->currentText()), roster_,
-                                     store_, champion());
+                                     store_, neural_);
     }
     bet_->setText(QString::number(settings.matchBet));
     length_->setCurrentIndex(std::clamp(matchLength_, 0, MatchState::kLongestMatch));
@@ -140,15 +140,11 @@ void PlayerSetupPage::fillNames(int side, bool computer) {
     QComboBox* names = names_[static_cast<std::size_t>(side)];
     const QSignalBlocker quiet(names);
     names->clear();
-    const std::vector<std::string> entries = computer ? computerNameEntries(roster_, champion())
+    const std::vector<std::string> entries = computer ? computerNameEntries(roster_, neural_)
                                                       : playerNameEntries(false, roster_, store_);
     for (const std::string& entry : entries) {
         names->addItem(screenText(entry));
     }
-}
-
-const ComputerProfile* PlayerSetupPage::champion() const {
-    return champion_ ? &*champion_ : nullptr;
 }
 
 bool PlayerSetupPage::isComputer(int side) const {
@@ -175,7 +171,7 @@ void PlayerSetupPage::nameChanged(int side) {
     loadSettings(settings_);
     const auto index = static_cast<std::size_t>(side);
     previews_[index]->showPlayer(isComputer(side), storedText(names_[index]->currentText()),
-                                 roster_, store_, champion());
+                                 roster_, store_, neural_);
 }
 
 void PlayerSetupPage::createPlayer() {
@@ -215,7 +211,7 @@ void PlayerSetupPage::store(GameSettings& settings) {
         const bool computer = isComputer(side);
         settings.playerIsComputer[index] = computer ? 1 : 0;
         const std::string entry = storedText(names_[index]->currentText());
-        settings.playerName[index] = computer ? chosenOpponentName(entry, roster_, champion())
+        settings.playerName[index] = computer ? chosenOpponentName(entry, roster_, neural_)
                                               : chosenPlayerName(false, entry, roster_);
     }
     settings.matchBet = leadingInteger(bet_->text().toStdString(), kBetLength).value_or(0);

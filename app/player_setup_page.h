@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/option_page.h"
+#include "players/champion_file.h"
 #include "players/computer_profile.h"
 
 #include <array>
@@ -42,12 +43,11 @@ private:
     // Lists the stored players again on a human side, with `chosen` selected.
     void showHumanNames(int side, const QString& chosen);
     bool isComputer(int side) const;
-    const ComputerProfile* champion() const;
 
     PlayerStore& store_;
     Roster roster_;
-    std::optional<ComputerProfile> champion_; // listed after the ten when Data/Champion.dat has one
-    std::array<QGroupBox*, 2> groups_{};      // titled with the side's checker colour
+    NeuralOpponents neural_;             // listed after the ten: the ladder, then the champion
+    std::array<QGroupBox*, 2> groups_{}; // titled with the side's checker colour
     std::array<QComboBox*, 2> types_{};
     std::array<QComboBox*, 2> names_{};
     std::array<PlayerPreview*, 2> previews_{};

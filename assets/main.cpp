@@ -57,12 +57,12 @@ int main(int argc, char** argv) {
         return 1;
     }
     if (!champion.empty()) {
-        auto profile = vh::assets::readChampion(champion, &error);
-        if (!profile) {
+        auto profiles = vh::assets::readChampionFile(champion, &error);
+        if (!profiles) {
             std::cerr << "varnholt-assets: " << error << '\n';
             return 1;
         }
-        opponents->push_back(std::move(*profile));
+        opponents->insert(opponents->end(), profiles->begin(), profiles->end());
     }
     if (!vh::assets::generateAssets({*opponents, fonts}, out, &error,
                                     verbose ? &std::cout : nullptr)) {

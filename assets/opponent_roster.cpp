@@ -13,6 +13,10 @@ public:
     explicit LineReader(std::string_view text) : text_(text) {}
 
     bool atEnd() const { return at_ >= text_.size(); }
+    bool onlySpaceLeft() const {
+        return std::all_of(text_.begin() + static_cast<long>(std::min(at_, text_.size())),
+                           text_.end(), isSpace);
+    }
 
     std::string line() {
         const std::size_t end = text_.find('\n', at_);
@@ -91,12 +95,15 @@ std::optional<int> leadingInteger(const std::string& field) {
     return negative ? -value : value;
 }
 
-// `count` profiles of eight lines; the last separator may be missing.
-std::optional<std::vector<Opponent>> profilesFromText(std::string_view text, int count,
+// From `least` to `most` profiles of eight lines, as many as the text holds;
+// the last separator may be missing.
+std::optional<std::vector<Opponent>> profilesFromText(std::string_view text, int least, int most,
                                                       std::string* error) {
     LineReader reader(text);
     std::vector<Opponent> opponents;
-    for (int profile = 0; profile < count; ++profile) {
+    const int count = least;
+    for (int profile = 0; profile < most && (profile < least || !reader.onlySpaceLeft());
+         ++profile) {
         if (reader.atEnd()) {
             fail(error, "the file ends after " + std::to_string(profile) + " of " +
                             std::to_string(count) + " profiles");
@@ -142,14 +149,14 @@ std::optional<std::string> fileText(const std::filesystem::path& path, std::stri
 }
 
 // Reads a file of `count` profiles; a fault names the file.
-std::optional<std::vector<Opponent>> readProfiles(const std::filesystem::path& path, int count,
-                                                  std::string* error) {
+std::optional<std::vector<Opponent>> readProfiles(const std::filesystem::path& path, int least,
+                                                  int most, std::string* error) {
     const std::optional<std::string> text = fileText(path, error);
     if (!text) {
         return std::nullopt;
     }
     std::string why;
-    auto opponents = profilesFromText(*text, count, &why);
+    auto opponents = profilesFromText(*text, least, most, &why);
     if (!opponents) {
         fail(error, path.string() + ": " + why);
     }
@@ -159,28 +166,22 @@ std::optional<std::vector<Opponent>> readProfiles(const std::filesystem::path& p
 } // namespace
 
 std::optional<std::vector<Opponent>> opponentsFromText(std::string_view text, std::string* error) {
-    return profilesFromText(text, kOpponentCount, error);
+    return profilesFromText(text, kOpponentCount, kOpponentCount, error);
 }
 
 std::optional<std::vector<Opponent>> readOpponents(const std::filesystem::path& roster,
                                                    std::string* error) {
-    return readProfiles(roster, kOpponentCount, error);
+    return readProfiles(roster, kOpponentCount, kOpponentCount, error);
 }
 
-std::optional<Opponent> championFromText(std::string_view text, std::string* error) {
-    auto profiles = profilesFromText(text, 1, error);
-    if (!profiles) {
-        return std::nullopt;
-    }
-    return std::move(profiles->front());
+std::optional<std::vector<Opponent>> championFileFromText(std::string_view text,
+                                                          std::string* error) {
+    return profilesFromText(text, 1, kOpponentCount, error);
 }
 
-std::optional<Opponent> readChampion(const std::filesystem::path& file, std::string* error) {
-    auto profiles = readProfiles(file, 1, error);
-    if (!profiles) {
-        return std::nullopt;
-    }
-    return std::move(profiles->front());
+std::optional<std::vector<Opponent>> readChampionFile(const std::filesystem::path& file,
+                                                      std::string* error) {
+    return readProfiles(file, 1, kOpponentCount, error);
 }
 
 } // namespace vh::assets

@@ -31,9 +31,12 @@ std::optional<std::vector<Opponent>> opponentsFromText(std::string_view text, st
 std::optional<std::vector<Opponent>> readOpponents(const std::filesystem::path& roster,
                                                    std::string* error);
 
-// The one opponent of a champion file: a single profile in the roster's
-// format, its separator line optional, with the same checks.
-std::optional<Opponent> championFromText(std::string_view text, std::string* error);
-std::optional<Opponent> readChampion(const std::filesystem::path& file, std::string* error);
+// The opponents of a champion file, the ladder and the champion: one to ten
+// profiles in the roster's format, the last separator line optional, with
+// the same checks.
+std::optional<std::vector<Opponent>> championFileFromText(std::string_view text,
+                                                          std::string* error);
+std::optional<std::vector<Opponent>> readChampionFile(const std::filesystem::path& file,
+                                                      std::string* error);
 
 } // namespace vh::assets

@@ -57,12 +57,11 @@ SavedGame savedGameOfId(const BoardPosition& position, const MatchIdFields& fiel
 void seatKnownComputers(SavedGame& game) {
     Roster roster;
     readRosterFile(rosterFilePath(), roster);
-    const std::optional<ComputerProfile> champion = loadChampion();
+    const NeuralOpponents neural = readNeuralOpponentsFile(championFilePath());
     for (SavedPlayer& player : game.players) {
-        const bool known =
-            std::any_of(roster.begin(), roster.end(),
-                        [&player](const ComputerProfile& p) { return p.name == player.name; }) ||
-            (champion && champion->name == player.name);
+        const auto named = [&player](const ComputerProfile& p) { return p.name == player.name; };
+        const bool known = std::any_of(roster.begin(), roster.end(), named) ||
+                           std::any_of(neural.begin(), neural.end(), named);
         if (known) {
             player.isComputer = 1;
             game.historyIsComputer[static_cast<std::size_t>(player.side)] = 1;

@@ -20,32 +20,35 @@ std::vector<std::string> playerNameEntries(bool computer, const Roster& roster,
 }
 
 std::vector<std::string> computerNameEntries(const Roster& roster,
-                                             const ComputerProfile* champion) {
+                                             std::span<const ComputerProfile> neural) {
     std::vector<std::string> entries;
     for (const ComputerProfile& profile : roster) {
         entries.push_back(listEntry(profile));
     }
-    if (champion != nullptr) {
-        entries.push_back(listEntry(*champion));
+    for (const ComputerProfile& profile : neural) {
+        entries.push_back(listEntry(profile));
     }
     return entries;
 }
 
-const ComputerProfile* opponentForEntry(const Roster& roster, const ComputerProfile* champion,
+const ComputerProfile* opponentForEntry(const Roster& roster,
+                                        std::span<const ComputerProfile> neural,
                                         std::string_view entry) {
     const int profile = profileByText(roster, entry);
     if (profile >= 0) {
         return &roster[static_cast<std::size_t>(profile)];
     }
-    if (champion != nullptr && entry.find(champion->name) != std::string_view::npos) {
-        return champion;
+    for (const ComputerProfile& opponent : neural) {
+        if (entry.find(opponent.name) != std::string_view::npos) {
+            return &opponent;
+        }
     }
     return nullptr;
 }
 
 std::string chosenOpponentName(std::string_view entry, const Roster& roster,
-                               const ComputerProfile* champion) {
-    const ComputerProfile* opponent = opponentForEntry(roster, champion, entry);
+                               std::span<const ComputerProfile> neural) {
+    const ComputerProfile* opponent = opponentForEntry(roster, neural, entry);
     return opponent == nullptr ? std::string(entry) : opponent->name;
 }
 

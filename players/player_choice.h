@@ -5,6 +5,7 @@
 #include "players/player_store.h"
 
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -18,20 +19,24 @@ namespace vh {
 std::vector<std::string> playerNameEntries(bool computer, const Roster& roster,
                                            const PlayerStore& store);
 
-// The Computer name list: the ten's entries, then the champion's when there
-// is one.
-std::vector<std::string> computerNameEntries(const Roster& roster, const ComputerProfile* champion);
+// `neural` are the opponents of Data/Champion.dat in their order: the ladder,
+// weakest first, then the champion.
+
+// The Computer name list: the ten's entries, then the entries of `neural`.
+std::vector<std::string> computerNameEntries(const Roster& roster,
+                                             std::span<const ComputerProfile> neural);
 
 // The opponent an entry of the Computer name list stands for: the last of the
-// ten whose name occurs in it, else the champion when its name does, else
-// none.
-const ComputerProfile* opponentForEntry(const Roster& roster, const ComputerProfile* champion,
+// ten whose name occurs in it, else the first of `neural` whose name does,
+// else none.
+const ComputerProfile* opponentForEntry(const Roster& roster,
+                                        std::span<const ComputerProfile> neural,
                                         std::string_view entry);
 
 // The name the options store for an entry of the Computer name list: the
 // opponent's bare name, or the entry itself when it names none.
 std::string chosenOpponentName(std::string_view entry, const Roster& roster,
-                               const ComputerProfile* champion);
+                               std::span<const ComputerProfile> neural);
 
 // The entry to select for the name the options hold: the first that begins
 // with it, letters compared without case; 0 when none does, -1 for no entries.

@@ -56,12 +56,15 @@ TEST_F(NewGameSheetTest, OpensOnTheOptionsAndPlayWritesTheShownPages) {
     EXPECT_EQ(name0->currentText(), "Ann");
     EXPECT_EQ(name1->currentText(), "Bea");
 
-    // The champion is listed after the ten opponents, with its level.
-    const ComputerProfile champion = readChampionFile(championFilePath()).value();
+    // The champion is listed last, after the ten opponents and the ladder, with its level.
+    const NeuralOpponents neural = readNeuralOpponentsFile(championFilePath());
+    ASSERT_FALSE(neural.empty());
+    const ComputerProfile& champion = neural.back();
+    const int last = 10 + static_cast<int>(neural.size()) - 1;
     child<QComboBox>(*sheet, "playerType1")->setCurrentIndex(1);
-    ASSERT_EQ(name1->count(), 11);
-    EXPECT_TRUE(name1->itemText(10).startsWith(QString::fromStdString(champion.name + " (")));
-    name1->setCurrentIndex(10);
+    ASSERT_EQ(name1->count(), last + 1);
+    EXPECT_TRUE(name1->itemText(last).startsWith(QString::fromStdString(champion.name + " (")));
+    name1->setCurrentIndex(last);
     QApplication::processEvents();
     const auto labels = sheet->findChildren<QLabel*>();
     EXPECT_TRUE(std::any_of(labels.begin(), labels.end(), [&](const QLabel* label) {

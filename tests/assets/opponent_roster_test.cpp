@@ -53,18 +53,18 @@ TEST(OpponentRoster, ReadsNameAgeAndDescriptionOfEachProfile) {
     }
 }
 
-TEST(OpponentRoster, AChampionFileHoldsOneProfileItsSeparatorOptional) {
-    const Opponent runa{"Runa", 40, "She reads the dice."};
-    std::string text = roster({runa});
-    for (const std::string& file : {text, text.substr(0, text.rfind("----"))}) {
+TEST(OpponentRoster, AChampionFileHoldsItsProfilesTheLastSeparatorOptional) {
+    const std::vector<Opponent> file{{"Oda", 30, "He plays fast."}, {"Runa", 40, "She reads."}};
+    const std::string text = roster(file);
+    for (const std::string& cut : {text, text.substr(0, text.rfind("----")), text + "\n \n"}) {
         std::string error;
-        const auto champion = championFromText(file, &error);
-        ASSERT_TRUE(champion.has_value()) << error;
-        EXPECT_EQ(*champion, runa);
+        const auto profiles = championFileFromText(cut, &error);
+        ASSERT_TRUE(profiles.has_value()) << error;
+        EXPECT_EQ(*profiles, file);
     }
     std::string error;
-    EXPECT_FALSE(championFromText("", &error).has_value());
-    EXPECT_FALSE(championFromText("Runa\n40\n", &error).has_value());
+    EXPECT_FALSE(championFileFromText("", &error).has_value());
+    EXPECT_FALSE(championFileFromText(roster({file[0]}) + "Runa\n40\n", &error).has_value());
     EXPECT_NE(error.find("cut short"), std::string::npos) << error;
 }
 

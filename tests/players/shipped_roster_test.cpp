@@ -63,50 +63,88 @@ TEST(ShippedRoster, OpponentsAreDistinctAndSpreadOverEveryStrength) {
     EXPECT_EQ(tiers, (std::set<int>{1001, 1251, 1501, 1751, 2001}));
 }
 
-ComputerProfile shippedChampion() {
-    const auto champion =
-        readChampionFile(std::filesystem::path(VARNHOLT_PROGRAM_DIR) / "Data/Champion.dat");
-    EXPECT_TRUE(champion.has_value());
-    return champion.value_or(ComputerProfile{});
+NeuralOpponents shippedNeuralOpponents() {
+    return readNeuralOpponentsFile(std::filesystem::path(VARNHOLT_PROGRAM_DIR) /
+                                   "Data/Champion.dat");
 }
 
-TEST(Champion, IncompleteFilesHoldNoChampion) {
+std::vector<std::string> namesOf(const NeuralOpponents& opponents) {
+    std::vector<std::string> names;
+    for (const ComputerProfile& opponent : opponents) {
+        names.push_back(opponent.name);
+    }
+    return names;
+}
+
+TEST(ChampionFile, IsReadWholeOrNotAtAllAndDropsTheRungsItCannotPlay) {
     const test::TempDirectory directory("champion");
+    const auto rung = [](const std::string& name, const std::string& plies,
+                         const std::string& noise) {
+        return name + "\n30\nGood\n100000\n" + plies + "\n" + noise + "\nPlays.\n---\n";
+    };
+    const std::string champion = "Ann\n30\nGood\n500000\n1\n2\nPlays well.\n---\n";
+    const std::string cut = champion.substr(0, champion.find("Plays well."));
     const struct {
         const char* what;
-        const char* text;
-        bool read;
+        std::string text;
+        std::vector<std::string> names;
     } cases[] = {
-        {"whole", "Ann\n30\nGood\n500000\n1\n2\nPlays well.\n---\n", true},
-        {"without separator", "Ann\n30\nGood\n500000\n1\n2\nPlays well.", true},
-        {"without description", "Ann\n30\nGood\n500000\n1\n2\n", false},
-        {"empty name", "\n30\nGood\n500000\n1\n2\nPlays well.\n", false},
-        {"empty", "", false},
+        {"the champion alone", champion, {"Ann"}},
+        {"without separator", champion.substr(0, champion.find("---")), {"Ann"}},
+        {"a ladder",
+         rung("Oda", "0", "50") + rung("Ute", "1", "0") + champion,
+         {"Oda", "Ute", "Ann"}},
+        {"blank lines after", rung("Oda", "0", "50") + champion + "\n \n", {"Oda", "Ann"}},
+        {"three plies", rung("Oda", "3", "50") + champion, {"Ann"}},
+        {"negative noise", rung("Oda", "0", "-1") + champion, {"Ann"}},
+        {"noise beyond one", rung("Oda", "0", "1001") + champion, {"Ann"}},
+        {"a name inside another", rung("An", "0", "50") + champion, {"Ann"}},
+        {"empty rung name", rung("", "0", "50") + champion, {"Ann"}},
+        {"champion cut short", rung("Oda", "0", "50") + cut, {}},
+        {"a line after the champion", champion + "Oda\n", {}},
+        {"without description", cut, {}},
+        {"empty name", champion.substr(3), {}},
+        {"empty", "", {}},
     };
     for (const auto& c : cases) {
         directory.write("Data/Champion.dat", std::string_view(c.text));
-        const auto champion = readChampionFile(championFilePath());
-        EXPECT_EQ(champion.has_value(), c.read) << c.what;
-        if (champion) {
-            EXPECT_EQ(champion->name, "Ann");
-            EXPECT_EQ(champion->cash, 500000);
-            EXPECT_EQ(champion->evalParamB, 2);
+        const NeuralOpponents opponents = readNeuralOpponentsFile(championFilePath());
+        EXPECT_EQ(namesOf(opponents), c.names) << c.what;
+        EXPECT_EQ(readChampionFile(championFilePath()).has_value(), !c.names.empty()) << c.what;
+        if (!opponents.empty()) {
+            EXPECT_EQ(opponents.back().cash, 500000);
+            EXPECT_EQ(opponents.back().evalParamB, 2);
+        }
+        if (opponents.size() > 1) {
+            const LadderPlay play = ladderPlayOf(opponents.front()).value();
+            EXPECT_EQ(play.plies, 0);
+            EXPECT_FLOAT_EQ(play.equityNoise, 0.05f);
         }
     }
     std::filesystem::remove(directory / "Data/Champion.dat");
-    EXPECT_FALSE(readChampionFile(championFilePath()).has_value()) << "missing";
+    EXPECT_TRUE(readNeuralOpponentsFile(championFilePath()).empty()) << "missing";
 }
 
-// A whole profile apart from the ten, which come first for names and entries.
-TEST(Champion, TheShippedChampionIsApartFromTheTenWhichComeFirst) {
+// The ladder and the champion, apart from the ten, which come first for names
+// and entries; then the ladder, weakest first, then the champion.
+TEST(ChampionFile, TheShippedOpponentsAreApartFromTheTenAndListedAfterThem) {
     const Roster roster = shippedRoster();
-    const ComputerProfile champion = shippedChampion();
+    const NeuralOpponents neural = shippedNeuralOpponents();
+    ASSERT_GE(neural.size(), 4u) << "a ladder of three or more, no rung dropped, and the champion";
+    const ComputerProfile& champion = neural.back();
     EXPECT_EQ(strengthForCash(champion.cash), 2001) << "the classic fallback plays strongest";
-    EXPECT_FALSE(champion.levelText.empty());
-    EXPECT_NE(champion.description, "DESCRIPTION");
-    for (const ComputerProfile& profile : roster) {
-        EXPECT_EQ(profile.name.find(champion.name), std::string::npos) << profile.name;
-        EXPECT_EQ(champion.name.find(profile.name), std::string::npos) << profile.name;
+    std::int32_t previousCash = roster.back().cash;
+    for (std::size_t index = 0; index < neural.size(); ++index) {
+        const ComputerProfile& profile = neural[index];
+        EXPECT_FALSE(profile.levelText.empty());
+        EXPECT_NE(profile.description, "DESCRIPTION");
+        EXPECT_GT(profile.cash, previousCash) << profile.name;
+        previousCash = profile.cash;
+        for (const ComputerProfile& other : roster) {
+            EXPECT_EQ(other.name.find(profile.name), std::string::npos) << other.name;
+            EXPECT_EQ(profile.name.find(other.name), std::string::npos) << other.name;
+        }
+        EXPECT_EQ(neuralOpponentFor(roster, neural, profile.name), static_cast<int>(index));
     }
     const std::string first = champion.name.substr(0, champion.name.find(' '));
     const struct {
@@ -120,17 +158,17 @@ TEST(Champion, TheShippedChampionIsApartFromTheTenWhichComeFirst) {
         EXPECT_EQ(playsAsChampion(roster, champion, c.name), c.champion) << c.name;
     }
 
-    const std::vector<std::string> entries = computerNameEntries(roster, &champion);
-    ASSERT_EQ(entries.size(), 11u);
-    EXPECT_EQ(entries.back(), listEntry(champion));
-    EXPECT_EQ(computerNameEntries(roster, nullptr).size(), 10u);
+    const std::vector<std::string> entries = computerNameEntries(roster, neural);
+    ASSERT_EQ(entries.size(), 10u + neural.size());
+    EXPECT_EQ(computerNameEntries(roster, {}).size(), 10u);
     for (std::size_t index = 0; index < entries.size(); ++index) {
-        const std::string expected = index < 10 ? roster[index].name : champion.name;
-        EXPECT_EQ(chosenOpponentName(entries[index], roster, &champion), expected);
-        EXPECT_EQ(opponentForEntry(roster, &champion, entries[index])->name, expected);
+        const std::string expected = index < 10 ? roster[index].name : neural[index - 10].name;
+        EXPECT_EQ(entries[index], listEntry(index < 10 ? roster[index] : neural[index - 10]));
+        EXPECT_EQ(chosenOpponentName(entries[index], roster, neural), expected);
+        EXPECT_EQ(opponentForEntry(roster, neural, entries[index])->name, expected);
     }
-    EXPECT_EQ(chosenOpponentName(entries.back(), roster, nullptr), entries.back());
-    EXPECT_EQ(opponentForEntry(roster, &champion, "Nobody (None)"), nullptr);
+    EXPECT_EQ(chosenOpponentName(entries.back(), roster, {}), entries.back());
+    EXPECT_EQ(opponentForEntry(roster, neural, "Nobody (None)"), nullptr);
 }
 
 } // namespace
