@@ -1,6 +1,7 @@
 #include "ai/computer_player.h"
 
 #include "ai/neural_engine.h"
+#include "ai/opponent_engine.h"
 #include "board/move_path.h"
 #include "neural/bearoff_database.h"
 #include "neural/weights_file.h"
@@ -10,9 +11,36 @@
 #include "players/computer_profile.h"
 #include "players/roster_file.h"
 
+#include <mutex>
+#include <random>
 #include <utility>
 
 namespace vh {
+namespace {
+
+// The network of Data/Champion.weights, read once for all the players that
+// hold it; nothing, with `error` saying why, when the file cannot be used.
+std::shared_ptr<const NeuralNetwork> sharedNetwork(std::string& error) {
+    static std::mutex guard;
+    static std::filesystem::path readFrom;
+    static std::weak_ptr<const NeuralNetwork> shared;
+    const std::lock_guard lock(guard);
+    const std::filesystem::path path = championWeightsPath();
+    if (auto network = shared.lock(); network != nullptr && path == readFrom) {
+        return network;
+    }
+    std::optional<TrainedNetwork> trained = readWeightsFile(path, error);
+    if (!trained) {
+        return nullptr;
+    }
+    trained->network.setBearoff(shippedBearoff());
+    auto network = std::make_shared<const NeuralNetwork>(std::move(trained->network));
+    shared = network;
+    readFrom = path;
+    return network;
+}
+
+} // namespace
 
 std::uint32_t thinkingBudget(bool timed, std::uint32_t remainingMs, std::int32_t extraSeconds) {
     if (!timed) {
@@ -31,40 +59,37 @@ ComputerPlayer::ComputerPlayer(int side, std::string_view name, SettingsSource s
     Roster roster;
     readRosterFile(rosterFilePath(), roster);
     turnState_ = TurnState::Moving;
-    const std::optional<ComputerProfile> champion = readChampionFile(championFilePath());
-    if (champion && playsAsChampion(roster, *champion, this->name())) {
-        becomeChampion(*champion);
-        return;
-    }
-    profileIndex_ = profileForPlayer(roster, this->name());
-    const ComputerProfile& profile = roster[static_cast<std::size_t>(profileIndex_)];
-    parameters_ = {strengthForCash(profile.cash), profile.evalParamA, profile.evalParamB};
+    const NeuralOpponents neural = readNeuralOpponentsFile(championFilePath());
+    const OpponentEngine opponent = opponentEngine(roster, neural, this->name(), kChampionPlies);
+    profileIndex_ = opponent.profileIndex;
+    parameters_ = opponent.classic;
+    choice_ = opponent.choice;
     strength_ = parameters_.strength;
+    if (choice_.kind == EngineChoice::Kind::Neural) {
+        becomeNeural(neural[static_cast<std::size_t>(profileIndex_ - kRosterSize)]);
+    }
 }
 
-void ComputerPlayer::becomeChampion(const ComputerProfile& champion) {
-    profileIndex_ = kRosterSize;
-    parameters_ = {strengthForCash(champion.cash), champion.evalParamA, champion.evalParamB};
-    strength_ = parameters_.strength;
+void ComputerPlayer::becomeNeural(const ComputerProfile& profile) {
     std::string error;
-    std::optional<TrainedNetwork> trained = readWeightsFile(championWeightsPath(), error);
-    if (!trained) {
+    network_ = sharedNetwork(error);
+    if (network_ == nullptr) {
         showMessage(kApplicationTitle, "Data/Champion.weights cannot be used: " + error + ". " +
-                                           champion.name +
+                                           profile.name +
                                            " plays with the classic evaluation instead.");
         return;
     }
-    trained->network.setBearoff(shippedBearoff());
-    network_ = std::make_shared<const NeuralNetwork>(std::move(trained->network));
+    choice_.noiseSeed = std::random_device{}();
     neuralSpace_ = makeNeuralWorkspace();
 }
 
 std::unique_ptr<SearchEngine> ComputerPlayer::makeEngine(const BoardRecord& board,
                                                          std::uint32_t budgetMs, EngineTask task) {
     if (network_ != nullptr) {
-        auto engine = std::make_unique<NeuralEngine>(network_, kChampionPlies, board, side(),
+        auto engine = std::make_unique<NeuralEngine>(network_, choice_.plies, board, side(),
                                                      budgetMs, neuralSpace_.get());
         engine->setMatch(match_);
+        engine->setNoise(choice_.equityNoise, choice_.noiseSeed);
         return engine;
     }
     return std::make_unique<LookaheadEngine>(parameters_, board, side(), budgetMs, task);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ai/engine_choice.h"
 #include "ai/engine_parameters.h"
 #include "ai/lookahead_engine.h"
 #include "ai/neural_workspace.h"
@@ -28,13 +29,14 @@ public:
 
     // Finds its profile in Data/Computers.dat: the last whose name contains
     // `name` (the first profile when none does); its cash sets the strength.
-    // When none of the ten contains the name but the champion's of
-    // Data/Champion.dat does, it is the champion: it plays with the neural
-    // network of Data/Champion.weights at one ply, or, when that file cannot
-    // be used, says so in a message box and plays the classic search at the
-    // strength of the champion's cash.
-    // In a match the champion's network plays for the match at its score;
-    // the classic search plays as for money at any score.
+    // When none of the ten contains the name but one of Data/Champion.dat
+    // does, it is that one, a rung of the ladder or the champion: it plays
+    // with the neural network of Data/Champion.weights (read once for all
+    // the players alive), the champion at kChampionPlies, a rung at its own
+    // depth and error; when that file cannot be used it says so in a message
+    // box and plays the classic search at the strength of its cash.
+    // In a match the network plays for the match at its score; the classic
+    // search plays as for money at any score.
     // `budgetMs`, when given, replaces the thinking time the clock allows.
     ComputerPlayer(int side, std::string_view name, SettingsSource settings = settingsFromFile,
                    TickSource clock = nullptr, std::optional<std::uint32_t> budgetMs = {});
@@ -48,16 +50,17 @@ public:
     void forceMove() override;
 
     const EngineParameters& parameters() const { return parameters_; }
-    // 0-9 for the ten of the roster, kRosterSize for the champion.
+    // 0-9 for the ten of the roster, then kRosterSize + the index among
+    // Data/Champion.dat's (the ladder, then the champion).
     int profileIndex() const { return profileIndex_; }
-    // The champion with its network loaded.
+    // One of Data/Champion.dat's with the network loaded.
     bool playsNeural() const { return network_ != nullptr; }
 
     // How many plies the champion's search looks ahead.
     static constexpr int kChampionPlies = 1;
 
 private:
-    void becomeChampion(const ComputerProfile& champion);
+    void becomeNeural(const ComputerProfile& profile);
     std::unique_ptr<SearchEngine> makeEngine(const BoardRecord& board, std::uint32_t budgetMs,
                                              EngineTask task);
     void finishSearch(CheckerStage& stage);
@@ -65,14 +68,15 @@ private:
     std::uint32_t now() const;
 
     EngineParameters parameters_;
+    EngineChoice choice_;
     int profileIndex_ = 0;
     MatchState match_; // the score of the game, as the last turn or double said
     TickSource clock_;
     std::optional<std::uint32_t> budgetOverride_;
     MoveAnimator animator_;
     std::unique_ptr<PlayList> plays_;              // 6.8 MB: allocated once, off the stack
-    std::shared_ptr<const NeuralNetwork> network_; // the champion's, read-only
-    std::unique_ptr<NeuralWorkspace> neuralSpace_; // about 14 MB, for the champion only
+    std::shared_ptr<const NeuralNetwork> network_; // shared, read-only
+    std::unique_ptr<NeuralWorkspace> neuralSpace_; // about 14 MB, for the network only
     std::unique_ptr<SearchEngine> engine_;
     WorkerThread worker_; // declared last: joined before the engine goes away
 };

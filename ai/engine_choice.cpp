@@ -1,5 +1,7 @@
 #include "ai/engine_choice.h"
 
+#include "ai/opponent_engine.h"
+
 #include <charconv>
 #include <vector>
 
@@ -28,6 +30,10 @@ bool wholeNumber(std::string_view text, std::int32_t& value) {
 } // namespace
 
 std::optional<EngineChoice> parseEngineChoice(std::string_view text, std::string& error) {
+    constexpr std::string_view kOpponent = "opponent:";
+    if (text.substr(0, kOpponent.size()) == kOpponent) {
+        return namedOpponentChoice(text.substr(kOpponent.size()), error);
+    }
     const std::vector<std::string_view> parts = fields(text);
     EngineChoice choice;
     const bool neuralSize = parts.size() == 2 || (parts.size() == 3 && parts[2] == "money");
@@ -55,6 +61,9 @@ std::optional<EngineChoice> parseEngineChoice(std::string_view text, std::string
 }
 
 std::string engineChoiceText(const EngineChoice& choice) {
+    if (!choice.opponent.empty()) {
+        return "opponent:" + choice.opponent;
+    }
     std::string text = choice.kind == EngineChoice::Kind::Neural ? "neural:" : "classic:";
     if (choice.kind == EngineChoice::Kind::Neural) {
         text.append(std::to_string(choice.plies));

@@ -2,6 +2,7 @@
 
 #include "ai/engine_parameters.h"
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -18,12 +19,16 @@ struct EngineChoice {
     EngineParameters classic;
     int plies = 0;
     bool moneyAtAnyScore = false; // neural only
+    float equityNoise = 0.0f;     // neural only: NeuralEngine::setNoise's error
+    std::uint64_t noiseSeed = 1;
+    std::string opponent; // the computer opponent it plays as, when it is one
 };
 
 // "classic:STRENGTH", "classic:STRENGTH:A:B", "neural:0" or "neural:1", the
 // last two with ":money" added for money play at any score; nothing, with
 // `error` saying why, for any other text.
 std::optional<EngineChoice> parseEngineChoice(std::string_view text, std::string& error);
+// "opponent:NAME" is the engine of the program's computer opponent NAME.
 // The choice written as parseEngineChoice reads it.
 std::string engineChoiceText(const EngineChoice& choice);
 

@@ -28,6 +28,7 @@ std::unique_ptr<SearchEngine> EngineSeat::makeEngine(const BoardRecord& board, i
         if (!choice_.moneyAtAnyScore) {
             engine->setMatch(match);
         }
+        engine->setNoise(choice_.equityNoise, choice_.noiseSeed);
         return engine;
     }
     return std::make_unique<LookaheadEngine>(choice_.classic, board, side, budgetMs, task,

@@ -29,7 +29,8 @@ TEST_F(ChampionPlayerTest, PlaysTheNetworkWithTheCubeAndIsFiledLikeAnyOpponent) 
     const auto* champion = dynamic_cast<const ComputerPlayer*>(manager.player(1));
     ASSERT_NE(champion, nullptr);
     EXPECT_TRUE(champion->playsNeural());
-    EXPECT_EQ(champion->profileIndex(), kRosterSize);
+    const auto listed = readNeuralOpponentsFile(championFilePath()).size();
+    EXPECT_EQ(champion->profileIndex(), kRosterSize + static_cast<int>(listed) - 1);
     stepUntilGameOver(manager);
     for (const Message& message : messages_.shown()) {
         EXPECT_EQ(message.text.find("Champion.weights"), std::string::npos) << message.text;
