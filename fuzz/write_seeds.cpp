@@ -204,6 +204,18 @@ void writeWeights(SeedFolder& seeds) {
     }
     trained.gamesTrained = 1000;
     seeds.write("weights", "one-hidden-unit.weights", vh::weightsFileBytes(trained));
+
+    vh::TrainingSettings settings;
+    settings.hiddenUnits = 2;
+    settings.encoding = vh::kRichEncoding;
+    settings.plannedGames = 3000;
+    settings.solvedBearoffs = true;
+    vh::TrainedNetwork rich{vh::NeuralNetwork(2, vh::kRichEncoding), 2000, settings};
+    for (float& parameter : rich.network.parameters()) {
+        parameter = value;
+        value = -0.5f * value + 0.125f;
+    }
+    seeds.write("weights", "rich-with-settings.weights", vh::weightsFileBytes(rich));
 }
 
 void writePictures(SeedFolder& seeds) {

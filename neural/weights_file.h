@@ -1,6 +1,7 @@
 #pragma once
 
 #include "neural/network.h"
+#include "neural/training_settings.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -12,19 +13,35 @@
 
 namespace vh {
 
-// The weights file of a trained network, little-endian:
-//   magic "VHNN" (uint32 0x4E4E4856), format version (uint32, 1),
-//   input count (uint32, must be kInputCount), hidden units (uint32),
-//   output count (uint32, must be 5), games trained (uint32),
-//   every parameter in NeuralNetwork order as an IEEE float (its 32 bits),
-//   and the CRC-32 of all the bytes before it (uint32).
-// A file that differs from this in any way is refused whole.
+// The weights file of a trained network, little-endian, in 32-bit fields
+// (floats as their IEEE bits). Version 2, written today:
+//   magic "VHNN" (0x4E4E4856), version (2), input encoding, input count
+//   (that of the encoding), hidden units, output count (5); whether the
+//   training settings are known (0 or 1), then theirs: seed, lambda, first
+//   and last learning rate, planned games, initial weight range, games per
+//   batch, solved bear-offs (0 or 1), all zero when they are not known (the
+//   settings' hidden units and encoding are the network's); games trained;
+//   every parameter in NeuralNetwork order; the CRC-32 of all the bytes
+//   before it.
+// Version 1, still read: magic, version (1), input count (of the basic
+// encoding), hidden units, output count, games trained, the parameters and
+// the CRC-32; its encoding is the basic one and its settings are not known.
+// A file that differs from these in any way is refused whole.
 inline constexpr std::uint32_t kWeightsMagic = 0x4E4E4856;
-inline constexpr std::uint32_t kWeightsVersion = 1;
+inline constexpr std::uint32_t kWeightsVersion = 2;
+inline constexpr std::uint32_t kFirstWeightsVersion = 1;
 
 struct TrainedNetwork {
+    TrainedNetwork() = default;
+    TrainedNetwork(NeuralNetwork trainedNetwork, std::uint32_t games,
+                   std::optional<TrainingSettings> trainedWith = std::nullopt)
+        : network(std::move(trainedNetwork)), gamesTrained(games),
+          settings(std::move(trainedWith)) {}
+
     NeuralNetwork network{NeuralNetwork::kMinHiddenUnits};
     std::uint32_t gamesTrained = 0;
+    // What it was trained with; not known for a version 1 file.
+    std::optional<TrainingSettings> settings;
 };
 
 std::vector<std::byte> weightsFileBytes(const TrainedNetwork& trained);

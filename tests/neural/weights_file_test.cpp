@@ -46,25 +46,70 @@ std::vector<std::byte> withField(std::vector<std::byte> bytes, std::size_t offse
     return bytes;
 }
 
-TEST(WeightsFile, RoundTripKeepsEveryWeightAndTheGameCountAndAMissingFileIsNamed) {
-    const TrainedNetwork trained = sampleNetwork(7, 123456);
-    std::string error;
-    const auto read = networkFromBytes(weightsFileBytes(trained), error);
-    ASSERT_TRUE(read.has_value()) << error;
-    EXPECT_EQ(read->network, trained.network);
-    EXPECT_EQ(read->gamesTrained, 123456u);
+// The bytes of the first version of the format, which lacked the encoding
+// and the settings.
+std::vector<std::byte> firstVersionBytes(const TrainedNetwork& trained) {
+    BinaryWriter out;
+    for (const std::uint32_t field :
+         {kWeightsMagic, 1u, std::uint32_t{kInputCount},
+          std::uint32_t(trained.network.hiddenUnits()), 5u, trained.gamesTrained}) {
+        out.writeUInt32(field);
+    }
+    for (const float value : trained.network.parameters()) {
+        out.writeUInt32(std::bit_cast<std::uint32_t>(value));
+    }
+    out.writeUInt32(0);
+    return withField(out.take(), 0, kWeightsMagic);
+}
+
+TEST(WeightsFile, RoundTripKeepsEveryWeightTheSettingsAndTheGameCount) {
+    TrainingSettings settings;
+    settings.seed = 77;
+    settings.encoding = kRichEncoding;
+    settings.hiddenUnits = 3;
+    settings.lambda = 0.55f;
+    settings.firstLearningRate = 0.3f;
+    settings.lastLearningRate = 0.01f;
+    settings.plannedGames = 5000;
+    settings.initialWeightRange = 0.2f;
+    settings.gamesPerBatch = 4;
+    settings.solvedBearoffs = true;
+    TrainedNetwork rich{NeuralNetwork(3, kRichEncoding), 4321, settings};
+    rich.network.parameters()[7] = 0.5f;
+    const struct {
+        const char* what;
+        TrainedNetwork trained;
+        std::vector<std::byte> bytes;
+    } cases[] = {
+        {"version 2 with settings", rich, weightsFileBytes(rich)},
+        {"version 2 without", sampleNetwork(7, 123456), weightsFileBytes(sampleNetwork(7, 123456))},
+        {"version 1", sampleNetwork(4, 99), firstVersionBytes(sampleNetwork(4, 99))},
+    };
+    for (const auto& c : cases) {
+        std::string error;
+        const auto read = networkFromBytes(c.bytes, error);
+        ASSERT_TRUE(read.has_value()) << c.what << ": " << error;
+        EXPECT_EQ(read->network, c.trained.network) << c.what;
+        EXPECT_EQ(read->gamesTrained, c.trained.gamesTrained) << c.what;
+        EXPECT_EQ(read->settings, c.trained.settings) << c.what;
+    }
 
     const test::TempDirectory directory("weights");
-    ASSERT_TRUE(writeWeightsFile(directory / "net.weights", trained, error)) << error;
+    std::string error;
+    ASSERT_TRUE(writeWeightsFile(directory / "net.weights", rich, error)) << error;
     const auto reread = readWeightsFile(directory / "net.weights", error);
     ASSERT_TRUE(reread.has_value()) << error;
-    EXPECT_EQ(reread->network, trained.network);
+    EXPECT_EQ(reread->network, rich.network);
     EXPECT_FALSE(readWeightsFile(directory / "none.weights", error).has_value());
     EXPECT_EQ(error, "it is missing");
 }
 
 TEST(WeightsFile, DamagedFilesAreRefusedWithTheReason) {
-    const std::vector<std::byte> good = weightsFileBytes(sampleNetwork(5, 9));
+    TrainingSettings settings;
+    settings.hiddenUnits = 5;
+    const std::vector<std::byte> good =
+        weightsFileBytes({sampleNetwork(5, 9).network, 9, settings});
+    const std::vector<std::byte> first = firstVersionBytes(sampleNetwork(5, 9));
     std::vector<std::byte> flipped = good;
     flipped[100] ^= std::byte{0x10};
     std::vector<std::byte> longer = good;
@@ -76,18 +121,29 @@ TEST(WeightsFile, DamagedFilesAreRefusedWithTheReason) {
         const char* reason;
     } cases[] = {
         {"empty", {}, "too short"},
-        {"cut inside the header", std::vector<std::byte>(good.begin(), good.begin() + 10),
+        {"cut inside the header", std::vector<std::byte>(good.begin(), good.begin() + 40),
          "too short"},
         {"cut short", std::vector<std::byte>(good.begin(), good.end() - 1), "bytes instead of"},
+        {"version 1 cut short", std::vector<std::byte>(first.begin(), first.end() - 4),
+         "bytes instead of"},
         {"a byte too many", longer, "bytes instead of"},
         {"a flipped bit", flipped, "checksum"},
         {"another magic number", withField(good, 0, 0x12345678), "not a weights file"},
-        {"a later version", withField(good, 4, 2), "version 2 is not known"},
-        {"another input count", withField(good, 8, 198), "sizes"},
-        {"no hidden units", withField(good, 12, 0), "sizes"},
-        {"too many hidden units", withField(good, 12, 100000), "sizes"},
-        {"another output count", withField(good, 16, 3), "sizes"},
-        {"a weight that is not a number", withField(good, 24, nanBits), "not a number"},
+        {"a later version", withField(good, 4, 3), "version 3 is not known"},
+        {"no version", withField(good, 4, 0), "version 0 is not known"},
+        {"version 1 read as 2", withField(first, 4, 2), "encoding 199 is not known"},
+        {"an unknown encoding", withField(good, 8, 9), "encoding 9 is not known"},
+        {"inputs of another encoding", withField(good, 12, kRichInputCount), "sizes"},
+        {"version 1 with other inputs", withField(first, 8, kRichInputCount), "sizes"},
+        {"no hidden units", withField(good, 16, 0), "sizes"},
+        {"too many hidden units", withField(good, 16, 100000), "sizes"},
+        {"another output count", withField(good, 20, 3), "sizes"},
+        {"settings neither known nor not", withField(good, 24, 2), "settings"},
+        {"unknown settings that are not zero", withField(withField(good, 24, 0), 28, 1),
+         "settings"},
+        {"a lambda that is not a number", withField(good, 32, nanBits), "settings"},
+        {"no games a batch", withField(good, 52, 0), "settings"},
+        {"a weight that is not a number", withField(good, 64, nanBits), "not a number"},
     };
     for (const auto& c : cases) {
         std::string error;
@@ -95,14 +151,14 @@ TEST(WeightsFile, DamagedFilesAreRefusedWithTheReason) {
         EXPECT_NE(error.find(c.reason), std::string::npos) << c.what << ": " << error;
     }
     std::string error;
-    EXPECT_TRUE(networkFromBytes(withField(good, 20, 77), error).has_value())
+    EXPECT_TRUE(networkFromBytes(withField(good, 60, 77), error).has_value())
         << "the game count is free: " << error;
 }
 
 TEST(WeightsMutation, DamagedFilesAreRefusedWithoutCrash) {
     const TrainedNetwork trained = sampleNetwork(2, 5);
     const std::vector<std::byte> good = weightsFileBytes(trained);
-    const std::size_t countOffsets[] = {8, 12, 16, 20};
+    const std::size_t countOffsets[] = {8, 12, 16, 20, 24, 60};
     std::mt19937 random(16);
     int refused = 0;
     for (int round = 0; round < 4000; ++round) {
