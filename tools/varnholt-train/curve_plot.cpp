@@ -47,13 +47,18 @@ std::string tickLabel(double value, double step) {
 
 } // namespace
 
-std::optional<std::vector<CurvePoint>> parseCurve(std::string_view text, std::string& error) {
-    std::vector<CurvePoint> points;
+std::optional<Curve> parseCurve(std::string_view text, std::string& error) {
+    constexpr std::string_view kNamedHeader = "games,ppg vs ";
+    Curve curve{"classic:2001", {}};
     std::istringstream in{std::string(text)};
     std::string line;
     int number = 0;
     while (std::getline(in, line)) {
         ++number;
+        if (line.starts_with(kNamedHeader)) {
+            curve.yardstick =
+                line.substr(kNamedHeader.size(), line.find(",ci,") - kNamedHeader.size());
+        }
         if (line.empty() || line.starts_with("games")) {
             continue;
         }
@@ -62,9 +67,9 @@ std::optional<std::vector<CurvePoint>> parseCurve(std::string_view text, std::st
             error = "line " + std::to_string(number) + " is not games,ppg,ci";
             return std::nullopt;
         }
-        points.push_back(point);
+        curve.points.push_back(point);
     }
-    return points;
+    return curve;
 }
 
 std::string curveSvg(const std::vector<CurvePoint>& points, std::string_view title) {

@@ -20,22 +20,32 @@ constexpr const char* kUsage =
                       [--lambda L] [--alpha A] [--final-alpha A] [--planned-games N]
                       [--checkpoint FILE] [--checkpoint-every N] [--resume FILE]
                       [--curve FILE.csv] [--measure-every N] [--measure-games N]
+                      [--yardstick FILE|classic]
                       [--encoding 1|2|3] [--batch N] [--solved-bearoffs 0|1] [--threads N]
                       [--race-lead FILE]
        varnholt-train plot --curve FILE.csv --out FILE.svg [--title TEXT]
 
 Trains the network by self-play until it has played N games in all, writing
 a progress line every 1000 games and, every --measure-every games (10000),
-its points per game at 0 ply against classic:2001 over --measure-games
-duplicate games (500). The step size falls from --alpha to --final-alpha over
---planned-games (N). A run resumed from its checkpoint goes on exactly as
-the first run would have. --encoding 2 adds the contact inputs (shots,
-escapes, primes); --batch games (2) start from the same weights and are
-played side by side on --threads threads (1), which never change the
-weights (--checkpoint-every must be a multiple of it); --solved-bearoffs 1 ends every game by the bear-off database once
-both sides are home. --race-lead FILE plays each game with that network
-at 0 ply until contact is broken, and the network learns the races only
-(with --encoding 3, the race inputs).
+its points per game at 0 ply over --measure-games duplicate games (500)
+against the --yardstick, a fixed network (tests/data/Champion-v1.weights)
+or the classic two-ply tier (classic:2001). The step size falls from
+--alpha to --final-alpha over --planned-games (N). --encoding 2 adds the
+contact inputs (shots, escapes, primes); --batch games (16) start from the
+same weights and are played side by side on --threads threads (1), which
+never change the weights (--checkpoint-every must be a multiple of it);
+--solved-bearoffs 1 ends every game by the bear-off database once both
+sides are home. --race-lead FILE plays each game with that network at 0 ply
+until contact is broken, and the network learns the races only (with
+--encoding 3, the race inputs).
+
+Every weights file written keeps the run's settings. A run resumed from its
+checkpoint takes them from there and goes on exactly as the first run would
+have; an option given that contradicts them (--seed, --hidden, --encoding,
+--lambda, --alpha, --final-alpha, --batch, --solved-bearoffs) is refused.
+Only --planned-games may be given anew, to stretch the schedule of a run
+extended with more --games; without it the step size stays at --final-alpha
+past the planned games.
 )";
 
 struct Options {
@@ -45,25 +55,16 @@ struct Options {
     const std::string& get(const std::string& name) const { return values.at(name); }
 };
 
-const std::vector<std::string> kTrainOptions = {"--games",
-                                                "--out",
-                                                "--seed",
-                                                "--hidden",
-                                                "--lambda",
-                                                "--alpha",
-                                                "--final-alpha",
-                                                "--planned-games",
-                                                "--checkpoint",
-                                                "--checkpoint-every",
-                                                "--resume",
-                                                "--curve",
-                                                "--measure-every",
-                                                "--measure-games",
-                                                "--encoding",
-                                                "--batch",
-                                                "--solved-bearoffs",
-                                                "--threads",
-                                                "--race-lead"};
+const std::vector<std::string> kTrainOptions = {"--games",         "--out",
+                                                "--seed",          "--hidden",
+                                                "--lambda",        "--alpha",
+                                                "--final-alpha",   "--planned-games",
+                                                "--checkpoint",    "--checkpoint-every",
+                                                "--resume",        "--curve",
+                                                "--measure-every", "--measure-games",
+                                                "--yardstick",     "--encoding",
+                                                "--batch",         "--solved-bearoffs",
+                                                "--threads",       "--race-lead"};
 const std::vector<std::string> kPlotOptions = {"--curve", "--out", "--title"};
 
 bool parseOptions(const std::vector<std::string>& arguments, std::size_t first,
@@ -107,17 +108,17 @@ int plot(const Options& options) {
     std::ifstream in(options.get("--curve"));
     const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     std::string error;
-    const auto points = vh::train::parseCurve(text, error);
-    if (!in || !points) {
+    const auto curve = vh::train::parseCurve(text, error);
+    if (!in || !curve) {
         std::cerr << "varnholt-train: " << options.get("--curve") << ": "
-                  << (points ? "cannot be read" : error) << '\n';
+                  << (curve ? "cannot be read" : error) << '\n';
         return 1;
     }
     const std::string title = options.has("--title")
                                   ? options.get("--title")
-                                  : "Neural network at 0 ply against classic:2001";
+                                  : "Neural network at 0 ply against " + curve->yardstick;
     std::ofstream out(options.get("--out"), std::ios::trunc);
-    out << vh::train::curveSvg(*points, title);
+    out << vh::train::curveSvg(curve->points, title);
     return out ? 0 : 1;
 }
 
@@ -159,11 +160,19 @@ int main(int argc, char** argv) {
     training.solvedBearoffs = solvedBearoffs != 0;
     training.plannedGames = settings.games;
     if (!numbersRead || !parseNumber(options, "--planned-games", training.plannedGames) ||
-        settings.games == 0 || !options.has("--out") || settings.checkpointEvery == 0) {
+        settings.games == 0 || !options.has("--out") || settings.checkpointEvery == 0 ||
+        training.hiddenUnits < vh::NeuralNetwork::kMinHiddenUnits ||
+        training.hiddenUnits > vh::NeuralNetwork::kMaxHiddenUnits) {
         std::cerr << kUsage;
         return 2;
     }
     settings.out = options.get("--out");
+    for (const auto& [name, value] : options.values) {
+        settings.chosen.insert(name);
+    }
+    if (options.has("--yardstick")) {
+        settings.yardstick = options.get("--yardstick");
+    }
     if (options.has("--resume")) {
         settings.resume = options.get("--resume");
     }

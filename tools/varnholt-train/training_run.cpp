@@ -1,8 +1,9 @@
 #include "tools/varnholt-train/training_run.h"
 
-#include "ai/duplicate_match.h"
 #include "neural/bearoff_database.h"
 #include "neural/weights_file.h"
+#include "tools/varnholt-train/resumed_settings.h"
+#include "tools/varnholt-train/yardstick.h"
 
 #include <chrono>
 #include <cstdio>
@@ -20,7 +21,9 @@ std::string fixed(double value, int decimals) {
     return text;
 }
 
-bool save(const std::filesystem::path& path, const TrainedNetwork& trained, std::ostream& log) {
+bool save(const std::filesystem::path& path, const TdTrainer& trainer,
+          const TrainingSettings& training, std::ostream& log) {
+    const TrainedNetwork trained(trainer.trained().network, trainer.gamesPlayed(), training);
     std::string error;
     if (!writeWeightsFile(path, trained, error)) {
         log << "cannot write " << path.string() << ": " << error << '\n';
@@ -29,36 +32,61 @@ bool save(const std::filesystem::path& path, const TrainedNetwork& trained, std:
     return true;
 }
 
-} // namespace
-
-std::pair<double, double> measureAgainstClassic(const NeuralNetwork& network, int games,
-                                                std::uint64_t seed) {
-    EngineChoice neural;
-    neural.kind = EngineChoice::Kind::Neural;
-    EngineChoice classic;
-    classic.classic.strength = 2001;
-    EngineSeat a(neural, std::make_shared<const NeuralNetwork>(network));
-    EngineSeat b(classic, nullptr);
-    MatchSettings settings;
-    settings.pairs = games / 2;
-    settings.seed = seed;
-    const MatchReport report = playDuplicateMatch(a, b, settings);
-    return {report.pointsPerGame(), report.confidence95()};
+// The trainer of a fresh run, or of one resumed from its checkpoint with the
+// settings the checkpoint keeps; false, with the reason on `log`.
+bool startTrainer(const RunSettings& settings, std::optional<TdTrainer>& trainer,
+                  TrainingSettings& training, std::ostream& log) {
+    training = settings.training;
+    if (!settings.resume) {
+        trainer.emplace(training);
+        return true;
+    }
+    std::string error;
+    auto resumed = readWeightsFile(*settings.resume, error);
+    const auto kept = resumed ? resumedSettings(*resumed, settings.training, settings.chosen, error)
+                              : std::nullopt;
+    if (!kept) {
+        log << "cannot resume from " << settings.resume->string() << ": " << error << '\n';
+        return false;
+    }
+    training = *kept;
+    trainer.emplace(training, std::move(*resumed));
+    log << "resuming at game " << trainer->gamesPlayed() << '\n';
+    return true;
 }
 
-bool runTraining(const RunSettings& settings, std::ostream& log) {
-    std::optional<TdTrainer> trainer;
-    if (settings.resume) {
-        std::string error;
-        auto resumed = readWeightsFile(*settings.resume, error);
-        if (!resumed) {
-            log << "cannot resume from " << settings.resume->string() << ": " << error << '\n';
+// The curve file, opened to add to; false, with the reason on `log`, when a
+// resumed run's curve measured against another yardstick.
+bool openCurve(const RunSettings& settings, const std::string& header, std::ofstream& curve,
+               std::ostream& log) {
+    if (settings.curve.empty()) {
+        return true;
+    }
+    const bool fresh = !settings.resume || !std::filesystem::exists(settings.curve);
+    if (!fresh) {
+        std::ifstream old(settings.curve);
+        std::string first;
+        std::getline(old, first);
+        if (first != header) {
+            log << "cannot add to " << settings.curve.string() << ": its header is not \"" << header
+                << "\"\n";
             return false;
         }
-        trainer.emplace(settings.training, std::move(*resumed));
-        log << "resuming at game " << trainer->gamesPlayed() << '\n';
-    } else {
-        trainer.emplace(settings.training);
+    }
+    curve.open(settings.curve, fresh ? std::ios::trunc : std::ios::app);
+    if (fresh) {
+        curve << header << '\n';
+    }
+    return true;
+}
+
+} // namespace
+
+bool runTraining(const RunSettings& settings, std::ostream& log) {
+    TrainingSettings training;
+    std::optional<TdTrainer> trainer;
+    if (!startTrainer(settings, trainer, training, log)) {
+        return false;
     }
     trainer->setThreads(settings.threads);
     if (settings.raceLead) {
@@ -70,15 +98,20 @@ bool runTraining(const RunSettings& settings, std::ostream& log) {
         }
         trainer->setRaceLead(std::make_shared<const NeuralNetwork>(std::move(lead->network)));
     }
-    if (settings.training.solvedBearoffs) {
+    if (training.solvedBearoffs) {
         trainer->setBearoff(std::make_shared<const BearoffDatabase>(BearoffDatabase::build()));
     }
+    std::optional<Yardstick> yardstick;
     std::ofstream curve;
-    if (!settings.curve.empty()) {
-        const bool fresh = !settings.resume || !std::filesystem::exists(settings.curve);
-        curve.open(settings.curve, fresh ? std::ios::trunc : std::ios::app);
-        if (fresh) {
-            curve << "games,ppg,ci,seconds\n";
+    if (settings.measureEvery != 0) {
+        std::string error;
+        yardstick = Yardstick::load(settings.yardstick, error);
+        if (!yardstick) {
+            log << "cannot measure against " << settings.yardstick << ": " << error << '\n';
+            return false;
+        }
+        if (!openCurve(settings, "games,ppg vs " + yardstick->name() + ",ci,seconds", curve, log)) {
+            return false;
         }
     }
     const auto started = Clock::now();
@@ -88,7 +121,7 @@ bool runTraining(const RunSettings& settings, std::ostream& log) {
         sliceGames += static_cast<std::uint32_t>(
             trainer->playBatch(settings.games - trainer->gamesPlayed()).size());
         const std::uint32_t played = trainer->gamesPlayed();
-        const bool measure = settings.measureEvery != 0 && played % settings.measureEvery == 0;
+        const bool measure = yardstick && played % settings.measureEvery == 0;
         if (played % settings.progressEvery == 0 || measure || played == settings.games) {
             const auto now = Clock::now();
             const double sliceSeconds = std::chrono::duration<double>(now - sliceStart).count();
@@ -97,7 +130,7 @@ bool runTraining(const RunSettings& settings, std::ostream& log) {
                 << fixed(sliceSeconds > 0 ? sliceGames / sliceSeconds : 0.0, 1) << " seconds "
                 << fixed(seconds, 0) << " rate " << fixed(trainer->learningRate(), 4);
             if (measure) {
-                const auto [ppg, ci] = measureAgainstClassic(
+                const auto [ppg, ci] = yardstick->measure(
                     trainer->trained().network, settings.measureGames, settings.measureSeed);
                 log << " ppg " << fixed(ppg, 3) << " ci " << fixed(ci, 3);
                 if (curve.is_open()) {
@@ -111,11 +144,11 @@ bool runTraining(const RunSettings& settings, std::ostream& log) {
             sliceGames = 0;
         }
         if (!settings.checkpoint.empty() && played % settings.checkpointEvery == 0 &&
-            !save(settings.checkpoint, trainer->trained(), log)) {
+            !save(settings.checkpoint, *trainer, training, log)) {
             return false;
         }
     }
-    return save(settings.out, trainer->trained(), log);
+    return save(settings.out, *trainer, training, log);
 }
 
 } // namespace vh::train
