@@ -103,7 +103,7 @@ void judgeCube(NeuralEngine& engine, const TurnContext& context, TurnReview& rev
 } // namespace
 
 TurnReview reviewTurn(std::shared_ptr<const NeuralNetwork> network, const TurnContext& context,
-                      NeuralWorkspace& workspace, const std::atomic<bool>* stop) {
+                      NeuralWorkspace& workspace, const std::atomic<bool>* stop, int plies) {
     const auto stopped = [stop] { return stop != nullptr && stop->load(); };
     TurnReview review;
     review.context = context;
@@ -111,7 +111,7 @@ TurnReview reviewTurn(std::shared_ptr<const NeuralNetwork> network, const TurnCo
     AnalysisRequest request{context.before,    turn.side,         turn.die1,    turn.die2,
                             context.cubeValue, context.cubeOwner, context.match};
     const std::unique_ptr<NeuralEngine> engine =
-        makeAnalysisEngine(network, request, kAnalysisPlies, &workspace);
+        makeAnalysisEngine(network, request, plies, &workspace);
     judgeCube(*engine, context, review);
     review.playedText = describePlay(turn.play, turn.side);
     BoardPosition after = context.before;
@@ -193,11 +193,12 @@ GameReview summariseReview(const GameRecord& record, std::vector<TurnReview> tur
     return review;
 }
 
-GameReview reviewGame(std::shared_ptr<const NeuralNetwork> network, const GameRecord& record) {
+GameReview reviewGame(std::shared_ptr<const NeuralNetwork> network, const GameRecord& record,
+                      int plies) {
     const std::unique_ptr<NeuralWorkspace> workspace = makeNeuralWorkspace();
     std::vector<TurnReview> turns;
     for (const TurnContext& context : turnContexts(record)) {
-        turns.push_back(reviewTurn(network, context, *workspace));
+        turns.push_back(reviewTurn(network, context, *workspace, nullptr, plies));
     }
     return summariseReview(record, std::move(turns));
 }

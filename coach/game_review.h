@@ -57,10 +57,11 @@ struct TurnReview {
     float winChance0 = 0.5f;
 };
 
-// Judges one turn. `stop`, when set, ends the work early: the result is then
-// not to be used.
+// Judges one turn, at `plies`. `stop`, when set, ends the work early: the
+// result is then not to be used.
 TurnReview reviewTurn(std::shared_ptr<const NeuralNetwork> network, const TurnContext& context,
-                      NeuralWorkspace& workspace, const std::atomic<bool>* stop = nullptr);
+                      NeuralWorkspace& workspace, const std::atomic<bool>* stop = nullptr,
+                      int plies = kAnalysisPlies);
 
 struct SideReview {
     std::string name;
@@ -87,6 +88,7 @@ struct GameReview {
 // The summary per side of the turns judged so far.
 GameReview summariseReview(const GameRecord& record, std::vector<TurnReview> turns);
 // The whole review at once, on the calling thread.
-GameReview reviewGame(std::shared_ptr<const NeuralNetwork> network, const GameRecord& record);
+GameReview reviewGame(std::shared_ptr<const NeuralNetwork> network, const GameRecord& record,
+                      int plies = kAnalysisPlies);
 
 } // namespace vh

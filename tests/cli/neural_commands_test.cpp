@@ -1,4 +1,7 @@
+#include "ai/computer_player.h"
 #include "ai/money_game.h"
+#include "players/champion_file.h"
+#include "players/roster_file.h"
 #include "tests/cli/cli_runner.h"
 #include "tools/varnholt-cli/notation.h"
 
@@ -11,6 +14,7 @@ namespace vh::cli {
 namespace {
 
 const std::string kWeights = std::string(VARNHOLT_PROGRAM_DIR) + "/Data/Champion.weights";
+const std::string kProgramDir = std::string(" --program-dir ") + VARNHOLT_PROGRAM_DIR;
 // Side 0 blot on 10, six pips from side 1's point on 4.
 const std::string kBlotPosition = "0,0,0,0,-2,0,0,0,0,0,1,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,14,13";
 
@@ -60,6 +64,12 @@ TEST(NeuralCommands, BadNeuralCommandLinesAreRefused) {
         {"match --a neural:0 --b classic --games 2", "engine 'classic'"},
         {"match --a neural:0 --b neural:0 --games 2 --match-length 26",
          "match length 26 is outside 1..25"},
+        {"choose --position start --side 0 --dice 3 1 --opponent Nobody" + kProgramDir,
+         "no computer opponent is called 'Nobody'"},
+        {"match --a opponent:Nobody --b neural:0 --games 2" + kProgramDir,
+         "no computer opponent is called 'Nobody'"},
+        {"choose --position start --side 0 --dice 3 1 --opponent Milo --strength 2001",
+         "--opponent replaces --strength"},
     };
     for (const auto& c : cases) {
         const Outcome outcome = run(c.line);
@@ -67,6 +77,48 @@ TEST(NeuralCommands, BadNeuralCommandLinesAreRefused) {
         EXPECT_NE(outcome.err.find(c.error), std::string::npos) << outcome.err;
         EXPECT_EQ(outcome.out, "");
     }
+}
+
+// An opponent plays with the engine its profile gives it: one of the ten as
+// the classic search at its cash's strength and parameters, the champion as
+// the network at its depth.
+TEST(NeuralCommands, AnOpponentChoosesWithItsOwnEngine) {
+    Roster roster;
+    ASSERT_TRUE(readRosterFile(std::string(VARNHOLT_PROGRAM_DIR) + "/Data/Computers.dat", roster));
+    const ComputerProfile& tenth = roster.back();
+    const auto champion =
+        readChampionFile(std::string(VARNHOLT_PROGRAM_DIR) + "/Data/Champion.dat").value();
+    const std::string roll = "choose --position " + kBlotPosition + " --side 1 --dice 6 4 --seed 3";
+    const struct {
+        std::string opponent;
+        std::string engine;
+    } cases[] = {
+        {tenth.name.substr(tenth.name.rfind(' ') + 1),
+         "--strength " + std::to_string(strengthForCash(tenth.cash)) + " --param-a " +
+             std::to_string(tenth.evalParamA) + " --param-b " + std::to_string(tenth.evalParamB)},
+        {champion.name.substr(0, champion.name.find(' ')),
+         "--engine neural:" + std::to_string(ComputerPlayer::kChampionPlies) + " --weights " +
+             kWeights},
+    };
+    for (const auto& c : cases) {
+        const Outcome asOpponent = run(roll + " --opponent " + c.opponent + kProgramDir);
+        ASSERT_EQ(asOpponent.code, 0) << asOpponent.err;
+        EXPECT_EQ(asOpponent.out, run(roll + " " + c.engine).out) << c.opponent;
+    }
+}
+
+TEST(NeuralCommands, AReviewedMatchRatesThePlayOfChanceWorse) {
+    const Outcome outcome = runWithWeights("match --a opponent:Milo --b neural:0 --games 2 "
+                                           "--review --seed 5" +
+                                           kProgramDir);
+    ASSERT_EQ(outcome.code, 0) << outcome.err;
+    double a = 0;
+    double b = 0;
+    ASSERT_EQ(std::sscanf(outcome.out.substr(outcome.out.find("pr a ")).c_str(), "pr a %lf", &a),
+              1);
+    ASSERT_EQ(std::sscanf(outcome.out.substr(outcome.out.find("pr b ")).c_str(), "pr b %lf", &b),
+              1);
+    EXPECT_GT(a, b + 10.0) << outcome.out;
 }
 
 // Which plays are listed, and in what order, is the engine's: here, the

@@ -12,6 +12,7 @@
 #include "tools/varnholt-cli/engine_options.h"
 #include "tools/varnholt-cli/neural_options.h"
 #include "tools/varnholt-cli/notation.h"
+#include "tools/varnholt-cli/program_location.h"
 
 #include <optional>
 #include <ostream>
@@ -81,22 +82,32 @@ void runChooseCommand(std::span<const std::string> arguments, std::ostream& out)
                              {"--seed", 1},
                              {"--batch", 1},
                              {"--engine", 1},
+                             {"--opponent", 1},
                              {"--weights", 1},
                              {"--program-dir", 1}});
     ChooseSettings settings;
-    if (options.has("--engine")) {
-        for (const char* classicOnly : {"--strength", "--param-a", "--param-b"}) {
-            if (options.has(classicOnly)) {
-                throw CliError(std::string("--engine replaces ") + classicOnly);
+    const auto seed = options.has("--seed") ? static_cast<std::uint32_t>(parseInteger(
+                                                  options.value("--seed"), 0, 4294967295, "seed"))
+                                            : tickCount();
+    const bool opponent = options.has("--opponent");
+    if (opponent || options.has("--engine")) {
+        const char* option = opponent ? "--opponent" : "--engine";
+        for (const char* classicOnly : {"--strength", "--param-a", "--param-b", "--engine"}) {
+            if (options.has(classicOnly) && classicOnly != std::string_view(option)) {
+                throw CliError(std::string(option) + " replaces " + classicOnly);
             }
         }
-        settings.engine = parseEngineOption(options.value("--engine"));
+        // An opponent's engine is read from the program directory's files.
+        chooseProgramDirectory(options);
+        settings.engine = parseEngineOption(opponent ? "opponent:" + options.value("--opponent")
+                                                     : options.value("--engine"));
+        settings.engine->noiseSeed = seed;
         if (settings.engine->kind == EngineChoice::Kind::Neural) {
             settings.network = loadNetworkOption(options);
         }
     } else {
         if (options.has("--weights")) {
-            throw CliError("--weights needs --engine");
+            throw CliError("--weights needs --engine or --opponent");
         }
         settings.parameters.strength = parseStrength(options.value("--strength"));
     }
@@ -109,10 +120,6 @@ void runChooseCommand(std::span<const std::string> arguments, std::ostream& out)
     if (options.has("--budget-ms")) {
         settings.budgetMs = parseBudget(options.value("--budget-ms"));
     }
-    const auto seed = options.has("--seed") ? static_cast<std::uint32_t>(parseInteger(
-                                                  options.value("--seed"), 0, 4294967295, "seed"))
-                                            : tickCount();
-
     std::vector<RollCase> cases;
     if (options.has("--batch")) {
         for (const char* single : {"--position", "--side", "--dice"}) {

@@ -41,6 +41,9 @@ Commands:
       Read cases "S D1 D2 | P", one a line, and print one chosen play a line.
   choose ... --engine ENGINE [--weights FILE] [--program-dir DIR]
       The same with any engine instead of --strength (and its parameters).
+  choose ... --opponent NAME [--program-dir DIR]
+      The same as the computer opponent NAME plays: one of the ten, the
+      ladder or the champion, the first whose name contains NAME.
   rank --position P --side S --dice D1 D2 [--engine neural:0|neural:1]
        [--weights FILE] [--program-dir DIR]
       Every play of the roll with a distinct resulting position, best first,
@@ -59,6 +62,11 @@ Commands:
       engine by side, the median and longest thinking time per play, and last
       "ppg P ci C games N": A's points per game and the half-width of its 95 %
       confidence interval. With --cube the engines double and answer doubles.
+  match --a ENGINE --b ENGINE --games N --review [--review-plies P] [...]
+      N money games in duplicate without a cube, each reviewed by the coach
+      (at P plies, 0 to 2, default 1): a line per game with both engines'
+      performance rating so far, then "pr a R decisions D equity-lost E",
+      the same for b, and "games N".
   match --a ENGINE --b ENGINE --games N --match-length L [--seed X]
         [--budget-ms MS] [--weights FILE] [--program-dir DIR]
       N matches to L points (1 to 25, N even) in duplicate, with the cube and
@@ -115,7 +123,8 @@ best few looked at again over the opponent's replies). The network is read
 from --weights, else from Data/Champion.weights of the program directory. In
 a match the neural engine plays for the match at its score; with ":money"
 added (neural:1:money) it plays as for money at any score, as the classic
-search always does.
+search always does. opponent:NAME plays as the computer opponent NAME does
+(see choose --opponent), read from the program directory's Data/ files.
 
 Strength: below 1250 a random legal play, from 1250 the best play by the
 evaluation, from 1750 a look at every reply. --param-a is the doubling

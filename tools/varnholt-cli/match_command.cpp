@@ -1,12 +1,16 @@
 #include "ai/duplicate_match.h"
 #include "ai/match_equity.h"
 #include "ai/match_series.h"
+#include "coach/analysis.h"
+#include "platform/seeded_stream.h"
 #include "platform/tick_count.h"
 #include "tools/varnholt-cli/arguments.h"
 #include "tools/varnholt-cli/cli_error.h"
 #include "tools/varnholt-cli/commands.h"
 #include "tools/varnholt-cli/engine_options.h"
 #include "tools/varnholt-cli/neural_options.h"
+#include "tools/varnholt-cli/program_location.h"
+#include "tools/varnholt-cli/reviewed_games.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -70,6 +74,27 @@ void writeMatches(EngineSeat& seatA, EngineSeat& seatB, const MatchSeriesSetting
         << places(100.0 * report.confidence95(), 1) << " matches " << report.matches << '\n';
 }
 
+void writeReviews(EngineSeat& seatA, EngineSeat& seatB, int pairs, std::uint64_t seed,
+                  std::uint32_t budgetMs, std::shared_ptr<const NeuralNetwork> network, int plies,
+                  std::ostream& out) {
+    out << "a " << engineChoiceText(seatA.choice()) << '\n'
+        << "b " << engineChoiceText(seatB.choice()) << '\n'
+        << "seed " << seed << " cube no review-plies " << plies << '\n';
+    const auto progress = [&out](const ReviewTally& tally) {
+        out << "game " << tally.games << " pr a " << places(tally.rating(0), 2) << " b "
+            << places(tally.rating(1), 2) << std::endl;
+    };
+    const ReviewTally tally = reviewDuplicateGames(seatA, seatB, pairs, seed, budgetMs,
+                                                   std::move(network), plies, progress);
+    for (int engine = 0; engine < 2; ++engine) {
+        const auto index = static_cast<std::size_t>(engine);
+        out << "pr " << (engine == 0 ? "a " : "b ") << places(tally.rating(engine), 2)
+            << " decisions " << tally.decisions[index] << " equity-lost "
+            << places(tally.equityLost[index], 3) << '\n';
+    }
+    out << "games " << tally.games << '\n';
+}
+
 } // namespace
 
 void runMatchCommand(std::span<const std::string> arguments, std::ostream& out) {
@@ -80,11 +105,15 @@ void runMatchCommand(std::span<const std::string> arguments, std::ostream& out) 
                              {"--match-length", 1},
                              {"--seed", 1},
                              {"--cube", 0},
+                             {"--review", 0},
+                             {"--review-plies", 1},
                              {"--budget-ms", 1},
                              {"--weights", 1},
                              {"--program-dir", 1}});
-    const EngineChoice a = parseEngineOption(options.value("--a"));
-    const EngineChoice b = parseEngineOption(options.value("--b"));
+    // An opponent's engine is read from the program directory's files.
+    chooseProgramDirectory(options);
+    EngineChoice a = parseEngineOption(options.value("--a"));
+    EngineChoice b = parseEngineOption(options.value("--b"));
     const auto games =
         static_cast<int>(parseInteger(options.value("--games"), 2, 1000000, "games"));
     if (games % 2 != 0) {
@@ -101,11 +130,26 @@ void runMatchCommand(std::span<const std::string> arguments, std::ostream& out) 
                               : tickCount();
     const std::uint32_t budgetMs =
         options.has("--budget-ms") ? parseBudget(options.value("--budget-ms")) : kDefaultBudgetMs;
+    const bool review = options.has("--review");
+    if (review && (length > 0 || options.has("--cube"))) {
+        throw CliError("--review plays money games without a cube");
+    }
+    // Each seat's error, if it makes one, follows the run's seed.
+    a.noiseSeed = streamSeed(seed, 1000001);
+    b.noiseSeed = streamSeed(seed, 1000002);
     const bool neural =
-        a.kind == EngineChoice::Kind::Neural || b.kind == EngineChoice::Kind::Neural;
+        review || a.kind == EngineChoice::Kind::Neural || b.kind == EngineChoice::Kind::Neural;
     const auto network = neural ? loadNetworkOption(options) : nullptr;
     EngineSeat seatA(a, network);
     EngineSeat seatB(b, network);
+    if (review) {
+        const int plies =
+            options.has("--review-plies")
+                ? static_cast<int>(parseInteger(options.value("--review-plies"), 0, 2, "plies"))
+                : kAnalysisPlies;
+        writeReviews(seatA, seatB, games / 2, seed, budgetMs, network, plies, out);
+        return;
+    }
     if (length > 0) {
         writeMatches(seatA, seatB, {games / 2, length, seed, budgetMs}, out);
         return;
