@@ -42,8 +42,8 @@ namespace vh {
 class NeuralEngine final : public SearchEngine {
 public:
     static constexpr int kOnePlyCandidates = 8;
-    static constexpr std::size_t kTwoPlyCandidates = 3;
-    static constexpr float kTwoPlyMargin = 0.10f; // equity, behind the best at 1 ply
+    static constexpr std::size_t kTwoPlyCandidates = 4;
+    static constexpr float kTwoPlyMargin = 0.12f; // equity, behind the best at 1 ply
     static constexpr int kDeepestPlies = 2;
 
     // `plies` is 0 to kDeepestPlies (clamped). `budgetMs` from now the search stops and
