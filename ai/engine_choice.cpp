@@ -34,16 +34,22 @@ std::optional<EngineChoice> parseEngineChoice(std::string_view text, std::string
     if (text.substr(0, kOpponent.size()) == kOpponent) {
         return namedOpponentChoice(text.substr(kOpponent.size()), error);
     }
-    const std::vector<std::string_view> parts = fields(text);
+    const std::size_t at = text.find('@');
+    const std::vector<std::string_view> parts = fields(text.substr(0, at));
     EngineChoice choice;
     const bool neuralSize = parts.size() == 2 || (parts.size() == 3 && parts[2] == "money");
-    if (parts[0] == "neural" && neuralSize && (parts[1] == "0" || parts[1] == "1")) {
+    const bool weighted = at != std::string_view::npos;
+    if (parts[0] == "neural" && neuralSize && parts[1].size() == 1 && parts[1][0] >= '0' &&
+        parts[1][0] <= '2' && (!weighted || at + 1 < text.size())) {
         choice.kind = EngineChoice::Kind::Neural;
-        choice.plies = parts[1] == "1" ? 1 : 0;
+        choice.plies = parts[1][0] - '0';
         choice.moneyAtAnyScore = parts.size() == 3;
+        if (weighted) {
+            choice.weightsFile = text.substr(at + 1);
+        }
         return choice;
     }
-    if (parts[0] == "classic" && (parts.size() == 2 || parts.size() == 4)) {
+    if (parts[0] == "classic" && !weighted && (parts.size() == 2 || parts.size() == 4)) {
         EngineParameters& parameters = choice.classic;
         bool valid = wholeNumber(parts[1], parameters.strength) && parameters.strength >= 0;
         if (parts.size() == 4) {
@@ -56,7 +62,8 @@ std::optional<EngineChoice> parseEngineChoice(std::string_view text, std::string
     }
     error = "engine '";
     error.append(text);
-    error.append("' is not classic:STRENGTH[:A:B], neural:0 or neural:1 (either with :money)");
+    error.append("' is not classic:STRENGTH[:A:B] or neural:PLIES (0, 1 or 2, with :money "
+                 "and @WEIGHTS-FILE if wanted)");
     return std::nullopt;
 }
 
@@ -69,6 +76,10 @@ std::string engineChoiceText(const EngineChoice& choice) {
         text.append(std::to_string(choice.plies));
         if (choice.moneyAtAnyScore) {
             text.append(":money");
+        }
+        if (!choice.weightsFile.empty()) {
+            text.push_back('@');
+            text.append(choice.weightsFile);
         }
         return text;
     }

@@ -55,11 +55,13 @@ TEST(NeuralCommands, BadNeuralCommandLinesAreRefused) {
         std::string error;
     } cases[] = {
         {evaluate + "classic:2001", "evaluate --engine takes neural"},
-        {evaluate + "neural:2", "is not classic:STRENGTH[:A:B], neural:0 or neural:1"},
+        {evaluate + "neural:3", "is not classic:STRENGTH[:A:B] or neural:PLIES"},
+        {"match --a neural:2@/nonexistent/x.weights --b neural:0 --games 2 --weights " + kWeights,
+         "weights file '/nonexistent/x.weights' cannot be used: it is missing"},
         {evaluate + "neural --weights /nonexistent/x.weights", "cannot be used: it is missing"},
         {choose + "neural:0 --strength 2001", "--engine replaces --strength"},
         {"rank --position start --side 0 --dice 3 1 --engine classic:2001",
-         "rank --engine takes neural:0 or neural:1"},
+         "rank --engine takes neural:0, neural:1 or neural:2"},
         {"match --a neural:0 --b neural:1 --games 3", "games must be even"},
         {"match --a neural:0 --b classic --games 2", "engine 'classic'"},
         {"match --a neural:0 --b neural:0 --games 2 --match-length 26",
@@ -176,7 +178,9 @@ MatchTally readMatch(const std::string& out) {
 }
 
 TEST(NeuralCommands, MatchSwapsSeatsOverTheSameDice) {
-    const Outcome outcome = runWithWeights("match --a neural:0 --b neural:0 --games 16 --seed 4");
+    // The same network, once through the engine's own weights file.
+    const Outcome outcome =
+        runWithWeights("match --a neural:0 --b neural:0@" + kWeights + " --games 16 --seed 4");
     ASSERT_EQ(outcome.code, 0) << outcome.err;
     const MatchTally tally = readMatch(outcome.out);
     // The same engine on both seats plays each dice sequence the same way twice.

@@ -25,14 +25,14 @@ void evaluateWithNetwork(const Arguments& options, const BoardPosition& position
     const std::string& engine = options.value("--engine");
     const EngineChoice choice = parseEngineOption(engine == "neural" ? "neural:0" : engine);
     if (choice.kind != EngineChoice::Kind::Neural) {
-        throw CliError("evaluate --engine takes neural, neural:0 or neural:1");
+        throw CliError("evaluate --engine takes neural or neural:0, neural:1 or neural:2");
     }
     if (options.has("--param-b")) {
         throw CliError("--param-b is for the classic evaluation");
     }
     BoardRecord board;
     board.position = position;
-    const NeuralEngine evaluator(loadNetworkOption(options), choice.plies, board, side, 0);
+    const NeuralEngine evaluator(loadNetworkFor(choice, options), choice.plies, board, side, 0);
     const OutcomeChances chances = evaluator.chancesOnRoll(position, side);
     out << "win " << fourPlaces(chances[kWin]) << '\n'
         << "win-gammon " << fourPlaces(chances[kWinGammon]) << '\n'

@@ -140,8 +140,8 @@ void runMatchCommand(std::span<const std::string> arguments, std::ostream& out) 
     const bool neural =
         review || a.kind == EngineChoice::Kind::Neural || b.kind == EngineChoice::Kind::Neural;
     const auto network = neural ? loadNetworkOption(options) : nullptr;
-    EngineSeat seatA(a, network);
-    EngineSeat seatB(b, network);
+    EngineSeat seatA(a, networkFor(a, network));
+    EngineSeat seatB(b, networkFor(b, network));
     if (review) {
         const int plies =
             options.has("--review-plies")

@@ -17,14 +17,9 @@ EngineChoice parseEngineOption(const std::string& text) {
     return *choice;
 }
 
-std::shared_ptr<const NeuralNetwork> loadNetworkOption(const Arguments& options) {
-    std::filesystem::path path;
-    if (options.has("--weights")) {
-        path = options.value("--weights");
-    } else {
-        chooseProgramDirectory(options);
-        path = championWeightsPath();
-    }
+namespace {
+
+std::shared_ptr<const NeuralNetwork> loadNetworkFile(const std::filesystem::path& path) {
     std::string error;
     std::optional<TrainedNetwork> trained = readWeightsFile(path, error);
     if (!trained) {
@@ -32,6 +27,27 @@ std::shared_ptr<const NeuralNetwork> loadNetworkOption(const Arguments& options)
     }
     trained->network.setBearoff(shippedBearoff());
     return std::make_shared<const NeuralNetwork>(std::move(trained->network));
+}
+
+} // namespace
+
+std::shared_ptr<const NeuralNetwork> loadNetworkOption(const Arguments& options) {
+    if (options.has("--weights")) {
+        return loadNetworkFile(options.value("--weights"));
+    }
+    chooseProgramDirectory(options);
+    return loadNetworkFile(championWeightsPath());
+}
+
+std::shared_ptr<const NeuralNetwork> loadNetworkFor(const EngineChoice& choice,
+                                                    const Arguments& options) {
+    return choice.weightsFile.empty() ? loadNetworkOption(options)
+                                      : loadNetworkFile(choice.weightsFile);
+}
+
+std::shared_ptr<const NeuralNetwork> networkFor(const EngineChoice& choice,
+                                                std::shared_ptr<const NeuralNetwork> shared) {
+    return choice.weightsFile.empty() ? shared : loadNetworkFile(choice.weightsFile);
 }
 
 } // namespace vh::cli

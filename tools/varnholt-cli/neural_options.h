@@ -17,4 +17,12 @@ EngineChoice parseEngineOption(const std::string& text);
 // find it). A file that cannot be used is a CliError saying why.
 std::shared_ptr<const NeuralNetwork> loadNetworkOption(const Arguments& options);
 
+// The network of the choice's own weights file (neural:P@FILE), else the
+// one loadNetworkOption gives.
+std::shared_ptr<const NeuralNetwork> loadNetworkFor(const EngineChoice& choice,
+                                                    const Arguments& options);
+// The network of the choice's own weights file, else `shared`.
+std::shared_ptr<const NeuralNetwork> networkFor(const EngineChoice& choice,
+                                                std::shared_ptr<const NeuralNetwork> shared);
+
 } // namespace vh::cli

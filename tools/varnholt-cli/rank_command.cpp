@@ -27,9 +27,9 @@ void runRankCommand(std::span<const std::string> arguments, std::ostream& out) {
     const EngineChoice choice =
         parseEngineOption(options.has("--engine") ? options.value("--engine") : "neural:0");
     if (choice.kind != EngineChoice::Kind::Neural) {
-        throw CliError("rank --engine takes neural:0 or neural:1");
+        throw CliError("rank --engine takes neural:0, neural:1 or neural:2");
     }
-    const auto engine = makeAnalysisEngine(loadNetworkOption(options), request, choice.plies);
+    const auto engine = makeAnalysisEngine(loadNetworkFor(choice, options), request, choice.plies);
     std::string report;
     for (const RankedMove& move : analyse(*engine, request).plays) {
         char equity[32];
