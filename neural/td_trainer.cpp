@@ -59,6 +59,8 @@ public:
                         std::uint32_t game, float rate, const NeuralNetwork* lead);
     // The weights after the game less the weights before it.
     const std::vector<float>& change() const { return change_; }
+    // The weights as the game left them.
+    std::span<const float> weightsAfter() const { return network_.parameters(); }
 
 private:
     void addGradient(const NetworkInputs& inputs, const OutcomeChances& outputs, int sideToMove);
@@ -210,6 +212,9 @@ std::vector<SelfPlayResult> TdTrainer::playBatch(std::uint32_t maxGames) {
     const std::uint32_t first = trained_.gamesTrained;
     const auto games = static_cast<std::size_t>(std::min(settings_.gamesPerBatch, maxGames));
     std::vector<SelfPlayResult> results(games);
+    if (games == 0) {
+        return results;
+    }
     const NeuralNetwork& network = trained_.network;
     const auto playShare = [&](std::size_t worker, std::size_t workers) {
         for (std::size_t g = worker; g < games; g += workers) {
@@ -226,8 +231,12 @@ std::vector<SelfPlayResult> TdTrainer::playBatch(std::uint32_t maxGames) {
     playShare(0, std::max<std::size_t>(workers, 1));
     helpers.clear();
 
+    // The first game's weights as they are (so a batch of one learns exactly
+    // as one game alone), then what each later game changed.
     const std::span<float> weights = trained_.network.parameters();
-    for (std::size_t g = 0; g < games; ++g) {
+    const std::span<const float> firstAfter = learners_[0]->weightsAfter();
+    std::copy(firstAfter.begin(), firstAfter.end(), weights.begin());
+    for (std::size_t g = 1; g < games; ++g) {
         const std::vector<float>& change = learners_[g]->change();
         for (std::size_t p = 0; p < weights.size(); ++p) {
             weights[p] += change[p];
