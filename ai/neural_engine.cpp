@@ -373,7 +373,9 @@ std::vector<std::pair<Play, RankedPlay>> NeuralEngine::rankAllPlays() {
     if (plies_ < 2 || distinct.empty()) {
         return distinct;
     }
-    // As run() chooses: the best few again two rolls ahead, put first.
+    // As run() chooses: the best few again two rolls ahead, then any play
+    // judged better at 1 ply than one of those at 2, so the list stays in
+    // order of equity with the deeper judgements first.
     std::size_t deepCount = 1;
     while (deepCount < std::min(distinct.size(), kTwoPlyCandidates) &&
            distinct[deepCount].second.equity >= distinct[0].second.equity - kTwoPlyMargin) {
@@ -382,15 +384,21 @@ std::vector<std::pair<Play, RankedPlay>> NeuralEngine::rankAllPlays() {
     if (deepCount < 2) {
         return distinct;
     }
-    for (std::size_t rank = 0; rank < deepCount; ++rank) {
+    float worstDeep = 0.0f;
+    for (std::size_t rank = 0; rank < distinct.size() && rank < kMostAnalysedAtTwoPlies; ++rank) {
         RankedPlay& ranked = distinct[rank].second;
-        OutcomeChances ahead;
-        if (judgePlayAhead(distinct[rank].first, side_, 2, position, &deadline_, ahead)) {
-            ranked.chances = ahead;
-            ranked.equity = equityFor(ahead, side_);
+        if (rank >= deepCount && ranked.equity <= worstDeep) {
+            break;
         }
+        OutcomeChances ahead;
+        if (!judgePlayAhead(distinct[rank].first, side_, 2, position, &deadline_, ahead)) {
+            break;
+        }
+        ranked.chances = ahead;
+        ranked.equity = equityFor(ahead, side_);
+        worstDeep = rank == 0 ? ranked.equity : std::min(worstDeep, ranked.equity);
     }
-    std::sort(distinct.begin(), distinct.begin() + static_cast<std::ptrdiff_t>(deepCount), better);
+    std::stable_sort(distinct.begin(), distinct.end(), better);
     return distinct;
 }
 

@@ -45,6 +45,8 @@ public:
     static constexpr std::size_t kTwoPlyCandidates = 4;
     static constexpr float kTwoPlyMargin = 0.12f; // equity, behind the best at 1 ply
     static constexpr int kDeepestPlies = 2;
+    // rankAllPlays at 2 plies judges at most this many plays that deep.
+    static constexpr std::size_t kMostAnalysedAtTwoPlies = 10;
 
     // `plies` is 0 to kDeepestPlies (clamped). `budgetMs` from now the search stops and
     // keeps the best play found so far; `workspace`, when given, is lent by
@@ -94,9 +96,10 @@ public:
     // Every play of the roll with a distinct resulting position (the first
     // generated of each), best first, judged at the engine's depth (every
     // one of them, not only the best few): the equity after the play and the
-    // mover's chances. At 2 plies all are judged at 1 ply and the few run()
-    // would look at again are judged at 2 and put first. For the command
-    // line and the coach; not while run() is active.
+    // mover's chances. At 2 plies all are judged at 1 ply, and at 2 the few
+    // run() would look at again and those that 1 ply puts above the worst of
+    // them (up to kMostAnalysedAtTwoPlies). For the command line and the
+    // coach; not while run() is active.
     std::vector<std::pair<Play, RankedPlay>> rankAllPlays();
 
 private:
