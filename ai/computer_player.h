@@ -57,7 +57,7 @@ public:
     bool playsNeural() const { return network_ != nullptr; }
 
     // How many plies the champion's search looks ahead.
-    static constexpr int kChampionPlies = 1;
+    static constexpr int kChampionPlies = 2;
 
 private:
     void becomeNeural(const ComputerProfile& profile);

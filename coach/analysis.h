@@ -76,7 +76,7 @@ struct Analysis {
 };
 
 // How deep the coach looks: the trained engine's strongest analysis depth.
-inline constexpr int kAnalysisPlies = 1;
+inline constexpr int kAnalysisPlies = 2;
 
 // Makes the engine an analysis runs on, copying the request's position; a
 // workspace lent by the caller must outlive it.

@@ -26,7 +26,8 @@ void bestAgainstWorst(const std::shared_ptr<const NeuralNetwork>& network, GameR
         request.side = side;
         request.die1 = roll[0];
         request.die2 = roll[1];
-        const Analysis analysis = analyse(*makeAnalysisEngine(network, request, 1), request);
+        const Analysis analysis =
+            analyse(*makeAnalysisEngine(network, request, kAnalysisPlies), request);
         ASSERT_FALSE(analysis.plays.empty()) << roll[0] << roll[1] << " cannot be played";
         const RankedMove& chosen = side == 0 ? analysis.plays.front() : analysis.plays.back();
         record.turns.push_back({side, roll[0], roll[1], chosen.play, CubeAction::None});
