@@ -117,10 +117,6 @@ std::optional<ComputerProfile> readChampionFile(const std::filesystem::path& pat
     return lastOf(readNeuralOpponentsFile(path));
 }
 
-std::optional<ComputerProfile> loadChampion() {
-    return lastOf(loadNeuralOpponents());
-}
-
 int neuralOpponentFor(const Roster& roster, std::span<const ComputerProfile> opponents,
                       std::string_view playerName) {
     const auto contains = [playerName](const ComputerProfile& profile) {

@@ -54,7 +54,6 @@ NeuralOpponents loadNeuralOpponents();
 // The champion alone, the last of the file's opponents.
 std::optional<ComputerProfile> championFromText(std::string_view text);
 std::optional<ComputerProfile> readChampionFile(const std::filesystem::path& path);
-std::optional<ComputerProfile> loadChampion();
 
 // The index among `opponents` of the computer player called `playerName`:
 // the first whose name contains it, when no profile of the ten does; -1
