@@ -3,7 +3,7 @@
 #include "ai/neural_engine.h"
 #include "ai/opponent_engine.h"
 #include "board/move_path.h"
-#include "neural/bearoff_database.h"
+#include "neural/race_judges.h"
 #include "neural/weights_file.h"
 #include "platform/message_box.h"
 #include "platform/tick_count.h"
@@ -33,7 +33,7 @@ std::shared_ptr<const NeuralNetwork> sharedNetwork(std::string& error) {
     if (!trained) {
         return nullptr;
     }
-    trained->network.setBearoff(shippedBearoff());
+    attachRaceJudges(trained->network);
     auto network = std::make_shared<const NeuralNetwork>(std::move(trained->network));
     shared = network;
     readFrom = path;

@@ -5,7 +5,7 @@
 #include "app/review_dialog.h"
 #include "app/tutor_notice.h"
 #include "coach/tutor.h"
-#include "neural/bearoff_database.h"
+#include "neural/race_judges.h"
 #include "neural/weights_file.h"
 #include "platform/message_box.h"
 #include "platform/text_encoding.h"
@@ -41,7 +41,7 @@ std::shared_ptr<const NeuralNetwork> MainWindow::coachNetwork(bool tell) {
             coachError_ = "Data/Champion.weights cannot be used: " + error +
                           ". The coach judges the moves with it.";
         } else {
-            trained->network.setBearoff(shippedBearoff());
+            attachRaceJudges(trained->network);
             coachNetwork_ = std::make_shared<const NeuralNetwork>(std::move(trained->network));
             analyst_ = std::make_unique<Analyst>(coachNetwork_);
             reviewer_ = std::make_unique<GameReviewer>(coachNetwork_);

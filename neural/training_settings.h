@@ -20,8 +20,10 @@ struct TrainingSettings {
     std::uint32_t plannedGames = 0; // 0: the first rate throughout
     float initialWeightRange = 0.1f;
     // Games played at once on the same weights; their changes are added to
-    // the weights afterwards in the order of the games.
-    std::uint32_t gamesPerBatch = 16;
+    // the weights afterwards in the order of the games. Every game of a
+    // batch pushes the weights from the same start, so a large batch steps
+    // too far early in a run: two is the most that learns as one does.
+    std::uint32_t gamesPerBatch = 2;
     // Whether games end, judged by the bear-off database, once both sides
     // are home (the trainer is then given the database).
     bool solvedBearoffs = false;

@@ -11,7 +11,6 @@ TrainingSettings smallRun(std::uint32_t seed) {
     TrainingSettings settings;
     settings.seed = seed;
     settings.hiddenUnits = 12;
-    settings.gamesPerBatch = 4;
     return settings;
 }
 
@@ -49,7 +48,7 @@ TEST(TdTrainer, ASeededRunIsReproducedBitForBitOnAnyThreadsAlsoWhenResumed) {
 }
 
 TEST(TdTrainer, AShortRunBeatsTheUntrainedNetworkClearly) {
-    TdTrainer trainer(smallRun(11));
+    TdTrainer trainer(smallRun(11)); //B
     const auto untrained = std::make_shared<const NeuralNetwork>(trainer.trained().network);
     while (trainer.gamesPlayed() < 800) {
         trainer.playBatch();

@@ -1,6 +1,7 @@
 #include "tools/varnholt-cli/neural_options.h"
 
 #include "neural/bearoff_database.h"
+#include "neural/race_judges.h"
 #include "neural/weights_file.h"
 #include "players/champion_file.h"
 #include "tools/varnholt-cli/cli_error.h"
@@ -19,13 +20,21 @@ EngineChoice parseEngineOption(const std::string& text) {
 
 namespace {
 
-std::shared_ptr<const NeuralNetwork> loadNetworkFile(const std::filesystem::path& path) {
+// The network of a weights file, judging home bear-offs by the program's
+// database; the program's own network judges the other races by the
+// program's race network too.
+std::shared_ptr<const NeuralNetwork> loadNetworkFile(const std::filesystem::path& path,
+                                                     bool programsOwn = false) {
     std::string error;
     std::optional<TrainedNetwork> trained = readWeightsFile(path, error);
     if (!trained) {
         throw CliError("weights file '" + path.string() + "' cannot be used: " + error);
     }
-    trained->network.setBearoff(shippedBearoff());
+    if (programsOwn) {
+        attachRaceJudges(trained->network);
+    } else {
+        trained->network.setBearoff(shippedBearoff());
+    }
     return std::make_shared<const NeuralNetwork>(std::move(trained->network));
 }
 
@@ -36,7 +45,7 @@ std::shared_ptr<const NeuralNetwork> loadNetworkOption(const Arguments& options)
         return loadNetworkFile(options.value("--weights"));
     }
     chooseProgramDirectory(options);
-    return loadNetworkFile(championWeightsPath());
+    return loadNetworkFile(championWeightsPath(), true);
 }
 
 std::shared_ptr<const NeuralNetwork> loadNetworkFor(const EngineChoice& choice,
