@@ -7,17 +7,19 @@
 #include "rules/result_kind.h"
 #include "rules/side.h"
 
+#include <algorithm>
 #include <benchmark/benchmark.h>
 #include <cmath>
 #include <filesystem>
 #include <memory>
+#include <string>
 #include <vector>
 
 namespace vh::bench {
 namespace {
 
 constexpr std::uint64_t kRaceSeed = 20261210;
-constexpr int kRaces = 2000;
+constexpr int kRaces = 10000;
 
 std::optional<NeuralNetwork> readNetwork(const std::filesystem::path& path, std::string& error) {
     std::optional<TrainedNetwork> trained = readWeightsFile(path, error);
@@ -84,17 +86,29 @@ int raceResult(const NeuralNetwork& first, const NeuralNetwork& second, const Ra
     }
 }
 
+struct RaceScore {
+    double pointsPerRace = 0;
+    double confidence95 = 0; // half the width of the 95 % interval
+};
+
 // Points per race of `a` against `b` over the race starts, each race played
 // twice with the same dice and the seats swapped.
-double duplicateRaces(const NeuralNetwork& a, const NeuralNetwork& b,
-                      const std::vector<RaceStart>& starts, PlayList& plays) {
-    long total = 0;
+RaceScore duplicateRaces(const NeuralNetwork& a, const NeuralNetwork& b,
+                         const std::vector<RaceStart>& starts, PlayList& plays) {
+    double sum = 0;
+    double squares = 0;
     for (std::size_t n = 0; n < starts.size(); ++n) {
         const std::uint64_t stream = streamSeed(kRaceSeed + 1, n);
-        total += raceResult(a, b, starts[n], stream, plays);
-        total -= raceResult(b, a, starts[n], stream, plays);
+        const double pair = (raceResult(a, b, starts[n], stream, plays) -
+                             raceResult(b, a, starts[n], stream, plays)) /
+                            2.0;
+        sum += pair;
+        squares += pair * pair;
     }
-    return static_cast<double>(total) / (2.0 * static_cast<double>(starts.size()));
+    const auto count = static_cast<double>(starts.size());
+    const double mean = sum / count;
+    const double variance = std::max(0.0, squares / count - mean * mean);
+    return {mean, 1.96 * std::sqrt(variance / count)};
 }
 
 // The program's race judges (the race network and the bear-off database,
@@ -121,12 +135,15 @@ void BM_RaceJudgesAgainstFirstNetwork(benchmark::State& state) {
     withBoth.setRace(std::make_shared<const NeuralNetwork>(std::move(*race)));
     const auto plays = std::make_unique<PlayList>();
     const std::vector<RaceStart> starts = raceStarts(*old, *plays);
+    const auto report = [&state](const char* name, const RaceScore& score) {
+        state.counters[std::string("ppg_") + name] = score.pointsPerRace;
+        state.counters[std::string("ci_") + name] = score.confidence95;
+    };
     for (auto _ : state) {
-        state.counters["ppg_database"] = duplicateRaces(withDatabase, *old, starts, *plays);
-        state.counters["ppg_database_and_race_network"] =
-            duplicateRaces(withBoth, *old, starts, *plays);
-        state.counters["ppg_race_network_over_database"] =
-            duplicateRaces(withBoth, withDatabase, starts, *plays);
+        report("database", duplicateRaces(withDatabase, *old, starts, *plays));
+        report("both", duplicateRaces(withBoth, *old, starts, *plays));
+        report("race_network_over_database",
+               duplicateRaces(withBoth, withDatabase, starts, *plays));
     }
     state.counters["races"] = static_cast<double>(starts.size());
 }
