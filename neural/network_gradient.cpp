@@ -26,7 +26,7 @@ void addWeightedGradient(const NeuralNetwork& network, const NetworkInputs& inpu
     }
     float* biases = out + network.hiddenBiasOffset();
     for (std::size_t j = 0; j < units; ++j) {
-        unitSlopes[j] *= hidden[j] * (1.0f - hidden[j]);
+        unitSlopes[j] = unitSlopes[j] * hidden[j] * (1.0f - hidden[j]);
         biases[j] += unitSlopes[j];
     }
     for (int i = 0; i < inputs.count; ++i) {
