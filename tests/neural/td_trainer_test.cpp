@@ -48,7 +48,7 @@ TEST(TdTrainer, ASeededRunIsReproducedBitForBitOnAnyThreadsAlsoWhenResumed) {
 }
 
 TEST(TdTrainer, AShortRunBeatsTheUntrainedNetworkClearly) {
-    TdTrainer trainer(smallRun(11)); //B
+    TdTrainer trainer(smallRun(11)); // B
     const auto untrained = std::make_shared<const NeuralNetwork>(trainer.trained().network);
     while (trainer.gamesPlayed() < 800) {
         trainer.playBatch();
