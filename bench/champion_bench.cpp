@@ -1,6 +1,6 @@
 #include "ai/neural_engine.h"
-#include "neural/bearoff_database.h"
-#include "neural/weights_file.h"
+#include "bench/shipped_files.h"
+#include "neural/race_judges.h"
 #include "platform/seeded_stream.h"
 #include "rules/move_generator.h"
 #include "rules/roll_case.h"
@@ -9,7 +9,6 @@
 #include <algorithm>
 #include <benchmark/benchmark.h>
 #include <chrono>
-#include <filesystem>
 #include <memory>
 #include <vector>
 
@@ -19,19 +18,15 @@ namespace {
 constexpr std::uint64_t kGamesSeed = 20261210;
 constexpr std::size_t kPositions = 300;
 
-// The champion as the program plays it: the shipped network and bear-offs.
+// The champion as the program plays it: the shipped network and its judges
+// of races.
 std::shared_ptr<const NeuralNetwork> shippedChampion(benchmark::State& state) {
-    std::error_code missing;
-    const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", missing);
-    std::string error;
-    std::optional<TrainedNetwork> trained =
-        readWeightsFile(self.parent_path() / "Data/Champion.weights", error);
-    if (!trained) {
-        state.SkipWithError(("the champion's network cannot be read: " + error).c_str());
+    std::optional<NeuralNetwork> network = benchNetwork(state, "Champion.weights");
+    if (!network) {
         return nullptr;
     }
-    trained->network.setBearoff(shippedBearoff());
-    return std::make_shared<const NeuralNetwork>(std::move(trained->network));
+    attachRaceJudges(*network);
+    return std::make_shared<const NeuralNetwork>(std::move(*network));
 }
 
 // The rolls met in seeded games of the network against itself at 0 ply,

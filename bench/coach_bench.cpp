@@ -1,9 +1,9 @@
 #include "bench/corpus.h"
+#include "bench/shipped_files.h"
 #include "coach/analysis.h"
 #include "coach/game_review.h"
 #include "neural/bearoff_database.h"
 #include "neural/network_play.h"
-#include "neural/weights_file.h"
 #include "platform/random.h"
 #include "platform/seeded_stream.h"
 #include "rules/move_generator.h"
@@ -13,7 +13,6 @@
 #include <benchmark/benchmark.h>
 #include <chrono>
 #include <cmath>
-#include <filesystem>
 #include <memory>
 #include <vector>
 
@@ -25,16 +24,8 @@ constexpr int kReviewTurns = 60;
 
 // The network the build ships beside the benchmark; none when it is missing.
 std::shared_ptr<const NeuralNetwork> championNetwork(benchmark::State& state) {
-    std::error_code missing;
-    const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", missing);
-    std::string error;
-    std::optional<TrainedNetwork> trained =
-        readWeightsFile(self.parent_path() / "Data/Champion.weights", error);
-    if (!trained) {
-        state.SkipWithError(("the champion's network cannot be read: " + error).c_str());
-        return nullptr;
-    }
-    return std::make_shared<const NeuralNetwork>(std::move(trained->network));
+    std::optional<NeuralNetwork> network = benchNetwork(state, "Champion.weights");
+    return network ? std::make_shared<const NeuralNetwork>(std::move(*network)) : nullptr;
 }
 
 double milliseconds(std::chrono::steady_clock::duration duration) {
@@ -125,11 +116,9 @@ void placeHome(BoardPosition& position, int side, SeededStream& stream) {
 // by how much (judged by the database) its best play of a roll is worse.
 void BM_BearoffNetworkAgainstDatabase(benchmark::State& state) {
     const auto network = championNetwork(state);
-    std::error_code missing;
-    const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", missing);
     std::string error;
     const std::optional<BearoffDatabase> database =
-        BearoffDatabase::readFile(self.parent_path() / "Data/Bearoff.dat", error);
+        BearoffDatabase::readFile(benchDataFolder() / "Bearoff.dat", error);
     if (network == nullptr || !database) {
         state.SkipWithError(("no network or bear-off database: " + error).c_str());
         return;

@@ -1,6 +1,6 @@
+#include "bench/shipped_files.h"
 #include "neural/bearoff_database.h"
 #include "neural/network_play.h"
-#include "neural/weights_file.h"
 #include "platform/seeded_stream.h"
 #include "rules/move_generator.h"
 #include "rules/opening_roll.h"
@@ -10,7 +10,6 @@
 #include <algorithm>
 #include <benchmark/benchmark.h>
 #include <cmath>
-#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
@@ -20,15 +19,6 @@ namespace {
 
 constexpr std::uint64_t kRaceSeed = 20261210;
 constexpr int kRaces = 10000;
-
-std::optional<NeuralNetwork> readNetwork(const std::filesystem::path& path, std::string& error) {
-    std::optional<TrainedNetwork> trained = readWeightsFile(path, error);
-    if (!trained) {
-        error = path.string() + ": " + error;
-        return std::nullopt;
-    }
-    return std::move(trained->network);
-}
 
 struct RaceStart {
     BoardPosition position;
@@ -115,16 +105,15 @@ RaceScore duplicateRaces(const NeuralNetwork& a, const NeuralNetwork& b,
 // beside the benchmark) on the network of the first release, against that
 // network alone, over races that follow from its own games.
 void BM_RaceJudgesAgainstFirstNetwork(benchmark::State& state) {
-    std::error_code missing;
-    const std::filesystem::path data =
-        std::filesystem::read_symlink("/proc/self/exe", missing).parent_path() / "Data";
+    const std::optional<NeuralNetwork> old = benchNetwork(state, VARNHOLT_FIRST_NETWORK);
+    std::optional<NeuralNetwork> race = benchNetwork(state, "Race.weights");
     std::string error;
-    const std::optional<NeuralNetwork> old = readNetwork(VARNHOLT_FIRST_NETWORK, error);
-    std::optional<NeuralNetwork> race = readNetwork(data / "Race.weights", error);
     std::optional<BearoffDatabase> database =
-        BearoffDatabase::readFile(data / "Bearoff.dat", error);
+        BearoffDatabase::readFile(benchDataFolder() / "Bearoff.dat", error);
     if (!old || !race || !database) {
-        state.SkipWithError(error.c_str());
+        if (!database) {
+            state.SkipWithError(error.c_str());
+        }
         return;
     }
     const auto solved = std::make_shared<const BearoffDatabase>(std::move(*database));
