@@ -254,21 +254,9 @@ bool NeuralEngine::chancesOnRollAt(BoardPosition& position, int roller, int plie
         } else if (plies == 1) {
             after = seenByOpponent(cachedChancesOnRoll(position, opponent));
         }
-        if (plies > 1) {
-            // The list is reused deeper down: only the chosen reply is kept.
-            applyPlay(reply, position);
-            bool judged = true;
-            if (hasWon(position, roller)) {
-                after = wonGame(resultKind(position, roller));
-            } else {
-                OutcomeChances theirs;
-                judged = chancesOnRollAt(position, opponent, plies - 1, deadline, theirs);
-                after = seenByOpponent(theirs);
-            }
-            takeBackPlay(reply, position);
-            if (!judged) {
-                return false;
-            }
+        // The list is reused deeper down: only the chosen reply is kept.
+        if (plies > 1 && !judgePlayAhead(reply, roller, plies - 1, position, deadline, after)) {
+            return false;
         }
         for (std::size_t k = 0; k < sums.size(); ++k) {
             sums[k] += static_cast<float>(roll.weight) * after[k];
