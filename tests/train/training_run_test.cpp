@@ -1,3 +1,4 @@
+#include "neural/weights_file.h"
 #include "platform/file_bytes.h"
 #include "tests/support/temp_directory.h"
 #include "tools/varnholt-train/resumed_settings.h"
@@ -40,6 +41,32 @@ TEST(TrainingRun, AResumedRunKeepsItsScheduleAndEndsAsTheRunStraightThrough) {
     resumed.resume = resumed.checkpoint;
     ASSERT_TRUE(runTraining(resumed, log)) << log.str();
     EXPECT_EQ(bytesOf(directory / "resumed.weights"), bytesOf(directory / "straight.weights"));
+}
+
+TEST(TrainingRun, ANewPhaseTrainsTheNetworkOnWithItsOwnSettings) {
+    const test::TempDirectory directory("training");
+    std::ostringstream log;
+    ASSERT_TRUE(runTraining(shortRun(directory, "first.weights", 8), log)) << log.str();
+
+    RunSettings phase = shortRun(directory, "second.weights", 4);
+    phase.checkpoint.clear();
+    phase.training.seed = 9;
+    phase.training.firstLearningRate = 0.01f;
+    phase.training.plannedGames = 4;
+    phase.startFrom = directory / "first.weights";
+    ASSERT_TRUE(runTraining(phase, log)) << log.str();
+    std::string error;
+    const auto first = readWeightsFile(directory / "first.weights", error);
+    const auto second = readWeightsFile(directory / "second.weights", error);
+    ASSERT_TRUE(first && second) << error;
+    EXPECT_EQ(second->gamesTrained, 4u);
+    EXPECT_EQ(second->settings, phase.training);
+    EXPECT_NE(bytesOf(directory / "first.weights"), bytesOf(directory / "second.weights"));
+
+    phase.training.hiddenUnits = 5;
+    std::ostringstream refusal;
+    EXPECT_FALSE(runTraining(phase, refusal));
+    EXPECT_NE(refusal.str().find("4 hidden units"), std::string::npos) << refusal.str();
 }
 
 TEST(TrainingRun, OnlyThePlannedGamesMayDifferFromTheCheckpoint) {

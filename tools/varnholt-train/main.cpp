@@ -22,7 +22,7 @@ constexpr const char* kUsage =
                       [--curve FILE.csv] [--measure-every N] [--measure-games N]
                       [--yardstick FILE|classic]
                       [--encoding 1|2|3] [--batch N] [--solved-bearoffs 0|1] [--threads N]
-                      [--race-lead FILE]
+                      [--race-lead FILE] [--start-from FILE]
        varnholt-train plot --curve FILE.csv --out FILE.svg [--title TEXT]
 
 Trains the network by self-play until it has played N games in all, writing
@@ -45,7 +45,9 @@ have; an option given that contradicts them (--seed, --hidden, --encoding,
 --lambda, --alpha, --final-alpha, --batch, --solved-bearoffs) is refused.
 Only --planned-games may be given anew, to stretch the schedule of a run
 extended with more --games; without it the step size stays at --final-alpha
-past the planned games.
+past the planned games. --start-from FILE begins a new phase instead: the
+network's weights (of the --hidden and --encoding given), trained on with
+the command line's settings and schedule, counting games from nothing.
 )";
 
 struct Options {
@@ -64,7 +66,8 @@ const std::vector<std::string> kTrainOptions = {"--games",         "--out",
                                                 "--measure-every", "--measure-games",
                                                 "--yardstick",     "--encoding",
                                                 "--batch",         "--solved-bearoffs",
-                                                "--threads",       "--race-lead"};
+                                                "--threads",       "--race-lead",
+                                                "--start-from"};
 const std::vector<std::string> kPlotOptions = {"--curve", "--out", "--title"};
 
 bool parseOptions(const std::vector<std::string>& arguments, std::size_t first,
@@ -175,6 +178,13 @@ int main(int argc, char** argv) {
     }
     if (options.has("--resume")) {
         settings.resume = options.get("--resume");
+    }
+    if (options.has("--start-from") && options.has("--resume")) {
+        std::cerr << "varnholt-train: --start-from begins a new phase; --resume goes on with one\n";
+        return 2;
+    }
+    if (options.has("--start-from")) {
+        settings.startFrom = options.get("--start-from");
     }
     if (options.has("--race-lead")) {
         settings.raceLead = options.get("--race-lead");

@@ -32,11 +32,36 @@ bool save(const std::filesystem::path& path, const TdTrainer& trainer,
     return true;
 }
 
+// The trainer of a new phase of training: the weights of a trained network,
+// with the command line's settings and a game count from nothing.
+bool startNewPhase(const RunSettings& settings, std::optional<TdTrainer>& trainer,
+                   TrainingSettings& training, std::ostream& log) {
+    std::string error;
+    auto start = readWeightsFile(*settings.startFrom, error);
+    if (!start) {
+        log << "cannot start from " << settings.startFrom->string() << ": " << error << '\n';
+        return false;
+    }
+    const NeuralNetwork& network = start->network;
+    if (network.hiddenUnits() != training.hiddenUnits || network.encoding() != training.encoding) {
+        log << "cannot start from " << settings.startFrom->string() << ": its network has "
+            << network.hiddenUnits() << " hidden units and encoding " << network.encoding()
+            << "; --hidden and --encoding must say so\n";
+        return false;
+    }
+    trainer.emplace(training, TrainedNetwork(std::move(start->network), 0, training));
+    log << "starting a new phase from " << settings.startFrom->string() << '\n';
+    return true;
+}
+
 // The trainer of a fresh run, or of one resumed from its checkpoint with the
 // settings the checkpoint keeps; false, with the reason on `log`.
 bool startTrainer(const RunSettings& settings, std::optional<TdTrainer>& trainer,
                   TrainingSettings& training, std::ostream& log) {
     training = settings.training;
+    if (settings.startFrom) {
+        return startNewPhase(settings, trainer, training, log);
+    }
     if (!settings.resume) {
         trainer.emplace(training);
         return true;

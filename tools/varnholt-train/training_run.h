@@ -27,6 +27,8 @@ struct RunSettings {
     std::optional<std::filesystem::path> raceLead;
     std::filesystem::path out;
     std::optional<std::filesystem::path> resume;
+    // A network whose weights a new phase of training starts from.
+    std::optional<std::filesystem::path> startFrom;
     std::filesystem::path checkpoint; // empty: none
     std::uint32_t checkpointEvery = 10000;
     std::filesystem::path curve; // CSV of the measurements; empty: none
