@@ -2,6 +2,7 @@
 // the plot of its learning curve. Run ./train.sh for the shipped weights.
 
 #include "tools/varnholt-train/curve_plot.h"
+#include "tools/varnholt-train/lookahead_phase.h"
 #include "tools/varnholt-train/training_run.h"
 
 #include <algorithm>
@@ -24,6 +25,9 @@ constexpr const char* kUsage =
                       [--encoding 1|2|3] [--batch N] [--solved-bearoffs 0|1] [--threads N]
                       [--race-lead FILE] [--start-from FILE]
        varnholt-train plot --curve FILE.csv --out FILE.svg [--title TEXT]
+       varnholt-train fit --start-from FILE --out FILE [--seed S] [--games N]
+                      [--rounds R] [--epochs E] [--alpha A] [--threads N]
+                      [--measure-games N] [--yardstick FILE|classic]
 
 Trains the network by self-play until it has played N games in all, writing
 a progress line every 1000 games and, every --measure-every games (10000),
@@ -48,6 +52,12 @@ extended with more --games; without it the step size stays at --final-alpha
 past the planned games. --start-from FILE begins a new phase instead: the
 network's weights (of the --hidden and --encoding given), trained on with
 the command line's settings and schedule, counting games from nothing.
+
+fit trains beyond self-play: in each of --rounds rounds (1) the network
+plays --games games (2000) against itself, judges every position with
+contact one roll ahead, and is fitted to those judgements in --epochs passes
+(2) with step size --alpha (0.02); then, with --measure-games, it is
+measured at 0 ply against the --yardstick.
 )";
 
 struct Options {
@@ -69,6 +79,9 @@ const std::vector<std::string> kTrainOptions = {"--games",         "--out",
                                                 "--threads",       "--race-lead",
                                                 "--start-from"};
 const std::vector<std::string> kPlotOptions = {"--curve", "--out", "--title"};
+const std::vector<std::string> kFitOptions = {
+    "--start-from", "--out",   "--seed",    "--games",         "--rounds",
+    "--epochs",     "--alpha", "--threads", "--measure-games", "--yardstick"};
 
 bool parseOptions(const std::vector<std::string>& arguments, std::size_t first,
                   const std::vector<std::string>& known, Options& options) {
@@ -125,16 +138,44 @@ int plot(const Options& options) {
     return out ? 0 : 1;
 }
 
+int fit(const Options& options) {
+    vh::train::LookaheadPhase phase;
+    phase.yardstick = vh::train::kDefaultYardstick;
+    const bool numbersRead = parseNumber(options, "--seed", phase.seed) &&
+                             parseNumber(options, "--games", phase.gamesPerRound) &&
+                             parseNumber(options, "--rounds", phase.rounds) &&
+                             parseNumber(options, "--epochs", phase.epochs) &&
+                             parseNumber(options, "--alpha", phase.learningRate) &&
+                             parseNumber(options, "--threads", phase.threads) &&
+                             parseNumber(options, "--measure-games", phase.measureGames);
+    if (!numbersRead || !options.has("--start-from") || !options.has("--out") ||
+        phase.gamesPerRound == 0 || phase.rounds < 1 || phase.epochs < 1) {
+        std::cerr << kUsage;
+        return 2;
+    }
+    phase.startFrom = options.get("--start-from");
+    phase.out = options.get("--out");
+    if (options.has("--yardstick")) {
+        phase.yardstick = options.get("--yardstick");
+    }
+    return vh::train::runLookaheadPhase(phase, std::cout) ? 0 : 1;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     const std::vector<std::string> arguments(argv + 1, argv + argc);
     Options options;
-    const bool plotting = !arguments.empty() && arguments[0] == "plot";
-    if (!parseOptions(arguments, plotting ? 1 : 0, plotting ? kPlotOptions : kTrainOptions,
-                      options)) {
+    const std::string command = arguments.empty() ? "" : arguments[0];
+    const bool plotting = command == "plot";
+    const bool fitting = command == "fit";
+    const auto& known = plotting ? kPlotOptions : fitting ? kFitOptions : kTrainOptions;
+    if (!parseOptions(arguments, plotting || fitting ? 1 : 0, known, options)) {
         std::cerr << kUsage;
         return 2;
+    }
+    if (fitting) {
+        return fit(options);
     }
     if (plotting) {
         return plot(options);

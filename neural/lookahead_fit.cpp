@@ -1,0 +1,126 @@
+#include "neural/lookahead_fit.h"
+
+#include "neural/network_gradient.h"
+#include "neural/network_play.h"
+#include "platform/seeded_stream.h"
+#include "rules/move_generator.h"
+#include "rules/opening_roll.h"
+#include "rules/play_list.h"
+#include "rules/side.h"
+
+#include <algorithm>
+#include <memory>
+#include <numeric>
+#include <thread>
+
+namespace vh {
+namespace {
+
+// The positions with contact of one game of self-play, side on roll.
+void collectGame(const NeuralNetwork& network, std::uint64_t seed, std::uint32_t game,
+                 PlayList& list, std::vector<LookaheadTarget>& positions) {
+    SeededStream dice(streamSeed(seed, game));
+    BoardPosition position;
+    setStartPosition(position);
+    const OpeningRoll opening = rollOpening([&dice] { return dice.die(); });
+    int side = opening.firstSide;
+    for (int turn = 1;; ++turn) {
+        if (turn > 1 && sidesInContact(position)) {
+            positions.push_back({position, side, {}});
+        }
+        const int die1 = turn == 1 ? opening.die1 : dice.die();
+        const int die2 = turn == 1 ? opening.die2 : dice.die();
+        generatePlays(list, position, side, die1, die2);
+        if (list.count > 0) {
+            applyPlay(list[bestPlayOfRoll(network, list, position, side, die1, die2).index],
+                      position);
+        }
+        if (hasWon(position, side) || !sidesInContact(position)) {
+            return;
+        }
+        side = otherSide(side);
+    }
+}
+
+double squaredError(const OutcomeChances& outputs, const OutcomeChances& target) {
+    double sum = 0.0;
+    for (std::size_t k = 0; k < kOutcomeCount; ++k) {
+        const double error = static_cast<double>(target[k]) - static_cast<double>(outputs[k]);
+        sum += error * error;
+    }
+    return sum;
+}
+
+} // namespace
+
+std::vector<LookaheadTarget> lookaheadTargets(const NeuralNetwork& network, std::uint32_t games,
+                                              std::uint64_t seed, int threads) {
+    std::vector<LookaheadTarget> targets;
+    {
+        auto list = std::make_unique<PlayList>();
+        for (std::uint32_t game = 0; game < games; ++game) {
+            collectGame(network, seed, game, *list, targets);
+        }
+    }
+    const std::size_t workers = static_cast<std::size_t>(std::max(threads, 1));
+    const auto judge = [&](std::size_t first) {
+        auto list = std::make_unique<PlayList>();
+        for (std::size_t i = first; i < targets.size(); i += workers) {
+            LookaheadTarget& target = targets[i];
+            BoardPosition working = target.position;
+            target.chances = chancesOneRollAhead(network, working, target.sideToMove, *list);
+        }
+    };
+    std::vector<std::thread> helpers;
+    for (std::size_t w = 1; w < workers; ++w) {
+        helpers.emplace_back(judge, w);
+    }
+    judge(0);
+    for (std::thread& helper : helpers) {
+        helper.join();
+    }
+    return targets;
+}
+
+double fitLookaheadTargets(NeuralNetwork& network, std::span<const LookaheadTarget> targets,
+                           float rate, std::uint64_t seed) {
+    std::vector<std::size_t> order(targets.size());
+    std::iota(order.begin(), order.end(), std::size_t{0});
+    SeededStream stream(seed);
+    for (std::size_t i = order.size(); i > 1; --i) {
+        std::swap(order[i - 1], order[stream.next() % i]);
+    }
+    std::vector<float> hidden(static_cast<std::size_t>(network.hiddenUnits()));
+    std::vector<float> step(network.parameterCount(), 0.0f);
+    NetworkInputs inputs;
+    double errors = 0.0;
+    for (const std::size_t index : order) {
+        const LookaheadTarget& target = targets[index];
+        network.encode(target.position, target.sideToMove, inputs);
+        const OutcomeChances outputs = network.evaluate(inputs, hidden);
+        errors += squaredError(outputs, target.chances);
+        std::array<float, kOutcomeCount> weight{};
+        for (std::size_t k = 0; k < kOutcomeCount; ++k) {
+            weight[k] = rate * (target.chances[k] - outputs[k]);
+        }
+        std::fill(step.begin(), step.end(), 0.0f);
+        addWeightedGradient(network, inputs, hidden, outputs, weight, step);
+        const std::span<float> parameters = network.parameters();
+        for (std::size_t p = 0; p < step.size(); ++p) {
+            parameters[p] += step[p];
+        }
+    }
+    return targets.empty() ? 0.0 : errors / static_cast<double>(targets.size());
+}
+
+double lookaheadError(const NeuralNetwork& network, std::span<const LookaheadTarget> targets) {
+    NetworkInputs inputs;
+    double errors = 0.0;
+    for (const LookaheadTarget& target : targets) {
+        network.encode(target.position, target.sideToMove, inputs);
+        errors += squaredError(network.evaluate(inputs), target.chances);
+    }
+    return targets.empty() ? 0.0 : errors / static_cast<double>(targets.size());
+}
+
+} // namespace vh
