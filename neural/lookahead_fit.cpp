@@ -6,6 +6,7 @@
 #include "rules/move_generator.h"
 #include "rules/opening_roll.h"
 #include "rules/play_list.h"
+#include "rules/result_kind.h"
 #include "rules/side.h"
 
 #include <algorithm>
@@ -53,8 +54,41 @@ double squaredError(const OutcomeChances& outputs, const OutcomeChances& target)
 
 } // namespace
 
+OutcomeChances chancesRollsAhead(const NeuralNetwork& network, BoardPosition& position,
+                                 int sideToMove, int rolls, PlayList& list) {
+    if (rolls <= 1) {
+        return chancesOneRollAhead(network, position, sideToMove, list);
+    }
+    const int opponent = otherSide(sideToMove);
+    std::array<float, kOutcomeCount> sums{};
+    for (const WeightedRoll& roll : distinctRolls()) {
+        generatePlays(list, position, sideToMove, roll.die1, roll.die2);
+        Play chosen;
+        if (list.count > 0) {
+            // The list is reused further ahead: only the chosen play is kept.
+            copyPlay(chosen,
+                     list[bestPlayOfRoll(network, list, position, sideToMove, roll.die1, roll.die2)
+                              .index]);
+        }
+        applyPlay(chosen, position);
+        const OutcomeChances chances =
+            hasWon(position, sideToMove)
+                ? wonGame(resultKind(position, sideToMove))
+                : seenByOpponent(chancesRollsAhead(network, position, opponent, rolls - 1, list));
+        takeBackPlay(chosen, position);
+        for (std::size_t k = 0; k < kOutcomeCount; ++k) {
+            sums[k] += static_cast<float>(roll.weight) * chances[k];
+        }
+    }
+    OutcomeChances average;
+    for (std::size_t k = 0; k < kOutcomeCount; ++k) {
+        average[k] = sums[k] / 36.0f;
+    }
+    return average;
+}
+
 std::vector<LookaheadTarget> lookaheadTargets(const NeuralNetwork& network, std::uint32_t games,
-                                              std::uint64_t seed, int threads) {
+                                              std::uint64_t seed, int rolls, int threads) {
     std::vector<LookaheadTarget> targets;
     {
         auto list = std::make_unique<PlayList>();
@@ -68,7 +102,7 @@ std::vector<LookaheadTarget> lookaheadTargets(const NeuralNetwork& network, std:
         for (std::size_t i = first; i < targets.size(); i += workers) {
             LookaheadTarget& target = targets[i];
             BoardPosition working = target.position;
-            target.chances = chancesOneRollAhead(network, working, target.sideToMove, *list);
+            target.chances = chancesRollsAhead(network, working, target.sideToMove, rolls, *list);
         }
     };
     std::vector<std::thread> helpers;

@@ -1,3 +1,4 @@
+#include "ai/neural_engine.h"
 #include "neural/encoding.h"
 #include "neural/lookahead_fit.h"
 #include "neural/network_play.h"
@@ -22,8 +23,8 @@ NeuralNetwork trainedNetwork() {
 
 TEST(LookaheadFit, TargetsAreThePositionsWithContactJudgedAheadOnAnyThreads) {
     const NeuralNetwork network = trainedNetwork();
-    const std::vector<LookaheadTarget> one = lookaheadTargets(network, 6, 9, 1);
-    const std::vector<LookaheadTarget> two = lookaheadTargets(network, 6, 9, 2);
+    const std::vector<LookaheadTarget> one = lookaheadTargets(network, 6, 9, 1, 1);
+    const std::vector<LookaheadTarget> two = lookaheadTargets(network, 6, 9, 1, 2);
     ASSERT_GT(one.size(), 60u);
     ASSERT_EQ(one.size(), two.size());
     for (std::size_t i = 0; i < one.size(); ++i) {
@@ -41,9 +42,23 @@ TEST(LookaheadFit, TargetsAreThePositionsWithContactJudgedAheadOnAnyThreads) {
     }()));
 }
 
+TEST(LookaheadFit, TwoRollsAheadIsTheEnginesJudgementTwoPliesDeep) {
+    const auto network = std::make_shared<const NeuralNetwork>(trainedNetwork());
+    const std::vector<LookaheadTarget> targets = lookaheadTargets(*network, 2, 5, 2, 2);
+    ASSERT_GT(targets.size(), 20u);
+    for (std::size_t i = 0; i < targets.size(); i += 7) {
+        const LookaheadTarget& target = targets[i];
+        const NeuralEngine engine(network, 2, BoardRecord{}, target.sideToMove, 60000);
+        const OutcomeChances deep = engine.chancesOnRoll(target.position, target.sideToMove);
+        for (std::size_t k = 0; k < kOutcomeCount; ++k) {
+            EXPECT_NEAR(target.chances[k], deep[k], 1e-5f) << "position " << i;
+        }
+    }
+}
+
 TEST(LookaheadFit, FittingBringsTheOutputsTowardsTheTargets) {
     NeuralNetwork network = trainedNetwork();
-    const std::vector<LookaheadTarget> targets = lookaheadTargets(network, 20, 4, 1);
+    const std::vector<LookaheadTarget> targets = lookaheadTargets(network, 20, 4, 1, 1);
     const double before = lookaheadError(network, targets);
     double passed = before;
     for (std::uint64_t pass = 0; pass < 3; ++pass) {

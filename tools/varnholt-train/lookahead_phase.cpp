@@ -42,7 +42,7 @@ bool runLookaheadPhase(const LookaheadPhase& phase, std::ostream& log) {
     for (int round = 0; round < phase.rounds; ++round) {
         const std::uint64_t roundSeed = streamSeed(phase.seed, static_cast<std::uint64_t>(round));
         const std::vector<LookaheadTarget> targets =
-            lookaheadTargets(network, phase.gamesPerRound, roundSeed, phase.threads);
+            lookaheadTargets(network, phase.gamesPerRound, roundSeed, phase.rolls, phase.threads);
         log << "round " << round + 1 << " positions " << targets.size() << " error "
             << fixed(lookaheadError(network, targets), 5) << '\n';
         for (int epoch = 0; epoch < phase.epochs; ++epoch) {

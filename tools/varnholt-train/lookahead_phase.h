@@ -16,6 +16,7 @@ struct LookaheadPhase {
     std::uint64_t seed = 1;
     std::uint32_t gamesPerRound = 2000;
     int rounds = 1;
+    int rolls = 1;  // how far ahead the positions are judged
     int epochs = 2; // passes over a round's positions
     float learningRate = 0.02f;
     int threads = 1;      // the weights do not depend on it

@@ -26,7 +26,7 @@ constexpr const char* kUsage =
                       [--race-lead FILE] [--start-from FILE]
        varnholt-train plot --curve FILE.csv --out FILE.svg [--title TEXT]
        varnholt-train fit --start-from FILE --out FILE [--seed S] [--games N]
-                      [--rounds R] [--epochs E] [--alpha A] [--threads N]
+                      [--rounds R] [--rolls 1|2] [--epochs E] [--alpha A] [--threads N]
                       [--measure-games N] [--yardstick FILE|classic]
 
 Trains the network by self-play until it has played N games in all, writing
@@ -55,7 +55,7 @@ the command line's settings and schedule, counting games from nothing.
 
 fit trains beyond self-play: in each of --rounds rounds (1) the network
 plays --games games (2000) against itself, judges every position with
-contact one roll ahead, and is fitted to those judgements in --epochs passes
+contact --rolls rolls ahead (1), and is fitted to those judgements in --epochs passes
 (2) with step size --alpha (0.02); then, with --measure-games, it is
 measured at 0 ply against the --yardstick.
 )";
@@ -80,8 +80,8 @@ const std::vector<std::string> kTrainOptions = {"--games",         "--out",
                                                 "--start-from"};
 const std::vector<std::string> kPlotOptions = {"--curve", "--out", "--title"};
 const std::vector<std::string> kFitOptions = {
-    "--start-from", "--out",   "--seed",    "--games",         "--rounds",
-    "--epochs",     "--alpha", "--threads", "--measure-games", "--yardstick"};
+    "--start-from", "--out",   "--seed",    "--games",         "--rounds",   "--epochs",
+    "--rolls",      "--alpha", "--threads", "--measure-games", "--yardstick"};
 
 bool parseOptions(const std::vector<std::string>& arguments, std::size_t first,
                   const std::vector<std::string>& known, Options& options) {
@@ -145,11 +145,13 @@ int fit(const Options& options) {
                              parseNumber(options, "--games", phase.gamesPerRound) &&
                              parseNumber(options, "--rounds", phase.rounds) &&
                              parseNumber(options, "--epochs", phase.epochs) &&
+                             parseNumber(options, "--rolls", phase.rolls) &&
                              parseNumber(options, "--alpha", phase.learningRate) &&
                              parseNumber(options, "--threads", phase.threads) &&
                              parseNumber(options, "--measure-games", phase.measureGames);
     if (!numbersRead || !options.has("--start-from") || !options.has("--out") ||
-        phase.gamesPerRound == 0 || phase.rounds < 1 || phase.epochs < 1) {
+        phase.gamesPerRound == 0 || phase.rounds < 1 || phase.epochs < 1 || phase.rolls < 1 ||
+        phase.rolls > 2) {
         std::cerr << kUsage;
         return 2;
     }
