@@ -98,9 +98,9 @@ TEST(NeuralCommands, AnOpponentChoosesWithItsOwnEngine) {
         {tenth.name.substr(tenth.name.rfind(' ') + 1),
          "--strength " + std::to_string(strengthForCash(tenth.cash)) + " --param-a " +
              std::to_string(tenth.evalParamA) + " --param-b " + std::to_string(tenth.evalParamB)},
+        // The shipped network, with the race judges it is shipped with.
         {champion.name.substr(0, champion.name.find(' ')),
-         "--engine neural:" + std::to_string(ComputerPlayer::kChampionPlies) + " --weights " +
-             kWeights},
+         "--engine neural:" + std::to_string(ComputerPlayer::kChampionPlies) + kProgramDir},
     };
     for (const auto& c : cases) {
         const Outcome asOpponent = run(roll + " --opponent " + c.opponent + kProgramDir);
