@@ -11,7 +11,7 @@
 
 namespace vh::train {
 
-// The network of today's shipped weights, kept fixed as the learning curve's
+// The first champion's network, kept fixed as the learning curve's
 // measure (a path from the top of the source tree).
 inline constexpr const char* kDefaultYardstick = "tests/data/Champion-v1.weights";
 
