@@ -1,9 +1,9 @@
 #include "bench/shipped_files.h"
 #include "neural/bearoff_database.h"
 #include "neural/network_play.h"
+#include "neural/self_play_game.h"
 #include "platform/seeded_stream.h"
 #include "rules/move_generator.h"
-#include "rules/opening_roll.h"
 #include "rules/result_kind.h"
 #include "rules/side.h"
 
@@ -29,25 +29,14 @@ struct RaceStart {
 std::vector<RaceStart> raceStarts(const NeuralNetwork& network, PlayList& plays) {
     std::vector<RaceStart> starts;
     for (std::uint64_t game = 0; starts.size() < kRaces; ++game) {
-        SeededStream dice(streamSeed(kRaceSeed, game));
-        BoardPosition position;
-        setStartPosition(position);
-        const OpeningRoll opening = rollOpening([&dice] { return dice.die(); });
-        int side = opening.firstSide;
-        for (int turn = 1; !hasWon(position, otherSide(side)); ++turn) {
-            if (!sidesInContact(position)) {
-                starts.push_back({position, side});
-                break;
-            }
-            const int die1 = turn == 1 ? opening.die1 : dice.die();
-            const int die2 = turn == 1 ? opening.die2 : dice.die();
-            generatePlays(plays, position, side, die1, die2);
-            if (plays.count > 0) {
-                applyPlay(plays[bestPlayOfRoll(network, plays, position, side, die1, die2).index],
-                          position);
-            }
-            side = otherSide(side);
-        }
+        playSelfPlayGame(network, kRaceSeed, game, plays,
+                         [&](const BoardPosition& position, int side) {
+                             if (sidesInContact(position)) {
+                                 return true;
+                             }
+                             starts.push_back({position, side});
+                             return false;
+                         });
     }
     return starts;
 }

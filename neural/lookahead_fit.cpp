@@ -2,9 +2,9 @@
 
 #include "neural/network_gradient.h"
 #include "neural/network_play.h"
+#include "neural/self_play_game.h"
 #include "platform/seeded_stream.h"
 #include "rules/move_generator.h"
-#include "rules/opening_roll.h"
 #include "rules/play_list.h"
 #include "rules/result_kind.h"
 #include "rules/side.h"
@@ -16,32 +16,6 @@
 
 namespace vh {
 namespace {
-
-// The positions with contact of one game of self-play, side on roll.
-void collectGame(const NeuralNetwork& network, std::uint64_t seed, std::uint32_t game,
-                 PlayList& list, std::vector<LookaheadTarget>& positions) {
-    SeededStream dice(streamSeed(seed, game));
-    BoardPosition position;
-    setStartPosition(position);
-    const OpeningRoll opening = rollOpening([&dice] { return dice.die(); });
-    int side = opening.firstSide;
-    for (int turn = 1;; ++turn) {
-        if (turn > 1 && sidesInContact(position)) {
-            positions.push_back({position, side, {}});
-        }
-        const int die1 = turn == 1 ? opening.die1 : dice.die();
-        const int die2 = turn == 1 ? opening.die2 : dice.die();
-        generatePlays(list, position, side, die1, die2);
-        if (list.count > 0) {
-            applyPlay(list[bestPlayOfRoll(network, list, position, side, die1, die2).index],
-                      position);
-        }
-        if (hasWon(position, side) || !sidesInContact(position)) {
-            return;
-        }
-        side = otherSide(side);
-    }
-}
 
 double squaredError(const OutcomeChances& outputs, const OutcomeChances& target) {
     double sum = 0.0;
@@ -93,7 +67,14 @@ std::vector<LookaheadTarget> lookaheadTargets(const NeuralNetwork& network, std:
     {
         auto list = std::make_unique<PlayList>();
         for (std::uint32_t game = 0; game < games; ++game) {
-            collectGame(network, seed, game, *list, targets);
+            playSelfPlayGame(network, seed, game, *list,
+                             [&](const BoardPosition& position, int side) {
+                                 if (!sidesInContact(position)) {
+                                     return false;
+                                 }
+                                 targets.push_back({position, side, {}});
+                                 return true;
+                             });
         }
     }
     const std::size_t workers = static_cast<std::size_t>(std::max(threads, 1));

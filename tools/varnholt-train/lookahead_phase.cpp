@@ -4,24 +4,14 @@
 #include "neural/lookahead_fit.h"
 #include "neural/weights_file.h"
 #include "platform/seeded_stream.h"
+#include "tools/varnholt-train/number_text.h"
 #include "tools/varnholt-train/yardstick.h"
 
-#include <cstdio>
 #include <memory>
 #include <optional>
 #include <ostream>
 
 namespace vh::train {
-namespace {
-
-std::string fixed(double value, int decimals) {
-    char text[48];
-    std::snprintf(text, sizeof text, "%.*f", decimals, value);
-    return text;
-}
-
-} // namespace
-
 bool runLookaheadPhase(const LookaheadPhase& phase, std::ostream& log) {
     std::string error;
     auto trained = readWeightsFile(phase.startFrom, error);

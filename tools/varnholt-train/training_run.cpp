@@ -2,11 +2,11 @@
 
 #include "neural/bearoff_database.h"
 #include "neural/weights_file.h"
+#include "tools/varnholt-train/number_text.h"
 #include "tools/varnholt-train/resumed_settings.h"
 #include "tools/varnholt-train/yardstick.h"
 
 #include <chrono>
-#include <cstdio>
 #include <fstream>
 #include <ostream>
 
@@ -14,12 +14,6 @@ namespace vh::train {
 namespace {
 
 using Clock = std::chrono::steady_clock;
-
-std::string fixed(double value, int decimals) {
-    char text[64];
-    std::snprintf(text, sizeof text, "%.*f", decimals, value);
-    return text;
-}
 
 bool save(const std::filesystem::path& path, const TdTrainer& trainer,
           const TrainingSettings& training, std::ostream& log) {
