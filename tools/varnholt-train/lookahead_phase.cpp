@@ -12,6 +12,7 @@
 #include <ostream>
 
 namespace vh::train {
+
 bool runLookaheadPhase(const LookaheadPhase& phase, std::ostream& log) {
     std::string error;
     auto trained = readWeightsFile(phase.startFrom, error);

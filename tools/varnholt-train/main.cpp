@@ -55,9 +55,9 @@ the command line's settings and schedule, counting games from nothing.
 
 fit trains beyond self-play: in each of --rounds rounds (1) the network
 plays --games games (2000) against itself, judges every position with
-contact --rolls rolls ahead (1), and is fitted to those judgements in --epochs passes
-(2) with step size --alpha (0.02); then, with --measure-games, it is
-measured at 0 ply against the --yardstick.
+contact --rolls rolls ahead (1), and is fitted to those judgements in
+--epochs passes (2) with step size --alpha (0.02); then, with
+--measure-games, it is measured at 0 ply against the --yardstick.
 )";
 
 struct Options {
