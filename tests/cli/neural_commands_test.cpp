@@ -59,6 +59,7 @@ TEST(NeuralCommands, BadNeuralCommandLinesAreRefused) {
         {"match --a neural:2@/nonexistent/x.weights --b neural:0 --games 2 --weights " + kWeights,
          "weights file '/nonexistent/x.weights' cannot be used: it is missing"},
         {evaluate + "neural --weights /nonexistent/x.weights", "cannot be used: it is missing"},
+        {choose + "neural:0@/nonexistent/x.weights", "'/nonexistent/x.weights' cannot be used"},
         {choose + "neural:0 --strength 2001", "--engine replaces --strength"},
         {"rank --position start --side 0 --dice 3 1 --engine classic:2001",
          "rank --engine takes neural:0, neural:1 or neural:2"},

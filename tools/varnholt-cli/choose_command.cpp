@@ -103,7 +103,7 @@ void runChooseCommand(std::span<const std::string> arguments, std::ostream& out)
                                                      : options.value("--engine"));
         settings.engine->noiseSeed = seed;
         if (settings.engine->kind == EngineChoice::Kind::Neural) {
-            settings.network = loadNetworkOption(options);
+            settings.network = loadNetworkFor(*settings.engine, options);
         }
     } else {
         if (options.has("--weights")) {
