@@ -192,6 +192,14 @@ TEST(NeuralCommands, MatchSwapsSeatsOverTheSameDice) {
     EXPECT_EQ(tally.seats.at("a side 1"), tally.seats.at("b side 1"));
 }
 
+// Seats with files of their own need no network from the program directory.
+TEST(NeuralCommands, AMatchOfTwoWeightsFilesNeedsNoProgramNetwork) {
+    const Outcome outcome = run("match --a neural:0@" + kWeights + " --b neural:1@" + kWeights +
+                                " --games 2 --seed 4 --program-dir " + testing::TempDir());
+    ASSERT_EQ(outcome.code, 0) << outcome.err;
+    EXPECT_EQ(readMatch(outcome.out).games, 2);
+}
+
 TEST(NeuralCommands, MatchCountsGammonsAndBackgammonsAndTheCube) {
     const Outcome plain = run("match --a classic:1001 --b classic:2001 --games 30 --seed 9");
     ASSERT_EQ(plain.code, 0) << plain.err;

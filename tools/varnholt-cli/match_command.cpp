@@ -137,9 +137,12 @@ void runMatchCommand(std::span<const std::string> arguments, std::ostream& out) 
     // Each seat's error, if it makes one, follows the run's seed.
     a.noiseSeed = streamSeed(seed, 1000001);
     b.noiseSeed = streamSeed(seed, 1000002);
-    const bool neural =
-        review || a.kind == EngineChoice::Kind::Neural || b.kind == EngineChoice::Kind::Neural;
-    const auto network = neural ? loadNetworkOption(options) : nullptr;
+    // The program's network (or --weights), for the reviewer and neural seats without a file.
+    const auto needsShared = [](const EngineChoice& seat) {
+        return seat.kind == EngineChoice::Kind::Neural && seat.weightsFile.empty();
+    };
+    const auto network =
+        review || needsShared(a) || needsShared(b) ? loadNetworkOption(options) : nullptr;
     EngineSeat seatA(a, networkFor(a, network));
     EngineSeat seatB(b, networkFor(b, network));
     if (review) {
