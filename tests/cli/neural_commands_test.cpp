@@ -6,6 +6,7 @@
 #include "tools/varnholt-cli/notation.h"
 
 #include <cstdio>
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <map>
 #include <sstream>
@@ -194,8 +195,10 @@ TEST(NeuralCommands, MatchSwapsSeatsOverTheSameDice) {
 
 // Seats with files of their own need no network from the program directory.
 TEST(NeuralCommands, AMatchOfTwoWeightsFilesNeedsNoProgramNetwork) {
+    const std::filesystem::path empty = std::filesystem::path(testing::TempDir()) / "no-network";
+    std::filesystem::create_directories(empty);
     const Outcome outcome = run("match --a neural:0@" + kWeights + " --b neural:1@" + kWeights +
-                                " --games 2 --seed 4 --program-dir " + testing::TempDir());
+                                " --games 2 --seed 4 --program-dir " + empty.string());
     ASSERT_EQ(outcome.code, 0) << outcome.err;
     EXPECT_EQ(readMatch(outcome.out).games, 2);
 }
