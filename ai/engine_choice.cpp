@@ -40,7 +40,7 @@ std::optional<EngineChoice> parseEngineChoice(std::string_view text, std::string
     const bool neuralSize = parts.size() == 2 || (parts.size() == 3 && parts[2] == "money");
     const bool weighted = at != std::string_view::npos;
     if (parts[0] == "neural" && neuralSize && parts[1].size() == 1 && parts[1][0] >= '0' &&
-        parts[1][0] <= '3' && (!weighted || at + 1 < text.size())) {
+        parts[1][0] <= '2' && (!weighted || at + 1 < text.size())) {
         choice.kind = EngineChoice::Kind::Neural;
         choice.plies = parts[1][0] - '0';
         choice.moneyAtAnyScore = parts.size() == 3;
@@ -62,7 +62,7 @@ std::optional<EngineChoice> parseEngineChoice(std::string_view text, std::string
     }
     error = "engine '";
     error.append(text);
-    error.append("' is not classic:STRENGTH[:A:B] or neural:PLIES (0 to 3, with :money "
+    error.append("' is not classic:STRENGTH[:A:B] or neural:PLIES (0, 1 or 2, with :money "
                  "and @WEIGHTS-FILE if wanted)");
     return std::nullopt;
 }

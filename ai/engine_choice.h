@@ -10,7 +10,7 @@
 namespace vh {
 
 // Which engine plays: the classic search at a strength with its two play
-// parameters, or the neural search at 0 to 3 plies. The classic search plays
+// parameters, or the neural search at 0 to 2 plies. The classic search plays
 // for money at any score; the neural one plays a match at its score unless
 // told to play for money there too.
 struct EngineChoice {
@@ -25,7 +25,7 @@ struct EngineChoice {
     std::string opponent; // the computer opponent it plays as, when it is one
 };
 
-// "classic:STRENGTH", "classic:STRENGTH:A:B" or "neural:PLIES" (0 to 3),
+// "classic:STRENGTH", "classic:STRENGTH:A:B" or "neural:PLIES" (0, 1 or 2),
 // the last with ":money" added for money play at any score and then
 // "@FILE" for the network of that weights file; nothing, with `error`
 // saying why, for any other text.

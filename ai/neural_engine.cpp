@@ -147,37 +147,21 @@ void NeuralEngine::run() {
     if (plies_ == 1) {
         return;
     }
-    // The best few of those, within reach of the best, judged two rolls
-    // ahead, and at 3 plies the best two of those three rolls ahead.
-    const std::size_t deepCount =
-        narrowCandidates(candidates.data(), candidateCount, kTwoPlyCandidates, kTwoPlyMargin);
-    if (deepCount < 2 || !judgeCandidates(candidates.data(), deepCount, 2, position) ||
-        plies_ == 2) {
-        return;
-    }
-    const std::size_t deepestCount =
-        narrowCandidates(candidates.data(), deepCount, kThreePlyCandidates, kThreePlyMargin);
-    if (deepestCount > 1) {
-        judgementLimit_ = judgements_ + kThreePlyJudgements;
-        judgeCandidates(candidates.data(), deepestCount, 3, position);
-        judgementLimit_ = UINT64_MAX;
-    }
-}
-
-std::size_t NeuralEngine::narrowCandidates(Candidate* candidates, std::size_t count,
-                                           std::size_t most, float margin) {
+    // The best few of those, within reach of the best, judged two rolls ahead.
     // A handful: sorted by insertion, the first of equals staying first.
-    for (std::size_t at = 1; at < count; ++at) {
+    for (std::size_t at = 1; at < candidateCount; ++at) {
         for (std::size_t k = at; k > 0 && candidates[k].equity > candidates[k - 1].equity; --k) {
             std::swap(candidates[k], candidates[k - 1]);
         }
     }
-    std::size_t within = std::min<std::size_t>(count, 1);
-    while (within < std::min(count, most) &&
-           candidates[within].equity >= candidates[0].equity - margin) {
-        ++within;
+    std::size_t deepCount = 1;
+    while (deepCount < std::min(candidateCount, kTwoPlyCandidates) &&
+           candidates[deepCount].equity >= candidates[0].equity - kTwoPlyMargin) {
+        ++deepCount;
     }
-    return within;
+    if (deepCount > 1) {
+        judgeCandidates(candidates.data(), deepCount, 2, position);
+    }
 }
 
 bool NeuralEngine::judgeCandidates(Candidate* candidates, std::size_t count, int plies,
@@ -226,7 +210,6 @@ OutcomeChances NeuralEngine::cachedChancesOnRoll(const BoardPosition& position,
     }
     const OutcomeChances chances = ::vh::chancesOnRoll(*network_, position, sideToRoll);
     cache.store(chances);
-    ++judgements_;
     return chances;
 }
 
@@ -258,7 +241,7 @@ bool NeuralEngine::chancesOnRollAt(BoardPosition& position, int roller, int plie
     const int opponent = otherSide(roller);
     std::array<float, kOutcomeCount> sums{};
     for (const WeightedRoll& roll : distinctRolls()) {
-        if ((deadline != nullptr && deadline->passed()) || judgements_ > judgementLimit_) {
+        if (deadline != nullptr && deadline->passed()) {
             return false;
         }
         generatePlays(list, position, roller, roll.die1, roll.die2);
@@ -307,7 +290,7 @@ OutcomeChances NeuralEngine::chancesOnRoll(const BoardPosition& position, int si
     workspace().cache.beginSearch();
     BoardPosition working = position;
     OutcomeChances chances;
-    chancesOnRollAt(working, sideToMove, std::min(plies_, kDeepestCubePlies), nullptr, chances);
+    chancesOnRollAt(working, sideToMove, plies_, nullptr, chances);
     return chances;
 }
 

@@ -27,15 +27,11 @@ namespace vh {
 // best kTwoPlyCandidates of those, within kTwoPlyMargin of the best, are
 // judged once more: the average over the opponent's rolls of the position
 // after its best reply by the network, that position judged one roll ahead.
-// At 3 plies the best kThreePlyCandidates of those, within kThreePlyMargin,
-// are judged the same way with the position two rolls ahead, as far as
-// kThreePlyJudgements allows. The play chosen is the best at the deepest depth
-// reached.
+// The play chosen is the best at the deepest depth reached.
 //
 // Its doubling decisions follow cubeDecision on the chances of the position
-// before the roll at the same depth, at most kDeepestCubePlies: at depth d
-// the average over the roller's rolls of its best play by the network judged
-// at depth d - 1. Like the classic engine it copies
+// before the roll at the same depth: at depth d the average over the roller's
+// rolls of its best play by the network judged at depth d - 1. Like the classic engine it copies
 // the board at construction, so run() on a worker never looks at the game's board; the network is
 // shared read-only.
 //
@@ -48,17 +44,7 @@ public:
     static constexpr int kOnePlyCandidates = 8;
     static constexpr std::size_t kTwoPlyCandidates = 4;
     static constexpr float kTwoPlyMargin = 0.12f; // equity, behind the best at 1 ply
-    static constexpr std::size_t kThreePlyCandidates = 2;
-    static constexpr float kThreePlyMargin = 0.08f; // equity, behind the best at 2 plies
-    // The three-ply look judges at most this many positions by the network
-    // (about a second's work on a two-core machine), keeping the plays it has
-    // finished: no decision takes much longer, and one position is always
-    // played alike, however busy the machine.
-    static constexpr std::uint64_t kThreePlyJudgements = 700000;
-    static constexpr int kDeepestPlies = 3;
-    // Cube decisions look no deeper: three plies of them take a fifth of a
-    // second and cannot be stopped.
-    static constexpr int kDeepestCubePlies = 2;
+    static constexpr int kDeepestPlies = 2;
     // rankAllPlays at 2 plies judges at most this many plays that deep.
     static constexpr std::size_t kMostAnalysedAtTwoPlies = 10;
 
@@ -89,8 +75,7 @@ public:
     const Play& result() const override { return result_; }
 
     int plies() const { return plies_; }
-    // The chances of `sideToMove` about to roll, at the engine's depth (at
-    // most kDeepestCubePlies).
+    // The chances of `sideToMove` about to roll, at the engine's depth.
     OutcomeChances chancesOnRoll(const BoardPosition& position, int sideToMove) const;
     // The doubling decisions of `roller` about to roll, at the engine's depth.
     CubeDecision cubeDecisionFor(const BoardPosition& position, int roller) const;
@@ -109,12 +94,12 @@ public:
                            int die2) const;
 
     // Every play of the roll with a distinct resulting position (the first
-    // generated of each), best first, judged at the engine's depth, at most
-    // 2 plies (every one of them, not only the best few): the equity after
-    // the play and the mover's chances. From 2 plies all are judged at 1 ply,
-    // and at 2 the few run() would look at again and those that 1 ply puts
-    // above the worst of them (up to kMostAnalysedAtTwoPlies). For the
-    // command line and the coach; not while run() is active.
+    // generated of each), best first, judged at the engine's depth (every
+    // one of them, not only the best few): the equity after the play and the
+    // mover's chances. At 2 plies all are judged at 1 ply, and at 2 the few
+    // run() would look at again and those that 1 ply puts above the worst of
+    // them (up to kMostAnalysedAtTwoPlies). For the command line and the
+    // coach; not while run() is active.
     std::vector<std::pair<Play, RankedPlay>> rankAllPlays();
 
 private:
@@ -130,10 +115,6 @@ private:
     // goes; false when stopped first.
     bool judgeCandidates(Candidate* candidates, std::size_t count, int plies,
                          BoardPosition& position);
-    // Sorts the candidates best first and counts those among the first
-    // `most` within `margin` of the best.
-    static std::size_t narrowCandidates(Candidate* candidates, std::size_t count, std::size_t most,
-                                        float margin);
     // The network's chances through the workspace's cache.
     OutcomeChances cachedChancesOnRoll(const BoardPosition& position, int sideToRoll) const;
     // bestPlayFor through the cache.
@@ -162,9 +143,6 @@ private:
     std::array<ScoreView, 2> views_{};             // each side's, in a match
     std::array<EquityAtScore, 2> equityAtScore_{}; // each side's, with the cube at its value
     SearchDeadline deadline_;
-    // Positions judged by the network so far, and how many run() allows.
-    mutable std::uint64_t judgements_ = 0;
-    std::uint64_t judgementLimit_ = UINT64_MAX;
     Play result_;
     mutable NeuralWorkspace* workspace_;
     mutable std::unique_ptr<NeuralWorkspace> ownWorkspace_;

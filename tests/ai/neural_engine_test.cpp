@@ -42,7 +42,7 @@ protected:
 TEST_F(NeuralEngineTest, EveryChosenPlayIsAGeneratedPlay) {
     const auto network = randomNetwork(6, 1);
     int index = 0;
-    std::array<int, 4> differ{};
+    std::array<int, 3> differ{};
     for (const RollCase& c : test::randomCases(2000, 31)) {
         NeuralEngine zero(network, 0, boardFor(c), c.side, 60000, workspace_.get());
         zero.run();
@@ -57,18 +57,11 @@ TEST_F(NeuralEngineTest, EveryChosenPlayIsAGeneratedPlay) {
                 two.run();
                 ASSERT_TRUE(isGenerated(c, two.result())) << formatPlay(two.result());
                 differ[2] += samePlay(one.result(), two.result()) ? 0 : 1;
-                if (index % 32 == 1) {
-                    NeuralEngine three(network, 3, boardFor(c), c.side, 60000, workspace_.get());
-                    three.run();
-                    ASSERT_TRUE(isGenerated(c, three.result())) << formatPlay(three.result());
-                    differ[3] += samePlay(two.result(), three.result()) ? 0 : 1;
-                }
             }
         }
     }
     EXPECT_GT(differ[1], 0) << "looking a roll ahead must matter somewhere";
     EXPECT_GT(differ[2], 0) << "looking two rolls ahead must matter somewhere";
-    EXPECT_GT(differ[3], 0) << "looking three rolls ahead must matter somewhere";
 }
 
 TEST_F(NeuralEngineTest, EveryDepthPlaysAForcedPlay) {
@@ -124,7 +117,7 @@ TEST_F(NeuralEngineTest, StopFromAnotherThreadReturnsALegalPlayAtOnce) {
         if (c.die1 != c.die2 && index++ % 2 == 0) {
             continue; // doubles keep a search busiest
         }
-        NeuralEngine engine(network, 1 + index % 3, boardFor(c), c.side, 60000, workspace_.get());
+        NeuralEngine engine(network, 1 + index % 2, boardFor(c), c.side, 60000, workspace_.get());
         WorkerThread worker;
         worker.start([&engine] { engine.run(); }, WorkerThread::kSearchStackSize);
         std::this_thread::sleep_for(std::chrono::microseconds(300 * (index % 7)));

@@ -56,7 +56,7 @@ TEST(NeuralCommands, BadNeuralCommandLinesAreRefused) {
         std::string error;
     } cases[] = {
         {evaluate + "classic:2001", "evaluate --engine takes neural"},
-        {evaluate + "neural:4", "is not classic:STRENGTH[:A:B] or neural:PLIES"},
+        {evaluate + "neural:3", "is not classic:STRENGTH[:A:B] or neural:PLIES"},
         {"match --a neural:2@/nonexistent/x.weights --b neural:0 --games 2 --weights " + kWeights,
          "weights file '/nonexistent/x.weights' cannot be used: it is missing"},
         {evaluate + "neural --weights /nonexistent/x.weights", "cannot be used: it is missing"},

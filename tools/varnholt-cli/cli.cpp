@@ -118,10 +118,8 @@ Commands:
       N frames of the play's animation, FILE-000.png to FILE-(N-1).png.
 
 ENGINE: classic:STRENGTH or classic:STRENGTH:A:B (the roster's search with
-its two play parameters), neural:0 (the network's best play), neural:1 (the
-best few looked at again over the opponent's replies), neural:2 or neural:3
-(the best of those looked at two or three rolls ahead; cube decisions and
-rankings at most two). The network is read
+its two play parameters), neural:0 (the network's best play) or neural:1 (the
+best few looked at again over the opponent's replies). The network is read
 from --weights, else from Data/Champion.weights of the program directory. In
 a match the neural engine plays for the match at its score; with ":money"
 added (neural:1:money) it plays as for money at any score, as the classic
