@@ -31,6 +31,7 @@ TEST(StartPosition, HoldsFifteenCheckersAnd167PipsPerSideAndResetsTheBoard) {
     EXPECT_EQ(board.position[5], (BoardEntry{5, PLAYER_ONE}));
     EXPECT_EQ(board.position[1], (BoardEntry{0, kNoOwner}));
     EXPECT_EQ(board.position[BAR_TWO], (BoardEntry{0, PLAYER_TWO}));
+    EXPECT_EQ(board.die1, 3);
     EXPECT_EQ(board.cubeValue, 1);
     EXPECT_EQ(board.highlights[4], kHighlightNone);
     EXPECT_EQ(positionFromSignedCounts(signedCounts(board.position)), board.position);

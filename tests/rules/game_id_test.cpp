@@ -29,25 +29,19 @@ TEST(GameId, WritesTheKnownIds) {
         EXPECT_TRUE(samePlacement(read, position)) << c.id;
     }
 
-    MatchIdFields money;
-    money.die1 = 3;
-    money.die2 = 1;
-    MatchIdFields cubed = money;
-    cubed.cubeValue = 2;
-    cubed.cubeOwner = 1;
-    cubed.die1 = 6;
-    cubed.die2 = 5;
-    MatchIdFields match;
-    match.matchLength = 7;
-    match.score0 = 2;
-    match.score1 = 4;
-    match.sideOnRoll = 1;
-    match.sideToDecide = 1;
-    match.die1 = 4;
-    match.die2 = 2;
-    for (const auto& [fields, id] :
-         {std::pair{money, "MIEFAAAAAAAE"}, std::pair{cubed, "EQEXAAAAAAAE"},
-          std::pair{match, "cAnqACAAIAAE"}}) {
+    const std::pair<MatchIdFields, const char*> matches[] = {
+        {{.die1 = 3, .die2 = 1}, "MIEFAAAAAAAE"},
+        {{.cubeValue = 2, .cubeOwner = 1, .die1 = 6, .die2 = 5}, "EQEXAAAAAAAE"},
+        {{.sideOnRoll = 1,
+          .sideToDecide = 1,
+          .die1 = 4,
+          .die2 = 2,
+          .matchLength = 7,
+          .score0 = 2,
+          .score1 = 4},
+         "cAnqACAAIAAE"},
+    };
+    for (const auto& [fields, id] : matches) {
         EXPECT_EQ(matchId(fields), id);
         MatchIdFields read;
         std::string error;
@@ -59,10 +53,7 @@ TEST(GameId, WritesTheKnownIds) {
 TEST(GameId, RandomPositionsComeBackForEitherSideOnRoll) {
     for (const RollCase& c : test::randomCases(3000, 77)) {
         for (const int side : {0, 1}) {
-            MatchIdFields fields;
-            fields.sideOnRoll = side;
-            fields.die1 = c.die1;
-            fields.die2 = c.die2;
+            const MatchIdFields fields{.sideOnRoll = side, .die1 = c.die1, .die2 = c.die2};
             BoardPosition position;
             MatchIdFields read;
             std::string error;
