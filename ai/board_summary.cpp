@@ -7,14 +7,6 @@
 namespace vh {
 namespace {
 
-constexpr int sideOf(int side) {
-    return side == PLAYER_ONE ? PLAYER_ONE : PLAYER_TWO;
-}
-
-constexpr std::size_t at(int side) {
-    return static_cast<std::size_t>(side);
-}
-
 // Pips from an entry to the side's tray: 24 from its bar, 0 once borne off.
 constexpr std::int32_t distanceHome(int side, std::uint32_t entry) {
     if (entry < kPointCount) {
@@ -47,11 +39,11 @@ BoardSummary summarize(const BoardPosition& position) {
     }
     for (const int side : {PLAYER_ONE, PLAYER_TWO}) {
         const int onBar = position[barEntry(side)].count;
-        summary.onBar[at(side)] = onBar;
+        summary.onBar[sideIndex(side)] = onBar;
         if (onBar > 0) {
-            summary.pips[at(side)] += onBar * kPointCount;
+            summary.pips[sideIndex(side)] += onBar * kPointCount;
         }
-        summary.bornOff[at(side)] = position[offEntry(side)].count;
+        summary.bornOff[sideIndex(side)] = position[offEntry(side)].count;
     }
     return summary;
 }

@@ -62,14 +62,6 @@ constexpr std::array<std::uint8_t, 64> kSixBitCounts = makeSixBitCounts();
 
 constexpr int kHomeOfSideTwoShift = 18; // side 1's home board is points 18-23
 
-constexpr int sideOf(int side) {
-    return side == PLAYER_ONE ? PLAYER_ONE : PLAYER_TWO;
-}
-
-constexpr std::size_t at(int side) {
-    return static_cast<std::size_t>(side);
-}
-
 // Extreme play parameters must not overflow: results beyond 32 bits stick at
 // the nearest limit, symmetric around 0 so that every value can be negated.
 std::int32_t saturated(std::int64_t value) {
@@ -95,7 +87,7 @@ bool contactOver(const BoardSummary& summary) {
 }
 
 int homePointsHeld(const BoardSummary& summary, int side) {
-    const std::uint32_t made = summary.made[at(side)];
+    const std::uint32_t made = summary.made[sideIndex(side)];
     const std::uint32_t home = side == PLAYER_ONE ? made & 0x3Fu : made >> kHomeOfSideTwoShift;
     return kSixBitCounts[home & 0x3Fu];
 }
@@ -149,12 +141,12 @@ Evaluation evaluate(const BoardSummary& summary, int judged, std::int32_t evalPa
     const int side = sideOf(judged);
     const int other = otherSide(side);
     Evaluation evaluation;
-    evaluation.race = summary.pips[at(other)] - summary.pips[at(side)];
+    evaluation.race = summary.pips[sideIndex(other)] - summary.pips[sideIndex(side)];
     if (!contactOver(summary)) {
         evaluation.safety = saturated(std::int64_t{scaled(rawSafety(summary, side), evalParamB)} -
                                       scaled(rawSafety(summary, other), evalParamB));
     }
-    evaluation.bearOff = 2 * summary.bornOff[at(side)];
+    evaluation.bearOff = 2 * summary.bornOff[sideIndex(side)];
     return evaluation;
 }
 

@@ -11,15 +11,15 @@ namespace vh::app {
 namespace {
 
 // Wide enough for the richest opponent's cash under the photo.
-constexpr int kWidth = 130;
-const QRect kPhoto{(kWidth - 75) / 2, 0, 75, 100};
-const QRect kCash{0, 105, kWidth, 20};
-const QRect kAge{0, 125, kWidth, 20};
+constexpr int kPreviewWidth = 130;
+const QRect kPhoto{(kPreviewWidth - 75) / 2, 0, 75, 100};
+const QRect kCash{0, 105, kPreviewWidth, 20};
+const QRect kAge{0, 125, kPreviewWidth, 20};
 
 } // namespace
 
 PlayerPreview::PlayerPreview(QWidget* parent) : QWidget(parent) {
-    setFixedSize(kWidth, 150);
+    setFixedSize(kPreviewWidth, 150);
     description_ = new QLabel(parent);
     description_->setWordWrap(true);
     description_->setAlignment(Qt::AlignLeft | Qt::AlignTop);

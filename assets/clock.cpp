@@ -9,7 +9,7 @@ namespace vh::assets {
 
 namespace {
 
-constexpr int kScale = 8; // painted large, then averaged down
+constexpr int kClockScale = 8; // painted large, then averaged down
 
 // A point at `radius` from the centre in the direction of `minutes` on a dial.
 Vec2 onDial(Vec2 centre, float minutes, float radius) {
@@ -20,13 +20,13 @@ Vec2 onDial(Vec2 centre, float minutes, float radius) {
 } // namespace
 
 Sprite paintSmallClock() {
-    constexpr float s = static_cast<float>(kScale);
+    constexpr float s = static_cast<float>(kClockScale);
     constexpr float size = static_cast<float>(kSmallClockSize) * s;
     const Vec2 c{size * 0.5f, size * 0.5f};
     const float outer = size * 0.5f - 0.3f * s;
     const float rimWidth = 2.3f * s;
     const float face = outer - rimWidth;
-    Canvas canvas(kSmallClockSize * kScale, kSmallClockSize * kScale);
+    Canvas canvas(kSmallClockSize * kClockScale, kSmallClockSize * kClockScale);
 
     // Brass rim, rounded: lit at the upper left, dark at the lower right.
     paintShape(
@@ -87,7 +87,7 @@ Sprite paintSmallClock() {
         [&](Vec2) {
             return Colour{0.75f, 0.58f, 0.25f};
         });
-    return toSprite(canvas.downsampled(kScale));
+    return toSprite(canvas.downsampled(kClockScale));
 }
 
 } // namespace vh::assets

@@ -10,7 +10,7 @@ namespace vh::assets {
 
 namespace {
 
-constexpr int kScale = 4;
+constexpr int kCupScale = 4;
 
 const Colour kLeather{0.56f, 0.26f, 0.12f};
 const Colour kGold{0.86f, 0.68f, 0.30f};
@@ -33,7 +33,7 @@ float leatherGrain(Vec2 p) {
 } // namespace
 
 Sprite paintDiceCup() {
-    constexpr float s = static_cast<float>(kScale);
+    constexpr float s = static_cast<float>(kCupScale);
     constexpr float width = static_cast<float>(kDiceCupWidth) * s;
     constexpr float height = static_cast<float>(kDiceCupHeight) * s;
     const float cx = width * 0.5f;
@@ -47,7 +47,7 @@ Sprite paintDiceCup() {
     const auto halfWidthAt = [&](float y) {
         return mix(topHalf, footHalf, std::clamp((y - topY) / (footY - topY), 0.0f, 1.0f));
     };
-    Canvas canvas(kDiceCupWidth * kScale, kDiceCupHeight * kScale);
+    Canvas canvas(kDiceCupWidth * kCupScale, kDiceCupHeight * kCupScale);
 
     // A soft shadow on the table at the foot.
     paintShape(
@@ -150,7 +150,7 @@ Sprite paintDiceCup() {
             const float t = clamp01((p.y - (mouth.y - innerRadii.y)) / (2.0f * innerRadii.y));
             return mix(Colour{0.22f, 0.12f, 0.07f}, Colour{0.05f, 0.03f, 0.02f}, t);
         });
-    return toSprite(canvas.downsampled(kScale));
+    return toSprite(canvas.downsampled(kCupScale));
 }
 
 } // namespace vh::assets

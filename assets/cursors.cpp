@@ -9,7 +9,7 @@ namespace vh::assets {
 
 namespace {
 
-constexpr int kScale = 8;
+constexpr int kCursorScale = 8;
 constexpr float kOutline = 1.2f;
 
 struct Finger {
@@ -30,8 +30,8 @@ Canvas paintHand(Vec2 palmCentre, Vec2 palmHalf, const Finger& thumb,
         }
         return d;
     };
-    Canvas canvas(kCursorSize * kScale, kCursorSize * kScale);
-    constexpr float s = static_cast<float>(kScale);
+    Canvas canvas(kCursorSize * kCursorScale, kCursorSize * kCursorScale);
+    constexpr float s = static_cast<float>(kCursorScale);
     const auto toPicture = [](Vec2 p) { return Vec2{p.x / s, p.y / s}; };
     paintShape(
         canvas, wholeCanvas(canvas), [&](Vec2 p) { return (hand(toPicture(p)) - kOutline) * s; },
@@ -44,7 +44,7 @@ Canvas paintHand(Vec2 palmCentre, Vec2 palmHalf, const Finger& thumb,
             const float shade = clamp01(((q.x - palmCentre.x) + (q.y - palmCentre.y)) / 24.0f);
             return grey(1.0f - 0.12f * shade);
         });
-    return canvas.downsampled(kScale);
+    return canvas.downsampled(kCursorScale);
 }
 
 } // namespace

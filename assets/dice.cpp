@@ -10,7 +10,7 @@ namespace vh::assets {
 
 namespace {
 
-constexpr int kScale = 4; // painted large, then averaged down
+constexpr int kDiceScale = 4; // painted large, then averaged down
 
 const Colour kPanelBlue = rgb(25, 25, 125);
 
@@ -41,7 +41,7 @@ Image paintDie(int face) {
 }
 
 Canvas paintLooseDie(int face) {
-    constexpr float s = static_cast<float>(kScale);
+    constexpr float s = static_cast<float>(kDiceScale);
     constexpr float side = 45.0f * s; // the die, leaving room for its shadow
     constexpr float origin = 1.5f * s;
     const Vec2 centre{origin + side * 0.5f, origin + side * 0.5f};
@@ -51,7 +51,7 @@ Canvas paintLooseDie(int face) {
     const Colour ivory{0.96f, 0.95f, 0.91f};
     const Colour pipInk{0.07f, 0.06f, 0.07f};
 
-    Canvas canvas(kDieSize * kScale, kDieSize * kScale);
+    Canvas canvas(kDieSize * kDiceScale, kDieSize * kDiceScale);
     // A soft shadow on the panel, down and to the right.
     paintShape(
         canvas, wholeCanvas(canvas),
@@ -96,7 +96,7 @@ Canvas paintLooseDie(int face) {
                 return pipInk * (0.6f + 0.8f * lit) + grey(0.10f * std::pow(lit, 8.0f));
             });
     }
-    return canvas.downsampled(kScale);
+    return canvas.downsampled(kDiceScale);
 }
 
 } // namespace vh::assets

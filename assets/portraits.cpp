@@ -13,7 +13,7 @@ namespace vh::assets {
 
 namespace {
 
-constexpr int kScale = 2; // painted at twice the size, then averaged down
+constexpr int kPortraitScale = 2; // painted at twice the size, then averaged down
 
 const Vec3 kKeyLight = normalize({-0.5f, -0.45f, 0.75f});
 
@@ -75,7 +75,8 @@ class PortraitPainter {
 public:
     explicit PortraitPainter(const PortraitLook& look)
         : f_(look), layout_(look), hair_(layout_.hair()),
-          canvas_(kPortraitWidth * kScale, kPortraitHeight * kScale), head_(layout_.head()) {}
+          canvas_(kPortraitWidth * kPortraitScale, kPortraitHeight * kPortraitScale),
+          head_(layout_.head()) {}
 
     Image paint() {
         backdrop();
@@ -102,7 +103,7 @@ public:
         if (f_.glasses) {
             glasses();
         }
-        return flatten(canvas_.downsampled(kScale), grey(0.0f));
+        return flatten(canvas_.downsampled(kPortraitScale), grey(0.0f));
     }
 
 private:
@@ -817,7 +818,7 @@ Image paintPortrait(const PortraitLook& look) {
 }
 
 Image paintStandardPhoto() {
-    Canvas canvas(kPortraitWidth * kScale, kPortraitHeight * kScale);
+    Canvas canvas(kPortraitWidth * kPortraitScale, kPortraitHeight * kPortraitScale);
     const Colour top{0.62f, 0.67f, 0.74f};
     const Colour bottom{0.36f, 0.40f, 0.48f};
     paintArea(canvas, wholeCanvas(canvas), [&](Vec2 p) {
@@ -847,7 +848,7 @@ Image paintStandardPhoto() {
     paintShape(
         canvas, wholeCanvas(canvas), [&](Vec2 p) { return sdEllipse(p, head, headRadii); },
         [&](Vec2 p) { return shade(p, head, headRadii); });
-    return flatten(canvas.downsampled(kScale), grey(0.0f));
+    return flatten(canvas.downsampled(kPortraitScale), grey(0.0f));
 }
 
 } // namespace vh::assets

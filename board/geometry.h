@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cmath>
+
 namespace vh {
 
 // A rectangle in pixels; right and bottom are exclusive.
@@ -33,6 +35,11 @@ inline Rect unite(const Rect& a, const Rect& b) {
 // 610 * 0.7f gives 426, not 427.
 inline int scaled(int x, float factor) {
     return static_cast<int>(static_cast<double>(x) * static_cast<double>(factor));
+}
+
+// length times scale, rounded to the nearest whole pixel.
+inline int roundedScale(int length, float scale) {
+    return static_cast<int>(std::lround(static_cast<double>(length) * scale));
 }
 
 } // namespace vh

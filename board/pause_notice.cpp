@@ -9,15 +9,11 @@ namespace {
 
 constexpr char kText[] = "- Game Paused -";
 constexpr int kShadowOffset = 2;
-constexpr int kFontHeight = 24;
-
-int px(int length, float scale) {
-    return static_cast<int>(std::lround(static_cast<double>(length) * scale));
-}
+constexpr int kNoticeFontHeight = 24;
 
 TextStyle noticeStyle(float scale) {
     TextStyle style;
-    style.height = px(kFontHeight, scale);
+    style.height = roundedScale(kNoticeFontHeight, scale);
     style.bold = true;
     style.format = kTextLeft | kTextSingleLine;
     return style;
@@ -28,8 +24,8 @@ Rect letters(const Rect& area, float scale) {
     const TextStyle style = noticeStyle(scale);
     const int width = textWidth(kText, style);
     const int height = lineHeight(style);
-    const int left = px(area.left + area.right, scale) / 2 - width / 2;
-    const int top = px(area.top + area.bottom, scale) / 2 - height / 2;
+    const int left = roundedScale(area.left + area.right, scale) / 2 - width / 2;
+    const int top = roundedScale(area.top + area.bottom, scale) / 2 - height / 2;
     return {left, top, left + width, top + height};
 }
 
@@ -37,7 +33,7 @@ Rect letters(const Rect& area, float scale) {
 
 void drawPauseNotice(PixelImage& target, const Rect& area, float scale) {
     const Rect white = letters(area, scale);
-    const int shadow = px(kShadowOffset, scale);
+    const int shadow = roundedScale(kShadowOffset, scale);
     TextStyle style = noticeStyle(scale);
     style.colour = kBlack;
     drawText(target,
@@ -49,7 +45,7 @@ void drawPauseNotice(PixelImage& target, const Rect& area, float scale) {
 
 Rect pauseNoticeRect(const Rect& area, float scale) {
     const Rect white = letters(area, scale);
-    const int shadow = px(kShadowOffset, scale);
+    const int shadow = roundedScale(kShadowOffset, scale);
     return {white.left, white.top, white.right + shadow, white.bottom + shadow};
 }
 

@@ -22,7 +22,7 @@ constexpr int kCupTop = 5;
 constexpr int kFirstDieTop = 3;
 constexpr int kSecondDieTop = 56;
 constexpr int kClockTextGap = 10; // clock text starts at the clock's width + 10
-constexpr int kFontHeight = 18;
+constexpr int kPanelFontHeight = 18;
 // Where a press rolls when the cup picture is missing, so that a human can
 // still reveal the dice: the room beside the photo.
 constexpr int kCupFallbackWidth = 60;
@@ -31,17 +31,14 @@ constexpr int kCupFallbackHeight = 90;
 constexpr Rgb kDarkStoneText{170, 170, 170};
 constexpr Rgb kOtherText{255, 0, 0};
 
-int px(int length, float scale) {
-    return static_cast<int>(std::lround(static_cast<double>(length) * scale));
-}
-
 Rect scaledRect(const Rect& r, float scale) {
-    return {px(r.left, scale), px(r.top, scale), px(r.right, scale), px(r.bottom, scale)};
+    return {roundedScale(r.left, scale), roundedScale(r.top, scale), roundedScale(r.right, scale),
+            roundedScale(r.bottom, scale)};
 }
 
 CSurface scaledSurface(const CSurface& surface, float scale) {
-    const int width = px(surface.width(), scale);
-    const int height = px(surface.height(), scale);
+    const int width = roundedScale(surface.width(), scale);
+    const int height = roundedScale(surface.height(), scale);
     if (width == surface.width() && height == surface.height()) {
         CSurface copy;
         copy.Adopt(surface.picture(), surface.bitsPerPixel());
@@ -51,13 +48,13 @@ CSurface scaledSurface(const CSurface& surface, float scale) {
 }
 
 CTransparentSurface scaledSprite(const CTransparentSurface& sprite, float scale) {
-    return sprite.scaledTo(px(sprite.picture().width(), scale),
-                           px(sprite.picture().height(), scale));
+    return sprite.scaledTo(roundedScale(sprite.picture().width(), scale),
+                           roundedScale(sprite.picture().height(), scale));
 }
 
 TextStyle panelStyle(int code, float scale) {
     TextStyle style;
-    style.height = px(kFontHeight, scale);
+    style.height = roundedScale(kPanelFontHeight, scale);
     style.bold = true;
     style.colour = panelTextColour(code);
     style.format = kTextLeft | kTextSingleLine;
@@ -155,11 +152,12 @@ void PlayerPanelView::draw(PixelImage& target, const PanelContent& content, floa
     const int right = target.width();
     target.fill(kPanelBackground);
 
-    pictures.photo.Draw(target, px(kPhoto.left, scale), px(kPhoto.top, scale));
+    pictures.photo.Draw(target, roundedScale(kPhoto.left, scale), roundedScale(kPhoto.top, scale));
 
     const TextStyle style = panelStyle(content.textColourCode, scale);
-    const int left = px(kMargin, scale);
-    const Rect name{left, px(kNameTop, scale), right, px(kNameTop + kLineHeight, scale)};
+    const int left = roundedScale(kMargin, scale);
+    const Rect name{left, roundedScale(kNameTop, scale), right,
+                    roundedScale(kNameTop + kLineHeight, scale)};
     // A name too long for the panel ends in an ellipsis a margin short of the edge.
     drawText(target, name, fitted(utf8FromWindows1252(content.name), style, name.width() - left),
              style);
@@ -167,35 +165,39 @@ void PlayerPanelView::draw(PixelImage& target, const PanelContent& content, floa
     int pipsTop = kNameTop + kLineHeight;
     if (content.timed) {
         const int clockTop = kNameTop + kLineHeight;
-        pictures.clock.Draw(target, px(kMargin, scale), px(clockTop, scale));
+        pictures.clock.Draw(target, roundedScale(kMargin, scale), roundedScale(clockTop, scale));
         drawClockText(target, content, scale);
         lastClockSecond_ = content.clockMs / 1000;
         pipsTop += kLineHeight;
     }
     char pips[32];
     std::snprintf(pips, sizeof pips, "Pips To Go: %d", content.pipsToGo);
-    drawText(target, {left, px(pipsTop, scale), right, px(pipsTop + kLineHeight, scale)}, pips,
-             style);
+    drawText(
+        target,
+        {left, roundedScale(pipsTop, scale), right, roundedScale(pipsTop + kLineHeight, scale)},
+        pips, style);
     // "Crawford" goes where the Offer Double button lies: no double may be
     // offered in that game.
     int lineTop = pipsTop;
     for (const std::string& line : matchLines(content)) {
         lineTop += kLineHeight;
-        drawText(target, {left, px(lineTop, scale), right, px(lineTop + kLineHeight, scale)},
-                 fitted(line, style, right - 2 * left), style);
+        drawText(
+            target,
+            {left, roundedScale(lineTop, scale), right, roundedScale(lineTop + kLineHeight, scale)},
+            fitted(line, style, right - 2 * left), style);
     }
 
     if (showsCup(content)) {
-        pictures.cup.Draw(target, px(kDiceLeft, scale), px(kCupTop, scale));
+        pictures.cup.Draw(target, roundedScale(kDiceLeft, scale), roundedScale(kCupTop, scale));
     } else if (showsDice(content)) {
-        const int x = px(kDiceLeft, scale);
+        const int x = roundedScale(kDiceLeft, scale);
         if (isDie(content.die1)) {
-            pictures.dice[static_cast<std::size_t>(content.die1 - 1)].Draw(target, x,
-                                                                           px(kFirstDieTop, scale));
+            pictures.dice[static_cast<std::size_t>(content.die1 - 1)].Draw(
+                target, x, roundedScale(kFirstDieTop, scale));
         }
         if (isDie(content.die2)) {
             pictures.dice[static_cast<std::size_t>(content.die2 - 1)].Draw(
-                target, x, px(kSecondDieTop, scale));
+                target, x, roundedScale(kSecondDieTop, scale));
         }
     }
 }
@@ -220,10 +222,10 @@ void PlayerPanelView::drawClockText(PixelImage& target, const PanelContent& cont
 Rect PlayerPanelView::cupRect(float scale) const {
     const CSurface& cup = cup_.picture();
     const bool missing = cup.width() <= 0 || cup.height() <= 0;
-    const int left = px(kDiceLeft, scale);
-    const int top = px(kCupTop, scale);
-    return {left, top, left + px(missing ? kCupFallbackWidth : cup.width(), scale),
-            top + px(missing ? kCupFallbackHeight : cup.height(), scale)};
+    const int left = roundedScale(kDiceLeft, scale);
+    const int top = roundedScale(kCupTop, scale);
+    return {left, top, left + roundedScale(missing ? kCupFallbackWidth : cup.width(), scale),
+            top + roundedScale(missing ? kCupFallbackHeight : cup.height(), scale)};
 }
 
 bool PlayerPanelView::cupHit(int x, int y, float scale) const {
@@ -233,8 +235,8 @@ bool PlayerPanelView::cupHit(int x, int y, float scale) const {
 
 Rect PlayerPanelView::clockTextRect(int panelWidth, float scale) const {
     const int top = kNameTop + kLineHeight;
-    return {px(clock_.picture().width() + kClockTextGap, scale), px(top, scale), panelWidth,
-            px(top + kLineHeight, scale)};
+    return {roundedScale(clock_.picture().width() + kClockTextGap, scale), roundedScale(top, scale),
+            panelWidth, roundedScale(top + kLineHeight, scale)};
 }
 
 std::string PlayerPanelView::clockText(std::uint32_t ms) {

@@ -16,7 +16,7 @@ namespace vh {
 namespace {
 
 // A file larger than this is no file of games.
-constexpr std::size_t kMaxFileSize = 16 * 1024 * 1024;
+constexpr std::size_t kMaxMatFileSize = 16 * 1024 * 1024;
 // A line's only turn starting this far in is the second player's.
 constexpr std::size_t kRightColumnFrom = 25;
 
@@ -462,7 +462,7 @@ bool readMatText(std::string_view text, MatGames& games, std::string& error) {
 }
 
 bool readMatFile(const std::filesystem::path& path, MatGames& games, std::string& error) {
-    const FileBytes file = readFileBytes(path, kMaxFileSize);
+    const FileBytes file = readFileBytes(path, kMaxMatFileSize);
     if (file.status != FileReadStatus::Read) {
         error = file.status == FileReadStatus::Missing
                     ? "the file does not exist"

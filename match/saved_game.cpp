@@ -26,7 +26,7 @@ constexpr std::size_t kTurnNotesRoom = 4 + kHistoryCapacity * 4;
 constexpr std::size_t kExtensionRoom = 4096;
 // The largest file read: header, two timed player blocks, the board, a full
 // history of four-move turns and the extension block.
-constexpr std::size_t kMaxFileSize =
+constexpr std::size_t kMaxSavedGameSize =
     29 + 2 * 44 + 236 + 16 + kHistoryCapacity * (8 + 4 * 13) + 8 + kTurnNotesRoom + kExtensionRoom;
 
 bool hasTurnNotes(const SavedGame& game) {
@@ -334,7 +334,7 @@ SavedGameCheck decodeSavedGame(std::span<const std::byte> bytes, SavedGame& game
 }
 
 SavedGameCheck readSavedGameFile(const std::filesystem::path& path, SavedGame& game) {
-    const FileBytes file = readFileBytes(path, kMaxFileSize);
+    const FileBytes file = readFileBytes(path, kMaxSavedGameSize);
     if (file.status != FileReadStatus::Read) {
         const std::string why = file.status == FileReadStatus::Missing
                                     ? "the file does not exist"

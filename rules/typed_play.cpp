@@ -150,7 +150,7 @@ ParsedText parseText(std::string_view text) {
     return parsed;
 }
 
-int entryOf(int point, int side) {
+int entryOfPoint(int point, int side) {
     if (point == kBar) {
         return barEntry(side);
     }
@@ -174,7 +174,7 @@ int checkersOf(const BoardPosition& position, int entry, int side) {
 // The mover's checkers on points, bar and tray: the same in both positions.
 bool sameCheckersOf(const BoardPosition& a, const BoardPosition& b, int side) {
     for (int point = kOff; point <= kBar; ++point) {
-        const int entry = entryOf(point, side);
+        const int entry = entryOfPoint(point, side);
         if (checkersOf(a, entry, side) != checkersOf(b, entry, side)) {
             return false;
         }
@@ -190,7 +190,8 @@ std::optional<BoardPosition> typedResult(const std::vector<Segment>& segments,
                                          std::string& problem) {
     std::array<int, kBar + 1> counts{};
     for (int point = kOff; point <= kBar; ++point) {
-        counts[static_cast<std::size_t>(point)] = checkersOf(position, entryOf(point, side), side);
+        counts[static_cast<std::size_t>(point)] =
+            checkersOf(position, entryOfPoint(point, side), side);
     }
     for (const Segment& segment : segments) {
         --counts[static_cast<std::size_t>(segment.from)];
@@ -206,7 +207,7 @@ std::optional<BoardPosition> typedResult(const std::vector<Segment>& segments,
     BoardPosition result = position;
     const int opponent = otherSide(side);
     for (const Segment& segment : segments) {
-        const int entry = entryOf(segment.to, side);
+        const int entry = entryOfPoint(segment.to, side);
         if (segment.to == kOff || !position[entry].heldBy(opponent)) {
             continue;
         }
@@ -220,7 +221,7 @@ std::optional<BoardPosition> typedResult(const std::vector<Segment>& segments,
         }
     }
     for (int point = kOff; point <= kBar; ++point) {
-        const int entry = entryOf(point, side);
+        const int entry = entryOfPoint(point, side);
         const int count = counts[static_cast<std::size_t>(point)];
         if (count > 0 || !result[entry].heldBy(opponent)) {
             result[entry] = {count, side};
