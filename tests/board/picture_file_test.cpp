@@ -39,7 +39,7 @@ std::vector<std::byte> pngHeader(std::uint32_t width, std::uint32_t height) {
     return bytes;
 }
 
-TEST(PictureFileTest, BmpPngAndJpegGiveThePicture) {
+TEST(PictureFileTest, PngAndJpegGiveThePicture) {
     const test::TempDirectory folder("png");
     const PixelImage image = test::numbered(6, 3);
     ASSERT_TRUE(savePngFile(folder / "board.png", image));
@@ -52,10 +52,6 @@ TEST(PictureFileTest, BmpPngAndJpegGiveThePicture) {
     EXPECT_FALSE(error.empty());
     EXPECT_FALSE(std::filesystem::exists(folder / "empty.png"));
 
-    const auto bmp = decodePicture(encodeBmp(image));
-    ASSERT_TRUE(bmp.has_value());
-    EXPECT_EQ(bmp->image, image);
-
     const PixelImage flat(16, 16, Rgb{200, 120, 40});
     const auto jpeg = decodePicture(jpegOf(flat));
     ASSERT_TRUE(jpeg.has_value());
@@ -67,49 +63,55 @@ TEST(PictureFileTest, BmpPngAndJpegGiveThePicture) {
     }
 }
 
+// The file with the first occurrence of `marker` changed at `offset` from it.
+std::vector<std::byte> damagedAt(std::vector<std::byte> bytes, std::string_view marker,
+                                 std::ptrdiff_t offset, std::byte value) {
+    const std::vector<std::byte> pattern = test::bytesOf(marker);
+    const auto at = std::search(bytes.begin(), bytes.end(), pattern.begin(), pattern.end());
+    EXPECT_NE(at, bytes.end()) << marker;
+    if (at != bytes.end()) {
+        at[offset] = value;
+    }
+    return bytes;
+}
+
 TEST(PictureFileTest, RefusesWhatItCannotShowSafely) {
     std::vector<std::byte> cut = encodePng(test::numbered(6, 3));
     cut.resize(cut.size() / 2);
-    const std::vector<std::byte> cases[] = {
-        {},
-        cut,
-        test::bytesOf(std::string_view("GIF89a\x01\0\x01\0", 10)),
-        pngHeader(kMaxBmpSide + 1, 1),
-        pngHeader(8192, 8192), // more pixels than any picture may have
-        {std::byte{0xFF}, std::byte{0xD8}, std::byte{0xFF}, std::byte{0xE0}},
+    const struct {
+        const char* name;
+        std::vector<std::byte> bytes;
+        const char* reason; // any where empty: stb_image words it
+    } cases[] = {
+        {"empty", {}, "not a .bmp file"},
+        {"png cut", cut, ""},
+        {"gif", test::bytesOf(std::string_view("GIF89a\x01\0\x01\0", 10)), "not a .bmp file"},
+        {"png too wide", pngHeader(kMaxBmpSide + 1, 1), "the picture is too large"},
+        {"png of too many pixels", pngHeader(8192, 8192), "the picture is too large"},
+        {"jpeg header only",
+         {std::byte{0xFF}, std::byte{0xD8}, std::byte{0xFF}, std::byte{0xE0}},
+         ""},
+        // The first component of the scan asks for DC and AC table 2, which
+        // the file does not define: after the marker come the length (2
+        // bytes), the component count, the component's id, its selectors.
+        {"jpeg scan without its table",
+         damagedAt(jpegOf(PixelImage(16, 16, {200, 120, 40})), "\xFF\xDA", 6, std::byte{0x22}),
+         "the JPEG file decodes a scan with a Huffman table it does not define"},
+        // The length before the image data's type: 2 GB, which stb_image
+        // would allocate first.
+        {"png chunk longer than the file",
+         damagedAt(encodePng(test::numbered(6, 3)), "IDAT", -4, std::byte{0x7F}),
+         "the PNG file ends inside a chunk"},
     };
-    for (std::size_t index = 0; index < std::size(cases); ++index) {
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
         std::string reason;
-        EXPECT_FALSE(decodePicture(cases[index], &reason).has_value()) << index;
-        EXPECT_FALSE(reason.empty()) << index;
+        EXPECT_FALSE(decodePicture(c.bytes, &reason).has_value());
+        EXPECT_FALSE(reason.empty());
+        if (*c.reason != '\0') {
+            EXPECT_EQ(reason, c.reason);
+        }
     }
-}
-
-TEST(PictureFileTest, RefusesAJpegScanWithAnUndefinedHuffmanTable) {
-    std::vector<std::byte> jpeg = jpegOf(PixelImage(16, 16, {200, 120, 40}));
-    const std::byte startOfScan[] = {std::byte{0xFF}, std::byte{0xDA}};
-    const auto scan =
-        std::search(jpeg.begin(), jpeg.end(), std::begin(startOfScan), std::end(startOfScan));
-    ASSERT_NE(scan, jpeg.end());
-    // Length (2 bytes), component count, then the first component's id and
-    // its table selectors: DC and AC table 2, which the file does not define.
-    scan[6] = std::byte{0x22};
-    std::string reason;
-    EXPECT_FALSE(decodePicture(jpeg, &reason).has_value());
-    EXPECT_EQ(reason, "the JPEG file decodes a scan with a Huffman table it does not define");
-}
-
-TEST(PictureFileTest, RefusesAPngChunkLongerThanTheFile) {
-    std::vector<std::byte> png = encodePng(test::numbered(6, 3));
-    const std::byte imageData[] = {std::byte{'I'}, std::byte{'D'}, std::byte{'A'}, std::byte{'T'}};
-    const auto chunk =
-        std::search(png.begin(), png.end(), std::begin(imageData), std::end(imageData));
-    ASSERT_NE(chunk, png.end());
-    // The length before the type: 2 GB, which stb_image would allocate first.
-    chunk[-4] = std::byte{0x7F};
-    std::string reason;
-    EXPECT_FALSE(decodePicture(png, &reason).has_value());
-    EXPECT_EQ(reason, "the PNG file ends inside a chunk");
 }
 
 } // namespace
