@@ -175,10 +175,11 @@ TEST_F(LookaheadEngineTest, WorksOnItsOwnCopyOfTheBoard) {
     BoardRecord board = boardFor(c);
     board.cubeValue = 4;
     LookaheadEngine engine({2001, 0, 0}, board, c.side, 60000);
-    EXPECT_EQ(engine.cubeValue(), 4);
     // The game moves on while the engine thinks.
     setStartPosition(board.position);
     board.die1 = board.die1 % 6 + 1;
+    board.cubeValue = 8;
+    EXPECT_EQ(engine.cubeValue(), 4);
     engine.run();
     EXPECT_TRUE(samePlay(engine.result(), choose({2001, 0, 0}, c)));
 }

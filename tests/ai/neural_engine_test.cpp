@@ -35,6 +35,12 @@ protected:
                            [&](const Play& generated) { return samePlay(generated, play); });
     }
 
+    Play chosen(const std::shared_ptr<const NeuralNetwork>& network, int plies, const RollCase& c) {
+        NeuralEngine engine(network, plies, boardFor(c), c.side, 60000, workspace_.get());
+        engine.run();
+        return engine.result();
+    }
+
     std::unique_ptr<PlayList> list_ = std::make_unique<PlayList>();
     std::unique_ptr<NeuralWorkspace> workspace_ = makeNeuralWorkspace();
 };
@@ -44,19 +50,16 @@ TEST_F(NeuralEngineTest, EveryChosenPlayIsAGeneratedPlay) {
     int index = 0;
     std::array<int, 3> differ{};
     for (const RollCase& c : test::randomCases(2000, 31)) {
-        NeuralEngine zero(network, 0, boardFor(c), c.side, 60000, workspace_.get());
-        zero.run();
-        ASSERT_TRUE(isGenerated(c, zero.result())) << formatPlay(zero.result());
+        const Play zero = chosen(network, 0, c);
+        ASSERT_TRUE(isGenerated(c, zero)) << formatPlay(zero);
         if (index++ % 15 == 0) {
-            NeuralEngine one(network, 1, boardFor(c), c.side, 60000, workspace_.get());
-            one.run();
-            ASSERT_TRUE(isGenerated(c, one.result())) << formatPlay(one.result());
-            differ[1] += samePlay(zero.result(), one.result()) ? 0 : 1;
+            const Play one = chosen(network, 1, c);
+            ASSERT_TRUE(isGenerated(c, one)) << formatPlay(one);
+            differ[1] += samePlay(zero, one) ? 0 : 1;
             if (index % 8 == 1) {
-                NeuralEngine two(network, 2, boardFor(c), c.side, 60000, workspace_.get());
-                two.run();
-                ASSERT_TRUE(isGenerated(c, two.result())) << formatPlay(two.result());
-                differ[2] += samePlay(one.result(), two.result()) ? 0 : 1;
+                const Play two = chosen(network, 2, c);
+                ASSERT_TRUE(isGenerated(c, two)) << formatPlay(two);
+                differ[2] += samePlay(one, two) ? 0 : 1;
             }
         }
     }
@@ -74,15 +77,10 @@ TEST_F(NeuralEngineTest, EveryDepthPlaysAForcedPlay) {
         {test::placedPosition("23=-1 0=4 5=5"), PLAYER_TWO, 3, 2},
     };
     for (const RollCase& c : cases) {
-        Play first;
-        for (int plies = 0; plies <= NeuralEngine::kDeepestPlies; ++plies) {
-            NeuralEngine engine(network, plies, boardFor(c), c.side, 60000, workspace_.get());
-            engine.run();
-            ASSERT_TRUE(isGenerated(c, engine.result())) << formatPlay(engine.result());
-            if (plies == 0) {
-                copyPlay(first, engine.result());
-            }
-            EXPECT_TRUE(samePlay(first, engine.result())) << plies;
+        const Play first = chosen(network, 0, c);
+        ASSERT_TRUE(isGenerated(c, first)) << formatPlay(first);
+        for (int plies = 1; plies <= NeuralEngine::kDeepestPlies; ++plies) {
+            EXPECT_TRUE(samePlay(first, chosen(network, plies, c))) << plies;
         }
     }
 }
@@ -92,8 +90,7 @@ TEST_F(NeuralEngineTest, NoiseIsReplayedBySeedAndChangesPlays) {
     int changed = 0;
     for (const RollCase& c : test::randomCases(60, 5)) {
         for (const int plies : {0, 1}) {
-            NeuralEngine plain(network, plies, boardFor(c), c.side, 60000, workspace_.get());
-            plain.run();
+            const Play plain = chosen(network, plies, c);
             std::array<Play, 3> noisy;
             for (std::size_t run = 0; run < noisy.size(); ++run) {
                 NeuralEngine engine(network, plies, boardFor(c), c.side, 60000, workspace_.get());
@@ -103,7 +100,7 @@ TEST_F(NeuralEngineTest, NoiseIsReplayedBySeedAndChangesPlays) {
                 copyPlay(noisy[run], engine.result());
             }
             EXPECT_TRUE(samePlay(noisy[0], noisy[1]));
-            changed += samePlay(plain.result(), noisy[0]) ? 0 : 1;
+            changed += samePlay(plain, noisy[0]) ? 0 : 1;
             changed += samePlay(noisy[0], noisy[2]) ? 0 : 1;
         }
     }
@@ -137,7 +134,6 @@ TEST_F(NeuralEngineTest, StopFromAnotherThreadReturnsALegalPlayAtOnce) {
     stopped.stop();
     stopped.run();
     EXPECT_TRUE(isGenerated(start, stopped.result()));
-    EXPECT_GT(stopped.result().count, 0);
     NeuralEngine late(network, 2, boardFor(start), start.side, 0, workspace_.get());
     late.run();
     EXPECT_TRUE(isGenerated(start, late.result()));
@@ -180,35 +176,25 @@ TEST_F(NeuralEngineTest, DoublesOnlyWhereTheScoreLeavesSomethingToGain) {
     using Crawford = MatchState::Crawford;
     // Side 0 bears off its last two checkers with any roll: a single game won.
     const BoardPosition won = test::placedPosition("0=2 21=-5 22=-5 23=-3");
+    const BoardPosition start = test::startPosition();
     const struct {
         const char* what;
         BoardPosition position;
-        int doubler;
         MatchState match;
-        std::int32_t cube; // owned by the doubler above 1
+        std::int32_t cube; // owned by side 0 above 1
         bool doubles;
     } cases[] = {
-        {"money", won, PLAYER_ONE, {}, 1, true},
-        {"a match at 0-0", won, PLAYER_ONE, {7, {0, 0}, Crawford::NotYet}, 1, true},
-        {"the Crawford game", won, PLAYER_ONE, {7, {6, 3}, Crawford::ThisGame}, 1, false},
-        {"a cube that already gives the points needed",
-         won,
-         PLAYER_ONE,
-         {7, {5, 3}, Crawford::NotYet},
-         2,
-         false},
-        {"post-Crawford the trailer doubles at once",
-         test::startPosition(),
-         PLAYER_ONE,
-         {7, {2, 6}, Crawford::After},
-         1,
-         true},
+        {"money", won, {}, 1, true},
+        {"a match at 0-0", won, {7, {0, 0}, Crawford::NotYet}, 1, true},
+        {"the Crawford game", won, {7, {6, 3}, Crawford::ThisGame}, 1, false},
+        {"a cube already worth the points needed", won, {7, {5, 3}, Crawford::NotYet}, 2, false},
+        {"post-Crawford the trailer doubles at once", start, {7, {2, 6}, Crawford::After}, 1, true},
     };
     for (const auto& c : cases) {
         BoardRecord board;
         board.position = c.position;
         board.cubeValue = c.cube;
-        NeuralEngine doubler(network, 1, board, c.doubler, 1000, workspace_.get());
+        NeuralEngine doubler(network, 1, board, PLAYER_ONE, 1000, workspace_.get());
         doubler.setMatch(c.match);
         EXPECT_EQ(doubler.shouldOfferDouble(board.position), c.doubles) << c.what;
     }
