@@ -172,13 +172,12 @@ TEST(CubeDecision, TakePointsFollowTheCubesLife) {
     const auto takes = [](float takerChance, float efficiency) {
         return cubeDecision({1.0f - takerChance, 0, 0, 0, 0}, true, efficiency).shouldTake;
     };
-    EXPECT_TRUE(takes(0.251f, 0.0f));
-    EXPECT_FALSE(takes(0.249f, 0.0f));
-    EXPECT_TRUE(takes(0.201f, 1.0f));
-    EXPECT_FALSE(takes(0.199f, 1.0f));
-    const float point = 0.5f / (2.0f + kCubeEfficiency / 2.0f);
-    EXPECT_TRUE(takes(point + 0.001f, kCubeEfficiency));
-    EXPECT_FALSE(takes(point - 0.001f, kCubeEfficiency));
+    const std::pair<float, float> takePoints[] = {
+        {0.25f, 0.0f}, {0.2f, 1.0f}, {0.5f / (2.0f + kCubeEfficiency / 2.0f), kCubeEfficiency}};
+    for (const auto& [point, efficiency] : takePoints) {
+        EXPECT_TRUE(takes(point + 0.001f, efficiency)) << efficiency;
+        EXPECT_FALSE(takes(point - 0.001f, efficiency)) << efficiency;
+    }
 }
 
 } // namespace

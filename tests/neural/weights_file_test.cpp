@@ -1,6 +1,7 @@
 #include "neural/weights_file.h"
 #include "platform/binary_io.h"
 #include "platform/seeded_stream.h"
+#include "tests/support/hand_bytes.h"
 #include "tests/support/mutations.h"
 #include "tests/support/temp_directory.h"
 
@@ -24,26 +25,17 @@ TrainedNetwork sampleNetwork(int hidden, std::uint32_t games) {
 // worked out again, so that only the field is wrong.
 std::vector<std::byte> withField(std::vector<std::byte> bytes, std::size_t offset,
                                  std::uint32_t value) {
-    for (int i = 0; i < 4; ++i) {
-        bytes[offset + static_cast<std::size_t>(i)] = static_cast<std::byte>(value >> (8 * i));
-    }
-    // The checksum is the CRC-32 of what precedes it: rebuild it through a
-    // file whose parameters are these bytes' own.
-    BinaryWriter out;
-    out.writeBytes(std::span<const std::byte>(bytes).first(bytes.size() - 4));
+    bytes = test::withInt32(std::move(bytes), offset, value);
+    // The checksum is the CRC-32 of what precedes it, worked out here bit by bit.
+    const std::size_t checksumAt = bytes.size() - 4;
     std::uint32_t crc = 0xFFFFFFFFu;
-    for (const std::byte b : out.bytes()) {
-        crc ^= static_cast<std::uint32_t>(b);
+    for (std::size_t i = 0; i < checksumAt; ++i) {
+        crc ^= static_cast<std::uint32_t>(bytes[i]);
         for (int bit = 0; bit < 8; ++bit) {
             crc = (crc & 1u) != 0 ? 0xEDB88320u ^ (crc >> 1) : crc >> 1;
         }
     }
-    crc ^= 0xFFFFFFFFu;
-    for (int i = 0; i < 4; ++i) {
-        bytes[bytes.size() - 4 + static_cast<std::size_t>(i)] =
-            static_cast<std::byte>(crc >> (8 * i));
-    }
-    return bytes;
+    return test::withInt32(std::move(bytes), checksumAt, crc ^ 0xFFFFFFFFu);
 }
 
 // The bytes of the first version of the format, which lacked the encoding
