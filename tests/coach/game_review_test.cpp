@@ -21,11 +21,7 @@ void bestAgainstWorst(const std::shared_ptr<const NeuralNetwork>& network, GameR
     const int rolls[][2] = {{3, 1}, {6, 4}, {5, 2}, {4, 4}, {4, 3}, {2, 1}, {5, 5}, {6, 2}};
     int side = 0;
     for (const auto& roll : rolls) {
-        AnalysisRequest request;
-        request.position = position;
-        request.side = side;
-        request.die1 = roll[0];
-        request.die2 = roll[1];
+        const AnalysisRequest request{position, side, roll[0], roll[1]};
         const Analysis analysis =
             analyse(*makeAnalysisEngine(network, request, kAnalysisPlies), request);
         ASSERT_FALSE(analysis.plays.empty()) << roll[0] << roll[1] << " cannot be played";
