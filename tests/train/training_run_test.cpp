@@ -81,6 +81,12 @@ TEST(TrainingRun, OnlyThePlannedGamesMayDifferFromTheCheckpoint) {
     other.hiddenUnits = 8;
     other.lambda = 0.5f;
     other.plannedGames = 300;
+    TrainingSettings replanned = recorded;
+    replanned.plannedGames = 300;
+    // A checkpoint of the first version records no settings: the ones given
+    // are taken, with the network's own hidden units.
+    TrainingSettings fromFirstVersion = other;
+    fromFirstVersion.hiddenUnits = 4;
     const struct {
         const TrainedNetwork& checkpoint;
         std::set<std::string> chosen;
@@ -91,22 +97,8 @@ TEST(TrainingRun, OnlyThePlannedGamesMayDifferFromTheCheckpoint) {
         {checkpoint, {"--seed"}, "--seed 6 contradicts the checkpoint's 5", {}},
         {checkpoint, {"--hidden"}, "--hidden 8 contradicts the checkpoint's 4", {}},
         {checkpoint, {"--lambda"}, "--lambda 0.5 contradicts the checkpoint's 0.699999988", {}},
-        {checkpoint,
-         {"--planned-games"},
-         nullptr,
-         [&] {
-             TrainingSettings s = recorded;
-             s.plannedGames = 300;
-             return s;
-         }()},
-        {firstVersion,
-         {"--seed", "--lambda"},
-         nullptr,
-         [&] {
-             TrainingSettings s = other;
-             s.hiddenUnits = 4;
-             return s;
-         }()},
+        {checkpoint, {"--planned-games"}, nullptr, replanned},
+        {firstVersion, {"--seed", "--lambda"}, nullptr, fromFirstVersion},
         {firstVersion, {"--hidden"}, "--hidden 8 contradicts the checkpoint's 4", {}},
     };
     for (const auto& c : cases) {
