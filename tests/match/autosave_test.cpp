@@ -14,9 +14,7 @@ protected:
 // Killed after a finished turn: the autosave resumes there, with the roll
 // already thrown for the side to move.
 TEST_F(AutosaveTest, AGameKilledAfterATurnResumesWhereItWas) {
-    GameSettings settings = settingsFor(false, "Ann", false, "Bob");
-    settings.useTimer = 1;
-    settings.initialMinutes = 3;
+    const GameSettings settings = timedSettings(settingsFor(false, "Ann", false, "Bob"), 3);
     SavedGame start = savedGameAt(startPosition(), 0, 3, 1);
     start.timed = true;
     start.initialSeconds = 180;

@@ -131,11 +131,9 @@ TEST_F(BoardMouseTest, MessagesThatChangeNothing) {
                                              MouseMessage::Move};
     const Case cases[] = {
         {"before the dice cup is pressed", false, false, press, nullptr},
-        {"right and middle buttons",
-         false,
-         true,
-         {MouseMessage::RightDown, MouseMessage::RightUp, MouseMessage::MiddleDown,
-          MouseMessage::MiddleUp},
+        {"right and middle buttons", false, true,
+         std::vector{MouseMessage::RightDown, MouseMessage::RightUp, MouseMessage::MiddleDown,
+                     MouseMessage::MiddleUp},
          nullptr},
         {"a paused game", false, true, press, [](GameManager& manager) { manager.pause(); }},
         {"the computer's turn", true, true, press, nullptr},

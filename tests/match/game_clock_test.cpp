@@ -7,15 +7,6 @@ namespace {
 
 using GameClockTest = GameFixture;
 
-GameSettings timedSettings(GameSettings settings, int minutes, int seconds, int perMoveSeconds) {
-    settings.useTimer = 1;
-    settings.initialMinutes = minutes;
-    settings.initialSeconds = seconds;
-    settings.perMoveMinutes = 0;
-    settings.perMoveSeconds = perMoveSeconds;
-    return settings;
-}
-
 TEST_F(GameClockTest, TheSideToMoveRunsDownAndOnlyTheFirstGetsTheCredit) {
     auto manager = startGame(timedSettings(settingsFor(false, "Ann", false, "Bob"), 1, 0, 10), 31);
     const int first = manager->currentSide();
@@ -47,7 +38,7 @@ TEST_F(GameClockTest, TheSideToMoveRunsDownAndOnlyTheFirstGetsTheCredit) {
 }
 
 TEST_F(GameClockTest, ARunOutClockStaysAtZeroAndTheGameGoesOn) {
-    auto manager = startGame(timedSettings(settingsFor(false, "Ann", false, "Bob"), 0, 0, 0), 8);
+    auto manager = startGame(timedSettings(settingsFor(false, "Ann", false, "Bob"), 0), 8);
     const int first = manager->currentSide();
     EXPECT_EQ(manager->clockValue(first), 0u);
     EXPECT_EQ(manager->clockValue(otherSide(first)), 0u);

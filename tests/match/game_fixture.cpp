@@ -8,6 +8,7 @@
 #include <chrono>
 #include <filesystem>
 #include <thread>
+#include <tuple>
 #include <utility>
 
 namespace vh::test {
@@ -149,6 +150,15 @@ PlayerStore GameFixture::savedStore() const {
     return saved;
 }
 
+GameSettings timedSettings(GameSettings settings, int minutes, int seconds, int perMoveSeconds) {
+    settings.useTimer = 1;
+    settings.initialMinutes = minutes;
+    settings.initialSeconds = seconds;
+    settings.perMoveMinutes = 0;
+    settings.perMoveSeconds = perMoveSeconds;
+    return settings;
+}
+
 std::vector<int> highlighted(const BoardRecord& board) {
     std::vector<int> entries;
     for (int entry = 0; entry < kEntryCount; ++entry) {
@@ -157,6 +167,22 @@ std::vector<int> highlighted(const BoardRecord& board) {
         }
     }
     return entries;
+}
+
+void expectSameGame(const GameRecord& a, const GameRecord& b) {
+    ASSERT_EQ(a.turns.size(), b.turns.size());
+    BoardPosition positionA = a.start;
+    BoardPosition positionB = b.start;
+    for (std::size_t index = 0; index < a.turns.size(); ++index) {
+        const RecordedTurn& turnA = a.turns[index];
+        const RecordedTurn& turnB = b.turns[index];
+        EXPECT_EQ(std::tuple(turnA.side, turnA.die1, turnA.die2, turnA.cube),
+                  std::tuple(turnB.side, turnB.die1, turnB.die2, turnB.cube))
+            << index;
+        applyPlay(turnA.play, positionA);
+        applyPlay(turnB.play, positionB);
+        EXPECT_TRUE(samePlacement(positionA, positionB)) << index;
+    }
 }
 
 bool isLegalPlay(const BoardPosition& before, int side, int die1, int die2, const Play& play) {

@@ -67,6 +67,11 @@ protected:
     std::unique_ptr<PlayList> plays_ = std::make_unique<PlayList>();
 };
 
+// The options with the game timer on: `minutes` and `seconds` each, and
+// `perMoveSeconds` more for every move.
+GameSettings timedSettings(GameSettings settings, int minutes, int seconds = 0,
+                           int perMoveSeconds = 0);
+
 // A game to open: the position, the side to move with its roll, the players.
 SavedGame savedGameAt(const BoardPosition& position, int sideToMove, int die1, int die2,
                       const std::string& sideZero = "Ann", bool sideZeroIsComputer = false,
@@ -74,6 +79,9 @@ SavedGame savedGameAt(const BoardPosition& position, int sideToMove, int die1, i
 
 // The entries highlighted, in increasing order.
 std::vector<int> highlighted(const BoardRecord& board);
+
+// Same turns, rolls, cube actions and positions after each turn.
+void expectSameGame(const GameRecord& a, const GameRecord& b);
 
 // Whether `play` is one of the legal plays of the roll (or both are empty).
 bool isLegalPlay(const BoardPosition& before, int side, int die1, int die2, const Play& play);

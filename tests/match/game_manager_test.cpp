@@ -2,7 +2,6 @@
 #include "match/money.h"
 #include "platform/program_folders.h"
 #include "platform/text_encoding.h"
-#include "rules/move_generator.h"
 #include "rules/side.h"
 #include "tests/match/game_fixture.h"
 
@@ -88,28 +87,21 @@ TEST_F(GameManagerTest, ComputersPlayLegalGamesToTheirEndFileNothingAndSaveTheSt
 }
 
 TEST_F(GameManagerTest, BearingOffTheLastCheckerWinsAGammonAndFilesIt) {
-    for (const bool muted : {true, false}) {
-        sounds_ = RecordingSoundPlayer();
-        GameSettings settings = settingsFor(false, "Ann", true, "Greta");
-        settings.muteSounds = muted ? 1 : 0;
-        auto manager =
-            openSaved(settings, savedGameAt(kOneCheckerToGo, 0, 6, 5, "Ann", false, "Greta", true));
-        playHumanTurn(*manager);
-        ASSERT_EQ(manager->state(), GameState::GameOver);
-        EXPECT_EQ(manager->winner(), 0);
-        EXPECT_EQ(manager->resultKind(), ResultKind::Gammon);
-        EXPECT_EQ(manager->amount(), 10);
-        EXPECT_EQ(messages_.texts().back(), "Congratulations Ann, you have won the "
-                                            "match with a Gammon! You have won $10.");
-        EXPECT_EQ(messages_.shown().back().caption, "Match Won!");
-        EXPECT_EQ(sounds_.played(), muted ? std::vector<std::filesystem::path>{}
-                                          : std::vector{dataPath("Sounds/Win.wav")});
-        const PlayerStore reread = savedStore();
-        const PlayerRecord* ann = reread.findPlayer("Ann");
-        ASSERT_NE(ann, nullptr);
-        EXPECT_EQ(ann->gamesPlayed, muted ? 1 : 2);
-        EXPECT_EQ(ann->gamesWon, muted ? 1 : 2);
-    }
+    auto manager = openSaved(savedGameAt(kOneCheckerToGo, 0, 6, 5, "Ann", false, "Greta", true));
+    playHumanTurn(*manager);
+    ASSERT_EQ(manager->state(), GameState::GameOver);
+    EXPECT_EQ(manager->winner(), 0);
+    EXPECT_EQ(manager->resultKind(), ResultKind::Gammon);
+    EXPECT_EQ(manager->amount(), 10);
+    EXPECT_EQ(messages_.texts().back(), "Congratulations Ann, you have won the "
+                                        "match with a Gammon! You have won $10.");
+    EXPECT_EQ(messages_.shown().back().caption, "Match Won!");
+    EXPECT_EQ(sounds_.played(), std::vector{dataPath("Sounds/Win.wav")});
+    const PlayerStore reread = savedStore();
+    const PlayerRecord* ann = reread.findPlayer("Ann");
+    ASSERT_NE(ann, nullptr);
+    EXPECT_EQ(ann->gamesPlayed, 1);
+    EXPECT_EQ(ann->gamesWon, 1);
 }
 
 TEST_F(GameManagerTest, AHumanWithoutAMoveIsToldAfterThePressOnTheCupAndKeepsTheMovesMade) {
@@ -122,11 +114,8 @@ TEST_F(GameManagerTest, AHumanWithoutAMoveIsToldAfterThePressOnTheCupAndKeepsThe
         // 6-5 for a lone checker on point 12: the 6 is blocked either way, the
         // 5 goes to 7 and then the 6 is blocked too.
         {"part of the roll", "1=-2 6=-2 12=1 20=-11", 6, 5, {{5, 12, 7, 0}}},
-        {"two on the bar against a closed board",
-         "18=-3 19=-3 20=-3 21=-2 22=-2 23=-2 24=2",
-         6,
-         6,
-         {}},
+        {"two on the bar against a closed board", "18=-3 19=-3 20=-3 21=-2 22=-2 23=-2 24=2", 6, 6,
+         std::vector<CheckerMove>{}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -257,9 +246,7 @@ TEST_F(GameManagerTest, TheComputerAnswersADoubleByTheEngine) {
 // human takes ten seconds to answer.
 TEST_F(GameManagerTest, AComputersRollWaitsHiddenWhileItsDoubleIsAnsweredAndNoClockRuns) {
     const BoardPosition racing = placedPosition("12=5 13=5 14=5 19=-5 20=-5 21=-5");
-    GameSettings settings = settingsFor(false, "Ann", true, "Priya");
-    settings.useTimer = 1;
-    settings.initialMinutes = 5;
+    const GameSettings settings = timedSettings(settingsFor(false, "Ann", true, "Priya"), 5);
     SavedGame game = savedGameAt(racing, 1, 6, 5, "Ann", false, "Priya", true);
     game.timed = true;
     game.players[0].clockMs = game.players[1].clockMs = 300000;

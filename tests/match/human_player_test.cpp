@@ -41,10 +41,7 @@ using RestartTest = GameFixture;
 
 // Restarted while paused after two turns, then during the replay of an undo.
 TEST_F(RestartTest, KeepsThePlayersFirstSideAndPauseAndDropsAReplay) {
-    GameSettings settings = settingsFor(false, "Ann", false, "Bob");
-    settings.useTimer = 1;
-    settings.initialMinutes = 2;
-    auto manager = startGame(settings, 44);
+    auto manager = startGame(timedSettings(settingsFor(false, "Ann", false, "Bob"), 2), 44);
     const int first = manager->firstSide();
     playHumanTurn(*manager);
     playHumanTurn(*manager);

@@ -38,23 +38,6 @@ GameRecord shortGame() {
     return game;
 }
 
-// Same turns, rolls, cube actions and positions after each turn.
-void expectSameGame(const GameRecord& a, const GameRecord& b) {
-    ASSERT_EQ(a.turns.size(), b.turns.size());
-    BoardPosition positionA = a.start;
-    BoardPosition positionB = b.start;
-    for (std::size_t index = 0; index < a.turns.size(); ++index) {
-        const RecordedTurn& turnA = a.turns[index];
-        const RecordedTurn& turnB = b.turns[index];
-        EXPECT_EQ(std::tuple(turnA.side, turnA.die1, turnA.die2, turnA.cube),
-                  std::tuple(turnB.side, turnB.die1, turnB.die2, turnB.cube))
-            << index;
-        applyPlay(turnA.play, positionA);
-        applyPlay(turnB.play, positionB);
-        EXPECT_TRUE(samePlacement(positionA, positionB)) << index;
-    }
-}
-
 class MatFileTest : public GameFixture {};
 
 TEST_F(MatFileTest, AGameIsWrittenInTheColumnsOfTheFormatAndReadBack) {
@@ -82,35 +65,6 @@ TEST_F(MatFileTest, AGameIsWrittenInTheColumnsOfTheFormatAndReadBack) {
         EXPECT_EQ(again->cubeKnownFrom, 0u);
         EXPECT_EQ(saved.currentSide, otherSide(game.turns.back().side));
     }
-}
-
-// A match's games, each with the score it began at and its Crawford state,
-// read back as they were played.
-TEST_F(MatFileTest, AWholeMatchIsWrittenWithItsScoreLinesAndReadBack) {
-    seedRandom(11);
-    GameManager manager(environmentFor(settingsFor(true, "Milo", true, "Greta")));
-    manager.newGame(3);
-    do {
-        stepUntilGameOver(manager);
-        ASSERT_FALSE(HasFatalFailure());
-    } while (manager.nextMatchGame());
-    std::vector<GameRecord> games = manager.matchGames();
-    games.push_back(manager.gameRecord());
-    ASSERT_GE(games.size(), 2u);
-    const std::string text = matText(games);
-    EXPECT_EQ(text.rfind(" 3 point match\n", 0), 0u);
-    MatGames read;
-    std::string error;
-    ASSERT_TRUE(readMatText(text, read, error)) << error;
-    EXPECT_EQ(read.matchLength, 3);
-    ASSERT_EQ(read.games.size(), games.size());
-    for (std::size_t index = 0; index < games.size(); ++index) {
-        EXPECT_EQ(read.games[index].match, games[index].match) << index;
-        expectSameGame(read.games[index], games[index]);
-    }
-    const SavedGame saved = savedGameOf(read.games.back());
-    EXPECT_EQ(std::tuple(saved.matchLength, saved.score0, saved.score1),
-              std::tuple(3, games.back().match.score[0], games.back().match.score[1]));
 }
 
 TEST(MatFile, ADamagedTextIsRefusedAtItsLine) {

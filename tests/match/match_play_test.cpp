@@ -1,5 +1,9 @@
+#include "match/game_record_of.h"
+#include "match/mat_file.h"
 #include "match/status_text.h"
 #include "tests/match/game_fixture.h"
+
+#include <tuple>
 
 namespace vh::test {
 namespace {
@@ -14,8 +18,7 @@ const BoardPosition kAnnWinsNow = placedPosition("0=1 12=-3");
 
 TEST_F(MatchPlayTest, EachGameCountsItsPointsAndOnlyTheLastPaysTheMatchBet) {
     const struct {
-        int length, score0, score1;
-        Crawford crawford;
+        MatchState before;
         int cube;
         MatchState after;
         bool goesOn;
@@ -23,56 +26,27 @@ TEST_F(MatchPlayTest, EachGameCountsItsPointsAndOnlyTheLastPaysTheMatchBet) {
         const char* caption;
         const char* text;
     } cases[] = {
-        {5,
-         3,
-         2,
-         Crawford::NotYet,
-         1,
-         {5, {4, 2}, Crawford::ThisGame},
-         true,
-         0,
-         "Game Won!",
+        {MatchState{5, {3, 2}, Crawford::NotYet}, 1, MatchState{5, {4, 2}, Crawford::ThisGame},
+         true, 0, "Game Won!",
          "Congratulations Ann, you have won the game! You score 1 point. "
          "Match to 5: Ann 4, Greta 2."},
-        {5,
-         4,
-         2,
-         Crawford::ThisGame,
-         1,
-         {5, {5, 2}, Crawford::After},
-         false,
-         10,
-         "Match Won!",
+        {MatchState{5, {4, 2}, Crawford::ThisGame}, 1, MatchState{5, {5, 2}, Crawford::After},
+         false, 10, "Match Won!",
          "Congratulations Ann, you have won the match to 5 by 5 to 2! You have won $10."},
-        {5,
-         1,
-         4,
-         Crawford::After,
-         4,
-         {5, {5, 4}, Crawford::After},
-         false,
-         10,
-         "Match Won!",
+        {MatchState{5, {1, 4}, Crawford::After}, 4, MatchState{5, {5, 4}, Crawford::After}, false,
+         10, "Match Won!",
          "Congratulations Ann, you have won the match to 5 by 5 to 4! You have won $10."},
-        {0,
-         0,
-         0,
-         Crawford::NotYet,
-         2,
-         {},
-         false,
-         20,
-         "Match Won!",
+        {MatchState{}, 2, MatchState{}, false, 20, "Match Won!",
          "Congratulations Ann, you have won the match! You have won $20."},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
         messages_.clear();
         SavedGame start = savedGameAt(kAnnWinsNow, 0, 6, 5, "Ann", false, "Greta", true);
-        start.matchLength = c.length;
-        start.score0 = c.score0;
-        start.score1 = c.score1;
-        start.crawford = static_cast<std::int32_t>(c.crawford);
+        start.matchLength = c.before.length;
+        start.score0 = c.before.score[0];
+        start.score1 = c.before.score[1];
+        start.crawford = static_cast<std::int32_t>(c.before.crawford);
         start.cubeValue = c.cube;
         start.cubeOwner = c.cube == 1 ? -1 : 0;
         const PlayerRecord* known = store_.findPlayer("Ann");
@@ -88,6 +62,7 @@ TEST_F(MatchPlayTest, EachGameCountsItsPointsAndOnlyTheLastPaysTheMatchBet) {
         EXPECT_EQ(manager->amount(), c.amount);
         EXPECT_EQ(messages_.shown().back().caption, c.caption);
         EXPECT_EQ(messages_.texts().back(), c.text);
+        EXPECT_TRUE(sounds_.played().empty()) << "muted";
         const PlayerStore saved = savedStore();
         const PlayerRecord* ann = saved.findPlayer("Ann");
         ASSERT_NE(ann, nullptr);
@@ -97,7 +72,7 @@ TEST_F(MatchPlayTest, EachGameCountsItsPointsAndOnlyTheLastPaysTheMatchBet) {
             EXPECT_EQ(manager->state(), GameState::Playing);
             EXPECT_EQ(manager->match(), c.after);
             ASSERT_EQ(manager->matchGames().size(), 1u);
-            EXPECT_EQ(manager->matchGames()[0].match.score, (std::array{c.score0, c.score1}));
+            EXPECT_EQ(manager->matchGames()[0].match, c.before);
             EXPECT_EQ(manager->panelContent(1).matchScore, "Match to 5: 2 - 4");
             EXPECT_TRUE(manager->panelContent(0).crawford);
         }
@@ -123,15 +98,15 @@ TEST_F(MatchPlayTest, ADoubleIsOfferedForPointsAndARefusalScoresTheCube) {
 
 // Two computers play a match to 3 through: the score grows by each game's
 // points, nobody doubles in the Crawford game, and the match stops at its
-// length.
+// length. As .mat text each game reads back with the score it began at.
 TEST_F(MatchPlayTest, AMatchGoesFromGameToGameUntilASideReachesItsLength) {
     seedRandom(11);
     auto manager =
         std::make_unique<GameManager>(environmentFor(settingsFor(true, "Milo", true, "Greta")));
     manager->newGame(3);
-    int games = 0;
+    int played = 0;
     do {
-        ASSERT_LT(++games, 40);
+        ASSERT_LT(++played, 40);
         stepUntilGameOver(*manager);
         ASSERT_FALSE(HasFatalFailure());
         const MatchState before = manager->match();
@@ -153,7 +128,24 @@ TEST_F(MatchPlayTest, AMatchGoesFromGameToGameUntilASideReachesItsLength) {
     ASSERT_NE(final.winner(), -1);
     EXPECT_EQ(final.winner(), manager->winner());
     EXPECT_LT(final.score[static_cast<std::size_t>(1 - final.winner())], 3);
-    EXPECT_EQ(static_cast<int>(manager->matchGames().size()), games - 1);
+    EXPECT_EQ(static_cast<int>(manager->matchGames().size()), played - 1);
+
+    std::vector<GameRecord> games = manager->matchGames();
+    games.push_back(manager->gameRecord());
+    const std::string text = matText(games);
+    EXPECT_EQ(text.rfind(" 3 point match\n", 0), 0u);
+    MatGames read;
+    std::string error;
+    ASSERT_TRUE(readMatText(text, read, error)) << error;
+    EXPECT_EQ(read.matchLength, 3);
+    ASSERT_EQ(read.games.size(), games.size());
+    for (std::size_t index = 0; index < games.size(); ++index) {
+        EXPECT_EQ(read.games[index].match, games[index].match) << index;
+        expectSameGame(read.games[index], games[index]);
+    }
+    const SavedGame saved = savedGameOf(read.games.back());
+    EXPECT_EQ(std::tuple(saved.matchLength, saved.score0, saved.score1),
+              std::tuple(3, games.back().match.score[0], games.back().match.score[1]));
 }
 
 } // namespace

@@ -1,6 +1,4 @@
 #include "match/move_history.h"
-#include "rules/board_position.h"
-#include "rules/play_notation.h"
 
 #include <gtest/gtest.h>
 #include <memory>

@@ -73,10 +73,7 @@ TEST_F(StatusLineTest, CommandsFollowTheGame) {
 }
 
 TEST_F(StatusLineTest, AHumanToMoveWaitsForTheNextSecondOnEitherClock) {
-    GameSettings settings = settingsFor(false, "Ann", false, "Bob");
-    settings.useTimer = 1;
-    settings.initialMinutes = 2;
-    settings.initialSeconds = 0;
+    GameSettings settings = timedSettings(settingsFor(false, "Ann", false, "Bob"), 2);
     settings.stoneColourA = 3; // red against black
     auto manager = startGame(settings, 5);
     now_ += 300;
