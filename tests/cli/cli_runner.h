@@ -44,6 +44,23 @@ inline std::vector<std::string> lines(const std::string& text) {
     return result;
 }
 
+// A command line that succeeds with exactly this output and no error output.
+inline void expectOutput(const std::string& line, const std::string& out) {
+    const Outcome outcome = run(line);
+    EXPECT_EQ(outcome.code, 0) << line;
+    EXPECT_EQ(outcome.out, out) << line;
+    EXPECT_EQ(outcome.err, "") << line;
+}
+
+// How many times `part` occurs in `text`.
+inline std::size_t occurrences(const std::string& text, const std::string& part) {
+    std::size_t count = 0;
+    for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) {
+        ++count;
+    }
+    return count;
+}
+
 // A refused command line: exit code 2, nothing on standard output and the
 // message as the one line of the error output.
 struct Refusal {

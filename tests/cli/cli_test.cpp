@@ -15,25 +15,13 @@ const std::string kEnterPlays =
 const std::string kHitPlays = "3:10/7* 1:7/6\n1:10/9 3:9/6\n2 plays\n";
 
 TEST(Cli, CommandLinesGiveTheirExactOutput) {
-    const struct {
-        std::string line;
-        std::string out;
-    } cases[] = {
-        {"plays --position " + kEnterPosition + " --side 0 --dice 3 1", kEnterPlays},
-        {"plays --position " + kCommaPosition + " --side 0 --dice 3 1", kHitPlays},
-        {"plays --position " + kCommaPosition + " --side 0 --dice 3 1 --used 1,0,1,1",
-         "1:10/9\n1:10/9\n2 plays\n"},
-        {"plays --side 0 --dice 6 6 --position "
-         "0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,-2,0,0,0,0,0,2,0,13,13",
-         "0 plays\n"},
-        {"--version", "varnholt-cli " + std::string(programVersion()) + "\n"},
-    };
-    for (const auto& c : cases) {
-        const Outcome outcome = run(c.line);
-        EXPECT_EQ(outcome.code, 0) << c.line;
-        EXPECT_EQ(outcome.out, c.out) << c.line;
-        EXPECT_EQ(outcome.err, "") << c.line;
-    }
+    expectOutput("plays --position " + kEnterPosition + " --side 0 --dice 3 1", kEnterPlays);
+    expectOutput("plays --position " + kCommaPosition + " --side 0 --dice 3 1 --used 1,0,1,1",
+                 "1:10/9\n1:10/9\n2 plays\n");
+    expectOutput("plays --side 0 --dice 6 6 --position "
+                 "0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,-2,0,0,0,0,0,2,0,13,13",
+                 "0 plays\n");
+    expectOutput("--version", "varnholt-cli " + std::string(programVersion()) + "\n");
 }
 
 TEST(Cli, BadCommandLinesAreRefusedWithTheirReason) {
@@ -142,17 +130,10 @@ TEST(Cli, SelfplayIsRepeatableForASeedAndCountsEveryGame) {
 TEST(Cli, SelfplayOfOneGameShowsTheBoardAfterEveryTurn) {
     const Outcome outcome = run("selfplay --games 1 --seed 5");
     ASSERT_EQ(outcome.code, 0);
-    const auto occurrences = [&outcome](const std::string& text) {
-        std::size_t count = 0;
-        for (std::size_t at = outcome.out.find(text); at != std::string::npos;
-             at = outcome.out.find(text, at + 1)) {
-            ++count;
-        }
-        return count;
-    };
-    const std::size_t turns = occurrences("\nturn ");
+    const std::size_t turns = occurrences(outcome.out, "\nturn ");
     EXPECT_GT(turns, 10u);
-    EXPECT_EQ(occurrences(" 13 14 15"), turns + 1) << "the start board, then one per turn";
+    EXPECT_EQ(occurrences(outcome.out, " 13 14 15"), turns + 1)
+        << "the start board, then one per turn";
     const bool sideZeroWon = outcome.out.find("side 0 wins 1") != std::string::npos;
     EXPECT_NE(outcome.out.find(sideZeroWon ? "off X 15 O" : "O 15   pips"), std::string::npos);
 }

@@ -28,25 +28,14 @@ TEST(EngineCommands, OutputsAndRefusals) {
     // Pips 27 against 48 without contact: every play scores the same, so the
     // first one generated is chosen, and a lead of 21 doubles.
     const std::string race = "0,0,0,0,0,0,0,0,3,0,0,0,-4,0,0,0,0,0,0,0,0,0,0,0,0,0,12,11";
-    const struct {
-        std::string line;
-        std::string out;
-    } cases[] = {
-        {"evaluate --position " + kBlotPosition + " --side 0",
-         "race 29\nsafety -6\nbear-off 28\ntotal 51\n"},
-        {"evaluate --position " + kBlotPosition + " --side 0 --param-b 5",
-         "race 29\nsafety -12\nbear-off 28\ntotal 45\n"},
-        {"choose --position " + race + " --side 0 --dice 2 1 --strength 1501",
-         "2:8/6 1:6/5\noffer-double yes\naccept-double yes\n"},
-        {"choose --position " + race + " --side 1 --dice 2 1 --strength 1501",
-         "2:12/14 1:12/13\noffer-double no\naccept-double no\n"},
-    };
-    for (const auto& c : cases) {
-        const Outcome outcome = run(c.line);
-        EXPECT_EQ(outcome.code, 0) << c.line;
-        EXPECT_EQ(outcome.out, c.out) << c.line;
-        EXPECT_EQ(outcome.err, "") << c.line;
-    }
+    expectOutput("evaluate --position " + kBlotPosition + " --side 0",
+                 "race 29\nsafety -6\nbear-off 28\ntotal 51\n");
+    expectOutput("evaluate --position " + kBlotPosition + " --side 0 --param-b 5",
+                 "race 29\nsafety -12\nbear-off 28\ntotal 45\n");
+    expectOutput("choose --position " + race + " --side 0 --dice 2 1 --strength 1501",
+                 "2:8/6 1:6/5\noffer-double yes\naccept-double yes\n");
+    expectOutput("choose --position " + race + " --side 1 --dice 2 1 --strength 1501",
+                 "2:12/14 1:12/13\noffer-double no\naccept-double no\n");
     const std::string choose = "choose --position start --side 0 --dice 3 1 ";
     const Refusal refusals[] = {
         {"evaluate --position start", "'evaluate' needs --side"},

@@ -44,12 +44,7 @@ TEST(GameCommand, PlaysWholeGamesTotalsThemPerOpponentAndOpensTheSavedOne) {
     const Outcome json = run("review " + save + " --json --program-dir " + VARNHOLT_PROGRAM_DIR);
     ASSERT_EQ(json.code, 0) << json.err;
     EXPECT_EQ(json.out.rfind("{\"sides\":[{\"name\":\"Milo\",\"decisions\":", 0), 0u) << json.out;
-    std::size_t turns = 0;
-    for (std::size_t at = json.out.find("\"played\":"); at != std::string::npos;
-         at = json.out.find("\"played\":", at + 1)) {
-        ++turns;
-    }
-    EXPECT_EQ(turns, 10u);
+    EXPECT_EQ(occurrences(json.out, "\"played\":"), 10u);
     expectRefused({"review " + save + " --depth 2", "unknown option '--depth' for 'review'"});
 }
 
