@@ -77,6 +77,11 @@ void AppFixture::openSaved(const SavedGame& game) {
     ASSERT_NE(window_->game(), nullptr);
 }
 
+void AppFixture::openWindowOn(const SavedGame& game) {
+    openWindow();
+    openSaved(game);
+}
+
 void AppFixture::passUntil(const std::function<bool()>& done) {
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::minutes(1);
     while (std::chrono::steady_clock::now() < deadline) {

@@ -39,6 +39,8 @@ protected:
     app::MainWindow& openWindow();
     // Writes a saved game and opens it in the window.
     void openSaved(const SavedGame& game);
+    // A new window with the saved game open in it.
+    void openWindowOn(const SavedGame& game);
     // Runs passes until `done` holds; fails after a minute. Animations run
     // on the clock, so a long one on a busy machine needs the time, not a
     // number of passes.

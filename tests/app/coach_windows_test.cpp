@@ -68,8 +68,7 @@ protected:
 TEST_F(CoachWindowsTest, HintAndBestMovesShowTheCoachsPlaysAndPlayMakesOne) {
     const Analysis expected = startAnalysis();
     ASSERT_GE(expected.plays.size(), 3u);
-    openWindow();
-    openSaved(humanAgainstComputer(6, 1));
+    openWindowOn(humanAgainstComputer(6, 1));
 
     // Before the roll the list gives the cube decision.
     window_->action(app::Command::ShowBestMoves)->trigger();
@@ -100,8 +99,7 @@ TEST_F(CoachWindowsTest, TheTutorWarnsOfABlunderAndItsUndoTakesThePlayBack) {
     const Analysis expected = startAnalysis();
     const RankedMove& worst = expected.plays.back();
     ASSERT_GE(-worst.difference, kBlunderFrom) << "the test needs a blunder";
-    openWindow();
-    openSaved(humanAgainstComputer(6, 1));
+    openWindowOn(humanAgainstComputer(6, 1));
     pressDiceCup();
     ASSERT_TRUE(window_->game()->playForHuman(worst.play));
 
@@ -137,8 +135,7 @@ TEST_F(CoachWindowsTest, TheTutorWarnsOfABlunderAndItsUndoTakesThePlayBack) {
 }
 
 TEST_F(CoachWindowsTest, TheReviewListsEveryTurnAndShowsTheChosenOne) {
-    openWindow();
-    openSaved(humanAgainstComputer(6, 1));
+    openWindowOn(humanAgainstComputer(6, 1));
     pressDiceCup();
     ASSERT_TRUE(window_->game()->playForHuman(startAnalysis().plays.front().play));
     passUntil([this] { return window_->game()->turnsPlayed() >= 2; });

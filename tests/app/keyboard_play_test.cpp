@@ -20,8 +20,7 @@ using KeyboardPlayTest = AppFixture;
 // Ann to play at the start: Space on the board rolls, the field takes the
 // play; a play that is not one of the roll changes nothing and says why.
 TEST_F(KeyboardPlayTest, SpaceRollsAndATypedPlayIsMadeOrExplained) {
-    openWindow();
-    openSaved(humanAgainstComputer(6, 1));
+    openWindowOn(humanAgainstComputer(6, 1));
     window_->board()->setFocus();
     QTest::keyClick(window_->board(), Qt::Key_Space);
     passUntil([this] { return window_->game()->panelContent(0).diceShown; });
@@ -46,8 +45,7 @@ TEST_F(KeyboardPlayTest, SpaceRollsAndATypedPlayIsMadeOrExplained) {
 }
 
 TEST_F(KeyboardPlayTest, ACopiedPositionIdIsPastedIntoANewGame) {
-    openWindow();
-    openSaved(humanAgainstComputer(3, 1));
+    openWindowOn(humanAgainstComputer(3, 1));
     pressDiceCup();
     window_->action(app::Command::CopyPositionId)->trigger();
     EXPECT_EQ(QApplication::clipboard()->text(), "4HPwATDgc/ABMA:MIEFAAAAAAAE");

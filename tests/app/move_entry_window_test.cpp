@@ -13,8 +13,7 @@ using MoveEntryWindowTest = AppFixture;
 // Ann (side 0) has rolled 6-1 at the start. A drag on the board widget reaches
 // the game in board coordinates at any screen scale.
 TEST_F(MoveEntryWindowTest, ADragPlaysTheRollAndHandsTheTurnToTheComputer) {
-    openWindow();
-    openSaved(humanAgainstComputer(6, 1));
+    openWindowOn(humanAgainstComputer(6, 1));
     pressDiceCup();
     const BoardPosition before = window_->game()->board().position;
     drag(12, 5);

@@ -40,14 +40,21 @@ protected:
         saveSettings(settings);
     }
 
+    // The New Game sheet, shown with one of its tabs in front.
+    std::unique_ptr<app::OptionSheet> openSheet(int tab = 0) {
+        auto sheet = app::makeNewGameSheet(store_, matchLength_, nullptr);
+        sheet->show();
+        child<QTabWidget>(*sheet, nullptr)->setCurrentIndex(tab);
+        QApplication::processEvents();
+        return sheet;
+    }
+
     PlayerStore store_;
     int matchLength_ = 0;
 };
 
 TEST_F(NewGameSheetTest, OpensOnTheOptionsAndPlayWritesTheShownPages) {
-    const auto sheet = app::makeNewGameSheet(store_, matchLength_, nullptr);
-    sheet->show();
-    QApplication::processEvents();
+    const auto sheet = openSheet();
     auto* name0 = child<QComboBox>(*sheet, "playerName0");
     auto* name1 = child<QComboBox>(*sheet, "playerName1");
     // Loading the store reverses the file's order: Bea, Ann. "ann" selects Ann
@@ -99,10 +106,7 @@ TEST_F(NewGameSheetTest, TheTimerPageReadsItsNumbersAndCancelWritesNothing) {
         reset.playerName = {"ann", "Nobody"};
         reset.initialMinutes = 3;
         saveSettings(reset);
-        const auto sheet = app::makeNewGameSheet(store_, matchLength_, nullptr);
-        sheet->show();
-        child<QTabWidget>(*sheet, nullptr)->setCurrentIndex(1);
-        QApplication::processEvents();
+        const auto sheet = openSheet(1);
         auto* minutes = child<QLineEdit>(*sheet, "initialMinutes");
         EXPECT_FALSE(minutes->isEnabled());
         child<QCheckBox>(*sheet, "useTimer")->setChecked(true);
@@ -124,9 +128,7 @@ TEST_F(NewGameSheetTest, AnEmptyStoreAsksForAPlayerAndFallsBackToAnonymous) {
             dialog->findChild<QPushButton*>("cancel")->click();
         }
     });
-    const auto sheet = app::makeNewGameSheet(store_, matchLength_, nullptr);
-    sheet->show();
-    QApplication::processEvents();
+    const auto sheet = openSheet();
     EXPECT_TRUE(asked);
     EXPECT_EQ(child<QComboBox>(*sheet, "playerName0")->currentText(), "Anonymous");
     PlayerStore saved;
@@ -145,9 +147,7 @@ TEST_F(NewGameSheetTest, EachSideIsTitledWithTheColourOfItsCheckers) {
         GameSettings settings;
         settings.stoneColourA = c.stones;
         saveSettings(settings);
-        const auto sheet = app::makeNewGameSheet(store_, matchLength_, nullptr);
-        sheet->show();
-        QApplication::processEvents();
+        const auto sheet = openSheet();
         EXPECT_EQ(child<QGroupBox>(*sheet, "playerSide0")->title(), c.first);
         EXPECT_EQ(child<QGroupBox>(*sheet, "playerSide1")->title(), c.second);
     }
@@ -163,9 +163,7 @@ TEST_F(NewGameSheetTest, ANewPlayerNeedsAFreshNameIsSavedAtOnceAndChosenOnItsSid
                           {"Ann", "Name in use.", false},
                           {"ann", nullptr, false},
                           {"A name far longer than thirty-one characters", nullptr, true}};
-    const auto sheet = app::makeNewGameSheet(store_, matchLength_, nullptr);
-    sheet->show();
-    QApplication::processEvents();
+    const auto sheet = openSheet();
     const std::array<QComboBox*, 2> names{child<QComboBox>(*sheet, "playerName0"),
                                           child<QComboBox>(*sheet, "playerName1")};
     names[1]->setCurrentText("Ann");
