@@ -9,6 +9,10 @@
 
 namespace vh::cli {
 
+// Side 0 blot on 10, six pips from side 1's point on 4.
+inline const std::string kBlotPosition =
+    "0,0,0,0,-2,0,0,0,0,0,1,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,14,13";
+
 // What one command line printed and returned.
 struct Outcome {
     int code;

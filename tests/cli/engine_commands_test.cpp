@@ -12,9 +12,6 @@
 namespace vh::cli {
 namespace {
 
-// Side 0 blot on 10, six pips from side 1's point on 4.
-const std::string kBlotPosition = "0,0,0,0,-2,0,0,0,0,0,1,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,14,13";
-
 // The play the engine chooses for the case, worked out through the library.
 std::string engineChoice(const std::string& position, int side, int die1, int die2,
                          const EngineParameters& parameters) {

@@ -16,8 +16,6 @@ namespace {
 
 const std::string kWeights = std::string(VARNHOLT_PROGRAM_DIR) + "/Data/Champion.weights";
 const std::string kProgramDir = std::string(" --program-dir ") + VARNHOLT_PROGRAM_DIR;
-// Side 0 blot on 10, six pips from side 1's point on 4.
-const std::string kBlotPosition = "0,0,0,0,-2,0,0,0,0,0,1,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,14,13";
 
 Outcome runWithWeights(const std::string& line) {
     return run(line + " --weights " + kWeights);
