@@ -38,10 +38,12 @@ install_missing_packages() {
 }
 
 # configure_and_build DIR [CMAKE OPTIONS...]: configures DIR (incrementally when it
-# already exists) and builds it.
+# already exists) and builds it. Each library and test program is compiled in
+# batches of source files (a unity build): a build from nothing takes about
+# half as long; -DCMAKE_UNITY_BUILD=OFF among the options compiles file by file.
 configure_and_build() {
     local directory=$1
     shift
-    cmake -S . -B "$directory" -G Ninja "$@" >/dev/null
+    cmake -S . -B "$directory" -G Ninja -DCMAKE_UNITY_BUILD=ON "$@" >/dev/null
     cmake --build "$directory" --parallel "$(nproc)"
 }
