@@ -15,7 +15,7 @@ shift || true
 install_missing_packages clang libclang-rt-14-dev
 
 CXX=clang++ cmake -S fuzz -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    "-DCMAKE_CXX_FLAGS_RELWITHDEBINFO=-O1 -g1" >/dev/null
+    "-DCMAKE_CXX_FLAGS_RELWITHDEBINFO=-O1 -g1" -DCMAKE_UNITY_BUILD=ON >/dev/null
 cmake --build build-fuzz --parallel "$(nproc)"
 
 targets=("$@")
