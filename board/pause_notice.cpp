@@ -2,8 +2,6 @@
 
 #include "board/text_style.h"
 
-#include <cmath>
-
 namespace vh {
 namespace {
 

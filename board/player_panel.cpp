@@ -4,7 +4,6 @@
 #include "board/text_style.h"
 #include "platform/text_encoding.h"
 
-#include <cmath>
 #include <cstdio>
 #include <fstream>
 #include <vector>
